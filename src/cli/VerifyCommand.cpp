@@ -1,0 +1,31 @@
+#include "cli/VerifyCommand.h"
+
+#include "shell/ArchiveCatalog.h"
+#include "shell/ProgramFolder.h"
+#include "storage/StorageError.h"
+
+int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (!arguments.isEmpty()) {
+        err << "verifica non accetta argomenti\n";
+        return 2;
+    }
+    bool sound = true;
+    QList<ArchiveCatalog::Report> reports;
+    for (const QString& name : ArchiveCatalog::filesIn(ProgramFolder::path())) {
+        try {
+            reports.append(ArchiveCatalog::check(ProgramFolder::file(name), *ArchiveCatalog::layoutOf(name)));
+        } catch (const StorageError& error) {
+            err << name << ": " << QString::fromLocal8Bit(error.what()) << '\n';
+            sound = false;
+        }
+    }
+    for (const ArchiveCatalog::Report& report : reports) {
+        out << report.fileName << '\t' << report.records << '\t' << report.trailingBytes << '\n';
+        sound = sound && report.sound();
+    }
+    for (const ArchiveCatalog::Report& report : reports)
+        for (const auto& bad : report.oversized)
+            out << report.fileName << '\t' << bad.recordNumber << '\t' << bad.field << '\n';
+    return sound ? 0 : 1;
+}

@@ -1,0 +1,88 @@
+#include "shell/ArchiveCatalog.h"
+
+#include "calls/SchedaChiamata.h"
+#include "clients/SchedaCliente.h"
+#include "operators/SchedaOperatore.h"
+#include "products/SchedaArticolo.h"
+#include "sales/SchedaVendita.h"
+#include "schedule/SchedaScadenza.h"
+#include "storage/RecordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace ArchiveCatalog {
+
+namespace {
+
+struct Archive
+{
+    const char* name;
+    const RecordLayout* layout;
+};
+
+const Archive kFixed[] = {
+    {SchedaCliente::kFileName, &SchedaCliente::layout},
+    {SchedaOperatore::kFileName, &SchedaOperatore::layout},
+    {SchedaArticolo::kFileName, &SchedaArticolo::layout},
+};
+
+const Archive kYearly[] = {
+    {SchedaChiamata::kExtension, &SchedaChiamata::layout},
+    {SchedaVendita::kExtension, &SchedaVendita::layout},
+    {SchedaScadenza::kExtension, &SchedaScadenza::layout},
+};
+
+bool isYearFile(const QString& fileName, const char* extension)
+{
+    static const QRegularExpression yearName(QStringLiteral("^[0-9]{4}\\.[a-z]{3}$"));
+    return fileName.endsWith(QLatin1StringView(extension)) && yearName.match(fileName).hasMatch();
+}
+
+} // namespace
+
+const RecordLayout* layoutOf(const QString& fileName)
+{
+    for (const Archive& archive : kFixed)
+        if (fileName == QLatin1StringView(archive.name))
+            return archive.layout;
+    for (const Archive& archive : kYearly)
+        if (isYearFile(fileName, archive.name))
+            return archive.layout;
+    return nullptr;
+}
+
+QStringList filesIn(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList files;
+    for (const Archive& archive : kFixed)
+        if (QFileInfo(dir.filePath(QLatin1StringView(archive.name))).isFile())
+            files.append(QLatin1StringView(archive.name));
+    QStringList yearly;
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+        for (const Archive& archive : kYearly)
+            if (isYearFile(name, archive.name))
+                yearly.append(name);
+    return files + yearly;
+}
+
+Report check(const QString& path, const RecordLayout& layout)
+{
+    const RecordFile file(path, layout);
+    Report report;
+    report.fileName = QFileInfo(path).fileName();
+    report.records = file.count();
+    report.trailingBytes = file.trailingBytes();
+    file.scan([&](qint64 index, const RecordView& record) {
+        for (int field = 0; field < layout.fieldCount(); ++field) {
+            const auto length = static_cast<unsigned char>(record.bytes()[layout.offset(field)]);
+            if (length > layout.width(field))
+                report.oversized.append({index + 1, layout.name(field)});
+        }
+    });
+    return report;
+}
+
+} // namespace ArchiveCatalog

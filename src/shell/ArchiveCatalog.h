@@ -1,0 +1,37 @@
+#pragma once
+
+#include "storage/RecordLayout.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Which archive files a program folder holds and the record layout of each.
+namespace ArchiveCatalog {
+
+// The layout of an archive file name (Clienti.pro, 2022.tel, ...), or nullptr for any other file.
+const RecordLayout* layoutOf(const QString& fileName);
+
+// The archive files present in a folder, fixed archives first, then the year files by name.
+QStringList filesIn(const QString& folder);
+
+// What a check of one archive file finds.
+struct Report
+{
+    struct OversizedLength
+    {
+        qint64 recordNumber;
+        QString field;
+    };
+    QString fileName;
+    qint64 records = 0;
+    qint64 trailingBytes = 0;
+    QList<OversizedLength> oversized;
+
+    bool sound() const { return trailingBytes == 0 && oversized.isEmpty(); }
+};
+
+// Counts the records of a file and finds every length byte larger than its field. Throws StorageError.
+Report check(const QString& path, const RecordLayout& layout);
+
+} // namespace ArchiveCatalog

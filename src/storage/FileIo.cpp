@@ -1,0 +1,113 @@
+#include "storage/FileIo.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+PosixFileIo g_posix;
+FileIo* g_current = &g_posix;
+} // namespace
+
+FileIo& FileIo::current()
+{
+    return *g_current;
+}
+
+void FileIo::install(FileIo* io)
+{
+    g_current = io ? io : &g_posix;
+}
+
+int PosixFileIo::open(const QString& path, bool create, bool truncate)
+{
+    int flags = O_RDWR | O_CLOEXEC;
+    if (create)
+        flags |= O_CREAT;
+    if (truncate)
+        flags |= O_TRUNC;
+    const QByteArray native = QFile::encodeName(path);
+    int fd;
+    do {
+        fd = ::open(native.constData(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+int PosixFileIo::close(int fd)
+{
+    return ::close(fd);
+}
+
+off_t PosixFileIo::size(int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return -1;
+    return info.st_size;
+}
+
+ssize_t PosixFileIo::pread(int fd, void* buffer, std::size_t count, off_t offset)
+{
+    ssize_t n;
+    do {
+        n = ::pread(fd, buffer, count, offset);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+ssize_t PosixFileIo::pwrite(int fd, const void* buffer, std::size_t count, off_t offset)
+{
+    ssize_t n;
+    do {
+        n = ::pwrite(fd, buffer, count, offset);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+int PosixFileIo::truncate(int fd, off_t size)
+{
+    return ::ftruncate(fd, size);
+}
+
+int PosixFileIo::sync(int fd)
+{
+    return ::fsync(fd);
+}
+
+int PosixFileIo::lock(int fd)
+{
+    struct flock request = {};
+    request.l_type = F_WRLCK;
+    request.l_whence = SEEK_SET;
+    int result;
+    do {
+        result = ::fcntl(fd, F_SETLKW, &request);
+    } while (result != 0 && errno == EINTR);
+    return result;
+}
+
+int PosixFileIo::unlock(int fd)
+{
+    struct flock request = {};
+    request.l_type = F_UNLCK;
+    request.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_SETLK, &request);
+}
+
+const char* PosixFileIo::map(int fd, std::size_t size)
+{
+    void* address = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+    if (address == MAP_FAILED)
+        return nullptr;
+    ::madvise(address, size, MADV_SEQUENTIAL);
+    return static_cast<const char*>(address);
+}
+
+void PosixFileIo::unmap(const char* address, std::size_t size)
+{
+    ::munmap(const_cast<char*>(address), size);
+}

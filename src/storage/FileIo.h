@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <sys/types.h>
+
+// The operating-system calls under the record files and exports. Tests install a stand-in that fails a
+// chosen call; the program uses the POSIX one. Every call reports failure through errno.
+class FileIo
+{
+public:
+    virtual ~FileIo() = default;
+
+    // The file descriptor, or -1. Creates a missing file when asked to.
+    virtual int open(const QString& path, bool create, bool truncate) = 0;
+    virtual int close(int fd) = 0;
+    // Size in bytes, or -1.
+    virtual off_t size(int fd) = 0;
+    virtual ssize_t pread(int fd, void* buffer, std::size_t count, off_t offset) = 0;
+    virtual ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) = 0;
+    virtual int truncate(int fd, off_t size) = 0;
+    virtual int sync(int fd) = 0;
+    // An exclusive advisory lock over the whole file, waiting for it; and its release.
+    virtual int lock(int fd) = 0;
+    virtual int unlock(int fd) = 0;
+    // A read-only mapping of the first size bytes, or nullptr.
+    virtual const char* map(int fd, std::size_t size) = 0;
+    virtual void unmap(const char* address, std::size_t size) = 0;
+
+    // The calls every file operation goes through.
+    static FileIo& current();
+    // Installs a stand-in (nullptr restores the real calls); the caller keeps ownership.
+    static void install(FileIo* io);
+};
+
+// The real calls.
+class PosixFileIo : public FileIo
+{
+public:
+    int open(const QString& path, bool create, bool truncate) override;
+    int close(int fd) override;
+    off_t size(int fd) override;
+    ssize_t pread(int fd, void* buffer, std::size_t count, off_t offset) override;
+    ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) override;
+    int truncate(int fd, off_t size) override;
+    int sync(int fd) override;
+    int lock(int fd) override;
+    int unlock(int fd) override;
+    const char* map(int fd, std::size_t size) override;
+    void unmap(const char* address, std::size_t size) override;
+};

@@ -1,0 +1,135 @@
+#include "storage/RecordFile.h"
+
+#include "storage/FileIo.h"
+#include "storage/StorageError.h"
+
+#include <cerrno>
+
+namespace {
+
+// Releases the writer's lock however the write ends.
+class WriteLock
+{
+public:
+    WriteLock(int fd, const QString& path) : m_fd(fd)
+    {
+        if (FileIo::current().lock(fd) != 0)
+            throw StorageError(QStringLiteral("lock"), path, errno);
+    }
+    ~WriteLock() { FileIo::current().unlock(m_fd); }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+RecordFile::RecordFile(const QString& path, const RecordLayout& layout) : m_path(path), m_layout(layout)
+{
+    m_fd = FileIo::current().open(path, true, false);
+    if (m_fd < 0)
+        throw StorageError(QStringLiteral("open"), path, errno);
+}
+
+RecordFile::~RecordFile()
+{
+    FileIo::current().close(m_fd);
+}
+
+qint64 RecordFile::fileSize() const
+{
+    const off_t size = FileIo::current().size(m_fd);
+    if (size < 0)
+        throw StorageError(QStringLiteral("size"), m_path, errno);
+    return size;
+}
+
+qint64 RecordFile::count() const
+{
+    return fileSize() / m_layout.size();
+}
+
+qint64 RecordFile::trailingBytes() const
+{
+    return fileSize() % m_layout.size();
+}
+
+Record RecordFile::read(qint64 index) const
+{
+    if (index < 0 || index >= count())
+        throw StorageError(QStringLiteral("read"), m_path, EINVAL);
+    QByteArray bytes(m_layout.size(), Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = FileIo::current().pread(m_fd, bytes.data() + done,
+                                                  static_cast<std::size_t>(bytes.size() - done),
+                                                  static_cast<off_t>(index * m_layout.size() + done));
+        if (n <= 0)
+            throw StorageError(QStringLiteral("read"), m_path, n < 0 ? errno : EIO);
+        done += n;
+    }
+    return Record(m_layout, std::move(bytes));
+}
+
+void RecordFile::writeAt(qint64 offset, const Record& record, const char* operation)
+{
+    const QByteArray& bytes = record.bytes();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = FileIo::current().pwrite(m_fd, bytes.constData() + done,
+                                                   static_cast<std::size_t>(bytes.size() - done),
+                                                   static_cast<off_t>(offset + done));
+        if (n <= 0)
+            throw StorageError(QString::fromLatin1(operation), m_path, n < 0 ? errno : EIO);
+        done += n;
+    }
+    if (FileIo::current().sync(m_fd) != 0)
+        throw StorageError(QStringLiteral("sync"), m_path, errno);
+}
+
+void RecordFile::overwrite(qint64 number, const Record& record)
+{
+    Q_ASSERT(&record.layout() == &m_layout);
+    WriteLock lock(m_fd, m_path);
+    if (number < 1 || number > count())
+        throw StorageError(QStringLiteral("overwrite"), m_path, EINVAL);
+    writeAt((number - 1) * m_layout.size(), record, "overwrite");
+}
+
+qint64 RecordFile::append(const Record& record)
+{
+    Q_ASSERT(&record.layout() == &m_layout);
+    WriteLock lock(m_fd, m_path);
+    const qint64 size = fileSize();
+    const qint64 records = size / m_layout.size();
+    const qint64 end = records * m_layout.size();
+    try {
+        writeAt(end, record, "append");
+    } catch (const StorageError&) {
+        // Leave the file as it was: a half-written record would only become a tail to heal later.
+        const int saved = errno;
+        FileIo::current().truncate(m_fd, static_cast<off_t>(size));
+        errno = saved;
+        throw;
+    }
+    return records + 1;
+}
+
+RecordFile::Mapping::Mapping(const RecordFile& file)
+{
+    count = file.count();
+    bytes = static_cast<std::size_t>(count * file.m_layout.size());
+    if (bytes == 0)
+        return;
+    data = FileIo::current().map(file.m_fd, bytes);
+    if (!data)
+        throw StorageError(QStringLiteral("scan"), file.m_path, errno);
+}
+
+RecordFile::Mapping::~Mapping()
+{
+    if (data)
+        FileIo::current().unmap(data, bytes);
+}

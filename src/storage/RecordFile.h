@@ -1,0 +1,73 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QString>
+#include <type_traits>
+
+// A file of fixed-size records, open for the length of one user action: constructing it opens the file
+// (creating a missing one), destroying it closes it. Records are numbered from 1; indexes count from 0.
+// Every failure throws StorageError. Writers hold an exclusive advisory lock while they write and flush
+// to disk before returning; readers do not lock. A trailing piece shorter than a record is never read.
+class RecordFile
+{
+public:
+    RecordFile(const QString& path, const RecordLayout& layout);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    const QString& path() const { return m_path; }
+    const RecordLayout& layout() const { return m_layout; }
+
+    // Whole records in the file, and the bytes after them that do not make a record.
+    qint64 count() const;
+    qint64 trailingBytes() const;
+
+    // The record at a 0-based index below count().
+    Record read(qint64 index) const;
+
+    // Writes over record number n (1-based, at most count()).
+    void overwrite(qint64 number, const Record& record);
+
+    // Writes at the true end of the file as seen under the lock, over any partial tail; returns the new
+    // record's number.
+    qint64 append(const Record& record);
+
+    // Calls visit(index, RecordView) for each whole record in file order; a visit that returns bool
+    // stops the scan by returning false. The records are read straight from a mapping of the file.
+    template <typename Visit>
+    void scan(Visit&& visit) const
+    {
+        const Mapping mapping(*this);
+        const int size = m_layout.size();
+        for (qint64 i = 0; i < mapping.count; ++i) {
+            const RecordView record(m_layout, mapping.data + i * size);
+            if constexpr (std::is_same_v<std::invoke_result_t<Visit, qint64, const RecordView&>, bool>) {
+                if (!visit(i, record))
+                    return;
+            } else {
+                visit(i, record);
+            }
+        }
+    }
+
+private:
+    struct Mapping
+    {
+        explicit Mapping(const RecordFile& file);
+        ~Mapping();
+        Mapping(const Mapping&) = delete;
+        Mapping& operator=(const Mapping&) = delete;
+        const char* data = nullptr;
+        qint64 count = 0;
+        std::size_t bytes = 0;
+    };
+
+    qint64 fileSize() const;
+    void writeAt(qint64 offset, const Record& record, const char* operation);
+
+    QString m_path;
+    const RecordLayout& m_layout;
+    int m_fd = -1;
+};

@@ -1,0 +1,21 @@
+#include "storage/StorageError.h"
+
+#include <cstring>
+
+namespace {
+std::string describe(const QString& operation, const QString& path, int errorNumber)
+{
+    std::string text = operation.toStdString() + " " + path.toStdString();
+    if (errorNumber != 0)
+        text += ": " + std::string(std::strerror(errorNumber));
+    return text;
+}
+} // namespace
+
+StorageError::StorageError(const QString& operation, const QString& path, int errorNumber)
+    : std::runtime_error(describe(operation, path, errorNumber)),
+      m_operation(operation),
+      m_path(path),
+      m_errorNumber(errorNumber)
+{
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// The rules of one stored text field: a length byte, then up to N bytes of Windows-1252 text.
+namespace TextField {
+
+// Removes leading and trailing blanks and control characters (everything up to U+0020), the way the
+// archives have always been trimmed; a non-breaking space is kept.
+QString trimmed(QStringView text);
+
+// The stored text of a field of width N starting at its length byte. A length byte larger than N
+// (a damaged or foreign file) reads as N: never past the field.
+QByteArrayView rawText(const char* field, int width);
+
+QString read(const char* field, int width);
+
+// Writes trimmed, encoded, cut to N; the bytes after the text are zeroed so nothing stale stays on disk.
+void write(char* field, int width, QStringView text);
+
+} // namespace TextField

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The Windows-1252 code page, exact over all 256 bytes, independent of any system codec.
+namespace Windows1252 {
+
+// The character of one byte; the five bytes the code page leaves undefined map to the C1 controls.
+char16_t toUnicode(unsigned char byte);
+
+// Byte for a character, or '?' where the code page has none.
+unsigned char fromUnicode(char32_t ch);
+
+QString decode(QByteArrayView bytes);
+
+// One byte per character; a character outside the code page (a surrogate pair counts as one) becomes '?'.
+QByteArray encode(QStringView text);
+
+// Lower-case form of a byte, as the code page's letters map (A-Z, accented capitals, Š Œ Ž Ÿ).
+unsigned char toLower(unsigned char byte);
+
+} // namespace Windows1252
