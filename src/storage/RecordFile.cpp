@@ -73,9 +73,8 @@ Record RecordFile::read(qint64 index) const
     return Record(m_layout, std::move(bytes));
 }
 
-void RecordFile::writeAt(qint64 offset, const Record& record, const char* operation)
+void RecordFile::writeAt(qint64 offset, QByteArrayView bytes, const char* operation)
 {
-    const QByteArray& bytes = record.bytes();
     qint64 done = 0;
     while (done < bytes.size()) {
         const ssize_t n = FileIo::current().pwrite(m_fd, bytes.constData() + done,
@@ -85,8 +84,6 @@ void RecordFile::writeAt(qint64 offset, const Record& record, const char* operat
             throw StorageError(QString::fromLatin1(operation), m_path, n < 0 ? errno : EIO);
         done += n;
     }
-    if (FileIo::current().sync(m_fd) != 0)
-        throw StorageError(QStringLiteral("sync"), m_path, errno);
 }
 
 void RecordFile::overwrite(qint64 number, const Record& record)
@@ -95,18 +92,41 @@ void RecordFile::overwrite(qint64 number, const Record& record)
     WriteLock lock(m_fd, m_path);
     if (number < 1 || number > count())
         throw StorageError(QStringLiteral("overwrite"), m_path, EINVAL);
-    writeAt((number - 1) * m_layout.size(), record, "overwrite");
+    writeAt((number - 1) * m_layout.size(), record.bytes(), "overwrite");
+    if (FileIo::current().sync(m_fd) != 0)
+        throw StorageError(QStringLiteral("sync"), m_path, errno);
 }
 
 qint64 RecordFile::append(const Record& record)
 {
-    Q_ASSERT(&record.layout() == &m_layout);
+    return append(std::span<const Record>(&record, 1));
+}
+
+qint64 RecordFile::append(std::span<const Record> records)
+{
     WriteLock lock(m_fd, m_path);
     const qint64 size = fileSize();
-    const qint64 records = size / m_layout.size();
-    const qint64 end = records * m_layout.size();
+    const qint64 first = size / m_layout.size();
+    qint64 offset = first * m_layout.size();
+    constexpr qsizetype kChunk = 1 << 22;
+    QByteArray chunk;
+    chunk.reserve(kChunk + m_layout.size());
     try {
-        writeAt(end, record, "append");
+        auto flush = [&] {
+            writeAt(offset, chunk, "append");
+            offset += chunk.size();
+            chunk.clear();
+        };
+        for (const Record& record : records) {
+            Q_ASSERT(&record.layout() == &m_layout);
+            chunk.append(record.bytes());
+            if (chunk.size() >= kChunk)
+                flush();
+        }
+        if (!chunk.isEmpty())
+            flush();
+        if (FileIo::current().sync(m_fd) != 0)
+            throw StorageError(QStringLiteral("sync"), m_path, errno);
     } catch (const StorageError&) {
         // Leave the file as it was: a half-written record would only become a tail to heal later.
         const int saved = errno;
@@ -114,7 +134,7 @@ qint64 RecordFile::append(const Record& record)
         errno = saved;
         throw;
     }
-    return records + 1;
+    return first + 1;
 }
 
 RecordFile::Mapping::Mapping(const RecordFile& file)

@@ -3,6 +3,7 @@
 #include "storage/Record.h"
 
 #include <QString>
+#include <span>
 #include <type_traits>
 
 // A file of fixed-size records, open for the length of one user action: constructing it opens the file
@@ -33,6 +34,10 @@ public:
     // Writes at the true end of the file as seen under the lock, over any partial tail; returns the new
     // record's number.
     qint64 append(const Record& record);
+
+    // Appends many records under one lock and one flush (imports, generated archives); returns the
+    // number of the first. All or nothing: on failure the file is cut back to its old size.
+    qint64 append(std::span<const Record> records);
 
     // Calls visit(index, RecordView) for each whole record in file order; a visit that returns bool
     // stops the scan by returning false. The records are read straight from a mapping of the file.
@@ -65,7 +70,7 @@ private:
     };
 
     qint64 fileSize() const;
-    void writeAt(qint64 offset, const Record& record, const char* operation);
+    void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
 
     QString m_path;
     const RecordLayout& m_layout;
