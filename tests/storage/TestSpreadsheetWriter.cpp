@@ -1,0 +1,117 @@
+#include "FaultyFileIo.h"
+#include "TempProgramFolder.h"
+#include "storage/SpreadsheetWriter.h"
+#include "storage/StorageError.h"
+
+#include <QTest>
+
+namespace {
+
+const QByteArray kHead =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>Riepilogo Clienti</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
+    "<body><table x:str>";
+
+const QByteArray kHeaderRow =
+    "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Cognome e nome</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=150>Città</td></tr>";
+
+const QByteArray kTail = "</table></body></html>";
+
+const QList<SpreadsheetColumn> kColumns = {{QStringLiteral("Cognome e nome"), 250},
+                                           {QStringLiteral("Città"), 150}};
+
+QByteArray latin(const char* text)
+{
+    return QByteArray(text);
+}
+
+} // namespace
+
+class TestSpreadsheetWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headerOnly()
+    {
+        TempProgramFolder folder;
+        SpreadsheetWriter writer(folder.file(QStringLiteral("Clienti.xls")), QStringLiteral("Riepilogo Clienti"),
+                                 kColumns);
+        writer.finish();
+        QByteArray header = kHeaderRow;
+        header.replace("Citt\xC3\xA0", "Citt\xE0");
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.xls")), kHead + header + kTail);
+    }
+
+    void cells_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("cell");
+        QTest::newRow("trimmed") << QStringLiteral("  Rossi ") << latin("Rossi");
+        QTest::newRow("accent and euro") << QStringLiteral("Niccolò €") << latin("Niccol\xF2 \x80");
+        QTest::newRow("ampersand") << QStringLiteral("Rossi & figli") << latin("Rossi &amp; figli");
+        QTest::newRow("angle brackets") << QStringLiteral("Carta <Visa>") << latin("Carta &lt;Visa&gt;");
+        QTest::newRow("line break inside") << QStringLiteral("a\r\nb") << latin("a  b");
+        QTest::newRow("outside the code page") << QStringLiteral("Ā") << latin("?");
+    }
+
+    void cells()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, cell);
+        TempProgramFolder folder;
+        SpreadsheetWriter writer(folder.file(QStringLiteral("x.xls")), QStringLiteral("Riepilogo Clienti"),
+                                 kColumns);
+        const QString row[] = {value, QString()};
+        writer.addRow(row);
+        writer.finish();
+        const QByteArray bytes = folder.readAll(QStringLiteral("x.xls"));
+        const QByteArray expected = "<tr><td style=\"text-align: left;\">" + cell
+            + "</td><td style=\"text-align: left;\"></td></tr>" + kTail;
+        QVERIFY2(bytes.endsWith(expected), bytes.right(200).constData());
+        QVERIFY(!bytes.contains('\r'));
+        QVERIFY(!bytes.contains('\n'));
+    }
+
+    void replacesAnEarlierFileAndStreamsLargeExports()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.xls"));
+        {
+            SpreadsheetWriter writer(path, QStringLiteral("Riepilogo Clienti"), kColumns);
+            const QString row[] = {QStringLiteral("uno"), QStringLiteral("due")};
+            for (int i = 0; i < 5000; ++i)
+                writer.addRow(row);
+            writer.finish();
+        }
+        SpreadsheetWriter writer(path, QStringLiteral("Riepilogo Clienti"), kColumns);
+        writer.finish();
+        QVERIFY(!folder.readAll(QStringLiteral("Clienti.xls")).contains("uno"));
+    }
+
+    void failureSurfacesAsStorageError()
+    {
+        TempProgramFolder folder;
+        FaultyFileIo io;
+        io.failAt(FaultyFileIo::Write, 1, ENOSPC);
+        SpreadsheetWriter writer(folder.file(QStringLiteral("x.xls")), QStringLiteral("S"), kColumns);
+        QVERIFY_THROWS_EXCEPTION(StorageError, writer.finish());
+    }
+
+    void diskFullIsReported()
+    {
+        QVERIFY_THROWS_EXCEPTION(StorageError, {
+            SpreadsheetWriter writer(QStringLiteral("/dev/full"), QStringLiteral("S"), kColumns);
+            writer.finish();
+        });
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpreadsheetWriter)
+#include "TestSpreadsheetWriter.moc"
