@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <span>
+
+// A compact, append-only table of trimmed texts for lists and grids over large archives: every cell is
+// kept as its Windows-1252 bytes in one arena, a row costs one offset, and a cell is decoded only when
+// it is shown. A million rows hold little more than their text.
+class TextTable
+{
+public:
+    explicit TextTable(int columns = 1) : m_columns(columns) {}
+
+    int columnCount() const { return m_columns; }
+    qsizetype rowCount() const { return m_rowStarts.size(); }
+    void clear();
+    void reserve(qsizetype rows, qsizetype bytes);
+
+    // Appends a row of exactly columnCount() cells; each is trimmed and encoded.
+    void appendRow(std::span<const QString> cells);
+    // The same from cells already encoded (stored field bytes); they are trimmed here.
+    void appendEncodedRow(std::span<const QByteArrayView> cells);
+
+    QString cell(qsizetype row, int column) const;
+    QByteArrayView encodedCell(qsizetype row, int column) const;
+    // Bytes held, for measuring.
+    qsizetype memoryUsed() const;
+
+private:
+    void appendCell(QByteArrayView bytes);
+
+    int m_columns;
+    QByteArray m_arena;         // cells, each followed by a 0 byte
+    QList<qint64> m_rowStarts;  // offset of each row's first cell
+};

@@ -1,0 +1,128 @@
+#include "clients/SchedaCliente.h"
+#include "shell/FieldCriteria.h"
+#include "shell/FixedColumn.h"
+#include "shell/ListFind.h"
+#include "shell/TextTable.h"
+
+#include <QTest>
+
+namespace {
+
+Record client(const QString& name, const QString& town)
+{
+    Record record(SchedaCliente::layout);
+    record.setText(SchedaCliente::Cliente, name);
+    record.setText(SchedaCliente::ComuneRes, town);
+    return record;
+}
+
+} // namespace
+
+class TestResultListRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixedColumns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("padded") << QStringLiteral(" Rossi ") << 8 << QStringLiteral("Rossi   ");
+        QTest::newRow("cut") << QStringLiteral("Bartolomeo") << 5 << QStringLiteral("Barto");
+        QTest::newRow("empty") << QString() << 3 << QStringLiteral("   ");
+    }
+
+    void fixedColumns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, column);
+        QCOMPARE(FixedColumn::pad(text, width), column);
+    }
+
+    // "Trova" over ten lines where the word is in lines 2 and 5 (indexes 1 and 4).
+    void findStepsAndWraps()
+    {
+        QStringList lines;
+        for (int i = 0; i < 10; ++i)
+            lines.append(QStringLiteral("riga %1").arg(i));
+        lines[1] += QStringLiteral(" Rossi");
+        lines[4] += QStringLiteral(" ROSSI");
+        const auto line = [&](int i) { return lines[i]; };
+        QString remembered;
+        int selected = -1;
+        QList<int> seen;
+        for (int i = 0; i < 3; ++i) {
+            selected = ListFind::next(10, line, selected, u"rossi", remembered).selected;
+            seen.append(selected);
+        }
+        QCOMPARE(seen, QList<int>({1, 4, 1}));
+        QCOMPARE(remembered, QStringLiteral("rossi"));
+
+        // A new word starts again from the first line, even with another line selected.
+        selected = ListFind::next(10, line, 7, u"riga", remembered).selected;
+        QCOMPARE(selected, 0);
+        // Not found: the selection stays.
+        QCOMPARE(ListFind::next(10, line, 6, u"verdi", remembered).selected, 6);
+        // An empty text finds nothing; no selection selects the first line.
+        QCOMPARE(ListFind::next(10, line, -1, u"", remembered).selected, 0);
+        QVERIFY(ListFind::next(0, line, -1, u"x", remembered).emptyList);
+    }
+
+    void criteria_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("town");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("both found") << QStringLiteral("ROSSI Mario") << QStringLiteral("Roma") << true;
+        QTest::newRow("inside words") << QStringLiteral("Grossi Anna") << QStringLiteral("Romagnano") << true;
+        QTest::newRow("town missing") << QStringLiteral("Rossi Mario") << QStringLiteral("Milano") << false;
+        QTest::newRow("name missing") << QStringLiteral("Bianchi") << QStringLiteral("Roma") << false;
+    }
+
+    void criteria()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, town);
+        QFETCH(bool, listed);
+        FieldCriteria criteria;
+        criteria.add(SchedaCliente::Cliente, u"ross");
+        criteria.add(SchedaCliente::ComuneRes, u"roma");
+        criteria.add(SchedaCliente::Note, u"   ");
+        QCOMPARE(criteria.matches(client(name, town).view()), listed);
+    }
+
+    void criteriaKeepBlanksAndAccents()
+    {
+        FieldCriteria leadingBlank;
+        leadingBlank.add(SchedaCliente::Cliente, u" mario");
+        QVERIFY(leadingBlank.matches(client(QStringLiteral("Rossi Mario"), {}).view()));
+        QVERIFY(!leadingBlank.matches(client(QStringLiteral("Mario Rossi"), {}).view()));
+
+        FieldCriteria accent;
+        accent.add(SchedaCliente::Cliente, u"NICCOLÒ");
+        QVERIFY(accent.matches(client(QStringLiteral("Bianchi Niccolò"), {}).view()));
+
+        QVERIFY(FieldCriteria().matches(client({}, {}).view()));
+    }
+
+    void tableKeepsTrimmedCells()
+    {
+        TextTable table(3);
+        const QString first[] = {QStringLiteral(" Rossi "), QString(), QStringLiteral("Città")};
+        table.appendRow(first);
+        const QByteArrayView second[] = {"\x80 5", " ", "a\0b"};
+        table.appendEncodedRow(second);
+        QCOMPARE(table.rowCount(), 2);
+        QCOMPARE(table.cell(0, 0), QStringLiteral("Rossi"));
+        QCOMPARE(table.cell(0, 1), QString());
+        QCOMPARE(table.cell(0, 2), QStringLiteral("Città"));
+        QCOMPARE(table.cell(1, 0), QStringLiteral("€ 5"));
+        QCOMPARE(table.cell(1, 1), QString());
+        QCOMPARE(table.cell(1, 2), QStringLiteral("a"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultListRules)
+#include "TestResultListRules.moc"
