@@ -34,7 +34,7 @@ void TextTable::reserve(qsizetype rows, qsizetype bytes)
 void TextTable::appendCell(QByteArrayView bytes)
 {
     // A 0 byte cannot be typed; stored ones are dropped so they never split a cell.
-    for (char c : trimmedBytes(bytes))
+    for (char c : m_cells == Cells::Trimmed ? trimmedBytes(bytes) : bytes)
         if (c != '\0')
             m_arena.append(c);
     m_arena.append('\0');

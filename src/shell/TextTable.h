@@ -11,16 +11,19 @@
 class TextTable
 {
 public:
-    explicit TextTable(int columns = 1) : m_columns(columns) {}
+    enum class Cells { Trimmed, AsGiven };
+
+    // Grids keep their cells trimmed; result lists keep each line exactly as built.
+    explicit TextTable(int columns = 1, Cells cells = Cells::Trimmed) : m_columns(columns), m_cells(cells) {}
 
     int columnCount() const { return m_columns; }
     qsizetype rowCount() const { return m_rowStarts.size(); }
     void clear();
     void reserve(qsizetype rows, qsizetype bytes);
 
-    // Appends a row of exactly columnCount() cells; each is trimmed and encoded.
+    // Appends a row of exactly columnCount() cells, encoded (and trimmed, for a grid).
     void appendRow(std::span<const QString> cells);
-    // The same from cells already encoded (stored field bytes); they are trimmed here.
+    // The same from cells already encoded (stored field bytes).
     void appendEncodedRow(std::span<const QByteArrayView> cells);
 
     QString cell(qsizetype row, int column) const;
@@ -32,6 +35,7 @@ private:
     void appendCell(QByteArrayView bytes);
 
     int m_columns;
+    Cells m_cells;
     QByteArray m_arena;         // cells, each followed by a 0 byte
     QList<qint64> m_rowStarts;  // offset of each row's first cell
 };

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/SearchDefinition.h"
+
+// The ten criteria of the client search and its line.
+namespace ClientSearch {
+
+const SearchDefinition& definition();
+
+} // namespace ClientSearch

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/TextTable.h"
+#include "storage/Record.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class RecordFile;
+
+// A grid over an archive: which fields each column shows and how it is exported. The grids of the
+// export windows and of the summaries are tables of these columns; the row-number column "N." is the
+// window's and is never exported.
+struct GridColumn
+{
+    QString header;     // shown over the grid
+    int gridWidth;      // pixels on screen
+    QList<int> fields;  // the record fields shown, each trimmed, joined by one blank
+    QString exportHeader;
+    int exportWidth;
+};
+
+struct GridExport
+{
+    QString sheetName;
+    QString fileName;
+};
+
+using RecordFilter = std::function<bool(const RecordView&)>;
+
+namespace RecordGrid {
+
+// Appends to table (one column per grid column) a row for each record that passes the filter, in file
+// order. A failure throws StorageError and leaves the rows read so far.
+void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
+          const RecordFilter& filter = {});
+
+// Writes the grid's rows to a spreadsheet file with the export headers and widths. Throws StorageError.
+void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table);
+
+} // namespace RecordGrid

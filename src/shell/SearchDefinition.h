@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/FieldCriteria.h"
+#include "shell/TextTable.h"
+#include "storage/RecordLayout.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class RecordFile;
+
+// A search window as data: its criteria (each an input matched against one record field), the line
+// each found record shows, the count line's opening words and the title of the printed list.
+struct SearchDefinition
+{
+    struct Criterion
+    {
+        QString control;  // the input's object name
+        QString label;    // the input's label, also its accessible name
+        QString option;   // the telvara-cli option, without "--"
+        int field;
+    };
+
+    const RecordLayout& layout;
+    QList<Criterion> criteria;
+    std::function<QString(const RecordView&)> line;
+    QString countPrefix;
+    QString printTitle;
+
+    // Appends the line of every record that matches to lines (one column), in file order.
+    // Throws StorageError; the lines found so far stay.
+    void run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const;
+
+    // "Il presente riepilogo contiene N schede."
+    QString countLine(qsizetype lines) const;
+
+    // The records whose rebuilt line equals the chosen one (both trimmed), in file order: the caller
+    // takes each in turn, so among identical lines the last in the file wins.
+    QList<qint64> pick(const RecordFile& file, const QString& chosenLine) const;
+};
