@@ -8,9 +8,12 @@ const QList<Command>& commands()
     static const QList<Command> all = {
         {"verifica", "verifica", runVerify},
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
-                  "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]",
+                  "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+                  "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
+                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
          runSearch},
-        {"esporta", "esporta clienti", runExport},
+        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
+         runExport},
     };
     return all;
 }

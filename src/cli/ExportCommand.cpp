@@ -1,6 +1,9 @@
 #include "cli/ExportCommand.h"
 
+#include "calls/CallGrid.h"
+#include "calls/SchedaChiamata.h"
 #include "cli/CommandOptions.h"
+#include "cli/YearOption.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "shell/ProgramFolder.h"
@@ -13,21 +16,44 @@ struct ExportableArchive
 {
     const char* name;
     QStringList options;
-    // Fills the grid as the export window would and names the file and sheet it goes to.
-    void (*fill)(const CommandOptions&, TextTable&, QList<GridColumn>&, GridExport&);
+    // Fills the grid as the export window would and names the file and sheet it goes to; false (said on
+    // err) when the options are not right.
+    bool (*fill)(const CommandOptions&, TextTable&, QList<GridColumn>&, GridExport&, QTextStream& err);
 };
 
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
         {"clienti", {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target) {
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
              columns = ClientExport::columns();
              target = ClientExport::target();
              table = TextTable(int(columns.size()));
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName)),
                                    SchedaCliente::layout);
              RecordGrid::fill(file, columns, table);
+             return true;
+         }},
+        {"chiamate", {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
+         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
+            QTextStream& err) {
+             const std::optional<QString> path = yearFile(options, SchedaChiamata::kExtension, err);
+             if (!path)
+                 return false;
+             const QString month = options.value(QStringLiteral("mese"));
+             const QString day = options.value(QStringLiteral("giorno"));
+             if (!day.isEmpty() && month.isEmpty()) {
+                 err << "Con --giorno indicare anche --mese\n";
+                 return false;
+             }
+             const bool summary = !month.isEmpty();
+             columns = summary ? CallGrid::summaryColumns() : CallGrid::registerColumns();
+             target = !summary ? CallGrid::registerTarget()
+                               : CallGrid::summaryTarget(day.isEmpty() ? CallGrid::Period::Month : CallGrid::Period::Day);
+             table = TextTable(int(columns.size()));
+             const RecordFile file(*path, SchedaChiamata::layout);
+             RecordGrid::fill(file, columns, table, CallGrid::filter(options.value(QStringLiteral("anno")), month, day));
+             return true;
          }},
     };
     return all;
@@ -48,7 +74,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         QList<GridColumn> columns;
         GridExport target;
         try {
-            archive.fill(*options, table, columns, target);
+            if (!archive.fill(*options, table, columns, target, err))
+                return 2;
             const QString path = ProgramFolder::file(target.fileName);
             RecordGrid::write(path, target.sheetName, columns, table);
             out << path << '\n';

@@ -1,6 +1,9 @@
 #include "cli/SearchCommand.h"
 
 #include "cli/CommandOptions.h"
+#include "calls/CallSearch.h"
+#include "calls/SchedaChiamata.h"
+#include "cli/YearOption.h"
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "shell/ProgramFolder.h"
@@ -13,7 +16,8 @@ struct SearchableArchive
 {
     const char* name;
     const SearchDefinition& (*definition)();
-    QString (*path)(const CommandOptions&);
+    // The archive's file, or nothing (said on err) when the options do not name one.
+    std::optional<QString> (*path)(const CommandOptions&, QTextStream& err);
     QStringList extraOptions;
 };
 
@@ -21,8 +25,13 @@ const QList<SearchableArchive>& archives()
 {
     static const QList<SearchableArchive> all = {
         {"clienti", ClientSearch::definition,
-         [](const CommandOptions&) { return ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName)); },
+         [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
+             return ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName));
+         },
          {}},
+        {"chiamate", CallSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
+         {QStringLiteral("anno")}},
     };
     return all;
 }
@@ -42,12 +51,15 @@ int runSearch(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const std::optional<CommandOptions> options = CommandOptions::parse(arguments.mid(1), known, err);
         if (!options)
             return 2;
+        const std::optional<QString> path = archive.path(*options, err);
+        if (!path)
+            return 2;
         FieldCriteria matching;
         for (const SearchDefinition::Criterion& criterion : search.criteria)
             matching.add(criterion.field, options->value(criterion.option));
         TextTable lines(1, TextTable::Cells::AsGiven);
         try {
-            const RecordFile file(archive.path(*options), search.layout);
+            const RecordFile file(*path, search.layout);
             search.run(file, matching, lines);
         } catch (const StorageError& error) {
             err << QString::fromLocal8Bit(error.what()) << '\n';

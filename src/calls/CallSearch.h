@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/SearchDefinition.h"
+
+// The ten criteria of the call search and its line.
+namespace CallSearch {
+
+const SearchDefinition& definition();
+
+} // namespace CallSearch
