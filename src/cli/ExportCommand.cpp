@@ -6,6 +6,7 @@
 #include "cli/YearOption.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
+#include "rules/ValueLists.h"
 #include "shell/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -44,6 +45,14 @@ const QList<ExportableArchive>& archives()
              const QString day = options.value(QStringLiteral("giorno"));
              if (!day.isEmpty() && month.isEmpty()) {
                  err << "Con --giorno indicare anche --mese\n";
+                 return false;
+             }
+             if (!month.isEmpty() && ValueLists::monthNumber(month).isEmpty()) {
+                 err << "Mese sconosciuto: " << month << '\n';
+                 return false;
+             }
+             if (!day.isEmpty() && !ValueLists::days().contains(day)) {
+                 err << "Giorno non valido (01-31): " << day << '\n';
                  return false;
              }
              const bool summary = !month.isEmpty();
