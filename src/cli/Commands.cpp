@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/ControlCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
@@ -7,6 +8,7 @@ const QList<Command>& commands()
 {
     static const QList<Command> all = {
         {"verifica", "verifica", runVerify},
+        {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
