@@ -1,0 +1,26 @@
+#include "shell/ApplicationWindow.h"
+
+#include "shell/WindowRegistry.h"
+
+#include <QCloseEvent>
+
+ApplicationWindow::ApplicationWindow(WindowRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry)
+{}
+
+void ApplicationWindow::open()
+{
+    WindowRegistry::showMaximised(this);
+}
+
+void ApplicationWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    hide();
+    returnFromWindow();
+}
+
+void ApplicationWindow::returnFromWindow()
+{
+    m_registry.showMainMenu();
+}
