@@ -106,7 +106,6 @@ QList<ReportPageLayout> ReportPagination::paginate(const ReportTemplate& report)
                 if (cut > 0) {
                     place(i, slice, cut - slice);
                     slice = cut;
-                    startPage();
                     continue;
                 }
             }

@@ -93,9 +93,11 @@ private:
             const QStringList& lines = linesOf(e);
             const double pitch = e.linePitch;
             const double sliceTop = fragment.sliceTop - e.rect.top();
-            const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(sliceTop / pitch)));
+            // The slice is cut between lines; the epsilon keeps rounding from adding the neighbours.
+            constexpr double epsilon = 1e-6;
+            const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(sliceTop / pitch + epsilon)));
             const qsizetype last = std::min<qsizetype>(
-                lines.size(), qsizetype(std::ceil((sliceTop + fragment.sliceHeight) / pitch)));
+                lines.size(), qsizetype(std::ceil((sliceTop + fragment.sliceHeight) / pitch - epsilon)));
             for (qsizetype k = first; k < last; ++k) {
                 const QRectF line(inner.left(), box.top() + double(k) * pitch * m_scale, inner.width(),
                                   pitch * m_scale);

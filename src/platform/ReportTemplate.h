@@ -64,7 +64,7 @@ struct ReportElement
     // use a fixed pitch so that their box height is known before printing.
     double linePitch = 0;
     // Blank kept between the frame and the text on the left and right.
-    double padding = 2;
+    double padding = 4;
     // A border around the box; 0 draws none.
     double frameWidth = 0;
     quint32 frameColor = ReportColor::black;
