@@ -7,7 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -79,6 +83,36 @@ private slots:
         // Lines keep their order across the page breaks.
         QVERIFY(text.indexOf(lines[50]) < text.indexOf(lines[51]));
         QVERIFY(text.indexOf(lines[98]) < text.indexOf(lines[99]));
+    }
+
+    // A chart prints as one picture on a landscape page.
+    void pictureOnLandscapePage()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+            QSKIP("pdfimages is not installed");
+        QImage chart(400, 300, QImage::Format_RGB32);
+        chart.fill(Qt::darkCyan);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(chart.save(&buffer, "PNG"));
+
+        ReportTemplate report(QStringLiteral("grafico"));
+        report.setPageA4(ReportTemplate::Orientation::Landscape, 10);
+        ReportBand& page = report.addBand(ReportBand::Kind::Page, report.printableSize().height());
+        page.addPicture(QStringLiteral("imgGrafico"), QRectF(QPointF(), report.printableSize()), {}).data =
+            png;
+
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Grafico.pdf"));
+        QVERIFY(ReportOutput::current().exportPdf(report, path));
+        QCOMPARE(PdfTools::info(path).value(QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+        QVERIFY(images.waitForFinished());
+        const QStringList rows = QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(u'\n');
+        QCOMPARE(rows.size(), 3); // two heading lines, one image
+        QVERIFY(rows[2].contains(QStringLiteral(" 400   300 ")));
     }
 
     void exportReplacesTheOlderFile()
