@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/ControlCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
@@ -11,6 +12,7 @@ const QList<Command>& commands()
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]",
          runSearch},
         {"esporta", "esporta clienti", runExport},
+        {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
     };
     return all;
 }
