@@ -42,28 +42,30 @@ namespace CardCommands {
 
 CardButton nuovo()
 {
-    return {u"cmdNuovo"_s, u"Nuovo"_s, u"Prepara la schermata per la registrazione di una nuova scheda."_s};
+    return {u"cmdNuovo"_s, u"Nuovo"_s, u"Prepara la schermata per la registrazione di una nuova scheda."_s,
+            QStyle::SP_FileIcon};
 }
 CardButton duplica()
 {
     return {u"cmdDuplica"_s, u"Duplica"_s,
-            u"Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."_s};
+            u"Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."_s,
+            QStyle::SP_FileDialogNewFolder};
 }
 CardButton salva(const QString& hint)
 {
-    return {u"cmdSalva"_s, u"Salva"_s, hint};
+    return {u"cmdSalva"_s, u"Salva"_s, hint, QStyle::SP_DialogSaveButton};
 }
 CardButton trova()
 {
-    return {u"cmdTrova"_s, u"Trova"_s, u"Trova una scheda in archivio."_s};
+    return {u"cmdTrova"_s, u"Trova"_s, u"Trova una scheda in archivio."_s, QStyle::SP_FileDialogContentsView};
 }
 CardButton guida(const QString& hint)
 {
-    return {u"cmdGuida"_s, u"Guida"_s, hint};
+    return {u"cmdGuida"_s, u"Guida"_s, hint, QStyle::SP_DialogHelpButton};
 }
 CardButton esci(const QString& hint)
 {
-    return {u"cmdEsci"_s, u"Esci"_s, hint};
+    return {u"cmdEsci"_s, u"Esci"_s, hint, QStyle::SP_DialogCloseButton};
 }
 
 } // namespace CardCommands

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/Messages.h"
+#include "shell/HelpTopic.h"
 #include "storage/RecordLayout.h"
 
 #include <functional>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 #include <utility>
 
 class CardScreen;
@@ -49,10 +51,10 @@ struct CardField
 // Texts New can put in a field.
 namespace CardDefault {
 std::function<QString()> text(const QString& text);
-std::function<QString()> today();        // "dd/mm/yyyy"
-std::function<QString()> currentDay();   // "dd"
-std::function<QString()> currentMonth(); // "Gennaio".."Dicembre"
-std::function<QString()> currentHour();  // "hh"
+std::function<QString()> today();         // "dd/mm/yyyy"
+std::function<QString()> currentDay();    // "dd"
+std::function<QString()> currentMonth();  // "Gennaio".."Dicembre"
+std::function<QString()> currentHour();   // "hh"
 std::function<QString()> currentMinute(); // "mm"
 } // namespace CardDefault
 
@@ -80,6 +82,8 @@ struct CardButton
     QString name;
     QString caption;
     QString hint;
+    // The picture beside the caption; none when left at SP_CustomBase.
+    QStyle::StandardPixmap picture = QStyle::SP_CustomBase;
 };
 
 // The commands of the card cycle with their usual captions and hints.
@@ -126,6 +130,8 @@ struct CardDefinition
     // Enter moves along these inputs; the last leads back to the first.
     QStringList enterChain;
     QString idleText;
+    // What the help picture shows.
+    HelpTopic help;
 
     // Checked in order before saving.
     QList<CardCheck> checks;

@@ -4,16 +4,17 @@
 #include "shell/CardForm.h"
 #include "shell/ListSelection.h"
 #include "shell/StorageMessages.h"
+#include "shell/TfrmGuida.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
 #include <optional>
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShowEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -24,8 +25,8 @@ const QString kNo = u"No"_s;
 
 } // namespace
 
-CardScreen::CardScreen(CardDefinition definition, QWidget* parent)
-    : QWidget(parent), m_definition(std::move(definition))
+CardScreen::CardScreen(CardDefinition definition, WindowRegistry& registry, QWidget* parent)
+    : ApplicationWindow(registry, parent), m_definition(std::move(definition))
 {
     setObjectName(m_definition.window);
     setWindowTitle(m_definition.caption);
@@ -34,9 +35,18 @@ CardScreen::CardScreen(CardDefinition definition, QWidget* parent)
     m_position = findChild<QLabel*>(u"lblPosizione"_s);
     m_status = findChild<QLabel*>(u"panInfo"_s);
 
+    // Buttons whose windows the program does not have yet stay disabled until onCommand() wires them.
+    const QStringList cycle = {u"cmdNuovo"_s, u"cmdDuplica"_s, u"cmdSalva"_s, u"cmdGuida"_s, u"cmdEsci"_s};
+    for (const QList<CardButton>& group : {m_definition.commands, m_definition.buttons})
+        for (const CardButton& declared : group)
+            if (!cycle.contains(declared.name))
+                button(declared.name)->setEnabled(false);
+
     connect(button(u"cmdNuovo"_s), &QAbstractButton::clicked, this, &CardScreen::newCard);
     connect(button(u"cmdSalva"_s), &QAbstractButton::clicked, this, &CardScreen::saveCard);
     connect(button(u"cmdEsci"_s), &QAbstractButton::clicked, this, &CardScreen::close);
+    connect(button(u"cmdGuida"_s), &QAbstractButton::clicked, this,
+            [this] { showHelp(this, m_definition.help); });
     if (m_definition.duplicate)
         connect(button(u"cmdDuplica"_s), &QAbstractButton::clicked, this, &CardScreen::duplicateCard);
     using Command = CardNavigation::Command;
@@ -189,7 +199,8 @@ void CardScreen::saveCard()
         return;
     }
     if (shown > 0) {
-        messages.information(u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+        messages.information(
+            u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
     } else {
         setRecordNumber(number);
         messages.information(m_definition.appendedMessage);
@@ -241,11 +252,4 @@ void CardScreen::showEvent(QShowEvent* event)
         return;
     newCard();
     m_status->setText(m_definition.idleText);
-}
-
-void CardScreen::closeEvent(QCloseEvent* event)
-{
-    // Persistent windows are hidden, never destroyed; whatever was typed is dropped.
-    event->accept();
-    emit closed();
 }

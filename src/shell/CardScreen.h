@@ -1,24 +1,25 @@
 #pragma once
 
+#include "shell/ApplicationWindow.h"
 #include "shell/CardDefinition.h"
 #include "shell/CardNavigation.h"
 
 #include <functional>
 #include <QHash>
-#include <QWidget>
 
 class QAbstractButton;
 class QLabel;
 class Record;
 
 // A card screen: one archive card at a time, browsed, prepared, duplicated and saved by the cycle every
-// archive shares, on a form built from its definition. Each control carries its own object name.
-class CardScreen : public QWidget
+// archive shares, on a form built from its definition. Each control carries its own object name. Closing
+// it drops what was typed and goes back to the main menu.
+class CardScreen : public ApplicationWindow
 {
     Q_OBJECT
 
 public:
-    explicit CardScreen(CardDefinition definition, QWidget* parent = nullptr);
+    CardScreen(CardDefinition definition, WindowRegistry& registry, QWidget* parent = nullptr);
 
     const CardDefinition& definition() const { return m_definition; }
 
@@ -48,13 +49,8 @@ public:
     void saveCard();
     void navigate(CardNavigation::Command command);
 
-signals:
-    // The window was closed by its exit picture or its close box.
-    void closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setRecordNumber(qint64 number);

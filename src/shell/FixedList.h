@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QKeyEvent;
 
 // A drop-down list whose value can only be chosen among its items (days, months, hours, minutes):
 // keys that would type are discarded, Backspace and Delete empty the field, and leaving the field

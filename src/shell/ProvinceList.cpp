@@ -6,6 +6,7 @@
 #include "shell/TextReplacement.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 
 ProvinceList* ProvinceList::attach(QComboBox* list)
