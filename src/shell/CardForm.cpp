@@ -215,11 +215,12 @@ private:
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         line->addWidget(widget, 1);
-        QToolButton* check = sectionButton(box, cell.button);
-        check->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        check->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        check->setIcon(m_screen.style()->standardIcon(QStyle::SP_ArrowRight));
-        line->addWidget(check);
+        // The small button right of an input shows its picture, or its caption when it has none.
+        QToolButton* beside = sectionButton(box, cell.button);
+        beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        if (!beside->icon().isNull())
+            beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        line->addWidget(beside);
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
     }
 
@@ -261,9 +262,9 @@ private:
     {
         auto* column = new QVBoxLayout;
         column->setSpacing(4);
+        // Room left over goes to the sections by their number of rows, above each row's captions.
         for (const CardSection& definition : m_definition.sections)
-            column->addWidget(section(definition));
-        column->addStretch(1);
+            column->addWidget(section(definition), int(definition.rows.size()));
         return column;
     }
 

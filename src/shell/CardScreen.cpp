@@ -30,7 +30,6 @@ CardScreen::CardScreen(CardDefinition definition, WindowRegistry& registry, QWid
 {
     setObjectName(m_definition.window);
     setWindowTitle(m_definition.caption);
-    setWindowState(Qt::WindowMaximized);
     CardForm::build(*this);
     m_position = findChild<QLabel*>(u"lblPosizione"_s);
     m_status = findChild<QLabel*>(u"panInfo"_s);
