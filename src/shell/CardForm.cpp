@@ -111,6 +111,8 @@ QWidget* input(QWidget* parent, const CardField& field, int width)
         label->hide();
         return label;
     }
+    case FieldKind::Label:
+        return new QLabel(parent);
     default:
         return lineEdit(parent, field, width);
     }
@@ -198,13 +200,16 @@ private:
             if (definition->kind == FieldKind::Flag) {
                 Accessibility::describe(widget, definition->label, definition->hint);
                 StatusHints::show(widget, definition->hint);
+            } else if (definition->kind == FieldKind::Label) {
+                Accessibility::describe(widget, definition->label);
             } else {
                 auto* caption = new QLabel(definition->label, box);
                 caption->setObjectName(captionName(cell.control));
                 grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
                 Accessibility::label(caption, widget, definition->hint);
             }
-            FocusHighlight::attach(widget);
+            if (definition->kind != FieldKind::Label)
+                FocusHighlight::attach(widget);
         } else {
             widget = sectionButton(box, cell.control);
         }

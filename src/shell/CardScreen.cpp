@@ -135,6 +135,8 @@ void CardScreen::focusControl(const QString& name)
 void CardScreen::newCard()
 {
     for (const CardField& field : m_definition.fields) {
+        if (field.kind == FieldKind::Label || (field.field < 0 && !field.initial))
+            continue;
         QWidget* widget = control(field.control);
         const QString initial = field.initial ? field.initial() : QString();
         if (auto* box = qobject_cast<QCheckBox*>(widget)) {
