@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -431,6 +432,19 @@ private slots:
         QCOMPARE(f.count(), 0);
         f.card->show();
         QCOMPARE(f.edit(u"txtCliente"_s)->text(), QString());
+    }
+
+    void helpShowsTheClientCardTopic()
+    {
+        Fixture f;
+        QString title;
+        f.services.modal.setNextScript([&title](QDialog& window) {
+            title = window.findChild<QLabel*>(u"lblTitolo"_s)->text();
+            return 0;
+        });
+        f.click(u"cmdGuida"_s);
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmGuida"_s});
+        QCOMPARE(title, u"Applicazione Anagrafica Clienti."_s);
     }
 
     void everyInputIsNamedAfterItsLabel()
