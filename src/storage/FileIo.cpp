@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -110,4 +111,9 @@ const char* PosixFileIo::map(int fd, std::size_t size)
 void PosixFileIo::unmap(const char* address, std::size_t size)
 {
     ::munmap(const_cast<char*>(address), size);
+}
+
+int PosixFileIo::rename(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
 }

@@ -26,6 +26,8 @@ public:
     // A read-only mapping of the first size bytes, or nullptr.
     virtual const char* map(int fd, std::size_t size) = 0;
     virtual void unmap(const char* address, std::size_t size) = 0;
+    // Replaces to by from in one step (both in the same folder), as rename(2).
+    virtual int rename(const QString& from, const QString& to) = 0;
 
     // The calls every file operation goes through.
     static FileIo& current();
@@ -48,4 +50,5 @@ public:
     int unlock(int fd) override;
     const char* map(int fd, std::size_t size) override;
     void unmap(const char* address, std::size_t size) override;
+    int rename(const QString& from, const QString& to) override;
 };

@@ -83,3 +83,8 @@ const char* FaultyFileIo::map(int fd, std::size_t size)
 {
     return shouldFail(Map) ? nullptr : PosixFileIo::map(fd, size);
 }
+
+int FaultyFileIo::rename(const QString& from, const QString& to)
+{
+    return shouldFail(Rename) ? -1 : PosixFileIo::rename(from, to);
+}

@@ -9,7 +9,7 @@
 class FaultyFileIo : public PosixFileIo
 {
 public:
-    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Map, AnyCall };
+    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Map, Rename, AnyCall };
 
     FaultyFileIo();
     ~FaultyFileIo() override;
@@ -27,6 +27,7 @@ public:
     int sync(int fd) override;
     int lock(int fd) override;
     const char* map(int fd, std::size_t size) override;
+    int rename(const QString& from, const QString& to) override;
 
 private:
     bool shouldFail(Call call);
