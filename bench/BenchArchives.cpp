@@ -76,7 +76,8 @@ void BenchArchives::loadSqlite()
     file.scan([&](qint64, const RecordView& record) {
         for (int field = 0; field < layout.fieldCount(); ++field) {
             const QByteArray text = record.text(field).toUtf8();
-            sqlite3_bind_text(insert, field + 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(insert, field + 1, text.constData(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
         }
         if (sqlite3_step(insert) != SQLITE_DONE)
             throw std::runtime_error("sqlite3_step");

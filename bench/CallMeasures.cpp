@@ -1,6 +1,5 @@
-#include "Measures.h"
-
 #include "calls/SchedaChiamata.h"
+#include "Measures.h"
 #include "storage/FieldCriterion.h"
 #include "storage/RecordFile.h"
 
@@ -10,6 +9,8 @@ qint64 Measures::callScan(const BenchArchives& archives)
     const FieldCriterion subject(SchedaChiamata::Oggetto, u"OFFERTA");
     const RecordFile file(archives.calls, SchedaChiamata::layout);
     qint64 found = 0;
-    file.scan([&](qint64, const RecordView& record) { found += client.matches(record) && subject.matches(record); });
+    file.scan([&](qint64, const RecordView& record) {
+        found += client.matches(record) && subject.matches(record);
+    });
     return found;
 }

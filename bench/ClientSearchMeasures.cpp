@@ -1,11 +1,10 @@
-#include "Measures.h"
-
 #include "clients/SchedaCliente.h"
+#include "Measures.h"
 #include "storage/FieldCriterion.h"
 #include "storage/RecordFile.h"
 
-#include <QFile>
 #include <fcntl.h>
+#include <QFile>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <unistd.h>

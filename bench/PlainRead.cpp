@@ -1,8 +1,8 @@
 #include "Measures.h"
 
-#include <QFile>
 #include <fcntl.h>
 #include <memory>
+#include <QFile>
 #include <stdexcept>
 #include <unistd.h>
 

@@ -4,13 +4,13 @@
 #include "BenchArchives.h"
 #include "Measures.h"
 
+#include <cstdio>
+#include <functional>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -33,7 +33,8 @@ const QList<Measure>& measures()
         {"(c) client search, 2 criteria, one read() per record", &BenchArchives::clients, 0,
          Measures::clientSearchPerRecord},
         {"SQLite: same filter, LIKE", &BenchArchives::clients, 0, Measures::clientSearchSqliteLike},
-        {"SQLite: same filter, instr(lower())", &BenchArchives::clients, 0, Measures::clientSearchSqliteInstr},
+        {"SQLite: same filter, instr(lower())", &BenchArchives::clients, 0,
+         Measures::clientSearchSqliteInstr},
         {"call file scan, 2 criteria, RecordFile::scan", &BenchArchives::calls, 0.5, Measures::callScan},
     };
     return all;
@@ -116,8 +117,8 @@ int main(int argc, char* argv[])
         const double ratio = timing.seconds / yardsticks.value(path).seconds;
         const bool ok = measure.target == 0 || ratio <= measure.target;
         met = met && ok;
-        std::printf("%-54s %-12s %9.4f %8.3f %7s %8lld%s\n", measure.name, qPrintable(QFileInfo(path).fileName()),
-                    timing.seconds, ratio,
+        std::printf("%-54s %-12s %9.4f %8.3f %7s %8lld%s\n", measure.name,
+                    qPrintable(QFileInfo(path).fileName()), timing.seconds, ratio,
                     measure.target == 0 ? "" : qPrintable(QStringLiteral("<=%1").arg(measure.target)),
                     static_cast<long long>(timing.result), ok ? "" : "  MISSED");
     }

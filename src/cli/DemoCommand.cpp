@@ -15,9 +15,9 @@ struct CountOption
 };
 
 constexpr CountOption kCounts[] = {
-    {"--clienti", &DemoOptions::clients},       {"--operatori", &DemoOptions::staff},
-    {"--articoli", &DemoOptions::products},     {"--chiamate", &DemoOptions::calls},
-    {"--vendite", &DemoOptions::sales},         {"--appuntamenti", &DemoOptions::appointments},
+    {"--clienti", &DemoOptions::clients},   {"--operatori", &DemoOptions::staff},
+    {"--articoli", &DemoOptions::products}, {"--chiamate", &DemoOptions::calls},
+    {"--vendite", &DemoOptions::sales},     {"--appuntamenti", &DemoOptions::appointments},
 };
 
 } // namespace

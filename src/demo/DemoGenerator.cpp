@@ -33,9 +33,9 @@ constexpr int kAppointmentNotices[] = {1, 2, 3, 5, 7, 10, 15};
 const QString kYes = QStringLiteral("Sì");
 const QString kNo = QStringLiteral("No");
 
-QStringView pick(DemoRandom& random, V::Words words)
+QString pick(DemoRandom& random, V::Words words)
 {
-    return random.pick(words);
+    return random.pick(words).toString();
 }
 
 QString twoDigits(int value)
@@ -58,7 +58,8 @@ QString phoneDigits(DemoRandom& random, int count)
 
 QString landline(DemoRandom& random, const V::Town& town)
 {
-    return town.phonePrefix + QLatin1Char(' ') + phoneDigits(random, 10 - static_cast<int>(town.phonePrefix.size()));
+    return town.phonePrefix.toString() + QLatin1Char(' ') +
+           phoneDigits(random, 10 - static_cast<int>(town.phonePrefix.size()));
 }
 
 QString mobile(DemoRandom& random)
@@ -87,8 +88,8 @@ Person makePerson(DemoRandom& random, int year, int minAge, int maxAge)
 {
     Person person;
     person.sex = random.chance(50) ? u'M' : u'F';
-    person.surname = pick(random, V::surnames()).toString();
-    person.name = pick(random, person.sex == u'M' ? V::maleNames() : V::femaleNames()).toString();
+    person.surname = pick(random, V::surnames());
+    person.name = pick(random, person.sex == u'M' ? V::maleNames() : V::femaleNames());
     person.birth = randomDate(random, year - maxAge, year - minAge);
     person.town = &random.pick(V::towns());
     person.codFisc = DemoIdentity::codiceFiscale(person.surname, person.name, person.birth, person.sex,
@@ -109,19 +110,22 @@ QString address(DemoRandom& random)
     return pick(random, V::streets()) + QStringLiteral(", ") + QString::number(random.between(1, 180));
 }
 
+QString documentNumber(DemoRandom& random, const QString& kind, const V::Town& town)
+{
+    if (kind == u"Carta d'identità")
+        return QStringLiteral("CA") + phoneDigits(random, 5) + QChar(u'A' + random.below(26)) +
+               QChar(u'A' + random.below(26));
+    if (kind == u"Patente di guida")
+        return town.province.toString() + phoneDigits(random, 7) + QChar(u'A' + random.below(26));
+    return QStringLiteral("YA") + phoneDigits(random, 7);
+}
+
 QString identityDocument(DemoRandom& random, const V::Town& town, int year)
 {
-    const QStringView kind = pick(random, V::documentKinds());
-    QString number;
-    if (kind == u"Carta d'identità")
-        number = QStringLiteral("CA") + phoneDigits(random, 5) + QChar(u'A' + random.below(26)) +
-                 QChar(u'A' + random.below(26));
-    else if (kind == u"Patente di guida")
-        number = town.province + phoneDigits(random, 7) + QChar(u'A' + random.below(26));
-    else
-        number = QStringLiteral("YA") + phoneDigits(random, 7);
-    return kind + QStringLiteral(" n. ") + number + QStringLiteral(", rilasciato a ") + town.name +
-           QStringLiteral(" il ") + DateText::compose(randomDate(random, year - 9, year - 1));
+    const QString kind = pick(random, V::documentKinds());
+    return kind + QStringLiteral(" n. ") + documentNumber(random, kind, town) +
+           QStringLiteral(", rilasciato a ") + town.name.toString() + QStringLiteral(" il ") +
+           DateText::compose(randomDate(random, year - 9, year - 1));
 }
 
 // One day of the register's year, its texts ready for the date block.
@@ -183,8 +187,9 @@ ProductInfo productInfo(quint64 seed, int index)
     ProductInfo info;
     info.code = QStringLiteral("ART-%1").arg(index + 1, 5, 10, QLatin1Char('0'));
     info.product = &catalogue[static_cast<std::size_t>(index % size)];
-    info.model = index < size ? info.product->model.toString()
-                              : info.product->model + QStringLiteral(" (serie %1)").arg(index / size + 1);
+    info.model = index < size
+                     ? info.product->model.toString()
+                     : info.product->model.toString() + QStringLiteral(" (serie %1)").arg(index / size + 1);
     info.costCents = info.product->costCents + random.between(-5, 5) * info.product->costCents / 100;
     info.priceCents = (info.costCents * random.between(125, 170) / 100 + 5) / 10 * 10;
     info.priceWithVatCents = (info.priceCents * (100 + info.product->vatRate) + 50) / 100;
@@ -262,7 +267,8 @@ void DemoGenerator::writeClients(const QString& path)
     const int year = m_options.year;
     m_clients.reserve(m_clients.size() + static_cast<std::size_t>(m_options.clients));
     appendRecords(path, layout, m_options.clients, [&](qint64 index, int) {
-        DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Clients, static_cast<quint64>(index));
+        DemoRandom random =
+            DemoRandom::forRecord(m_options.seed, Stream::Clients, static_cast<quint64>(index));
         Record record(layout);
         const Person person = makePerson(random, year, 18, 88);
         const V::Town& home = random.chance(70) ? *person.town : random.pick(V::towns());
@@ -292,16 +298,16 @@ void DemoGenerator::writeClients(const QString& path)
                 client.email = email(random, person.name, person.surname);
             record.setText(Documento, identityDocument(random, *person.town, year));
             record.setText(Occupazione, pick(random, V::occupations()));
-            record.setText(Civile,
-                           pick(random, person.sex == u'M' ? V::maleMaritalStatuses() : V::femaleMaritalStatuses()));
+            record.setText(Civile, pick(random, person.sex == u'M' ? V::maleMaritalStatuses()
+                                                                   : V::femaleMaritalStatuses()));
             record.setText(Titoli, pick(random, V::qualifications()));
         }
         client.zona = home.region.toString();
-        client.recapito = pick(random, V::preferredContacts()).toString();
+        client.recapito = pick(random, V::preferredContacts());
         client.telCel = random.chance(90) ? mobile(random) : QString();
-        client.estremi = pick(random, V::paymentMethods()).toString();
+        client.estremi = pick(random, V::paymentMethods());
         if (random.chance(20))
-            client.questioni = pick(random, V::pendingIssues()).toString();
+            client.questioni = pick(random, V::pendingIssues());
 
         record.setText(Cliente, client.cliente);
         record.setText(Recapito, client.recapito);
@@ -320,7 +326,7 @@ void DemoGenerator::writeClients(const QString& path)
         }
         if (random.chance(50))
             record.setText(Iban, DemoIdentity::iban(random, random.pick(V::banks()).abi));
-        QString interests = pick(random, V::interests()).toString();
+        QString interests = pick(random, V::interests());
         if (random.chance(30))
             interests += QStringLiteral(", ") + pick(random, V::interests());
         record.setText(Prodotti, interests);
@@ -342,9 +348,9 @@ void DemoGenerator::readClients(const QString& path)
     file.scan([&](qint64, const RecordView& record) {
         if (record.raw(CodFisc).isEmpty())
             return;
-        m_clients.push_back({record.text(Cliente), record.text(CodFisc), record.text(Zona), record.text(Recapito),
-                             record.text(TelCel), record.text(Email), record.text(Estremi),
-                             record.text(Questioni)});
+        m_clients.push_back({record.text(Cliente), record.text(CodFisc), record.text(Zona),
+                             record.text(Recapito), record.text(TelCel), record.text(Email),
+                             record.text(Estremi), record.text(Questioni)});
     });
 }
 
@@ -373,7 +379,8 @@ void DemoGenerator::writeStaff(const QString& path)
         record.setText(Cap, home.postalCode);
         record.setText(ComuneRes, home.name);
         record.setText(ProvRes, home.province);
-        record.setText(Stato, pick(random, person.sex == u'M' ? V::maleMaritalStatuses() : V::femaleMaritalStatuses()));
+        record.setText(
+            Stato, pick(random, person.sex == u'M' ? V::maleMaritalStatuses() : V::femaleMaritalStatuses()));
         record.setText(Familiari, pick(random, V::staffAvailability()));
         const QString cell = mobile(random);
         record.setText(Recapito, cell);
@@ -393,18 +400,20 @@ void DemoGenerator::writeStaff(const QString& path)
         record.setText(Prodotti, pick(random, V::staffEquipment()));
         record.setText(Pagamento, agent ? QStringLiteral("Bonifico mensile sulle provvigioni maturate")
                                         : QStringLiteral("Bonifico mensile"));
-        const QStringView kind = pick(random, V::documentKinds());
+        const QString kind = pick(random, V::documentKinds());
         const QDate issued = randomDate(random, m_options.year - 8, m_options.year - 1);
         record.setText(TipoDoc, kind);
-        record.setText(NumDoc, QStringLiteral("CA") + phoneDigits(random, 5) + QStringLiteral("AB"));
-        record.setText(EnteRil, (kind == u"Passaporto" ? QStringLiteral("Questura di ") : QStringLiteral("Comune di ")) +
-                                    person.town->name);
+        record.setText(NumDoc, documentNumber(random, kind, *person.town));
+        record.setText(
+            EnteRil, (kind == u"Passaporto" ? QStringLiteral("Questura di ") : QStringLiteral("Comune di ")) +
+                         person.town->name.toString());
         record.setText(DataRil, DateText::compose(issued));
         record.setText(DataSca, DateText::compose(issued.addYears(10)));
-        record.setText(Codice, agent ? QStringLiteral("Agente") : pick(random, V::staffJobs()).toString());
+        record.setText(Codice, agent ? QStringLiteral("Agente") : pick(random, V::staffJobs()));
         record.setText(Categoria, pick(random, V::staffCategories()));
         record.setText(Zona, pick(random, V::staffLevels()));
-        record.setText(Acquisto, agent ? QStringLiteral("Contratto di agenzia") : pick(random, V::contractTypes()).toString());
+        record.setText(Acquisto,
+                       agent ? QStringLiteral("Contratto di agenzia") : pick(random, V::contractTypes()));
 
         // About one contract in four is due: past its deadline or within its days of notice.
         const int notice = random.pick(std::span<const int>(kStaffNotices));
@@ -420,7 +429,7 @@ void DemoGenerator::writeStaff(const QString& path)
         record.setText(Frazionamento, QStringLiteral("%1 mensilità").arg(months));
         record.setText(Rata, euro(monthly));
         if (random.chance(20))
-            record.setText(Note, QStringLiteral("Disponibile a trasferte in ") + home.region);
+            record.setText(Note, QStringLiteral("Disponibile a trasferte in ") + home.region.toString());
         return record;
     });
     m_written.append({QLatin1StringView(kFileName), m_options.staff});
@@ -430,12 +439,14 @@ void DemoGenerator::writeProducts(const QString& path)
 {
     using namespace SchedaArticolo;
     appendRecords(path, layout, m_options.products, [&](qint64 index, int) {
-        DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Products, static_cast<quint64>(index));
+        DemoRandom random =
+            DemoRandom::forRecord(m_options.seed, Stream::Products, static_cast<quint64>(index));
         Record record(layout);
         const ProductInfo info = productInfo(m_options.seed, static_cast<int>(index));
         const int threshold = random.between(2, 15);
         // About one product in five has run down to its threshold or below.
-        const int stock = random.chance(20) ? random.between(0, threshold) : random.between(threshold + 1, 150);
+        const int stock =
+            random.chance(20) ? random.between(0, threshold) : random.between(threshold + 1, 150);
 
         record.setText(Codice, info.code);
         record.setText(Tipologia, info.product->type);
@@ -450,7 +461,8 @@ void DemoGenerator::writeProducts(const QString& path)
         record.setText(Data, DateText::compose(randomDate(random, m_options.year - 1, m_options.year - 1)));
         record.setText(Costo, euro(info.costCents));
         record.setText(Valore, euro(info.costCents * stock));
-        record.setText(Documento, QStringLiteral("Fattura n. %1 del fornitore").arg(random.between(100, 9999)));
+        record.setText(Documento,
+                       QStringLiteral("Fattura n. %1 del fornitore").arg(random.between(100, 9999)));
         record.setText(Ordine, pick(random, V::orderMethods()));
         record.setText(Prezzo, euro(info.priceCents));
         record.setText(PercIva, QString::number(info.product->vatRate));
@@ -486,7 +498,8 @@ void DemoGenerator::writeCalls(const QString& path)
         Record record(layout);
         // Registered in date order over the whole year.
         const int day = workingDay(static_cast<int>(qint64(i) * qint64(days.size()) / count), first);
-        setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(8, 19), random.below(60));
+        setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(8, 19),
+                     random.below(60));
         const ClientRef& client = m_clients[static_cast<std::size_t>(random.below(clients))];
         record.setText(Oggetto, pick(random, V::callSubjects()));
         record.setText(Prodotti, pick(random, V::interests()));
@@ -521,14 +534,15 @@ void DemoGenerator::writeSales(const QString& path)
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Sales, static_cast<quint64>(index));
         Record record(layout);
         const int day = workingDay(static_cast<int>(qint64(i) * qint64(days.size()) / count), first);
-        setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(9, 19), random.below(60));
+        setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(9, 19),
+                     random.below(60));
         const ProductInfo info = productInfo(m_options.seed, random.below(articles));
         const ClientRef& client = m_clients[static_cast<std::size_t>(random.below(clients))];
         const int pieces = random.chance(80) ? 1 : random.between(2, 5);
         record.setText(Codice, info.code);
         record.setText(Tipologia, info.product->type);
-        record.setText(Descrizione, info.product->brand + QLatin1Char(' ') + info.model + QStringLiteral(" - ") +
-                                        info.product->description);
+        record.setText(Descrizione, info.product->brand.toString() + QLatin1Char(' ') + info.model +
+                                        QStringLiteral(" - ") + info.product->description.toString());
         record.setText(Importo, euro(info.priceWithVatCents * pieces));
         record.setText(Consegna, pick(random, V::deliveryMethods()));
         record.setText(Pagamento, client.estremi);
@@ -590,7 +604,9 @@ void DemoGenerator::writeAppointments(const QString& path)
         record.setText(Officina, client.estremi);
         record.setText(Costo, euro(cost));
         if (paid && cost > 0)
-            record.setText(Contatto, QStringLiteral("Ricevuta n. %1/%2").arg(random.between(1, 999)).arg(m_options.year));
+            record.setText(
+                Contatto,
+                QStringLiteral("Ricevuta n. %1/%2").arg(random.between(1, 999)).arg(m_options.year));
         if (random.chance(25))
             record.setText(Note, pick(random, V::appointmentNotes()));
         record.setText(DaConfermare, !past && random.chance(30) ? kYes : kNo);

@@ -86,14 +86,15 @@ QChar cin(QStringView abiCabAccount)
 
 } // namespace
 
-QString codiceFiscale(QStringView surname, QStringView name, QDate birth, QChar sex, QStringView cadastralCode)
+QString codiceFiscale(QStringView surname, QStringView name, QDate birth, QChar sex,
+                      QStringView cadastralCode)
 {
     static constexpr char16_t kMonths[] = u"ABCDEHLMPRST";
     const int day = birth.day() + (sex == u'F' ? 40 : 0);
     const QString first15 = surnameCode(surname) + nameCode(name) +
                             QStringLiteral("%1").arg(birth.year() % 100, 2, 10, QLatin1Char('0')) +
                             QChar(kMonths[birth.month() - 1]) +
-                            QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')) + cadastralCode;
+                            QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')) + cadastralCode.toString();
     return first15 + CodiceFiscale::checkCharacter(first15);
 }
 

@@ -13,7 +13,8 @@ namespace DemoIdentity {
 
 // The codice fiscale of a person: surname and name codes, year, month letter, day (plus 40 for women),
 // cadastral code of the town of birth and the check character.
-QString codiceFiscale(QStringView surname, QStringView name, QDate birth, QChar sex, QStringView cadastralCode);
+QString codiceFiscale(QStringView surname, QStringView name, QDate birth, QChar sex,
+                      QStringView cadastralCode);
 
 // A partita IVA: seven digits of registration number, the three of the revenue office, the check digit.
 QString partitaIva(DemoRandom& random, int vatOffice);

@@ -34,8 +34,7 @@ public:
 
     bool chance(int percent) { return below(100) < percent; }
 
-    template <typename T>
-    const T& pick(std::span<const T> items)
+    template <typename T> const T& pick(std::span<const T> items)
     {
         return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
     }

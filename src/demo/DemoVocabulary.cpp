@@ -77,11 +77,16 @@ constexpr Town kTowns[] = {
 };
 
 constexpr Bank kBanks[] = {
-    {u"Intesa Sanpaolo", u"03069"},   {u"UniCredit", u"02008"},
-    {u"Banco BPM", u"05034"},         {u"BPER Banca", u"05387"},
-    {u"Monte dei Paschi di Siena", u"01030"}, {u"Crédit Agricole Italia", u"06230"},
-    {u"Banca Mediolanum", u"03062"},  {u"BancoPosta", u"07601"},
-    {u"FinecoBank", u"03015"},        {u"BNL", u"01005"},
+    {u"Intesa Sanpaolo", u"03069"},
+    {u"UniCredit", u"02008"},
+    {u"Banco BPM", u"05034"},
+    {u"BPER Banca", u"05387"},
+    {u"Monte dei Paschi di Siena", u"01030"},
+    {u"Crédit Agricole Italia", u"06230"},
+    {u"Banca Mediolanum", u"03062"},
+    {u"BancoPosta", u"07601"},
+    {u"FinecoBank", u"03015"},
+    {u"BNL", u"01005"},
 };
 
 constexpr Product kProducts[] = {
@@ -92,53 +97,58 @@ constexpr Product kProducts[] = {
     {u"Router", u"TP-Link", u"Archer AX55", u"Router Wi-Fi 6 dual band", 6900, 22},
     {u"Modem fibra", u"ZTE", u"F6640", u"Terminale ottico per fibra FTTH", 4500, 22},
     {u"Cuffie con microfono", u"Jabra", u"Evolve2 40", u"Cuffia USB per postazione di lavoro", 8900, 22},
-    {u"Cuffie con microfono", u"Poly", u"Blackwire 3320", u"Cuffia stereo con cancellazione del rumore", 4900, 22},
+    {u"Cuffie con microfono", u"Poly", u"Blackwire 3320", u"Cuffia stereo con cancellazione del rumore", 4900,
+     22},
     {u"Telefono cordless", u"Gigaset", u"A270", u"Cordless con vivavoce e rubrica", 2900, 22},
     {u"Telefono fisso", u"Brondi", u"Bravo Gold 2", u"Telefono a tasti grandi per la terza età", 3400, 22},
     {u"Decoder", u"Telesystem", u"TS6822", u"Decoder digitale terrestre DVB-T2", 3900, 22},
-    {u"Abbonamento fibra", u"Telvara Net", u"Fibra 1 Giga", u"Canone mensile fibra fino a 1 Gbit/s", 1800, 22},
-    {u"Abbonamento mobile", u"Telvara Mobile", u"Giga 150", u"Offerta mensile 150 GB e minuti illimitati", 650, 22},
+    {u"Abbonamento fibra", u"Telvara Net", u"Fibra 1 Giga", u"Canone mensile fibra fino a 1 Gbit/s", 1800,
+     22},
+    {u"Abbonamento mobile", u"Telvara Mobile", u"Giga 150", u"Offerta mensile 150 GB e minuti illimitati",
+     650, 22},
     {u"SIM dati", u"Telvara Mobile", u"Dati 50", u"SIM solo dati per tablet e router", 500, 22},
-    {u"Servizio di assistenza", u"Telvara Servizi", u"Assistenza Più", u"Intervento tecnico a domicilio entro 48 ore", 4000, 22},
-    {u"Installazione", u"Telvara Servizi", u"Posa in opera", u"Installazione e configurazione apparati", 6000, 22},
+    {u"Servizio di assistenza", u"Telvara Servizi", u"Assistenza Più",
+     u"Intervento tecnico a domicilio entro 48 ore", 4000, 22},
+    {u"Installazione", u"Telvara Servizi", u"Posa in opera", u"Installazione e configurazione apparati", 6000,
+     22},
     {u"Polizza casa", u"Assicura Italia", u"Casa Sicura", u"Polizza annuale incendio e furto", 9000, 22},
     {u"Libro", u"Edizioni Sant'Anna", u"Guida all'uso", u"Manuale dell'utente digitale", 1200, 4},
-    {u"Corso di formazione", u"Telvara Academy", u"Vendita al telefono", u"Corso di 8 ore per operatori", 15000, 22},
+    {u"Corso di formazione", u"Telvara Academy", u"Vendita al telefono", u"Corso di 8 ore per operatori",
+     15000, 22},
     {u"Tablet", u"Lenovo", u"Tab M10", u"Tablet 10,1\" 64 GB Wi-Fi", 14900, 22},
 };
 
 constexpr QStringView kSurnames[] = {
-    u"Rossi",     u"Russo",      u"Ferrari",    u"Esposito",   u"Bianchi",    u"Romano",   u"Colombo",
-    u"Ricci",     u"Marino",     u"Greco",      u"Bruno",      u"Gallo",      u"Conti",    u"De Luca",
-    u"Mancini",   u"Costa",      u"Giordano",   u"Rizzo",      u"Lombardi",   u"Moretti",  u"Barbieri",
-    u"Fontana",   u"Santoro",    u"Mariani",    u"Rinaldi",    u"Caruso",     u"Ferrara",  u"Galli",
-    u"Martini",   u"Leone",      u"Longo",      u"Gentile",    u"Martinelli", u"Vitale",   u"Lombardo",
-    u"Serra",     u"Coppola",    u"De Santis",  u"D'Angelo",   u"Marchetti",  u"Parisi",   u"Villa",
-    u"Conte",     u"Ferraro",    u"Fabbri",     u"Bianco",     u"Marini",     u"Grasso",   u"Valentini",
-    u"Messina",   u"Sala",       u"De Angelis", u"Gatti",      u"Pellegrini", u"Palumbo",  u"Sanna",
-    u"Farina",    u"Monti",      u"Cattaneo",   u"Morelli",    u"Amato",      u"Silvestri", u"Testa",
-    u"Carbone",   u"Giuliani",   u"Barone",     u"Caputo",     u"Montanari",  u"Guerra",   u"Palmieri",
-    u"Bernardi",  u"Fiore",      u"De Rosa",    u"Ferretti",   u"Bellini",    u"Basile",   u"Riva",
-    u"Donati",    u"Piras",      u"Sartori",    u"Neri",       u"Orlando",    u"D'Amico",  u"D'Alessandro",
-    u"Dell'Acqua", u"Dall'Olio", u"Lo Russo",   u"Della Valle", u"Mastrolìa", u"Cantù",    u"Carrà",
-    u"Bonfà",     u"Pirrò",      u"Nicolò",     u"Sant'Elia",  u"Dell'Orto",  u"Lo Bianco", u"Mazzà",
+    u"Rossi",      u"Russo",     u"Ferrari",    u"Esposito",    u"Bianchi",    u"Romano",    u"Colombo",
+    u"Ricci",      u"Marino",    u"Greco",      u"Bruno",       u"Gallo",      u"Conti",     u"De Luca",
+    u"Mancini",    u"Costa",     u"Giordano",   u"Rizzo",       u"Lombardi",   u"Moretti",   u"Barbieri",
+    u"Fontana",    u"Santoro",   u"Mariani",    u"Rinaldi",     u"Caruso",     u"Ferrara",   u"Galli",
+    u"Martini",    u"Leone",     u"Longo",      u"Gentile",     u"Martinelli", u"Vitale",    u"Lombardo",
+    u"Serra",      u"Coppola",   u"De Santis",  u"D'Angelo",    u"Marchetti",  u"Parisi",    u"Villa",
+    u"Conte",      u"Ferraro",   u"Fabbri",     u"Bianco",      u"Marini",     u"Grasso",    u"Valentini",
+    u"Messina",    u"Sala",      u"De Angelis", u"Gatti",       u"Pellegrini", u"Palumbo",   u"Sanna",
+    u"Farina",     u"Monti",     u"Cattaneo",   u"Morelli",     u"Amato",      u"Silvestri", u"Testa",
+    u"Carbone",    u"Giuliani",  u"Barone",     u"Caputo",      u"Montanari",  u"Guerra",    u"Palmieri",
+    u"Bernardi",   u"Fiore",     u"De Rosa",    u"Ferretti",    u"Bellini",    u"Basile",    u"Riva",
+    u"Donati",     u"Piras",     u"Sartori",    u"Neri",        u"Orlando",    u"D'Amico",   u"D'Alessandro",
+    u"Dell'Acqua", u"Dall'Olio", u"Lo Russo",   u"Della Valle", u"Mastrolìa",  u"Cantù",     u"Carrà",
+    u"Bonfà",      u"Pirrò",     u"Nicolò",     u"Sant'Elia",   u"Dell'Orto",  u"Lo Bianco", u"Mazzà",
 };
 
 constexpr QStringView kMaleNames[] = {
-    u"Marco",    u"Giuseppe", u"Giovanni",  u"Antonio",  u"Francesco", u"Luca",     u"Alessandro",
-    u"Andrea",   u"Matteo",   u"Lorenzo",   u"Niccolò",  u"Nicolò",    u"Mattia",   u"Gabriele",
-    u"Riccardo", u"Davide",   u"Stefano",   u"Paolo",    u"Roberto",   u"Salvatore", u"Vincenzo",
-    u"Pietro",   u"Fabrizio", u"Simone",    u"Emanuele", u"Raffaele",  u"Domenico", u"Carlo",
-    u"Massimo",  u"Sergio",   u"Giosuè",    u"Elia",     u"Tommaso",   u"Federico", u"Gianluca",
-    u"Pasquale", u"Angelo",   u"Michele",   u"Claudio",  u"Enea",
+    u"Marco",    u"Giuseppe", u"Giovanni", u"Antonio",   u"Francesco", u"Luca",     u"Alessandro", u"Andrea",
+    u"Matteo",   u"Lorenzo",  u"Niccolò",  u"Nicolò",    u"Mattia",    u"Gabriele", u"Riccardo",   u"Davide",
+    u"Stefano",  u"Paolo",    u"Roberto",  u"Salvatore", u"Vincenzo",  u"Pietro",   u"Fabrizio",   u"Simone",
+    u"Emanuele", u"Raffaele", u"Domenico", u"Carlo",     u"Massimo",   u"Sergio",   u"Giosuè",     u"Elia",
+    u"Tommaso",  u"Federico", u"Gianluca", u"Pasquale",  u"Angelo",    u"Michele",  u"Claudio",    u"Enea",
 };
 
 constexpr QStringView kFemaleNames[] = {
-    u"Maria",    u"Anna",      u"Giulia",   u"Francesca", u"Chiara",    u"Sara",      u"Martina",
-    u"Laura",    u"Valentina", u"Alessandra", u"Elena",   u"Silvia",    u"Federica",  u"Paola",
-    u"Roberta",  u"Giovanna",  u"Rosa",     u"Angela",    u"Lucia",     u"Sofia",     u"Aurora",
-    u"Beatrice", u"Noemi",     u"Ilaria",   u"Simona",    u"Antonella", u"Daniela",   u"Cinzia",
-    u"Raffaella", u"Assunta",  u"Concetta", u"Graziella", u"Benedetta", u"Irene",     u"Emanuela",
+    u"Maria",     u"Anna",      u"Giulia",     u"Francesca", u"Chiara",    u"Sara",     u"Martina",
+    u"Laura",     u"Valentina", u"Alessandra", u"Elena",     u"Silvia",    u"Federica", u"Paola",
+    u"Roberta",   u"Giovanna",  u"Rosa",       u"Angela",    u"Lucia",     u"Sofia",    u"Aurora",
+    u"Beatrice",  u"Noemi",     u"Ilaria",     u"Simona",    u"Antonella", u"Daniela",  u"Cinzia",
+    u"Raffaella", u"Assunta",   u"Concetta",   u"Graziella", u"Benedetta", u"Irene",    u"Emanuela",
 };
 
 constexpr QStringView kStreets[] = {
@@ -178,39 +188,52 @@ constexpr QStringView kMobilePrefixes[] = {
 };
 
 constexpr QStringView kPaymentMethods[] = {
-    u"Bonifico bancario", u"Carta di credito", u"Contrassegno", u"Addebito diretto SEPA",
+    u"Bonifico bancario", u"Carta di credito", u"Contrassegno",       u"Addebito diretto SEPA",
     u"Contanti",          u"Assegno bancario", u"Bollettino postale",
 };
 
 constexpr QStringView kOccupations[] = {
-    u"Impiegato",  u"Commerciante", u"Libero professionista", u"Insegnante", u"Pensionato",
-    u"Artigiano",  u"Medico",       u"Avvocato",              u"Studente",   u"Operaio",
-    u"Ingegnere",  u"Infermiere",   u"Ristoratore",           u"Agricoltore", u"Farmacista",
+    u"Impiegato",   u"Commerciante", u"Libero professionista",
+    u"Insegnante",  u"Pensionato",   u"Artigiano",
+    u"Medico",      u"Avvocato",     u"Studente",
+    u"Operaio",     u"Ingegnere",    u"Infermiere",
+    u"Ristoratore", u"Agricoltore",  u"Farmacista",
 };
 
 constexpr QStringView kMaleMarital[] = {u"Celibe", u"Coniugato", u"Separato", u"Divorziato", u"Vedovo"};
 constexpr QStringView kFemaleMarital[] = {u"Nubile", u"Coniugata", u"Separata", u"Divorziata", u"Vedova"};
 
 constexpr QStringView kQualifications[] = {
-    u"Licenza media",          u"Diploma di ragioneria",    u"Diploma di geometra",
-    u"Maturità classica",      u"Maturità scientifica",     u"Laurea in Economia e Commercio",
-    u"Laurea in Giurisprudenza", u"Laurea in Ingegneria",   u"Laurea in Lettere",
-    u"Dottorato di ricerca",   u"Qualifica professionale",
+    u"Licenza media",
+    u"Diploma di ragioneria",
+    u"Diploma di geometra",
+    u"Maturità classica",
+    u"Maturità scientifica",
+    u"Laurea in Economia e Commercio",
+    u"Laurea in Giurisprudenza",
+    u"Laurea in Ingegneria",
+    u"Laurea in Lettere",
+    u"Dottorato di ricerca",
+    u"Qualifica professionale",
 };
 
 constexpr QStringView kInterests[] = {
-    u"Fibra ottica casa",     u"Telefonia mobile",     u"Luce e gas",          u"Pay TV",
-    u"Assicurazione auto",    u"Polizza casa",         u"Conto corrente online", u"Assistenza tecnica",
-    u"Smartphone a rate",     u"Centralino aziendale",
+    u"Fibra ottica casa",
+    u"Telefonia mobile",
+    u"Luce e gas",
+    u"Pay TV",
+    u"Assicurazione auto",
+    u"Polizza casa",
+    u"Conto corrente online",
+    u"Assistenza tecnica",
+    u"Smartphone a rate",
+    u"Centralino aziendale",
 };
 
 constexpr QStringView kPendingIssues[] = {
-    u"Sollecito pagamento fattura di marzo",
-    u"Attende preventivo aggiornato",
-    u"Reclamo per disservizio della linea",
-    u"Richiesta di portabilità del numero",
-    u"Contestazione addebito sull'ultima bolletta",
-    u"Modem da sostituire, in attesa del corriere",
+    u"Sollecito pagamento fattura di marzo",        u"Attende preventivo aggiornato",
+    u"Reclamo per disservizio della linea",         u"Richiesta di portabilità del numero",
+    u"Contestazione addebito sull'ultima bolletta", u"Modem da sostituire, in attesa del corriere",
 };
 
 constexpr QStringView kClientNotes[] = {
@@ -226,23 +249,22 @@ constexpr QStringView kClientNotes[] = {
 constexpr QStringView kPreferredContacts[] = {u"Cellulare", u"Casa", u"Ufficio", u"E-mail"};
 
 constexpr QStringView kFirmKinds[] = {
-    u"Impianti S.r.l.", u"& Figli S.n.c.", u"Costruzioni S.p.A.", u"Servizi S.r.l.s.",
+    u"Impianti S.r.l.",  u"& Figli S.n.c.",      u"Costruzioni S.p.A.", u"Servizi S.r.l.s.",
     u"Trasporti S.a.s.", u"Ristorazione S.r.l.", u"Studio Associato",
 };
 
 constexpr QStringView kDocumentKinds[] = {u"Carta d'identità", u"Patente di guida", u"Passaporto"};
 
 constexpr QStringView kStaffAvailability[] = {
-    u"Lunedì-venerdì 9:00-13:00",
-    u"Lunedì-venerdì 14:00-20:00",
-    u"Lunedì-sabato 9:00-18:00",
-    u"Martedì, giovedì e sabato 15:00-21:00",
+    u"Lunedì-venerdì 9:00-13:00",      u"Lunedì-venerdì 14:00-20:00",
+    u"Lunedì-sabato 9:00-18:00",       u"Martedì, giovedì e sabato 15:00-21:00",
     u"Tutti i giorni su appuntamento",
 };
 
 constexpr QStringView kStaffQualifications[] = {
-    u"Operatore telefonico outbound", u"Operatore telefonico inbound", u"Agente di commercio",
-    u"Team leader",                   u"Supervisore di sala",          u"Tecnico installatore",
+    u"Operatore telefonico outbound", u"Operatore telefonico inbound",
+    u"Agente di commercio",           u"Team leader",
+    u"Supervisore di sala",           u"Tecnico installatore",
     u"Addetta al back office",
 };
 
@@ -257,8 +279,12 @@ constexpr QStringView kStaffCategories[] = {
 constexpr QStringView kStaffLevels[] = {u"2° livello", u"3° livello", u"4° livello", u"5° livello"};
 
 constexpr QStringView kContractTypes[] = {
-    u"Tempo indeterminato",      u"Tempo determinato", u"Part-time",
-    u"Contratto di agenzia",     u"Collaborazione coordinata e continuativa", u"Apprendistato",
+    u"Tempo indeterminato",
+    u"Tempo determinato",
+    u"Part-time",
+    u"Contratto di agenzia",
+    u"Collaborazione coordinata e continuativa",
+    u"Apprendistato",
 };
 
 constexpr QStringView kStaffEquipment[] = {
@@ -270,121 +296,273 @@ constexpr QStringView kStaffEquipment[] = {
 };
 
 constexpr QStringView kSuppliers[] = {
-    u"Distribuzione Elettronica Nord S.r.l.", u"Rossi Forniture S.p.A.", u"TLC Grossisti d'Italia",
-    u"Ingrosso Sant'Elia S.n.c.",             u"Servizi Interni",
+    u"Distribuzione Elettronica Nord S.r.l.",
+    u"Rossi Forniture S.p.A.",
+    u"TLC Grossisti d'Italia",
+    u"Ingrosso Sant'Elia S.n.c.",
+    u"Servizi Interni",
 };
 
 constexpr QStringView kStoragePlaces[] = {
-    u"Scaffale A, ripiano 1", u"Scaffale A, ripiano 3", u"Scaffale B, ripiano 2",
-    u"Armadio dell'ufficio tecnico", u"Magazzino esterno", u"Nessuna (servizio)",
+    u"Scaffale A, ripiano 1",        u"Scaffale A, ripiano 3", u"Scaffale B, ripiano 2",
+    u"Armadio dell'ufficio tecnico", u"Magazzino esterno",     u"Nessuna (servizio)",
 };
 
 constexpr QStringView kOrderMethods[] = {
-    u"Ordine via e-mail al fornitore", u"Portale del fornitore", u"Telefonico, consegna in 48 ore",
+    u"Ordine via e-mail al fornitore",
+    u"Portale del fornitore",
+    u"Telefonico, consegna in 48 ore",
     u"Attivazione da pannello di controllo",
 };
 
 constexpr QStringView kCallSubjects[] = {
-    u"Proposta offerta fibra",        u"Rinnovo contratto in scadenza", u"Sollecito pagamento",
-    u"Verifica soddisfazione",        u"Presentazione nuovo listino",   u"Conferma appuntamento",
-    u"Assistenza su guasto segnalato", u"Offerta luce e gas",           u"Richiamata su richiesta",
+    u"Proposta offerta fibra",
+    u"Rinnovo contratto in scadenza",
+    u"Sollecito pagamento",
+    u"Verifica soddisfazione",
+    u"Presentazione nuovo listino",
+    u"Conferma appuntamento",
+    u"Assistenza su guasto segnalato",
+    u"Offerta luce e gas",
+    u"Richiamata su richiesta",
     u"Aggiornamento dati anagrafici",
 };
 
 constexpr QStringView kCallResponses[] = {
-    u"Interessato",     u"Richiamare la prossima settimana", u"Non interessato",
-    u"Chiede un preventivo scritto", u"Ne parlerà in famiglia", u"Già cliente di un altro operatore",
+    u"Interessato",
+    u"Richiamare la prossima settimana",
+    u"Non interessato",
+    u"Chiede un preventivo scritto",
+    u"Ne parlerà in famiglia",
+    u"Già cliente di un altro operatore",
     u"Accetta l'offerta",
 };
 
 constexpr QStringView kInterestDegrees[] = {u"Alto", u"Medio", u"Basso", u"Nessuno"};
 
 constexpr QStringView kCallConclusions[] = {
-    u"Fissato appuntamento con l'agente", u"Inviata offerta per e-mail", u"Contratto concluso",
-    u"Da richiamare",                     u"Nessun seguito",             u"Pratica passata all'assistenza",
+    u"Fissato appuntamento con l'agente",
+    u"Inviata offerta per e-mail",
+    u"Contratto concluso",
+    u"Da richiamare",
+    u"Nessun seguito",
+    u"Pratica passata all'assistenza",
 };
 
 constexpr QStringView kCallNotes[] = {
-    u"Risponde la segretaria", u"Linea disturbata", u"Chiede di parlare con Niccolò",
+    u"Risponde la segretaria",        u"Linea disturbata",         u"Chiede di parlare con Niccolò",
     u"Cliente cortese e disponibile", u"Richiamare dopo le 17:00",
 };
 
 constexpr QStringView kDeliveryMethods[] = {
-    u"Ritiro in sede", u"Corriere espresso", u"Consegna a domicilio", u"Attivazione remota",
-    u"Posta raccomandata",
+    u"Ritiro in sede",     u"Corriere espresso",  u"Consegna a domicilio",
+    u"Attivazione remota", u"Posta raccomandata",
 };
 
 constexpr QStringView kSaleNotes[] = {
-    u"Garanzia di 24 mesi", u"Sconto fedeltà applicato", u"Consegna concordata al mattino",
+    u"Garanzia di 24 mesi",
+    u"Sconto fedeltà applicato",
+    u"Consegna concordata al mattino",
     u"Fattura intestata alla ditta",
 };
 
 constexpr QStringView kAppointmentPlaces[] = {
-    u"Sede di Via Roma 12", u"Domicilio del cliente", u"Videochiamata", u"Ufficio del cliente",
-    u"Punto vendita di Piazza Cavour",
+    u"Sede di Via Roma 12", u"Domicilio del cliente",          u"Videochiamata",
+    u"Ufficio del cliente", u"Punto vendita di Piazza Cavour",
 };
 
-constexpr QStringView kAppointmentDurations[] = {u"15 minuti", u"30 minuti", u"45 minuti", u"1 ora", u"2 ore"};
+constexpr QStringView kAppointmentDurations[] = {u"15 minuti", u"30 minuti", u"45 minuti", u"1 ora",
+                                                 u"2 ore"};
 
 constexpr QStringView kAppointmentReasons[] = {
-    u"Firma contratto fibra",        u"Consegna modem e installazione", u"Rinnovo polizza casa",
-    u"Pagamento rata trimestrale",   u"Scadenza offerta promozionale",  u"Sopralluogo tecnico",
-    u"Presentazione dell'offerta per l'azienda", u"Ritiro documenti firmati",
+    u"Firma contratto fibra",
+    u"Consegna modem e installazione",
+    u"Rinnovo polizza casa",
+    u"Pagamento rata trimestrale",
+    u"Scadenza offerta promozionale",
+    u"Sopralluogo tecnico",
+    u"Presentazione dell'offerta per l'azienda",
+    u"Ritiro documenti firmati",
 };
 
 constexpr QStringView kAppointmentNotes[] = {
-    u"Portare copia del documento d'identità", u"Citofono \"Studio\"", u"Parcheggio nel cortile",
+    u"Portare copia del documento d'identità",
+    u"Citofono \"Studio\"",
+    u"Parcheggio nel cortile",
     u"Il cliente preferisce il pomeriggio",
 };
 
 } // namespace
 
-std::span<const Town> towns() { return kTowns; }
-std::span<const Bank> banks() { return kBanks; }
-std::span<const Product> products() { return kProducts; }
+std::span<const Town> towns()
+{
+    return kTowns;
+}
+std::span<const Bank> banks()
+{
+    return kBanks;
+}
+std::span<const Product> products()
+{
+    return kProducts;
+}
 
-Words surnames() { return kSurnames; }
-Words maleNames() { return kMaleNames; }
-Words femaleNames() { return kFemaleNames; }
-Words streets() { return kStreets; }
-Words mailDomains() { return kMailDomains; }
-Words mobilePrefixes() { return kMobilePrefixes; }
-Words paymentMethods() { return kPaymentMethods; }
-Words occupations() { return kOccupations; }
-Words maleMaritalStatuses() { return kMaleMarital; }
-Words femaleMaritalStatuses() { return kFemaleMarital; }
-Words qualifications() { return kQualifications; }
-Words interests() { return kInterests; }
-Words pendingIssues() { return kPendingIssues; }
-Words clientNotes() { return kClientNotes; }
-Words preferredContacts() { return kPreferredContacts; }
-Words firmKinds() { return kFirmKinds; }
-Words documentKinds() { return kDocumentKinds; }
+Words surnames()
+{
+    return kSurnames;
+}
+Words maleNames()
+{
+    return kMaleNames;
+}
+Words femaleNames()
+{
+    return kFemaleNames;
+}
+Words streets()
+{
+    return kStreets;
+}
+Words mailDomains()
+{
+    return kMailDomains;
+}
+Words mobilePrefixes()
+{
+    return kMobilePrefixes;
+}
+Words paymentMethods()
+{
+    return kPaymentMethods;
+}
+Words occupations()
+{
+    return kOccupations;
+}
+Words maleMaritalStatuses()
+{
+    return kMaleMarital;
+}
+Words femaleMaritalStatuses()
+{
+    return kFemaleMarital;
+}
+Words qualifications()
+{
+    return kQualifications;
+}
+Words interests()
+{
+    return kInterests;
+}
+Words pendingIssues()
+{
+    return kPendingIssues;
+}
+Words clientNotes()
+{
+    return kClientNotes;
+}
+Words preferredContacts()
+{
+    return kPreferredContacts;
+}
+Words firmKinds()
+{
+    return kFirmKinds;
+}
+Words documentKinds()
+{
+    return kDocumentKinds;
+}
 
-Words staffAvailability() { return kStaffAvailability; }
-Words staffQualifications() { return kStaffQualifications; }
-Words staffJobs() { return kStaffJobs; }
-Words staffCategories() { return kStaffCategories; }
-Words staffLevels() { return kStaffLevels; }
-Words contractTypes() { return kContractTypes; }
-Words staffEquipment() { return kStaffEquipment; }
+Words staffAvailability()
+{
+    return kStaffAvailability;
+}
+Words staffQualifications()
+{
+    return kStaffQualifications;
+}
+Words staffJobs()
+{
+    return kStaffJobs;
+}
+Words staffCategories()
+{
+    return kStaffCategories;
+}
+Words staffLevels()
+{
+    return kStaffLevels;
+}
+Words contractTypes()
+{
+    return kContractTypes;
+}
+Words staffEquipment()
+{
+    return kStaffEquipment;
+}
 
-Words suppliers() { return kSuppliers; }
-Words storagePlaces() { return kStoragePlaces; }
-Words orderMethods() { return kOrderMethods; }
+Words suppliers()
+{
+    return kSuppliers;
+}
+Words storagePlaces()
+{
+    return kStoragePlaces;
+}
+Words orderMethods()
+{
+    return kOrderMethods;
+}
 
-Words callSubjects() { return kCallSubjects; }
-Words callResponses() { return kCallResponses; }
-Words interestDegrees() { return kInterestDegrees; }
-Words callConclusions() { return kCallConclusions; }
-Words callNotes() { return kCallNotes; }
+Words callSubjects()
+{
+    return kCallSubjects;
+}
+Words callResponses()
+{
+    return kCallResponses;
+}
+Words interestDegrees()
+{
+    return kInterestDegrees;
+}
+Words callConclusions()
+{
+    return kCallConclusions;
+}
+Words callNotes()
+{
+    return kCallNotes;
+}
 
-Words deliveryMethods() { return kDeliveryMethods; }
-Words saleNotes() { return kSaleNotes; }
+Words deliveryMethods()
+{
+    return kDeliveryMethods;
+}
+Words saleNotes()
+{
+    return kSaleNotes;
+}
 
-Words appointmentPlaces() { return kAppointmentPlaces; }
-Words appointmentDurations() { return kAppointmentDurations; }
-Words appointmentReasons() { return kAppointmentReasons; }
-Words appointmentNotes() { return kAppointmentNotes; }
+Words appointmentPlaces()
+{
+    return kAppointmentPlaces;
+}
+Words appointmentDurations()
+{
+    return kAppointmentDurations;
+}
+Words appointmentReasons()
+{
+    return kAppointmentReasons;
+}
+Words appointmentNotes()
+{
+    return kAppointmentNotes;
+}
 
 } // namespace DemoVocabulary

@@ -20,7 +20,8 @@ const std::array<unsigned char, 256>& lower()
 
 } // namespace
 
-FieldCriterion::FieldCriterion(int field, QStringView text) : m_field(field), m_needle(Windows1252::encode(text))
+FieldCriterion::FieldCriterion(int field, QStringView text)
+    : m_field(field), m_needle(Windows1252::encode(text))
 {
     for (char& byte : m_needle)
         byte = static_cast<char>(lower()[static_cast<unsigned char>(byte)]);
