@@ -22,7 +22,7 @@ namespace V = DemoVocabulary;
 namespace {
 
 // Each archive draws from its own stream, so the count of one never changes the records of another.
-enum Stream : quint64 { Clients = 1, Staff, Products, Calls, Sales, Appointments, Operators };
+enum Stream : quint64 { Clients = 1, Staff, Products, Calls, Sales, Appointments };
 
 // Records go to disk in batches: one lock and one flush per batch, bounded memory for a million calls.
 constexpr std::size_t kBatch = 8192;
@@ -48,23 +48,15 @@ QString euro(qint64 cents)
     return NumberText::normaliseAmount(NumberText::write(static_cast<double>(cents) / 100.0), 2);
 }
 
-QString phoneDigits(DemoRandom& random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar(u'0' + random.below(10)));
-    return text;
-}
-
 QString landline(DemoRandom& random, const V::Town& town)
 {
     return town.phonePrefix.toString() + QLatin1Char(' ') +
-           phoneDigits(random, 10 - static_cast<int>(town.phonePrefix.size()));
+           DemoIdentity::digits(random, 10 - static_cast<int>(town.phonePrefix.size()));
 }
 
 QString mobile(DemoRandom& random)
 {
-    return pick(random, V::mobilePrefixes()) + QLatin1Char(' ') + phoneDigits(random, 7);
+    return pick(random, V::mobilePrefixes()) + QLatin1Char(' ') + DemoIdentity::digits(random, 7);
 }
 
 QDate randomDate(DemoRandom& random, int fromYear, int toYear)
@@ -113,18 +105,20 @@ QString address(DemoRandom& random)
 QString documentNumber(DemoRandom& random, const QString& kind, const V::Town& town)
 {
     if (kind == u"Carta d'identità")
-        return QStringLiteral("CA") + phoneDigits(random, 5) + QChar(u'A' + random.below(26)) +
+        return QStringLiteral("CA") + DemoIdentity::digits(random, 5) + QChar(u'A' + random.below(26)) +
                QChar(u'A' + random.below(26));
     if (kind == u"Patente di guida")
-        return town.province.toString() + phoneDigits(random, 7) + QChar(u'A' + random.below(26));
-    return QStringLiteral("YA") + phoneDigits(random, 7);
+        return town.province.toString() + DemoIdentity::digits(random, 7) + QChar(u'A' + random.below(26));
+    return QStringLiteral("YA") + DemoIdentity::digits(random, 7);
 }
 
 QString identityDocument(DemoRandom& random, const V::Town& town, int year)
 {
     const QString kind = pick(random, V::documentKinds());
-    return kind + QStringLiteral(" n. ") + documentNumber(random, kind, town) +
-           QStringLiteral(", rilasciato a ") + town.name.toString() + QStringLiteral(" il ") +
+    const QString issued =
+        kind == u"Passaporto" ? QStringLiteral(", rilasciato a ") : QStringLiteral(", rilasciata a ");
+    return kind + QStringLiteral(" n. ") + documentNumber(random, kind, town) + issued +
+           town.name.toString() + QStringLiteral(" il ") +
            DateText::compose(randomDate(random, year - 9, year - 1));
 }
 

@@ -64,14 +64,6 @@ QString nameCode(QStringView name)
     return firstThree(consonants + vowelsOf(letters));
 }
 
-QString digits(DemoRandom& random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar(u'0' + random.below(10)));
-    return text;
-}
-
 // The CIN letter that leads an Italian BBAN: odd positions weigh by the codice fiscale's odd table.
 QChar cin(QStringView abiCabAccount)
 {
@@ -85,6 +77,14 @@ QChar cin(QStringView abiCabAccount)
 }
 
 } // namespace
+
+QString digits(DemoRandom& random, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text.append(QChar(u'0' + random.below(10)));
+    return text;
+}
 
 QString codiceFiscale(QStringView surname, QStringView name, QDate birth, QChar sex,
                       QStringView cadastralCode)

@@ -25,6 +25,9 @@ QString iban(DemoRandom& random, QStringView abi);
 // A card number of a real circuit (Visa, Mastercard, American Express) with its Luhn digit.
 QString cardNumber(DemoRandom& random);
 
+// count random decimal digits.
+QString digits(DemoRandom& random, int count);
+
 // Letters, digits and dots only, lower case, accents and apostrophes dropped: for e-mail addresses.
 QString asciiWord(QStringView text);
 
