@@ -23,6 +23,14 @@ const std::array<unsigned char, 256>& lower()
 FieldCriterion::FieldCriterion(int field, QStringView text)
     : m_field(field), m_needle(Windows1252::encode(text))
 {
+    // A character the code page lacks can never be in a stored field: such a criterion matches nothing,
+    // rather than its '?' stand-in matching a real question mark.
+    for (QChar c : text) {
+        if (c != u'?' && Windows1252::fromUnicode(c.unicode()) == '?') {
+            m_impossible = true;
+            break;
+        }
+    }
     for (char& byte : m_needle)
         byte = static_cast<char>(lower()[static_cast<unsigned char>(byte)]);
 }
@@ -31,7 +39,7 @@ bool FieldCriterion::matches(const RecordView& record) const
 {
     const QByteArrayView field = record.raw(m_field);
     const qsizetype n = m_needle.size();
-    if (n == 0 || n > field.size())
+    if (n == 0 || m_impossible || n > field.size())
         return false;
     const auto* hay = reinterpret_cast<const unsigned char*>(field.data());
     const auto* needle = reinterpret_cast<const unsigned char*>(m_needle.constData());

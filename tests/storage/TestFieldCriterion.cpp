@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("blank inside") << u"Rossi Maria"_s << u"i m"_s << true;
         QTest::newRow("longer than the field") << u"Rossi"_s << u"rossini"_s << false;
         QTest::newRow("empty never matches") << u"Rossi"_s << QString() << false;
+        QTest::newRow("question mark") << u"Prezzo?"_s << u"?"_s << true;
+        QTest::newRow("outside the code page") << u"Prezzo?"_s << u"zo\u0101"_s << false;
         QTest::newRow("partial first letter") << u"rrossi"_s << u"ross"_s << true;
     }
 
