@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/ControlCommand.h"
+#include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
@@ -16,6 +17,10 @@ const QList<Command>& commands()
          runSearch},
         {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
          runExport},
+        {"demo",
+         "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
+         "[--anno AAAA] [--seme S]",
+         runDemo},
     };
     return all;
 }

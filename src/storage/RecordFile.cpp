@@ -115,7 +115,7 @@ qint64 RecordFile::append(std::span<const Record> records)
         auto flush = [&] {
             writeAt(offset, chunk, "append");
             offset += chunk.size();
-            chunk.clear();
+            chunk.resize(0); // keeps the buffer: no fresh pages to fault in for the next chunk
         };
         for (const Record& record : records) {
             Q_ASSERT(&record.layout() == &m_layout);

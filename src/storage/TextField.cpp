@@ -7,7 +7,9 @@
 
 namespace TextField {
 
-QString trimmed(QStringView text)
+namespace {
+
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -15,7 +17,14 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && text[end - 1].unicode() <= 0x20)
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 QByteArrayView rawText(const char* field, int width)
@@ -31,7 +40,7 @@ QString read(const char* field, int width)
 
 void write(char* field, int width, QStringView text)
 {
-    const QByteArray bytes = Windows1252::encode(trimmed(text));
+    const QByteArray bytes = Windows1252::encode(trimmedView(text));
     const int length = std::min<int>(static_cast<int>(bytes.size()), width);
     field[0] = static_cast<char>(length);
     std::memcpy(field + 1, bytes.constData(), static_cast<std::size_t>(length));

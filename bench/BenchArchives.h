@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+// The large archives every measure works on, generated once per run in a temporary folder, and the
+// same clients loaded into SQLite for the peer's measures.
+struct BenchArchives
+{
+    QString folder;
+    QString clients;
+    QString calls;
+    int clientCount = 0;
+    int callCount = 0;
+    double generationSeconds = 0;
+    double sqliteLoadSeconds = 0;
+    sqlite3* sqlite = nullptr;
+
+    // Writes Clienti.pro and a call year file through the demo generator.
+    void generate(const QString& folder, int clients, int calls);
+    // Loads every client, all 36 fields as text, into the table "clienti" of a database in the folder.
+    void loadSqlite();
+    void closeSqlite();
+};

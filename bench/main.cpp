@@ -1,0 +1,148 @@
+// telvara-bench: generates large demo archives in a folder and times each measure against a plain
+// sequential read of the same file, in one run, hot cache, best of several repetitions.
+
+#include "BenchArchives.h"
+#include "Measures.h"
+
+#include <cstdio>
+#include <functional>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Measure
+{
+    const char* name;
+    // The archive whose plain read is the yardstick.
+    QString BenchArchives::*file;
+    // The highest acceptable ratio to the plain read; 0 when there is none.
+    double target;
+    std::function<qint64(const BenchArchives&)> run;
+};
+
+// Every measure of the suite; a new one is a line here and a function in Measures.
+const QList<Measure>& measures()
+{
+    static const QList<Measure> all = {
+        {"(b) client search, 2 criteria, RecordFile::scan", &BenchArchives::clients, 0.5,
+         Measures::clientSearchScan},
+        {"(c) client search, 2 criteria, one read() per record", &BenchArchives::clients, 0,
+         Measures::clientSearchPerRecord},
+        {"SQLite: same filter, LIKE", &BenchArchives::clients, 0, Measures::clientSearchSqliteLike},
+        {"SQLite: same filter, instr(lower())", &BenchArchives::clients, 0,
+         Measures::clientSearchSqliteInstr},
+        {"call file scan, 2 criteria, RecordFile::scan", &BenchArchives::calls, 0.5, Measures::callScan},
+    };
+    return all;
+}
+
+struct Timing
+{
+    double seconds;
+    qint64 result;
+};
+
+Timing timeOnce(const std::function<qint64()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 result = work();
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e9, result};
+}
+
+int intOption(const QStringList& arguments, const QString& name, int fallback)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toInt() : fallback;
+}
+
+QString stringOption(const QStringList& arguments, const QString& name)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    const int clients = intOption(arguments, QStringLiteral("--clients"), 200000);
+    const int calls = intOption(arguments, QStringLiteral("--calls"), 1000000);
+    const int repeat = std::max(1, intOption(arguments, QStringLiteral("--repeat"), 10));
+    QTemporaryDir temporary;
+    QString folder = stringOption(arguments, QStringLiteral("--folder"));
+    if (folder.isEmpty())
+        folder = temporary.path();
+
+    BenchArchives archives;
+    archives.generate(folder, clients, calls);
+    std::printf("Generated %d clients and %d calls in %.2f s (through the record files, flushed)\n", clients,
+                calls, archives.generationSeconds);
+    archives.loadSqlite();
+    std::printf("Loaded the clients into SQLite in %.2f s (not timed below)\n\n", archives.sqliteLoadSeconds);
+
+    // Hot cache: every file is read once before anything is timed; the page cache cannot be dropped here.
+    // The machine is shared, so each repetition of a measure runs right after a plain read of its file,
+    // and each figure is the best seen in the run: the ratios compare undisturbed runs.
+    QMap<QString, Timing> yardsticks;
+    auto readOnce = [&](const QString& path) {
+        const Timing timing = timeOnce([&] { return Measures::plainRead(path); });
+        Timing& yardstick = yardsticks[path];
+        if (yardstick.result == 0 || timing.seconds < yardstick.seconds)
+            yardstick = timing;
+    };
+    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls};
+    for (QString BenchArchives::*file : files)
+        for (int i = 0; i <= repeat; ++i)
+            readOnce(archives.*file);
+
+    QMap<QString, Timing> timings;
+    for (const Measure& measure : measures()) {
+        const QString path = archives.*measure.file;
+        Timing timing = timeOnce([&] { return measure.run(archives); });
+        for (int i = 0; i < repeat; ++i) {
+            readOnce(path);
+            const Timing again = timeOnce([&] { return measure.run(archives); });
+            timing.seconds = std::min(timing.seconds, again.seconds);
+        }
+        timings.insert(QString::fromLatin1(measure.name), timing);
+    }
+
+    std::printf("%-14s %10s %9s %12s %10s\n", "file", "records", "MiB", "(a) read s", "MiB/s");
+    for (QString BenchArchives::*file : files) {
+        const Timing timing = yardsticks.value(archives.*file);
+        const double mib = static_cast<double>(timing.result) / (1 << 20);
+        std::printf("%-14s %10d %9.0f %12.4f %10.0f\n", qPrintable(QFileInfo(archives.*file).fileName()),
+                    file == &BenchArchives::clients ? clients : calls, mib, timing.seconds,
+                    mib / timing.seconds);
+    }
+
+    std::printf("\n%-54s %-12s %9s %8s %7s %8s\n", "measure", "file", "s", "ratio", "target", "found");
+    QMap<QString, double> seconds;
+    bool met = true;
+    for (const Measure& measure : measures()) {
+        const QString path = archives.*measure.file;
+        const Timing timing = timings.value(QString::fromLatin1(measure.name));
+        seconds.insert(QString::fromLatin1(measure.name), timing.seconds);
+        const double ratio = timing.seconds / yardsticks.value(path).seconds;
+        const bool ok = measure.target == 0 || ratio <= measure.target;
+        met = met && ok;
+        std::printf("%-54s %-12s %9.4f %8.3f %7s %8lld%s\n", measure.name,
+                    qPrintable(QFileInfo(path).fileName()), timing.seconds, ratio,
+                    measure.target == 0 ? "" : qPrintable(QStringLiteral("<=%1").arg(measure.target)),
+                    static_cast<long long>(timing.result), ok ? "" : "  MISSED");
+    }
+    const double scan = seconds.value(QStringLiteral("(b) client search, 2 criteria, RecordFile::scan"));
+    const double like = seconds.value(QStringLiteral("SQLite: same filter, LIKE"));
+    const double instr = seconds.value(QStringLiteral("SQLite: same filter, instr(lower())"));
+    std::printf("\n(b) / SQLite LIKE: %.3f   (b) / SQLite instr(lower()): %.3f   (target: at most 1)\n",
+                scan / like, scan / instr);
+    archives.closeSqlite();
+    return met && scan <= like && scan <= instr ? 0 : 1;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QByteArray>
+#include <QStringView>
+
+// One search criterion on one field: its text must occur in the field, compared without regard to case
+// on the stored Windows-1252 bytes through the code page's lower-case table, so scans never decode a
+// record. The text is taken as typed (lower-cased, not trimmed); an empty text never matches, nor does one
+// holding a character the code page lacks.
+class FieldCriterion
+{
+public:
+    FieldCriterion(int field, QStringView text);
+
+    bool matches(const RecordView& record) const;
+
+private:
+    int m_field;
+    QByteArray m_needle;
+    bool m_impossible = false;
+};
