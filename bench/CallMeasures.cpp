@@ -1,16 +1,36 @@
-#include "calls/SchedaChiamata.h"
 #include "Measures.h"
-#include "storage/FieldCriterion.h"
+#include "calls/CallGrid.h"
+#include "calls/CallSearch.h"
+#include "calls/SchedaChiamata.h"
 #include "storage/RecordFile.h"
 
-qint64 Measures::callScan(const BenchArchives& archives)
+#include <QFileInfo>
+
+namespace {
+
+QString yearOf(const QString& path)
 {
-    const FieldCriterion client(SchedaChiamata::Cliente, u"bianchi");
-    const FieldCriterion subject(SchedaChiamata::Oggetto, u"OFFERTA");
+    return QFileInfo(path).completeBaseName();
+}
+
+} // namespace
+
+qint64 Measures::callSearch(const BenchArchives& archives)
+{
+    FieldCriteria criteria;
+    criteria.add(SchedaChiamata::Cliente, u"bianchi");
+    criteria.add(SchedaChiamata::Oggetto, u"OFFERTA");
     const RecordFile file(archives.calls, SchedaChiamata::layout);
-    qint64 found = 0;
-    file.scan([&](qint64, const RecordView& record) {
-        found += client.matches(record) && subject.matches(record);
-    });
-    return found;
+    TextTable lines(1, TextTable::Cells::AsGiven);
+    CallSearch::definition().run(file, criteria, lines);
+    return lines.rowCount();
+}
+
+TextTable Measures::annualCallSummary(const BenchArchives& archives)
+{
+    const QList<GridColumn>& columns = CallGrid::summaryColumns();
+    TextTable grid(int(columns.size()));
+    const RecordFile file(archives.calls, SchedaChiamata::layout);
+    RecordGrid::fill(file, columns, grid, CallGrid::filter(yearOf(archives.calls)));
+    return grid;
 }

@@ -1,3 +1,4 @@
+#include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "Measures.h"
 #include "storage/FieldCriterion.h"
@@ -48,11 +49,13 @@ qint64 sqliteCount(const BenchArchives& archives, const char* sql)
 
 qint64 Measures::clientSearchScan(const BenchArchives& archives)
 {
-    const TwoCriteria criteria;
+    FieldCriteria criteria;
+    criteria.add(SchedaCliente::Cliente, kName);
+    criteria.add(SchedaCliente::ComuneRes, kTown);
     const RecordFile file(archives.clients, SchedaCliente::layout);
-    qint64 found = 0;
-    file.scan([&](qint64, const RecordView& record) { found += criteria.matches(record); });
-    return found;
+    TextTable lines(1, TextTable::Cells::AsGiven);
+    ClientSearch::definition().run(file, criteria, lines);
+    return lines.rowCount();
 }
 
 qint64 Measures::clientSearchPerRecord(const BenchArchives& archives)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BenchArchives.h"
+#include "shell/TextTable.h"
 
 #include <QString>
 
@@ -12,7 +13,8 @@ namespace Measures {
 qint64 plainRead(const QString& path);
 
 // Client search with two criteria ("Cognome e nome" contains "Rossi", "Comune di residenza" contains
-// "ROMA", case ignored): through RecordFile::scan, touching only the two fields of each record.
+// "ROMA", case ignored), as the search window runs it: a scan that touches only the two fields of each
+// record and builds the lines of the cards found.
 qint64 clientSearchScan(const BenchArchives& archives);
 // The same search done the simple way: one read() per record.
 qint64 clientSearchPerRecord(const BenchArchives& archives);
@@ -20,7 +22,13 @@ qint64 clientSearchPerRecord(const BenchArchives& archives);
 qint64 clientSearchSqliteLike(const BenchArchives& archives);
 qint64 clientSearchSqliteInstr(const BenchArchives& archives);
 
-// A two-criteria scan of the call year file (client and operator).
-qint64 callScan(const BenchArchives& archives);
+// The call search with two criteria (client and subject) as the window runs it.
+qint64 callSearch(const BenchArchives& archives);
+// The grid of the annual call summary: every call of the file's year, sixteen columns.
+TextTable annualCallSummary(const BenchArchives& archives);
+
+// The grid of the client export window, and the grid plus Clienti.xls written from it.
+TextTable clientExportGrid(const BenchArchives& archives);
+qint64 clientExport(const BenchArchives& archives);
 
 } // namespace Measures

@@ -35,7 +35,12 @@ const QList<Measure>& measures()
         {"SQLite: same filter, LIKE", &BenchArchives::clients, 0, Measures::clientSearchSqliteLike},
         {"SQLite: same filter, instr(lower())", &BenchArchives::clients, 0,
          Measures::clientSearchSqliteInstr},
-        {"call file scan, 2 criteria, RecordFile::scan", &BenchArchives::calls, 0.5, Measures::callScan},
+        {"call search, 2 criteria", &BenchArchives::calls, 0.5, Measures::callSearch},
+        {"annual call summary, grid fill", &BenchArchives::calls, 2,
+         [](const BenchArchives& a) { return qint64(Measures::annualCallSummary(a).rowCount()); }},
+        {"client export, grid fill", &BenchArchives::clients, 3,
+         [](const BenchArchives& a) { return qint64(Measures::clientExportGrid(a).rowCount()); }},
+        {"client export, grid fill and Clienti.xls written", &BenchArchives::clients, 4, Measures::clientExport},
     };
     return all;
 }
@@ -138,6 +143,27 @@ int main(int argc, char* argv[])
                     measure.target == 0 ? "" : qPrintable(QStringLiteral("<=%1").arg(measure.target)),
                     static_cast<long long>(timing.result), ok ? "" : "  MISSED");
     }
+    // What a grid keeps of an archive, against the size of the file it comes from.
+    struct Memory
+    {
+        const char* name;
+        QString path;
+        double target;
+        qsizetype bytes;
+    };
+    const QList<Memory> memories = {
+        {"annual call summary grid", archives.calls, 0.3, Measures::annualCallSummary(archives).memoryUsed()},
+        {"client export grid", archives.clients, 0.5, Measures::clientExportGrid(archives).memoryUsed()},
+    };
+    std::printf("\n%-54s %12s %8s %7s\n", "grid memory", "MiB", "ratio", "target");
+    for (const Memory& memory : memories) {
+        const double ratio = double(memory.bytes) / double(QFileInfo(memory.path).size());
+        const bool ok = ratio <= memory.target;
+        met = met && ok;
+        std::printf("%-54s %12.1f %8.3f %7s%s\n", memory.name, double(memory.bytes) / (1 << 20), ratio,
+                    qPrintable(QStringLiteral("<=%1").arg(memory.target)), ok ? "" : "  MISSED");
+    }
+
     const double scan = seconds.value(QStringLiteral("(b) client search, 2 criteria, RecordFile::scan"));
     const double like = seconds.value(QStringLiteral("SQLite: same filter, LIKE"));
     const double instr = seconds.value(QStringLiteral("SQLite: same filter, instr(lower())"));
