@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+
+// Qt's file-open dialog.
+class DesktopFileDialog : public FileDialog
+{
+public:
+    QString openFileName(QWidget* parent, const QString& title) override;
+};

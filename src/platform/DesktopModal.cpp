@@ -1,0 +1,8 @@
+#include "platform/DesktopModal.h"
+
+#include <QDialog>
+
+int DesktopModal::exec(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -1,0 +1,28 @@
+#include "shell/ApplicationWindow.h"
+
+#include "shell/WindowRegistry.h"
+
+#include <QCloseEvent>
+
+ApplicationWindow::ApplicationWindow(WindowRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry)
+{
+}
+
+void ApplicationWindow::open()
+{
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void ApplicationWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    returnFromWindow();
+}
+
+void ApplicationWindow::returnFromWindow()
+{
+    m_registry.showMainMenu();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QWidget;
+
+// Enter (or the keypad's Enter) in one input of the chain moves the focus to the next one; the last
+// leads back to the first when the chain is closed. Enter never reaches the window's buttons.
+class EnterChain : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class End { Stop, BackToFirst };
+
+    // The chain belongs to the first input.
+    static EnterChain* attach(const QList<QWidget*>& inputs, End end = End::Stop);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    EnterChain(const QList<QWidget*>& inputs, End end);
+
+    QList<QWidget*> m_inputs;
+    End m_end;
+};

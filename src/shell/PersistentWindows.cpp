@@ -1,0 +1,20 @@
+#include "shell/PersistentWindows.h"
+
+#include "shell/TfrmAvvio.h"
+#include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmGuida.h"
+#include "shell/TfrmInfo.h"
+#include "shell/TfrmPassword.h"
+#include "shell/TfrmSplash.h"
+
+QList<WindowRegistry::Entry> persistentWindows()
+{
+    return {
+        WindowRegistry::entry<TfrmPassword>(),
+        WindowRegistry::entry<TfrmAvvio>(),
+        WindowRegistry::entry<TfrmCambiaPassword>(),
+        WindowRegistry::entry<TfrmGuida>(),
+        WindowRegistry::entry<TfrmInfo>(),
+        WindowRegistry::entry<TfrmSplash>(),
+    };
+}

@@ -1,0 +1,55 @@
+#include "shell/WindowRegistry.h"
+
+#include "shell/TfrmAvvio.h"
+
+#include <QWidget>
+
+WindowRegistry::WindowRegistry(QObject* parent) : QObject(parent) {}
+
+WindowRegistry::~WindowRegistry()
+{
+    while (!m_windows.isEmpty())
+        delete m_windows.takeLast();
+}
+
+void WindowRegistry::create(const QList<Entry>& entries)
+{
+    for (const Entry& entry : entries)
+        add(entry.name, entry.create(*this));
+}
+
+void WindowRegistry::add(const QString& name, QWidget* window)
+{
+    window->setObjectName(name);
+    m_windows.append(window);
+}
+
+QWidget* WindowRegistry::window(const QString& name) const
+{
+    for (QWidget* window : m_windows)
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
+}
+
+QStringList WindowRegistry::names() const
+{
+    QStringList names;
+    for (QWidget* window : m_windows)
+        names.append(window->objectName());
+    return names;
+}
+
+void WindowRegistry::showMainMenu()
+{
+    if (auto* menu = find<TfrmAvvio>()) {
+        menu->showMaximized();
+        menu->raise();
+        menu->activateWindow();
+    }
+}
+
+void WindowRegistry::exit()
+{
+    emit exitRequested();
+}
