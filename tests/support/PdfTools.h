@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+// Reads PDF files back with poppler's tools, as a person opening them would see them.
+namespace PdfTools {
+
+// True when pdftotext and pdfinfo can be run.
+bool available();
+// The text of every page, in reading order (pdftotext -layout).
+QString text(const QString& path);
+// The document information as pdfinfo prints it: "Title", "Subject", "Author", "Creator", "Pages"...
+QMap<QString, QString> info(const QString& path);
+
+} // namespace PdfTools
