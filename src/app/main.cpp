@@ -1,14 +1,18 @@
+#include "platform/DesktopServices.h"
+#include "shell/Application.h"
 #include "shell/ProgramFolder.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Telvara"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
     QStringList arguments = application.arguments().mid(1);
     ProgramFolder::setPath(ProgramFolder::resolve(arguments, QCoreApplication::applicationDirPath()));
-    QLabel window(QStringLiteral("Telvara 3.0"));
-    window.show();
+    DesktopServices::install();
+    Application telvara(application);
+    telvara.start();
     return application.exec();
 }

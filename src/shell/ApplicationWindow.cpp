@@ -6,8 +6,7 @@
 
 ApplicationWindow::ApplicationWindow(WindowRegistry& registry, QWidget* parent)
     : QWidget(parent), m_registry(registry)
-{
-}
+{}
 
 void ApplicationWindow::open()
 {

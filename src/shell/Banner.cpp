@@ -13,7 +13,7 @@ Banner::Banner(const QString& objectName, const QString& title, const QString& s
     setObjectName(objectName);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(sizeHint().height());
-    Accessibility::describe(this, subtitle.isEmpty() ? title : title + u". " + subtitle);
+    Accessibility::describe(this, subtitle.isEmpty() ? title : title + QStringLiteral(". ") + subtitle);
 }
 
 QSize Banner::sizeHint() const

@@ -10,7 +10,8 @@ class Banner : public QWidget
     Q_OBJECT
 
 public:
-    Banner(const QString& objectName, const QString& title, const QString& subtitle, QWidget* parent = nullptr);
+    Banner(const QString& objectName, const QString& title, const QString& subtitle,
+           QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

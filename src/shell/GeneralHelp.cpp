@@ -7,22 +7,25 @@ namespace {
 QStringList introduction()
 {
     return {
-        QStringLiteral("Telvara 3.0 accompagna il lavoro quotidiano degli operatori di un piccolo call center: "
-                       "raccoglie in un unico ambiente l'anagrafica dei clienti, il registro delle chiamate "
-                       "effettuate, il registro delle vendite concluse, lo scadenzario degli appuntamenti e "
-                       "delle scadenze, il magazzino dei prodotti e dei servizi e l'archivio degli operatori "
-                       "e degli agenti. Tutti gli archivi sono conservati nella cartella del programma, senza "
-                       "bisogno di alcun server."),
-        QStringLiteral("La schermata di partenza presenta le otto applicazioni del programma: per aprirne una "
-                       "basta fare clic sulla sua immagine o sulla scritta sottostante. Quando si esce da "
-                       "un'applicazione, con il suo pulsante Esci o con il pulsante di chiusura della "
-                       "finestra, si torna alla schermata di partenza. Le quattro immagini agli angoli della "
-                       "schermata mostrano le informazioni sul programma, questa guida e i riconoscimenti, "
-                       "e permettono di uscire dal programma."),
-        QStringLiteral("Ogni schermata di lavoro ha il proprio pulsante Guida, che apre la pagina della guida "
-                       "dedicata all'ambiente in cui ci si trova. La guida completa è disponibile anche in "
-                       "formato PDF: basta fare clic su \"Visualizza guida in formato PDF\" in fondo alla "
-                       "finestra della guida."),
+        QStringLiteral(
+            "Telvara 3.0 accompagna il lavoro quotidiano degli operatori di un piccolo call center: "
+            "raccoglie in un unico ambiente l'anagrafica dei clienti, il registro delle chiamate "
+            "effettuate, il registro delle vendite concluse, lo scadenzario degli appuntamenti e "
+            "delle scadenze, il magazzino dei prodotti e dei servizi e l'archivio degli operatori "
+            "e degli agenti. Tutti gli archivi sono conservati nella cartella del programma, senza "
+            "bisogno di alcun server."),
+        QStringLiteral(
+            "La schermata di partenza presenta le otto applicazioni del programma: per aprirne una "
+            "basta fare clic sulla sua immagine o sulla scritta sottostante. Quando si esce da "
+            "un'applicazione, con il suo pulsante Esci o con il pulsante di chiusura della "
+            "finestra, si torna alla schermata di partenza. Le quattro immagini agli angoli della "
+            "schermata mostrano le informazioni sul programma, questa guida e i riconoscimenti, "
+            "e permettono di uscire dal programma."),
+        QStringLiteral(
+            "Ogni schermata di lavoro ha il proprio pulsante Guida, che apre la pagina della guida "
+            "dedicata all'ambiente in cui ci si trova. La guida completa è disponibile anche in "
+            "formato PDF: basta fare clic su \"Visualizza guida in formato PDF\" in fondo alla "
+            "finestra della guida."),
     };
 }
 

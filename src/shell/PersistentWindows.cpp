@@ -10,11 +10,8 @@
 QList<WindowRegistry::Entry> persistentWindows()
 {
     return {
-        WindowRegistry::entry<TfrmPassword>(),
-        WindowRegistry::entry<TfrmAvvio>(),
-        WindowRegistry::entry<TfrmCambiaPassword>(),
-        WindowRegistry::entry<TfrmGuida>(),
-        WindowRegistry::entry<TfrmInfo>(),
-        WindowRegistry::entry<TfrmSplash>(),
+        WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
+        WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
+        WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
     };
 }

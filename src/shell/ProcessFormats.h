@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QString>
-
-// The number and date formats the whole run works with, whatever the system's regional settings:
-// the decimal comma without thousands separators, and short dates "dd/mm/yyyy".
+// The formats the whole run works with, whatever the system's regional settings: Italian, with the
+// decimal comma and no thousands separators, and short dates "dd/mm/yyyy". Record texts go through
+// DateText and NumberText, which hold these formats by themselves; the default locale makes whatever
+// Qt formats on its own (spin boxes, date pickers, numbers shown) agree with them.
 namespace ProcessFormats {
-
-// The format string of short dates, for QDate::toString and QDate::fromString.
-inline constexpr QStringView shortDateFormat = u"dd/MM/yyyy";
 
 // Makes Italian with the decimal comma and no group separator the default locale of the process.
 void install();

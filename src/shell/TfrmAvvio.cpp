@@ -51,27 +51,28 @@ const QList<TfrmAvvio::Application>& TfrmAvvio::applications()
          QStringLiteral("TfrmIstruttori")},
         {QStringLiteral("Prodotti"), QStringLiteral("PRODOTTI E SERVIZI"), QStringLiteral("prodotti"),
          QStringLiteral("TfrmMagazzino")},
-        {QStringLiteral("Scadenzario"), QStringLiteral("SCADENZE E APPUNTAMENTI"), QStringLiteral("scadenzario"),
-         QStringLiteral("TfrmScadenzario")},
+        {QStringLiteral("Scadenzario"), QStringLiteral("SCADENZE E APPUNTAMENTI"),
+         QStringLiteral("scadenzario"), QStringLiteral("TfrmScadenzario")},
         {QStringLiteral("Chiamate"), QStringLiteral("REGISTRO CHIAMATE"), QStringLiteral("chiamate"),
          QStringLiteral("TfrmMenuChiamate")},
         {QStringLiteral("StatTelefonate"), QStringLiteral("STATISTICHE TELEFONATE"),
          QStringLiteral("stat_telefonate"), QStringLiteral("TfrmMenuStatsTel")},
         {QStringLiteral("Vendite"), QStringLiteral("REGISTRO VENDITE"), QStringLiteral("vendite"),
          QStringLiteral("TfrmMenuRegistro")},
-        {QStringLiteral("StatProfitti"), QStringLiteral("STATISTICHE PROFITTI"), QStringLiteral("stat_profitti"),
-         QStringLiteral("TfrmMenuStats")},
+        {QStringLiteral("StatProfitti"), QStringLiteral("STATISTICHE PROFITTI"),
+         QStringLiteral("stat_profitti"), QStringLiteral("TfrmMenuStats")},
     };
     return all;
 }
 
 TfrmAvvio::TfrmAvvio(WindowRegistry& registry)
-    : m_registry(registry),
-      m_title(decoration(QStringLiteral("imgTitolo"), QStringLiteral("Telvara 3.0"), QColor(0x12, 0x2B, 0x57))),
+    : m_registry(registry), m_title(decoration(QStringLiteral("imgTitolo"), QStringLiteral("Telvara 3.0"),
+                                               QColor(0x12, 0x2B, 0x57))),
       m_subtitle(decoration(QStringLiteral("imgSottotitolo"),
                             QStringLiteral("Clienti, chiamate, vendite e appuntamenti del call center"),
                             QColor(0x3A, 0x55, 0x80))),
-      m_version(decoration(QStringLiteral("imgVersione"), QStringLiteral("Versione 3.0"), QColor(0x6B, 0x7C, 0x99))),
+      m_version(decoration(QStringLiteral("imgVersione"), QStringLiteral("Versione 3.0"),
+                           QColor(0x6B, 0x7C, 0x99))),
       m_logo(new Picture(QStringLiteral("imgIcona"), artwork(QStringLiteral("logo")),
                          QStringLiteral("Logo di Telvara 3.0"))),
       m_banner(new Banner(QStringLiteral("icoSito"), QStringLiteral("Telvara 3.0"),
@@ -86,19 +87,17 @@ TfrmAvvio::TfrmAvvio(WindowRegistry& registry)
     board->setVerticalSpacing(6);
     for (qsizetype i = 0; i < applications().size(); ++i) {
         const Application& application = applications().at(i);
-        auto* picture = new PictureButton(u"img" + application.name, artwork(application.artwork),
-                                          application.caption);
-        auto* caption = new CaptionButton(u"btn" + application.name, application.caption);
+        auto* picture = new PictureButton(QStringLiteral("img") + application.name,
+                                          artwork(application.artwork), application.caption);
+        auto* caption = new CaptionButton(QStringLiteral("btn") + application.name, application.caption);
         const int row = int(i / 4) * 2;
         const int column = int(i % 4);
         board->addWidget(picture, row, column, Qt::AlignHCenter | Qt::AlignBottom);
         board->addWidget(caption, row + 1, column, Qt::AlignHCenter | Qt::AlignTop);
-        connect(picture, &PictureButton::clicked, this, [this, window = application.window] {
-            openApplication(window);
-        });
-        connect(caption, &CaptionButton::clicked, this, [this, window = application.window] {
-            openApplication(window);
-        });
+        connect(picture, &PictureButton::clicked, this,
+                [this, window = application.window] { openApplication(window); });
+        connect(caption, &CaptionButton::clicked, this,
+                [this, window = application.window] { openApplication(window); });
         m_tiles.append({picture, caption, application.window});
     }
 
@@ -171,7 +170,8 @@ void TfrmAvvio::enableTiles()
 {
     for (const Tile& tile : std::as_const(m_tiles)) {
         const bool present = m_registry.window(tile.window) != nullptr;
-        const QString description = present ? QString() : QStringLiteral("Non disponibile in questa versione.");
+        const QString description =
+            present ? QString() : QStringLiteral("Non disponibile in questa versione.");
         for (QWidget* control : {static_cast<QWidget*>(tile.picture), static_cast<QWidget*>(tile.caption)}) {
             control->setEnabled(present);
             control->setAccessibleDescription(description);

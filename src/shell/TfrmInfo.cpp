@@ -34,8 +34,9 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     phone->setFixedSize(72, 72);
 
     auto* text = new QLabel(
-        QStringLiteral("Versione 3.0\n\nClienti, chiamate, vendite, appuntamenti, prodotti e personale del "
-                       "call center, conservati in archivi a lunghezza fissa nella cartella del programma:\n%1")
+        QStringLiteral(
+            "Versione 3.0\n\nClienti, chiamate, vendite, appuntamenti, prodotti e personale del "
+            "call center, conservati in archivi a lunghezza fissa nella cartella del programma:\n%1")
             .arg(QDir::toNativeSeparators(ProgramFolder::path())));
     text->setObjectName(QStringLiteral("lblDescrizione"));
     text->setWordWrap(true);

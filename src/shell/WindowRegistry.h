@@ -22,8 +22,7 @@ public:
     };
 
     // The entry of a window class; the window receives the registry when its constructor takes one.
-    template <class Window>
-    static Entry entry()
+    template <class Window> static Entry entry()
     {
         return {QString::fromLatin1(Window::staticMetaObject.className()), [](WindowRegistry& registry) {
                     if constexpr (std::is_constructible_v<Window, WindowRegistry&>)
@@ -43,8 +42,7 @@ public:
 
     // The window of that class, or nullptr when the program has none.
     QWidget* window(const QString& name) const;
-    template <class Window>
-    Window* find() const
+    template <class Window> Window* find() const
     {
         return static_cast<Window*>(window(QString::fromLatin1(Window::staticMetaObject.className())));
     }

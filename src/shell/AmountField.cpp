@@ -1,0 +1,25 @@
+#include "shell/AmountField.h"
+
+#include "rules/NumberText.h"
+#include "shell/KeyFilter.h"
+#include "shell/LeavingFocus.h"
+
+#include <QLineEdit>
+
+AmountField* AmountField::attach(QLineEdit* input)
+{
+    return new AmountField(input);
+}
+
+AmountField::AmountField(QLineEdit* input) : QObject(input), m_input(input)
+{
+    KeyFilter::amount(input);
+    input->installEventFilter(this);
+}
+
+bool AmountField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_input && LeavingFocus::isLeaving(event))
+        m_input->setText(NumberText::normaliseAmount(m_input->text(), 4));
+    return false;
+}

@@ -1,0 +1,90 @@
+#include "shell/CardDefinition.h"
+
+#include "platform/Clock.h"
+#include "platform/Services.h"
+#include "rules/DateText.h"
+#include "rules/ValueLists.h"
+#include "shell/CardScreen.h"
+#include "shell/ProgramFolder.h"
+
+using namespace Qt::StringLiterals;
+
+namespace CardDefault {
+
+std::function<QString()> text(const QString& text)
+{
+    return [text] { return text; };
+}
+std::function<QString()> today()
+{
+    return [] { return DateText::compose(Services::clock().today()); };
+}
+std::function<QString()> currentDay()
+{
+    return [] { return Services::clock().today().toString(u"dd"_s); };
+}
+std::function<QString()> currentMonth()
+{
+    return [] { return ValueLists::monthName(Services::clock().today().month()); };
+}
+std::function<QString()> currentHour()
+{
+    return [] { return Services::clock().now().time().toString(u"HH"_s); };
+}
+std::function<QString()> currentMinute()
+{
+    return [] { return Services::clock().now().time().toString(u"mm"_s); };
+}
+
+} // namespace CardDefault
+
+namespace CardCommands {
+
+CardButton nuovo()
+{
+    return {u"cmdNuovo"_s, u"Nuovo"_s, u"Prepara la schermata per la registrazione di una nuova scheda."_s,
+            QStyle::SP_FileIcon};
+}
+CardButton duplica()
+{
+    return {u"cmdDuplica"_s, u"Duplica"_s,
+            u"Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."_s,
+            QStyle::SP_FileDialogNewFolder};
+}
+CardButton salva(const QString& hint)
+{
+    return {u"cmdSalva"_s, u"Salva"_s, hint, QStyle::SP_DialogSaveButton};
+}
+CardButton trova()
+{
+    return {u"cmdTrova"_s, u"Trova"_s, u"Trova una scheda in archivio."_s, QStyle::SP_FileDialogContentsView};
+}
+CardButton guida(const QString& hint)
+{
+    return {u"cmdGuida"_s, u"Guida"_s, hint, QStyle::SP_DialogHelpButton};
+}
+CardButton esci(const QString& hint)
+{
+    return {u"cmdEsci"_s, u"Esci"_s, hint, QStyle::SP_DialogCloseButton};
+}
+
+} // namespace CardCommands
+
+CardCheck CardCheck::required(const QString& control, const QString& message)
+{
+    return {[control](const CardScreen& card) { return !card.text(control).trimmed().isEmpty(); }, message,
+            control};
+}
+
+namespace CardFile {
+
+std::function<QString(const CardScreen&)> inProgramFolder(const QString& name)
+{
+    return [name](const CardScreen&) { return ProgramFolder::file(name); };
+}
+std::function<QString(const CardScreen&)> fromLabel(const QString& label)
+{
+    return [label](const CardScreen& card) { return card.text(label); };
+}
+
+} // namespace CardFile

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "platform/Messages.h"
+#include "shell/HelpTopic.h"
+#include "storage/RecordLayout.h"
+
+#include <functional>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStyle>
+#include <utility>
+
+class CardScreen;
+
+// How the user fills one control of a card, and so which widget and input behaviour it gets.
+enum class FieldKind {
+    Text,                  // free text
+    UpperCase,             // upper-cased at every change typed
+    UpperCaseOnKeyRelease, // upper-cased at every key release
+    UpperCaseTrimmed,      // trimmed and upper-cased at every change typed
+    Trimmed,               // trimmed at every change typed and on leaving
+    DigitsOnly,            // a code made of digits
+    Amount,                // euro, normalised with four decimals on leaving
+    WholeNumber,           // normalised to a whole number on leaving
+    Province,              // province list that also takes typing
+    Day,                   // "01".."31", chosen from the list only
+    Month,                 // "Gennaio".."Dicembre", chosen from the list only
+    Hour,                  // "00".."23", chosen from the list only
+    Minute,                // "00".."59", chosen from the list only
+    Flag,                  // check box, stored as "Sì" or "No"
+    Hidden,                // hidden label the user does not type
+};
+
+// One control of a card and the record field it edits (-1 for a control outside the record).
+struct CardField
+{
+    QString control;
+    int field = -1;
+    FieldKind kind = FieldKind::Text;
+    // The caption above the input, or the check box's text; the input's accessible name.
+    QString label = {};
+    // The status-line hint; the input's accessible description.
+    QString hint = {};
+    // The text New puts in; empty when not given.
+    std::function<QString()> initial = {};
+    // The input's maximum length when it differs from the field's width.
+    int maxLength = 0;
+};
+
+// Texts New can put in a field.
+namespace CardDefault {
+std::function<QString()> text(const QString& text);
+std::function<QString()> today();         // "dd/mm/yyyy"
+std::function<QString()> currentDay();    // "dd"
+std::function<QString()> currentMonth();  // "Gennaio".."Dicembre"
+std::function<QString()> currentHour();   // "hh"
+std::function<QString()> currentMinute(); // "mm"
+} // namespace CardDefault
+
+// A place in a section's row: an input (or a button) spanning some of the row's twelve columns, with an
+// optional small button right of it.
+struct CardCell
+{
+    QString control;
+    int span = 1;
+    QString button = {};
+};
+
+// A framed section of the form: rows of cells, and beside them an optional block of buttons.
+struct CardSection
+{
+    QString name;
+    QString title;
+    QList<QList<CardCell>> rows;
+    QList<QStringList> sideButtons = {};
+};
+
+// A button or a command picture: its object name, caption and status-line hint.
+struct CardButton
+{
+    QString name;
+    QString caption;
+    QString hint;
+    // The picture beside the caption; none when left at SP_CustomBase.
+    QStyle::StandardPixmap picture = QStyle::SP_CustomBase;
+};
+
+// The commands of the card cycle with their usual captions and hints.
+namespace CardCommands {
+CardButton nuovo();
+CardButton duplica();
+CardButton salva(const QString& hint);
+CardButton trova();
+CardButton guida(const QString& hint);
+CardButton esci(const QString& hint);
+} // namespace CardCommands
+
+// A condition a card must meet before it is saved, with the message shown and the control focused when
+// it does not.
+struct CardCheck
+{
+    std::function<bool(const CardScreen&)> passes;
+    QString message;
+    QString focus;
+    Messages::Kind kind = Messages::Kind::Warning;
+
+    // The control's trimmed text is not empty.
+    static CardCheck required(const QString& control, const QString& message);
+};
+
+// A control that Duplicate sets, and the text it gets (empty: emptied).
+using CardReset = std::pair<QString, QString>;
+
+// Everything that makes one card screen what it is; the card screen does the rest.
+struct CardDefinition
+{
+    QString window;
+    QString caption;
+    const RecordLayout* layout = nullptr;
+    // The archive file, asked at every action: a fixed file or the year file a menu chose.
+    std::function<QString(const CardScreen&)> file;
+
+    QList<CardField> fields;
+    QList<CardSection> sections;
+    // Buttons placed in the sections.
+    QList<CardButton> buttons;
+    // The command column, top to bottom.
+    QList<CardButton> commands;
+    // Enter moves along these inputs; the last leads back to the first.
+    QStringList enterChain;
+    QString idleText;
+    // What the help picture shows.
+    HelpTopic help;
+
+    // Checked in order before saving.
+    QList<CardCheck> checks;
+    // Runs after the checks and before the file is opened (computed fields, composed dates); it may
+    // show its own message and return false to stop the save.
+    std::function<bool(CardScreen&)> beforeWrite = {};
+
+    // Duplicate exists when this is set; it empties the position and sets these controls.
+    bool duplicate = false;
+    QList<CardReset> duplicateResets = {};
+
+    QString appendedMessage = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+    Messages::Kind accessMessageKind = Messages::Kind::Error;
+};
+
+// Where a card keeps its records.
+namespace CardFile {
+// A fixed archive of the program folder ("Clienti.pro").
+std::function<QString(const CardScreen&)> inProgramFolder(const QString& name);
+// The path a year menu put in one of the card's hidden labels.
+std::function<QString(const CardScreen&)> fromLabel(const QString& label);
+} // namespace CardFile

@@ -1,0 +1,358 @@
+#include "shell/CardForm.h"
+
+#include "rules/ValueLists.h"
+#include "shell/Accessibility.h"
+#include "shell/AmountField.h"
+#include "shell/CardScreen.h"
+#include "shell/EnterChain.h"
+#include "shell/FixedList.h"
+#include "shell/FocusHighlight.h"
+#include "shell/KeyFilter.h"
+#include "shell/ProvinceList.h"
+#include "shell/StatusHints.h"
+#include "shell/TrimmedField.h"
+#include "shell/UpperCaseField.h"
+#include "shell/WholeNumberField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kColumns = 12;
+
+// The caption of an input is named "cap" + the input's name without its prefix: capCliente.
+QString captionName(const QString& control)
+{
+    qsizetype prefix = 0;
+    while (prefix < control.size() && control.at(prefix).isLower())
+        ++prefix;
+    return u"cap"_s + control.mid(prefix);
+}
+
+QLineEdit* lineEdit(QWidget* parent, const CardField& field, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(field.maxLength > 0 ? field.maxLength : width);
+    switch (field.kind) {
+    case FieldKind::UpperCase:
+        UpperCaseField::attach(edit);
+        break;
+    case FieldKind::UpperCaseOnKeyRelease:
+        UpperCaseField::attach(edit, UpperCaseField::When::KeyRelease);
+        break;
+    case FieldKind::UpperCaseTrimmed:
+        UpperCaseField::attach(edit, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+        break;
+    case FieldKind::Trimmed:
+        TrimmedField::attach(edit);
+        break;
+    case FieldKind::DigitsOnly:
+        KeyFilter::digitsOnly(edit);
+        break;
+    case FieldKind::Amount:
+        AmountField::attach(edit);
+        break;
+    case FieldKind::WholeNumber:
+        WholeNumberField::attach(edit);
+        break;
+    default:
+        break;
+    }
+    return edit;
+}
+
+QComboBox* list(QWidget* parent, FieldKind kind)
+{
+    auto* list = new QComboBox(parent);
+    list->setMaxVisibleItems(16);
+    switch (kind) {
+    case FieldKind::Province:
+        ProvinceList::attach(list);
+        break;
+    case FieldKind::Day:
+        FixedList::attach(list, ValueLists::days());
+        break;
+    case FieldKind::Month:
+        FixedList::attach(list, ValueLists::monthNames());
+        break;
+    case FieldKind::Hour:
+        FixedList::attach(list, ValueLists::hours());
+        break;
+    default:
+        FixedList::attach(list, ValueLists::minutes());
+        break;
+    }
+    return list;
+}
+
+QWidget* input(QWidget* parent, const CardField& field, int width)
+{
+    switch (field.kind) {
+    case FieldKind::Province:
+    case FieldKind::Day:
+    case FieldKind::Month:
+    case FieldKind::Hour:
+    case FieldKind::Minute:
+        return list(parent, field.kind);
+    case FieldKind::Flag:
+        return new QCheckBox(field.label, parent);
+    case FieldKind::Hidden: {
+        auto* label = new QLabel(parent);
+        label->hide();
+        return label;
+    }
+    default:
+        return lineEdit(parent, field, width);
+    }
+}
+
+class Builder
+{
+public:
+    explicit Builder(CardScreen& screen) : m_screen(screen), m_definition(screen.definition()) {}
+
+    void build()
+    {
+        auto* root = new QGridLayout(&m_screen);
+        root->setContentsMargins(10, 6, 10, 4);
+        root->setHorizontalSpacing(12);
+        root->setVerticalSpacing(4);
+        root->addLayout(sections(), 0, 0);
+        root->addLayout(commands(), 0, 1);
+        root->addWidget(statusLine(), 1, 0);
+        root->addLayout(navigation(), 1, 1);
+        root->setColumnStretch(0, 1);
+        root->setRowStretch(0, 1);
+        hiddenLabels();
+        enterChain();
+        StatusHints::clearOver(&m_screen);
+    }
+
+private:
+    const CardField* field(const QString& control) const
+    {
+        for (const CardField& field : m_definition.fields)
+            if (field.control == control)
+                return &field;
+        return nullptr;
+    }
+
+    const CardButton* findButton(const QString& name) const
+    {
+        for (const CardButton& button : m_definition.buttons)
+            if (button.name == name)
+                return &button;
+        return nullptr;
+    }
+
+    // Every button of the screen, wherever it sits, carries its caption and hint the same way.
+    QToolButton* button(QWidget* parent, const CardButton& definition, Qt::ToolButtonStyle style)
+    {
+        auto* button = new QToolButton(parent);
+        button->setObjectName(definition.name);
+        button->setText(definition.caption);
+        button->setToolButtonStyle(style);
+        if (definition.picture != QStyle::SP_CustomBase)
+            button->setIcon(m_screen.style()->standardIcon(definition.picture));
+        // A click leaves the focus in the field being typed: what it shows is what gets saved.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setCursor(Qt::PointingHandCursor);
+        Accessibility::describe(button, definition.caption, definition.hint);
+        StatusHints::show(button, definition.hint);
+        return button;
+    }
+
+    QToolButton* sectionButton(QWidget* parent, const QString& name)
+    {
+        const CardButton* definition = findButton(name);
+        Q_ASSERT_X(definition, "CardForm", "button placed but not declared");
+        QToolButton* placed = button(parent, *definition, Qt::ToolButtonTextOnly);
+        placed->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        return placed;
+    }
+
+    QWidget* fieldInput(QWidget* parent, const CardField& field)
+    {
+        const int width = field.field >= 0 ? m_definition.layout->width(field.field) : 32767;
+        QWidget* widget = input(parent, field, width);
+        widget->setObjectName(field.control);
+        return widget;
+    }
+
+    void placeCell(QGroupBox* box, QGridLayout* grid, int row, int column, const CardCell& cell)
+    {
+        const CardField* definition = field(cell.control);
+        QWidget* widget = nullptr;
+        if (definition) {
+            widget = fieldInput(box, *definition);
+            if (definition->kind == FieldKind::Flag) {
+                Accessibility::describe(widget, definition->label, definition->hint);
+                StatusHints::show(widget, definition->hint);
+            } else {
+                auto* caption = new QLabel(definition->label, box);
+                caption->setObjectName(captionName(cell.control));
+                grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
+                Accessibility::label(caption, widget, definition->hint);
+            }
+            FocusHighlight::attach(widget);
+        } else {
+            widget = sectionButton(box, cell.control);
+        }
+        if (cell.button.isEmpty()) {
+            grid->addWidget(widget, 2 * row + 1, column, 1, cell.span);
+            return;
+        }
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
+        line->addWidget(widget, 1);
+        QToolButton* check = sectionButton(box, cell.button);
+        check->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        check->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        check->setIcon(m_screen.style()->standardIcon(QStyle::SP_ArrowRight));
+        line->addWidget(check);
+        grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
+    }
+
+    QWidget* section(const CardSection& definition)
+    {
+        auto* box = new QGroupBox(definition.title, &m_screen);
+        box->setObjectName(definition.name);
+        StatusHints::clearOver(box);
+        auto* outer = new QHBoxLayout(box);
+        outer->setContentsMargins(8, 2, 8, 6);
+        outer->setSpacing(12);
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(1);
+        for (int column = 0; column < kColumns; ++column)
+            grid->setColumnStretch(column, 1);
+        for (int row = 0; row < definition.rows.size(); ++row) {
+            int column = 0;
+            for (const CardCell& cell : definition.rows.at(row)) {
+                placeCell(box, grid, row, column, cell);
+                column += cell.span;
+            }
+        }
+        outer->addLayout(grid, 1);
+        if (!definition.sideButtons.isEmpty()) {
+            auto* side = new QGridLayout;
+            side->setSpacing(4);
+            for (int row = 0; row < definition.sideButtons.size(); ++row) {
+                const QStringList& names = definition.sideButtons.at(row);
+                for (int column = 0; column < names.size(); ++column)
+                    side->addWidget(sectionButton(box, names.at(column)), row, column);
+            }
+            outer->addLayout(side);
+        }
+        return box;
+    }
+
+    QLayout* sections()
+    {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(4);
+        for (const CardSection& definition : m_definition.sections)
+            column->addWidget(section(definition));
+        column->addStretch(1);
+        return column;
+    }
+
+    QLayout* commands()
+    {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(3);
+        for (const CardButton& definition : m_definition.commands) {
+            QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextBesideIcon);
+            command->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            command->setIconSize(QSize(22, 22));
+            command->setMinimumWidth(170);
+            command->setAutoRaise(true);
+            column->addWidget(command, 1);
+        }
+        return column;
+    }
+
+    QWidget* statusLine()
+    {
+        auto* status = new QLabel(&m_screen);
+        status->setObjectName(u"panInfo"_s);
+        status->setFrameShape(QFrame::StyledPanel);
+        status->setFrameShadow(QFrame::Sunken);
+        status->setMinimumHeight(24);
+        StatusHints::setStatusLine(&m_screen, status);
+        return status;
+    }
+
+    QLayout* navigation()
+    {
+        const CardButton arrows[] = {
+            {u"cmdPrimo"_s, u"Prima scheda"_s, u"Visualizza la prima scheda in archivio."_s,
+             QStyle::SP_MediaSkipBackward},
+            {u"cmdIndietro"_s, u"Scheda precedente"_s, u"Visualizza la scheda precedente in archivio."_s,
+             QStyle::SP_MediaSeekBackward},
+            {u"cmdAvanti"_s, u"Scheda successiva"_s, u"Visualizza la scheda successiva in archivio."_s,
+             QStyle::SP_MediaSeekForward},
+            {u"cmdUltimo"_s, u"Ultima scheda"_s, u"Visualizza l'ultima scheda in archivio."_s,
+             QStyle::SP_MediaSkipForward},
+        };
+        auto* line = new QHBoxLayout;
+        line->setSpacing(2);
+        for (const CardButton& arrow : arrows) {
+            QToolButton* picture = button(&m_screen, arrow, Qt::ToolButtonIconOnly);
+            picture->setIconSize(QSize(20, 20));
+            line->addWidget(picture);
+            if (arrow.name == u"cmdIndietro") {
+                auto* position = new QLabel(&m_screen);
+                position->setObjectName(u"lblPosizione"_s);
+                position->setAlignment(Qt::AlignCenter);
+                position->setMinimumWidth(64);
+                position->setFrameShape(QFrame::StyledPanel);
+                position->setFrameShadow(QFrame::Sunken);
+                Accessibility::describe(position, u"Numero scheda"_s);
+                StatusHints::clearOver(position);
+                line->addWidget(position, 1);
+            }
+        }
+        return line;
+    }
+
+    void hiddenLabels()
+    {
+        for (const CardField& field : m_definition.fields)
+            if (field.kind == FieldKind::Hidden)
+                fieldInput(&m_screen, field);
+    }
+
+    void enterChain()
+    {
+        QList<QWidget*> inputs;
+        for (const QString& name : m_definition.enterChain)
+            inputs.append(m_screen.control(name));
+        if (!inputs.isEmpty())
+            EnterChain::attach(inputs, EnterChain::End::BackToFirst);
+    }
+
+    CardScreen& m_screen;
+    const CardDefinition& m_definition;
+};
+
+} // namespace
+
+namespace CardForm {
+
+void build(CardScreen& screen)
+{
+    Builder(screen).build();
+}
+
+} // namespace CardForm

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+
+// Keeps the characters a numeric field does not hold out of it: a typed key that would insert any
+// other character is discarded, and a pasted text loses those characters. Editing, moving and
+// Enter (which belongs to the window's Enter chain) pass.
+class KeyFilter : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Digits 0 to 9 only: whole numbers and codes made of digits.
+    static KeyFilter* digitsOnly(QLineEdit* input);
+    // Digits and the decimal comma: amounts.
+    static KeyFilter* amount(QLineEdit* input);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    KeyFilter(QLineEdit* input, QString accepted);
+    bool accepts(const QString& text) const;
+
+    QLineEdit* m_input;
+    QString m_accepted;
+};

@@ -1,0 +1,42 @@
+#include "shell/ProvinceList.h"
+
+#include "rules/ValueLists.h"
+#include "shell/LeavingFocus.h"
+#include "shell/ListSelection.h"
+#include "shell/TextReplacement.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+
+ProvinceList* ProvinceList::attach(QComboBox* list)
+{
+    return new ProvinceList(list);
+}
+
+ProvinceList::ProvinceList(QComboBox* list) : QObject(list), m_list(list)
+{
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(ValueLists::provinces());
+    list->lineEdit()->setMaxLength(2);
+    ListSelection::clear(list);
+    connect(list->lineEdit(), &QLineEdit::textEdited, this, &ProvinceList::normalise);
+    list->installEventFilter(this);
+}
+
+void ProvinceList::normalise()
+{
+    TextReplacement::replace(m_list->lineEdit(), m_list->lineEdit()->text().trimmed().toUpper());
+}
+
+bool ProvinceList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list)
+        return false;
+    if (event->type() == QEvent::FocusIn)
+        ListSelection::clear(m_list);
+    else if (LeavingFocus::isLeaving(event))
+        normalise();
+    return false;
+}

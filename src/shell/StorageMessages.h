@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// What the screens say when an archive file cannot be opened, read or written.
+namespace StorageMessages {
+
+// "Attenzione: il sistema non permette di accedere all'archivio." and the advice on write privileges.
+QString accessDenied();
+
+} // namespace StorageMessages

@@ -1,0 +1,25 @@
+#include "shell/WholeNumberField.h"
+
+#include "rules/NumberText.h"
+#include "shell/KeyFilter.h"
+#include "shell/LeavingFocus.h"
+
+#include <QLineEdit>
+
+WholeNumberField* WholeNumberField::attach(QLineEdit* input)
+{
+    return new WholeNumberField(input);
+}
+
+WholeNumberField::WholeNumberField(QLineEdit* input) : QObject(input), m_input(input)
+{
+    KeyFilter::digitsOnly(input);
+    input->installEventFilter(this);
+}
+
+bool WholeNumberField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_input && LeavingFocus::isLeaving(event))
+        m_input->setText(NumberText::normaliseWhole(m_input->text()));
+    return false;
+}
