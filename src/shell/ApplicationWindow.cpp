@@ -10,14 +10,13 @@ ApplicationWindow::ApplicationWindow(WindowRegistry& registry, QWidget* parent)
 
 void ApplicationWindow::open()
 {
-    showMaximized();
-    raise();
-    activateWindow();
+    WindowRegistry::showMaximised(this);
 }
 
 void ApplicationWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    hide();
     returnFromWindow();
 }
 

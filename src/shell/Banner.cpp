@@ -21,6 +21,25 @@ QSize Banner::sizeHint() const
     return {480, fontMetrics().height() * 4 + 8};
 }
 
+Banner::Fonts Banner::fontsFor(int height) const
+{
+    const qreal text = height * 5.0 / 7.0;
+    Fonts fonts{font(), font()};
+    fonts.heading.setBold(true);
+    fonts.heading.setPixelSize(qMax(12, int(text * 0.36)));
+    fonts.line.setPixelSize(qMax(10, int(text * 0.24)));
+    return fonts;
+}
+
+int Banner::widthFor(int height) const
+{
+    const Fonts fonts = fontsFor(height);
+    const int padding = height / 7;
+    const qreal text = qMax(QFontMetricsF(fonts.heading).horizontalAdvance(m_title),
+                            QFontMetricsF(fonts.line).horizontalAdvance(m_subtitle));
+    return int(padding * 1.5 + (height - 2 * padding) + padding * 1.5 + text + padding * 2.5) + 1;
+}
+
 void Banner::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -36,22 +55,18 @@ void Banner::paintEvent(QPaintEvent*)
 
     const QRectF text(logo.right() + padding * 1.5, padding, width() - logo.right() - 3 * padding,
                       height() - 2 * padding);
-    QFont heading = font();
-    heading.setBold(true);
-    heading.setPixelSize(qMax(12, int(text.height() * 0.36)));
-    QFont line = font();
-    line.setPixelSize(qMax(10, int(text.height() * 0.24)));
-    painter.setPen(Qt::white);
-    painter.setFont(heading);
-    const QFontMetricsF headingMetrics(heading);
-    const QFontMetricsF lineMetrics(line);
+    const Fonts fonts = fontsFor(height());
+    const QFontMetricsF headingMetrics(fonts.heading);
+    const QFontMetricsF lineMetrics(fonts.line);
     const qreal block = headingMetrics.height() + (m_subtitle.isEmpty() ? 0 : lineMetrics.height());
     QRectF at = text;
     at.setTop(text.top() + (text.height() - block) / 2);
+    painter.setPen(Qt::white);
+    painter.setFont(fonts.heading);
     painter.drawText(at, Qt::AlignLeft | Qt::AlignTop, m_title);
     if (!m_subtitle.isEmpty()) {
         at.setTop(at.top() + headingMetrics.height());
-        painter.setFont(line);
+        painter.setFont(fonts.line);
         painter.setPen(QColor(0xCF, 0xE0, 0xFA));
         painter.drawText(at, Qt::AlignLeft | Qt::AlignTop, m_subtitle);
     }

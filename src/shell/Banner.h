@@ -14,11 +14,19 @@ public:
            QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The width that shows the whole text at that height.
+    int widthFor(int height) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Fonts
+    {
+        QFont heading;
+        QFont line;
+    };
+    Fonts fontsFor(int height) const;
     QString m_title;
     QString m_subtitle;
     QSvgRenderer* m_logo;

@@ -37,7 +37,7 @@ void CaptionButton::paintEvent(QPaintEvent*)
         colour = QColor(0x1B, 0x36, 0x6B, 80);
     painter.setPen(colour);
     painter.drawText(rect(), Qt::AlignCenter, text());
-    if (hasFocus()) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }

@@ -21,7 +21,10 @@ QString FocusHighlight::nameFor(const QString& inputName)
     return QStringLiteral("eff") + inputName.mid(prefix);
 }
 
-FocusHighlight::FocusHighlight(QWidget* input) : QWidget(input->parentWidget()), m_input(input)
+// The rectangle lives beside the input, in the input's parent. An input not yet placed in a window
+// holds it until it is: a rectangle without a parent would be a window of its own.
+FocusHighlight::FocusHighlight(QWidget* input)
+    : QWidget(input->parentWidget() ? input->parentWidget() : input), m_input(input)
 {
     setObjectName(nameFor(input->objectName()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -43,6 +46,11 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Hide:
             hide();
             break;
+        case QEvent::ParentChange:
+            setParent(m_input->parentWidget());
+            hide();
+            follow();
+            break;
         case QEvent::Move:
         case QEvent::Resize:
             follow();
@@ -56,6 +64,8 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
 
 void FocusHighlight::follow()
 {
+    if (parentWidget() == m_input)
+        return;
     setGeometry(m_input->geometry().adjusted(-margin, -margin, margin, margin));
     stackUnder(m_input);
 }

@@ -41,7 +41,7 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.setOpacity(0.12);
         painter.fillRect(target, Qt::white);
     }
-    if (hasFocus()) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setOpacity(1.0);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));

@@ -76,8 +76,7 @@ TfrmAvvio::TfrmAvvio(WindowRegistry& registry)
       m_logo(new Picture(QStringLiteral("imgIcona"), artwork(QStringLiteral("logo")),
                          QStringLiteral("Logo di Telvara 3.0"))),
       m_banner(new Banner(QStringLiteral("icoSito"), QStringLiteral("Telvara 3.0"),
-                          QStringLiteral("Il software per il call center: tutto in un'unica cartella, "
-                                         "anche su chiavetta USB")))
+                          QStringLiteral("Il software per il call center, tutto in un'unica cartella")))
 {
     setWindowTitle(QStringLiteral(" Telvara 3.0"));
 
@@ -191,13 +190,16 @@ void TfrmAvvio::scaleBoard()
 {
     const qreal unit = qBound(0.55, qMin(width() / 1366.0, height() / 768.0), 2.0);
     const int tile = int(150 * unit);
+    int captionWidth = int(tile * 1.45);
     for (const Tile& each : std::as_const(m_tiles)) {
         each.picture->setFixedSize(tile, tile);
         QFont lettering = each.caption->font();
         lettering.setPixelSize(qMax(10, int(15 * unit)));
         each.caption->setFont(lettering);
-        each.caption->setFixedSize(int(tile * 1.45), QFontMetrics(lettering).height() + 10);
+        captionWidth = qMax(captionWidth, each.caption->sizeHint().width());
     }
+    for (const Tile& each : std::as_const(m_tiles))
+        each.caption->setFixedSize(captionWidth, each.caption->sizeHint().height());
     if (!m_tiles.isEmpty())
         m_board->setRowMinimumHeight(1, m_tiles.first().caption->height() + int(30 * unit));
     const int corner = qMax(32, int(52 * unit));
@@ -216,7 +218,8 @@ void TfrmAvvio::scaleBoard()
     QFont version = m_version->font();
     version.setPixelSize(qMax(10, int(13 * unit)));
     m_version->setFont(version);
-    m_banner->setFixedSize(int(640 * unit), qMax(44, int(64 * unit)));
+    const int bannerHeight = qMax(44, int(64 * unit));
+    m_banner->setFixedSize(qMax(int(560 * unit), m_banner->widthFor(bannerHeight)), bannerHeight);
 }
 
 void TfrmAvvio::paintEvent(QPaintEvent*)
@@ -239,11 +242,11 @@ void TfrmAvvio::openApplication(const QString& window)
     QWidget* target = m_registry.window(window);
     if (!target)
         return;
+    hide();
     if (auto* application = qobject_cast<ApplicationWindow*>(target))
         application->open();
     else
-        target->showMaximized();
-    hide();
+        WindowRegistry::showMaximised(target);
 }
 
 void TfrmAvvio::imgInfoClick()

@@ -121,6 +121,7 @@ void TfrmCambiaPassword::open()
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    hide();
     if (auto* login = m_registry.find<TfrmPassword>())
         login->open();
 }

@@ -141,9 +141,10 @@ void TfrmPassword::cmdOKClick()
         return;
     }
     if (*stored == PasswordScramble::normalForm(m_txtPassword->text())) {
+        // Hidden first, so that the menu is the window left active.
         m_txtPassword->clear();
-        m_registry.showMainMenu();
         hide();
+        m_registry.showMainMenu();
         return;
     }
     Services::messages().plain(QStringLiteral("Attenzione: password errata."));
@@ -154,7 +155,7 @@ void TfrmPassword::cmdOKClick()
 void TfrmPassword::btnCambiaPasswordClick()
 {
     if (auto* change = m_registry.find<TfrmCambiaPassword>()) {
-        change->open();
         hide();
+        change->open();
     }
 }

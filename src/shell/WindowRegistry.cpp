@@ -2,6 +2,7 @@
 
 #include "shell/TfrmAvvio.h"
 
+#include <QScreen>
 #include <QWidget>
 
 WindowRegistry::WindowRegistry(QObject* parent) : QObject(parent) {}
@@ -40,13 +41,18 @@ QStringList WindowRegistry::names() const
     return names;
 }
 
+void WindowRegistry::showMaximised(QWidget* window)
+{
+    window->setGeometry(window->screen()->availableGeometry());
+    window->showMaximized();
+    window->raise();
+    window->activateWindow();
+}
+
 void WindowRegistry::showMainMenu()
 {
-    if (auto* menu = find<TfrmAvvio>()) {
-        menu->showMaximized();
-        menu->raise();
-        menu->activateWindow();
-    }
+    if (auto* menu = find<TfrmAvvio>())
+        showMaximised(menu);
 }
 
 void WindowRegistry::exit()

@@ -48,6 +48,10 @@ public:
     }
     QStringList names() const;
 
+    // Shows a window maximised and in front; where no window manager maximises it, it covers the
+    // screen's available area all the same.
+    static void showMaximised(QWidget* window);
+
     // Shows the main menu again (maximised) and brings it to the front.
     void showMainMenu();
     // Ends the run.
