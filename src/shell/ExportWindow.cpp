@@ -58,9 +58,10 @@ ExportWindow::ExportWindow(ExportDefinition definition, QWidget* parent)
     Accessibility::describe(m_grdRecords, m_definition.caption.trimmed());
 
     m_panInfo->setObjectName(u"panInfo"_s);
-    m_panInfo->setMinimumHeight(24);
-    m_panInfo->setFrameShape(QFrame::StyledPanel);
-    m_panInfo->setFrameShadow(QFrame::Sunken);
+    m_panInfo->setFixedHeight(28);
+    m_panInfo->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_panInfo->setBackgroundRole(QPalette::Base);
+    m_panInfo->setAutoFillBackground(true);
     m_panInfo->setContentsMargins(6, 0, 6, 0);
 
     struct Picture
@@ -79,7 +80,7 @@ ExportWindow::ExportWindow(ExportDefinition definition, QWidget* parent)
     };
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(10);
-    bottom->addWidget(m_panInfo, 1);
+    bottom->addWidget(m_panInfo, 1, Qt::AlignVCenter);
     QList<PictureButton*> commands;
     for (const Picture& picture : pictures) {
         auto* command =

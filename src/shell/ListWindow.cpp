@@ -23,7 +23,7 @@ ListWindow::ListWindow(const SearchDefinition& list, const Options& options, QWi
 
     connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
     connect(m_results, &ResultList::pickRequested, this, &ListWindow::lstRecordsDblClick);
-    resize(860, 620);
+    resize(1120, 660);
 }
 
 void ListWindow::showEvent(QShowEvent* event)

@@ -69,8 +69,6 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
         m_criteria.append(input);
     }
     criteria->setColumnStretch(1, 1);
-    for (QLineEdit* input : std::as_const(m_criteria))
-        FocusHighlight::attach(input);
     EnterChain::attach({m_criteria.cbegin(), m_criteria.cend()}, EnterChain::End::BackToFirst);
 
     m_lblAttendere->setObjectName(u"lblAttendere"_s);
@@ -99,7 +97,14 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
         avvio->addWidget(line);
     }
     avvio->addSpacing(10);
-    avvio->addLayout(criteria);
+    // Inputs as wide as the window would be hard to read: the criteria keep a form's width.
+    auto* form = new QWidget;
+    form->setLayout(criteria);
+    form->setMaximumWidth(820);
+    criteria->setContentsMargins(4, 4, 4, 4);
+    for (QLineEdit* input : std::as_const(m_criteria))
+        FocusHighlight::attach(input);
+    avvio->addWidget(form);
     avvio->addStretch(1);
     avvio->addLayout(buttons);
 
@@ -120,7 +125,7 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
     connect(m_results, &ResultList::pickRequested, this, &SearchWindow::lstRecordsDblClick);
-    resize(860, 620);
+    resize(1120, 660);
 }
 
 void SearchWindow::setCallerTag(const QString& tag)
