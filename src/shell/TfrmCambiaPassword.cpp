@@ -100,6 +100,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(WindowRegistry& registry)
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    setTabOrder(m_txtPasswordOld, m_txtPasswordNew);
+    setTabOrder(m_txtPasswordNew, m_txtConferma);
+    setTabOrder(m_txtConferma, close);
+    setTabOrder(close, m_cmdOK);
+
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
 }

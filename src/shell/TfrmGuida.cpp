@@ -19,6 +19,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     : QDialog(parent), m_lblTitolo(new QLabel(QStringLiteral("Argomento della guida."))),
       m_txtGuida(new QPlainTextEdit)
 {
+    setObjectName(QStringLiteral("TfrmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

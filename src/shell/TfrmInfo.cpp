@@ -14,6 +14,7 @@
 
 TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("TfrmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Telvara 3.0"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

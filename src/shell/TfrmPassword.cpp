@@ -10,6 +10,7 @@
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/WindowRegistry.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -103,10 +104,7 @@ TfrmPassword::TfrmPassword(WindowRegistry& registry)
     connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
     connect(m_txtPassword, &QLineEdit::returnPressed, this, &TfrmPassword::txtPasswordEnter);
     connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
-    connect(exit, &QPushButton::clicked, &m_registry, [this] {
-        hide();
-        m_registry.exit();
-    });
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(change, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
 }
 
@@ -118,6 +116,12 @@ void TfrmPassword::open()
     raise();
     activateWindow();
     m_txtPassword->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPassword::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_registry.exit();
 }
 
 void TfrmPassword::txtPasswordChange()

@@ -18,6 +18,11 @@ public:
     // Shows the window centred with an empty input holding the focus.
     void open();
 
+protected:
+    // The window has no close box, but a window manager may offer one all the same: closing the main
+    // window ends the program, as "Esci" does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void txtPasswordChange();
     void txtPasswordEnter();

@@ -10,6 +10,7 @@
 
 TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("TfrmSplash"));
     setWindowTitle(QStringLiteral(" Telvara 3.0 - Gruppo di sviluppo Telvara"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

@@ -142,15 +142,27 @@ private slots:
             QVERIFY(f->services.messages.shown().isEmpty());
     }
 
-    void exitEndsTheProgram()
+    void exitEndsTheProgram_data()
     {
-        QSignalSpy exit(&f->windows, &WindowRegistry::exitRequested);
-        f->button("TfrmPassword", "cmdEsci")->click();
-        QCOMPARE(exit.size(), 1);
-        QVERIFY(!login()->isVisible());
+        QTest::addColumn<bool>("byWindowManager");
+        QTest::newRow("Esci") << false;
+        QTest::newRow("window manager's close") << true;
     }
 
-    void loginWindowHasNoCloseBox() { QVERIFY(!(login()->windowFlags() & Qt::WindowCloseButtonHint)); }
+    void exitEndsTheProgram()
+    {
+        QFETCH(bool, byWindowManager);
+        QVERIFY(!(login()->windowFlags() & Qt::WindowCloseButtonHint));
+        QSignalSpy exit(&f->windows, &WindowRegistry::exitRequested);
+        if (byWindowManager) {
+            QCloseEvent event;
+            QApplication::sendEvent(login(), &event);
+        } else {
+            f->button("TfrmPassword", "cmdEsci")->click();
+        }
+        QCOMPARE(exit.size(), 1);
+        QVERIFY(!menu()->isVisible());
+    }
 
     void changeOpensEmptyWithTheFocusOnTheOldPassword()
     {

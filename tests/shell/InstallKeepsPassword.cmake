@@ -1,0 +1,27 @@
+# Installs the program twice into one folder: the second install must keep the folder's own password
+# file (its password may have been changed) and must not touch an archive.
+set(folder "${WORK}/installed")
+file(REMOVE_RECURSE "${folder}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${folder}" RESULT_VARIABLE failed
+                OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "first install failed")
+endif()
+foreach(name telvara telvara-cli unins000.dll qtbase_it.qm Guida.pdf)
+  if(NOT EXISTS "${folder}/${name}")
+    message(FATAL_ERROR "${name} missing from the program folder")
+  endif()
+endforeach()
+file(WRITE "${folder}/unins000.dll" "changed password")
+file(WRITE "${folder}/Clienti.pro" "archivio")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${folder}" RESULT_VARIABLE failed
+                OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "second install failed")
+endif()
+file(READ "${folder}/unins000.dll" password)
+file(READ "${folder}/Clienti.pro" archive)
+if(NOT password STREQUAL "changed password" OR NOT archive STREQUAL "archivio")
+  message(FATAL_ERROR "the second install overwrote the folder's own files")
+endif()
+file(REMOVE_RECURSE "${folder}")
