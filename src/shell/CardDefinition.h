@@ -30,9 +30,11 @@ enum class FieldKind {
     Minute,                // "00".."59", chosen from the list only
     Flag,                  // check box, stored as "Sì" or "No"
     Hidden,                // hidden label the user does not type
+    Label,                 // shown label that New leaves alone (the year of a year file)
 };
 
-// One control of a card and the record field it edits (-1 for a control outside the record).
+// One control of a card and the record field it edits (-1 for a control outside the record, such as the
+// path of a year file, which New leaves alone).
 struct CardField
 {
     QString control;

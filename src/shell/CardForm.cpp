@@ -111,6 +111,8 @@ QWidget* input(QWidget* parent, const CardField& field, int width)
         label->hide();
         return label;
     }
+    case FieldKind::Label:
+        return new QLabel(parent);
     default:
         return lineEdit(parent, field, width);
     }
@@ -198,13 +200,16 @@ private:
             if (definition->kind == FieldKind::Flag) {
                 Accessibility::describe(widget, definition->label, definition->hint);
                 StatusHints::show(widget, definition->hint);
+            } else if (definition->kind == FieldKind::Label) {
+                Accessibility::describe(widget, definition->label);
             } else {
                 auto* caption = new QLabel(definition->label, box);
                 caption->setObjectName(captionName(cell.control));
                 grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
                 Accessibility::label(caption, widget, definition->hint);
             }
-            FocusHighlight::attach(widget);
+            if (definition->kind != FieldKind::Label)
+                FocusHighlight::attach(widget);
         } else {
             widget = sectionButton(box, cell.control);
         }
@@ -215,11 +220,12 @@ private:
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         line->addWidget(widget, 1);
-        QToolButton* check = sectionButton(box, cell.button);
-        check->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        check->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        check->setIcon(m_screen.style()->standardIcon(QStyle::SP_ArrowRight));
-        line->addWidget(check);
+        // The small button right of an input shows its picture, or its caption when it has none.
+        QToolButton* beside = sectionButton(box, cell.button);
+        beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        if (!beside->icon().isNull())
+            beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        line->addWidget(beside);
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
     }
 
@@ -261,9 +267,9 @@ private:
     {
         auto* column = new QVBoxLayout;
         column->setSpacing(4);
+        // Room left over goes to the sections by their number of rows, above each row's captions.
         for (const CardSection& definition : m_definition.sections)
-            column->addWidget(section(definition));
-        column->addStretch(1);
+            column->addWidget(section(definition), int(definition.rows.size()));
         return column;
     }
 

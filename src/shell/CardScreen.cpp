@@ -30,7 +30,6 @@ CardScreen::CardScreen(CardDefinition definition, WindowRegistry& registry, QWid
 {
     setObjectName(m_definition.window);
     setWindowTitle(m_definition.caption);
-    setWindowState(Qt::WindowMaximized);
     CardForm::build(*this);
     m_position = findChild<QLabel*>(u"lblPosizione"_s);
     m_status = findChild<QLabel*>(u"panInfo"_s);
@@ -136,6 +135,8 @@ void CardScreen::focusControl(const QString& name)
 void CardScreen::newCard()
 {
     for (const CardField& field : m_definition.fields) {
+        if (field.kind == FieldKind::Label || (field.field < 0 && !field.initial))
+            continue;
         QWidget* widget = control(field.control);
         const QString initial = field.initial ? field.initial() : QString();
         if (auto* box = qobject_cast<QCheckBox*>(widget)) {

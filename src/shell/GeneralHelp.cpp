@@ -1,5 +1,7 @@
 #include "shell/GeneralHelp.h"
 
+#include "clients/ClientHelp.h"
+
 #include <QList>
 
 namespace {
@@ -32,7 +34,7 @@ QStringList introduction()
 // The paragraphs of each application, in the order of the guide: clients, operators and agents,
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
-const QList<QStringList (*)()> applications = {};
+const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs};
 
 QStringList closing()
 {

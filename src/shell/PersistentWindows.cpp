@@ -1,5 +1,6 @@
 #include "shell/PersistentWindows.h"
 
+#include "clients/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -13,5 +14,6 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
+        WindowRegistry::entry<TfrmClienti>(),
     };
 }

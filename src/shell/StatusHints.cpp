@@ -46,7 +46,7 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
     if (hint != m_hints.cend()) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::HoverMove)
             setText(*hint);
-    } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    } else if (event->type() == QEvent::MouseMove) {
         setText(QString());
     }
     return false;

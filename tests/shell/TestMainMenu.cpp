@@ -56,8 +56,8 @@ private slots:
                 QVERIFY2(control, qPrintable(prefix + names.at(i)));
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
-                // No application window exists yet: every tile is disabled.
-                QVERIFY(!control->isEnabled());
+                // A tile is enabled when the program has its window: so far the client card only.
+                QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti");
             }
         }
         for (const char* name : {"imgInfo", "imgGuida", "imgCopyright", "imgEsci"}) {
@@ -70,8 +70,8 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("picture, exit control") << u"imgClienti"_s << false;
-        QTest::newRow("caption, close box") << u"btnClienti"_s << true;
+        QTest::newRow("picture, exit control") << u"imgOperatori"_s << false;
+        QTest::newRow("caption, close box") << u"btnOperatori"_s << true;
     }
 
     void applicationWindowIsEnabledAndLeadsBackToTheMenu()
@@ -79,12 +79,12 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(bool, byCloseBox);
         auto* clients = new StandInWindow(f->windows);
-        f->windows.add(u"TfrmClienti"_s, clients);
+        f->windows.add(u"TfrmIstruttori"_s, clients);
         menu()->hide();
         f->windows.showMainMenu();
-        QVERIFY(picture(u"imgClienti"_s)->isEnabled());
-        QVERIFY(picture(u"btnClienti"_s)->isEnabled());
-        QVERIFY(!picture(u"imgOperatori"_s)->isEnabled());
+        QVERIFY(picture(u"imgOperatori"_s)->isEnabled());
+        QVERIFY(picture(u"btnOperatori"_s)->isEnabled());
+        QVERIFY(!picture(u"imgProdotti"_s)->isEnabled());
 
         picture(opener)->click();
         QVERIFY(clients->isVisible());

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/CardDefinition.h"
+
+// The client card as data: its fields, sections, commands, Enter chain and the checks of saving.
+namespace ClientCard {
+
+CardDefinition definition();
+
+} // namespace ClientCard

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/HelpTopic.h"
+
+#include <QStringList>
+
+// The help of the client card, also part of the general guide.
+namespace ClientHelp {
+
+QStringList paragraphs();
+HelpTopic topic();
+
+} // namespace ClientHelp
