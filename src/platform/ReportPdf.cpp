@@ -38,7 +38,8 @@ QString xmlEscaped(const QString& text)
 
 QByteArray xmpMetadata(const ReportTemplate& report, const QDateTime& created)
 {
-    const QString date = created.toString(Qt::ISODate);
+    // With its offset from UTC, which a local time leaves out of its ISO form.
+    const QString date = created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate);
     const QString xml =
         QStringLiteral("<?xpacket begin='\xFEFF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
                        "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
