@@ -6,12 +6,12 @@
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "shell/Accessibility.h"
-#include "shell/EnterChain.h"
 #include "shell/ListFind.h"
 #include "shell/ResultListModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -58,7 +58,9 @@ ResultList::ResultList(const Options& options, QWidget* parent)
     m_txtTrova->setObjectName(u"txtTrova"_s);
     Accessibility::describe(m_txtTrova, u"Parole da trovare nell'elenco"_s, findLine1);
     Accessibility::describe(m_btnTrova, m_btnTrova->text(), findLine2);
-    EnterChain::attach({m_txtTrova, m_btnTrova});
+    // Enter in txtTrova moves to "Trova", where Enter presses it.
+    m_txtTrova->installEventFilter(this);
+    m_btnTrova->setAutoDefault(true);
 
     m_lstRecords->setObjectName(u"lstRecords"_s);
     m_lstRecords->setModel(m_model);
@@ -180,6 +182,13 @@ void ResultList::btnStampaClick()
 
 bool ResultList::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_txtTrova && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_btnTrova->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     // Anywhere on the list, also below its last line: the window picks the selected line, if any.
     if (watched == m_lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         m_options.picks) {

@@ -9,6 +9,7 @@
 #include "storage/Record.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -97,6 +98,23 @@ private slots:
         QCOMPARE(find(list, u"verdi"_s), 7);
         QCOMPARE(find(list, u"nessuno"_s), 7);
         QVERIFY(services.messages.shown().isEmpty());
+    }
+
+    void enterInTheFindBoxMovesToTrova()
+    {
+        ServiceDoubles services;
+        ResultList list({u"Titolo"_s, {}, true, nullptr});
+        list.setLines(lines({u"a"_s, u"b rossi"_s}));
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QLineEdit* box = list.findChild<QLineEdit*>(u"txtTrova"_s);
+        box->setFocus();
+        QTest::keyClicks(box, u"rossi"_s);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(list.focusWidget(), list.findChild<QPushButton*>(u"btnTrova"_s));
+        QVERIFY(list.view()->selectionModel()->selectedIndexes().isEmpty());
+        QTest::keyClick(list.focusWidget(), Qt::Key_Return);
+        QCOMPARE(list.view()->selectionModel()->selectedIndexes().value(0).row(), 1);
     }
 
     void findInAnEmptyListSaysSo()
