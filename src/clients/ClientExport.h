@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ExportDefinition.h"
 #include "shell/RecordGrid.h"
 
 // The client export: the grid of the export window and the columns of Clienti.xls.
@@ -7,5 +8,7 @@ namespace ClientExport {
 
 const QList<GridColumn>& columns();
 const GridExport& target();
+// The export window TfrmExpClienti: its grid scans Clienti.pro in the program folder.
+ExportDefinition definition();
 
 } // namespace ClientExport

@@ -1,17 +1,85 @@
 #include "clients/TfrmClienti.h"
 
 #include "clients/ClientCard.h"
+#include "clients/ClientSheet.h"
+#include "clients/SchedaCliente.h"
+#include "clients/TfrmExpClienti.h"
+#include "clients/TfrmRicontatta.h"
+#include "clients/TfrmTrovaClienti.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "shell/CallerTargets.h"
+#include "shell/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTag = u"clienti"_s;
+}
 
 TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::definition(), registry)
 {
     onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
+    onCommand(u"cmdTrova"_s, [this] { cmdTrovaClick(); });
+    onCommand(u"cmdRicontatta"_s, [this] { cmdRicontattaClick(); });
+    onCommand(u"cmdEsporta"_s, [this] { cmdEsportaClick(); });
+    onCommand(u"cmdStampa"_s, [this] { cmdStampaClick(); });
+    onCommand(u"cmdAnteprima"_s, [this] { cmdAnteprimaClick(); });
+    onCommand(u"cmdPDF"_s, [this] { cmdPDFClick(); });
+    // The client search and the recontact list load the chosen card here, with its record number.
+    CallerTargets::registerTarget(SchedaCliente::layout, kTag,
+                                  [this](const Record& card, qint64 number) { loadRecord(number, card); });
+}
+
+TfrmClienti::~TfrmClienti()
+{
+    CallerTargets::unregisterTarget(SchedaCliente::layout, kTag);
 }
 
 void TfrmClienti::btnEmailClick()
 {
     Services::shell().open(u"\"mailto:"_s + text(u"txtEmail"_s).trimmed() + u'"');
+}
+
+void TfrmClienti::cmdTrovaClick()
+{
+    TfrmTrovaClienti window(this);
+    window.setCallerTag(kTag);
+    Services::modal().exec(window);
+}
+
+void TfrmClienti::cmdRicontattaClick()
+{
+    TfrmRicontatta window(this);
+    Services::modal().exec(window);
+}
+
+void TfrmClienti::cmdEsportaClick()
+{
+    TfrmExpClienti window(this);
+    Services::modal().exec(window);
+}
+
+void TfrmClienti::cmdStampaClick()
+{
+    ReportOutput::current().print(ClientSheet::build(controlTexts(), Services::clock().now()));
+}
+
+void TfrmClienti::cmdAnteprimaClick()
+{
+    ReportOutput::current().preview(ClientSheet::build(controlTexts(), Services::clock().now()));
+}
+
+void TfrmClienti::cmdPDFClick()
+{
+    const QString path = ProgramFolder::file(u"Cliente.pdf"_s);
+    if (!ReportOutput::current().exportPdf(ClientSheet::build(controlTexts(), Services::clock().now()), path))
+        return;
+    if (Services::messages().question(
+            u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"_s))
+        Services::shell().open(u'"' + path + u'"');
 }

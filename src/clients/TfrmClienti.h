@@ -9,7 +9,14 @@ class TfrmClienti : public CardScreen
 
 public:
     explicit TfrmClienti(WindowRegistry& registry);
+    ~TfrmClienti() override;
 
 private:
     void btnEmailClick();
+    void cmdTrovaClick();
+    void cmdRicontattaClick();
+    void cmdEsportaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdPDFClick();
 };

@@ -1,5 +1,6 @@
 #include "shell/SearchDefinition.h"
 
+#include "shell/CallerTargets.h"
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 
@@ -9,6 +10,17 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
 {
     file.scan([&](qint64, const RecordView& record) {
         if (!matching.matches(record))
+            return;
+        const QString shown[] = {line(record)};
+        lines.appendRow(shown);
+    });
+}
+
+void SearchDefinition::list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,
+                            TextTable& lines) const
+{
+    file.scan([&](qint64, const RecordView& record) {
+        if (!wanted(record))
             return;
         const QString shown[] = {line(record)};
         lines.appendRow(shown);
@@ -29,4 +41,11 @@ QList<qint64> SearchDefinition::pick(const RecordFile& file, const QString& chos
             found.append(index);
     });
     return found;
+}
+
+void SearchDefinition::deliverPick(const QString& path, const QString& chosenLine, const QString& tag) const
+{
+    const RecordFile file(path, layout);
+    for (const qint64 index : pick(file, chosenLine))
+        CallerTargets::deliver(tag, file.read(index), index + 1);
 }

@@ -4,9 +4,9 @@
 #include "shell/TextTable.h"
 #include "storage/RecordLayout.h"
 
+#include <functional>
 #include <QList>
 #include <QString>
-#include <functional>
 
 class RecordFile;
 
@@ -16,9 +16,9 @@ struct SearchDefinition
 {
     struct Criterion
     {
-        QString control;  // the input's object name
-        QString label;    // the input's label, also its accessible name
-        QString option;   // the telvara-cli option, without "--"
+        QString control; // the input's object name
+        QString label;   // the input's label, also its accessible name
+        QString option;  // the telvara-cli option, without "--"
         int field;
     };
 
@@ -31,6 +31,9 @@ struct SearchDefinition
     // Appends the line of every record that matches to lines (one column), in file order.
     // Throws StorageError; the lines found so far stay.
     void run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const;
+    // The same for a list without criteria (recontact, low stock, ...): the records that wanted accepts.
+    void list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,
+              TextTable& lines) const;
 
     // "Il presente riepilogo contiene N schede."
     QString countLine(qsizetype lines) const;
@@ -38,4 +41,8 @@ struct SearchDefinition
     // The records whose rebuilt line equals the chosen one (both trimmed), in file order: the caller
     // takes each in turn, so among identical lines the last in the file wins.
     QList<qint64> pick(const RecordFile& file, const QString& chosenLine) const;
+    // The double click of a result list: opens the archive at path and delivers each of those records,
+    // with its record number, to the caller named by tag (CallerTargets). Throws StorageError; what was
+    // delivered before a failure stays.
+    void deliverPick(const QString& path, const QString& chosenLine, const QString& tag) const;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/ExportDefinition.h"
+
+#include <QDialog>
+
+class GridModel;
+class QLabel;
+class QTableView;
+
+// An export window: the preview grid grdRecords ("N." and the export's columns) filled when the window
+// is shown, and the pictures cmdEsporta (writes the spreadsheet file after a question, then offers to
+// open it), cmdGuida and cmdEsci, with their hints on the status line panInfo.
+class ExportWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ExportWindow(ExportDefinition definition, QWidget* parent = nullptr);
+
+    GridModel* model() const { return m_model; }
+
+    // Fills the grid afresh; a failure keeps the rows read so far, without a word.
+    void refill();
+
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    ExportDefinition m_definition;
+    GridModel* m_model;
+    QTableView* m_grdRecords;
+    QLabel* m_panInfo;
+};

@@ -1,0 +1,64 @@
+#include "shell/ListWindow.h"
+
+#include "shell/ResultList.h"
+#include "shell/SearchDefinition.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+
+#include <QLabel>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+ListWindow::ListWindow(const SearchDefinition& list, const Options& options, QWidget* parent)
+    : QDialog(parent), m_list(list), m_options(options), m_lblMemory(new QLabel(options.callerTag, this)),
+      m_results(new ResultList({list.printTitle, list.countPrefix, true, nullptr}))
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 16);
+    layout->addWidget(m_results);
+
+    connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
+    connect(m_results, &ResultList::pickRequested, this, &ListWindow::lstRecordsDblClick);
+    resize(1120, 660);
+}
+
+void ListWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_results->reset();
+    TextTable lines(1, TextTable::Cells::AsGiven);
+    // A failure ends the list where it got to, without a word.
+    try {
+        const RecordFile file(m_options.path(), m_list.layout);
+        m_list.list(file, m_options.wanted, lines);
+    } catch (const StorageError&) {
+    }
+    m_results->setLines(std::move(lines));
+    m_results->focusFind();
+}
+
+void ListWindow::lstRecordsDblClick()
+{
+    // No line chosen, or a failure part way (what was delivered stays): the window closes without a word.
+    if (const std::optional<QString> chosen = m_results->selectedLine()) {
+        try {
+            m_list.deliverPick(m_options.path(), *chosen, m_lblMemory->text());
+            accept();
+            return;
+        } catch (const StorageError&) {
+        }
+    }
+    reject();
+}
+
+void ListWindow::done(int result)
+{
+    m_results->clear();
+    QDialog::done(result);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/TextTable.h"
+
+#include <optional>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class ResultListModel;
+
+// The part every result-list window shares: the find lines, txtTrova with "Trova", the fixed-pitch list
+// lstRecords over a model, the double-click line, the count line lblTrovate and the buttons "Chiudi"
+// and "Stampa", which prints the list through the list report.
+class ResultList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        QString printTitle;
+        // "Il presente riepilogo contiene " or "Il presente elenco contiene "; empty: no count line.
+        QString countPrefix;
+        // Whether a double click takes a record back (and the line saying so is shown).
+        bool picks = true;
+        // The remembered find text of a window class that keeps it for the whole run; nullptr: the
+        // list's own, forgotten at each showing of its window.
+        QString* runFind = nullptr;
+    };
+
+    explicit ResultList(const Options& options, QWidget* parent = nullptr);
+
+    // What its window does on showing: forget the find text (unless kept for the run), empty txtTrova
+    // and put the selection back on the first line.
+    void reset();
+    // Takes the lines, in file order, and sets the count line.
+    void setLines(TextTable lines);
+    void clear();
+    // Empties txtTrova and gives it the focus.
+    void focusFind();
+
+    int count() const;
+    std::optional<QString> selectedLine() const;
+    ResultListModel* model() const { return m_model; }
+    QListView* view() const { return m_lstRecords; }
+
+    void btnTrovaClick();
+    void btnStampaClick();
+
+signals:
+    // A double click on the list; the window reads selectedLine(), which may be empty.
+    void pickRequested();
+    void closeRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void select(int row);
+
+    Options m_options;
+    QString m_ownFind;
+    QString* m_remembered;
+    ResultListModel* m_model;
+    QLineEdit* m_txtTrova;
+    QPushButton* m_btnTrova;
+    QListView* m_lstRecords;
+    QLabel* m_lblTrovate = nullptr;
+};

@@ -1,0 +1,205 @@
+#include "shell/SearchWindow.h"
+
+#include "platform/Messages.h"
+#include "platform/Services.h"
+#include "shell/Accessibility.h"
+#include "shell/EnterChain.h"
+#include "shell/FocusHighlight.h"
+#include "shell/ResultList.h"
+#include "shell/SearchDefinition.h"
+#include "shell/StorageMessages.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "storage/TextField.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel* hidden(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+QPushButton* button(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(96);
+    Accessibility::describe(button, caption);
+    return button;
+}
+
+} // namespace
+
+SearchWindow::SearchWindow(const SearchDefinition& search, const Options& options, QWidget* parent)
+    : QDialog(parent), m_search(search), m_options(options), m_panAvvio(new QWidget),
+      m_panContainer(new QWidget), m_lblAttendere(new QLabel(u"Ricerca schede in corso. Attendere..."_s)),
+      m_lblConta(hidden(u"lblConta"_s, this)), m_lblMemory(hidden(u"lblMemory"_s, this)),
+      m_results(new ResultList({search.printTitle, search.countPrefix, true, options.runFind}))
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    // Criteria panel.
+    m_panAvvio->setObjectName(u"panAvvio"_s);
+    auto* criteria = new QGridLayout;
+    criteria->setHorizontalSpacing(12);
+    criteria->setVerticalSpacing(8);
+    for (const SearchDefinition::Criterion& criterion : search.criteria) {
+        auto* label = new QLabel(criterion.label);
+        auto* input = new QLineEdit;
+        input->setObjectName(criterion.control);
+        input->setMaxLength(search.layout.field(criterion.field).width);
+        const int row = criteria->rowCount();
+        criteria->addWidget(label, row, 0);
+        criteria->addWidget(input, row, 1);
+        Accessibility::label(label, input);
+        m_criteria.append(input);
+    }
+    criteria->setColumnStretch(1, 1);
+    EnterChain::attach({m_criteria.cbegin(), m_criteria.cend()}, EnterChain::End::BackToFirst);
+
+    m_lblAttendere->setObjectName(u"lblAttendere"_s);
+    QFont bold = m_lblAttendere->font();
+    bold.setBold(true);
+    m_lblAttendere->setFont(bold);
+    m_lblAttendere->hide();
+
+    auto* btnAnnulla = button(u"btnAnnulla"_s, u"Chiudi"_s);
+    auto* btnCerca = button(u"btnCerca"_s, u"Cerca"_s);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_lblAttendere);
+    buttons->addStretch(1);
+    buttons->addWidget(btnCerca);
+    buttons->addWidget(btnAnnulla);
+
+    auto* avvio = new QVBoxLayout(m_panAvvio);
+    avvio->setContentsMargins(0, 0, 0, 0);
+    for (const QString& text :
+         {u"Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
+          u"premere il pulsante Cerca."_s,
+          u"Lasciare in bianco tutti gli altri campi."_s,
+          u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s}) {
+        auto* line = new QLabel(text);
+        line->setWordWrap(true);
+        avvio->addWidget(line);
+    }
+    avvio->addSpacing(10);
+    // Inputs as wide as the window would be hard to read: the criteria keep a form's width.
+    auto* form = new QWidget;
+    form->setLayout(criteria);
+    form->setMaximumWidth(820);
+    criteria->setContentsMargins(4, 4, 4, 4);
+    for (QLineEdit* input : std::as_const(m_criteria))
+        FocusHighlight::attach(input);
+    avvio->addWidget(form);
+    avvio->addStretch(1);
+    avvio->addLayout(buttons);
+
+    // Results panel.
+    m_panContainer->setObjectName(u"panContainer"_s);
+    auto* container = new QVBoxLayout(m_panContainer);
+    container->setContentsMargins(0, 0, 0, 0);
+    container->addWidget(m_results);
+    m_panContainer->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 16);
+    layout->addWidget(m_panAvvio);
+    layout->addWidget(m_panContainer);
+
+    connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
+    connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
+    connect(m_results, &ResultList::pickRequested, this, &SearchWindow::lstRecordsDblClick);
+    resize(1120, 660);
+}
+
+void SearchWindow::setCallerTag(const QString& tag)
+{
+    m_lblMemory->setText(tag);
+}
+
+QString SearchWindow::callerTag() const
+{
+    return m_lblMemory->text();
+}
+
+void SearchWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_results->reset();
+    if (!m_criteria.isEmpty())
+        m_criteria.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void SearchWindow::btnCercaMouseDown()
+{
+    m_lblAttendere->show();
+    // The scan blocks the window: the notice has to be on screen before it starts.
+    m_lblAttendere->repaint();
+}
+
+void SearchWindow::btnCercaClick()
+{
+    FieldCriteria matching;
+    int filled = 0;
+    for (qsizetype i = 0; i < m_criteria.size(); ++i) {
+        const QString typed = m_criteria[i]->text();
+        matching.add(m_search.criteria[i].field, typed);
+        if (!TextField::trimmed(typed).isEmpty())
+            ++filled;
+    }
+    m_lblConta->setText(QString::number(filled));
+
+    TextTable lines(1, TextTable::Cells::AsGiven);
+    try {
+        const RecordFile file(m_options.path(), m_search.layout);
+        m_search.run(file, matching, lines);
+    } catch (const StorageError&) {
+        m_lblAttendere->hide();
+        Services::messages().plain(StorageMessages::accessDenied());
+        return;
+    }
+    m_results->setLines(std::move(lines));
+    m_lblAttendere->hide();
+    m_panAvvio->hide();
+    m_panContainer->show();
+    m_results->focusFind();
+}
+
+void SearchWindow::lstRecordsDblClick()
+{
+    // No line chosen, or a failure part way (what was delivered stays): the window closes without a word.
+    if (const std::optional<QString> chosen = m_results->selectedLine()) {
+        try {
+            m_search.deliverPick(m_options.path(), *chosen, callerTag());
+            accept();
+            return;
+        } catch (const StorageError&) {
+        }
+    }
+    reject();
+}
+
+void SearchWindow::done(int result)
+{
+    m_results->clear();
+    m_lblAttendere->hide();
+    QDialog::done(result);
+}
