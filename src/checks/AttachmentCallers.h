@@ -7,8 +7,8 @@
 // The three documents of a card as the attach window edits them: bare file names and descriptions.
 struct Attachments
 {
-    std::array<QString, 3> files;
-    std::array<QString, 3> descriptions;
+    std::array<QString, 3> files = {};
+    std::array<QString, 3> descriptions = {};
 };
 
 // Where "Applica e chiudi" of the attach window writes. The window knows only the caller tag in its

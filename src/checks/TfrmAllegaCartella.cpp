@@ -98,6 +98,7 @@ QWidget* TfrmAllegaCartella::documentGroup(int n)
 
     auto* group = new QGroupBox(ordinal);
     group->setObjectName(u"fraFile"_s + number);
+    Accessibility::describe(group, ordinal);
 
     Document& document = m_documents.at(static_cast<std::size_t>(n - 1));
     document.txtFile = input(u"txtFile"_s + number);
