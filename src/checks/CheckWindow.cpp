@@ -44,7 +44,6 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
 
     auto* instruction = new QLabel(m_definition.instruction);
     instruction->setObjectName(u"lblIstruzioni"_s);
-    instruction->setWordWrap(true);
 
     m_input->setObjectName(m_definition.input);
     m_input->setMaxLength(m_definition.maxLength);

@@ -1,5 +1,6 @@
 #include "checks/AttachmentCallers.h"
 #include "checks/TfrmAllegaCartella.h"
+#include "checks/TfrmCartella.h"
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
 
@@ -261,6 +262,24 @@ private slots:
         QCOMPARE(calls, 1);
         AttachmentCallers::unregisterCaller(u"prova"_s, &second);
         QVERIFY(!AttachmentCallers::apply(u"prova"_s, {}));
+    }
+
+    // Pictures of the windows to look at: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f;
+        f.window.setAttachments(
+            {{u"Contratto di fornitura 2024.pdf"_s, QString(), u"bonifico.xls"_s},
+             {u"Contratto firmato il 12/03/2024"_s, QString(), u"Ricevuta del bonifico"_s}});
+        f.edit(u"txtDesc01"_s)->setFocus();
+        f.window.grab().save(folder + u"/TfrmAllegaCartella.png"_s);
+        TfrmCartella cartella;
+        cartella.show();
+        cartella.grab().save(folder + u"/TfrmCartella.png"_s);
     }
 };
 

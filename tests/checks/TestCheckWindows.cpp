@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -304,6 +305,30 @@ private slots:
         CheckWindows::openTaxCode(nullptr, code);
         QCOMPARE(services.modal.shown(), QStringList{window});
         QCOMPARE(value, shown);
+    }
+
+    // Pictures of the windows to look at: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        ServiceDoubles services;
+        const QList<std::pair<Check, QString>> windows = {
+            {Check::CodiceFiscale, u"RSSMRA80A01H501U"_s},
+            {Check::PartitaIva, u"01234560637"_s},
+            {Check::Carta, u"4111111111111111"_s},
+            {Check::Iban, u"IT60X0542811101000000123456"_s},
+        };
+        for (const auto& [check, value] : windows) {
+            services.modal.setNextScript([&folder](QDialog& window) {
+                QApplication::setActiveWindow(&window);
+                window.grab().save(folder + u'/' + window.objectName() + u".png"_s);
+                return window.result();
+            });
+            CheckWindows::open(check, nullptr, value);
+        }
     }
 };
 
