@@ -19,4 +19,5 @@ private:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdPDFClick();
+    void cmdCartellaClick();
 };

@@ -1,5 +1,11 @@
 #include "shell/PersistentWindows.h"
 
+#include "checks/TfrmAllegaCartella.h"
+#include "checks/TfrmCarta.h"
+#include "checks/TfrmCartella.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmIban.h"
+#include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -14,6 +20,9 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
+        WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
     };
 }
