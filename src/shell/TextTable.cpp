@@ -31,7 +31,7 @@ void TextTable::reserve(qsizetype rows, qsizetype bytes)
     m_arena.reserve(std::size_t(bytes));
 }
 
-void TextTable::appendCell(QByteArrayView bytes)
+char* TextTable::putCell(char* out, QByteArrayView bytes) const
 {
     if (m_cells == Cells::Trimmed)
         bytes = trimmedBytes(bytes);
@@ -41,26 +41,39 @@ void TextTable::appendCell(QByteArrayView bytes)
     while (p < end) {
         const auto* zero = static_cast<const char*>(std::memchr(p, 0, std::size_t(end - p)));
         const char* stop = zero ? zero : end;
-        m_arena.insert(m_arena.end(), p, stop);
+        std::memcpy(out, p, std::size_t(stop - p));
+        out += stop - p;
         p = zero ? zero + 1 : end;
     }
-    m_arena.push_back('\0');
-}
-
-void TextTable::appendRow(std::span<const QString> cells)
-{
-    Q_ASSERT(qsizetype(cells.size()) == m_columns);
-    m_rowStarts.append(qint64(m_arena.size()));
-    for (const QString& cell : cells)
-        appendCell(Windows1252::encode(cell));
+    *out++ = '\0';
+    return out;
 }
 
 void TextTable::appendEncodedRow(std::span<const QByteArrayView> cells)
 {
     Q_ASSERT(qsizetype(cells.size()) == m_columns);
-    m_rowStarts.append(qint64(m_arena.size()));
+    const std::size_t at = m_arena.size();
+    std::size_t room = cells.size();
     for (QByteArrayView cell : cells)
-        appendCell(cell);
+        room += std::size_t(cell.size());
+    // One resize a row: the cells are copied straight in, then the unused room is given back.
+    m_arena.resize(at + room);
+    char* out = m_arena.data() + at;
+    for (QByteArrayView cell : cells)
+        out = putCell(out, cell);
+    m_arena.resize(std::size_t(out - m_arena.data()));
+    m_rowStarts.append(qint64(at));
+}
+
+void TextTable::appendRow(std::span<const QString> cells)
+{
+    std::vector<QByteArray> encoded;
+    encoded.reserve(cells.size());
+    std::vector<QByteArrayView> views;
+    views.reserve(cells.size());
+    for (const QString& cell : cells)
+        views.push_back(encoded.emplace_back(Windows1252::encode(cell)));
+    appendEncodedRow(views);
 }
 
 QByteArrayView TextTable::encodedCell(qsizetype row, int column) const

@@ -35,7 +35,7 @@ public:
     qsizetype memoryUsed() const;
 
 private:
-    void appendCell(QByteArrayView bytes);
+    char* putCell(char* out, QByteArrayView bytes) const;
 
     int m_columns;
     Cells m_cells;
