@@ -4,8 +4,11 @@
 #include "clients/ClientSheet.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmExpClienti.h"
+#include "clients/TfrmReportApp.h"
+#include "clients/TfrmReportTel.h"
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "clients/TfrmValoreTotale.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -30,6 +33,9 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"cmdStampa"_s, [this] { cmdStampaClick(); });
     onCommand(u"cmdAnteprima"_s, [this] { cmdAnteprimaClick(); });
     onCommand(u"cmdPDF"_s, [this] { cmdPDFClick(); });
+    onCommand(u"btnRiepChiamate"_s, [this] { showHistory<TfrmReportTel>(); });
+    onCommand(u"btnRiepVendite"_s, [this] { showHistory<TfrmValoreTotale>(); });
+    onCommand(u"btnRiepAppuntamenti"_s, [this] { showHistory<TfrmReportApp>(); });
     // The client search and the recontact list load the chosen card here, with its record number.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag,
                                   [this](const Record& card, qint64 number) { loadRecord(number, card); });
@@ -61,6 +67,13 @@ void TfrmClienti::cmdRicontattaClick()
 void TfrmClienti::cmdEsportaClick()
 {
     TfrmExpClienti window(this);
+    Services::modal().exec(window);
+}
+
+template <class HistoryWindow> void TfrmClienti::showHistory()
+{
+    HistoryWindow window(this);
+    window.setCodFisc(text(u"txtCodFisc"_s).trimmed());
     Services::modal().exec(window);
 }
 

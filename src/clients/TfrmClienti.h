@@ -19,4 +19,6 @@ private:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdPDFClick();
+    // The client's calls, sales or appointments of the current year.
+    template <class HistoryWindow> void showHistory();
 };
