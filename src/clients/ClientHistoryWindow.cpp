@@ -142,7 +142,8 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     connect(btnApri, &QPushButton::clicked, this, &ClientHistoryWindow::btnApriClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
-    resize(1120, 600);
+    // The questions need little room; the list gets its room once it is shown.
+    resize(760, 330);
 }
 
 void ClientHistoryWindow::setCodFisc(const QString& codFisc)
@@ -193,6 +194,7 @@ void ClientHistoryWindow::btnApriClick()
     m_results->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
     m_panAvvio->hide();
     m_panContainer->show();
+    resize(size().expandedTo({1120, 600}));
     m_results->focusFind();
 }
 
