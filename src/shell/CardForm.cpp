@@ -21,15 +21,6 @@ namespace {
 
 constexpr int kColumns = 12;
 
-// The caption of an input is named "cap" + the input's name without its prefix: capCliente.
-QString captionName(const QString& control)
-{
-    qsizetype prefix = 0;
-    while (prefix < control.size() && control.at(prefix).isLower())
-        ++prefix;
-    return u"cap"_s + control.mid(prefix);
-}
-
 class Builder
 {
 public:
@@ -121,7 +112,7 @@ private:
                 Accessibility::describe(widget, definition->label);
             } else {
                 auto* caption = new QLabel(definition->label, box);
-                caption->setObjectName(captionName(cell.control));
+                caption->setObjectName(FieldWidget::captionName(cell.control));
                 grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
                 Accessibility::label(caption, widget, definition->hint);
             }

@@ -92,6 +92,14 @@ QLabel* shownLabel(QWidget* parent)
 
 namespace FieldWidget {
 
+QString captionName(const QString& control)
+{
+    qsizetype prefix = 0;
+    while (prefix < control.size() && control.at(prefix).isLower())
+        ++prefix;
+    return QStringLiteral("cap") + control.mid(prefix);
+}
+
 QWidget* create(QWidget* parent, const CardField& field, int width, FixedList::Keys listKeys)
 {
     QWidget* widget = nullptr;

@@ -14,4 +14,7 @@ namespace FieldWidget {
 QWidget* create(QWidget* parent, const CardField& field, int width,
                 FixedList::Keys listKeys = FixedList::Keys::EmptyOnDelete);
 
+// The caption of an input is named "cap" + the input's name without its prefix: capCliente.
+QString captionName(const QString& control);
+
 } // namespace FieldWidget
