@@ -2,6 +2,11 @@
 
 #include "shell/CardScreen.h"
 
+#include <QList>
+#include <utility>
+
+class QuickEntry;
+
 // The client card: the client archive one card at a time, and the operator's hub during a call.
 class TfrmClienti : public CardScreen
 {
@@ -19,4 +24,7 @@ private:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdPDFClick();
+    void btnChiamataClick();
+    // Shows a quick entry with the current year and these client fields (card control, entry control).
+    void openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies);
 };
