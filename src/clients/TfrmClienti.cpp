@@ -1,5 +1,6 @@
 #include "clients/TfrmClienti.h"
 
+#include "calls/TfrmInserisciTel.h"
 #include "clients/ClientCard.h"
 #include "clients/ClientSheet.h"
 #include "clients/SchedaCliente.h"
@@ -33,6 +34,7 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"cmdStampa"_s, [this] { cmdStampaClick(); });
     onCommand(u"cmdAnteprima"_s, [this] { cmdAnteprimaClick(); });
     onCommand(u"cmdPDF"_s, [this] { cmdPDFClick(); });
+    onCommand(u"btnChiamata"_s, [this] { btnChiamataClick(); });
     onCommand(u"btnRiepChiamate"_s, [this] { showHistory<TfrmReportTel>(); });
     onCommand(u"btnRiepVendite"_s, [this] { showHistory<TfrmValoreTotale>(); });
     onCommand(u"btnRiepAppuntamenti"_s, [this] { showHistory<TfrmReportApp>(); });
@@ -95,4 +97,23 @@ void TfrmClienti::cmdPDFClick()
     if (Services::messages().question(
             u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"_s))
         Services::shell().open(u'"' + path + u'"');
+}
+
+void TfrmClienti::btnChiamataClick()
+{
+    TfrmInserisciTel entry(this);
+    openQuickEntry(entry, {{u"txtCliente"_s, u"txtCliente"_s},
+                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                           {u"txtZona"_s, u"txtZona"_s},
+                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                           {u"txtEmail"_s, u"txtEmail"_s},
+                           {u"txtRecapito"_s, u"txtRecapito"_s}});
+}
+
+void TfrmClienti::openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies)
+{
+    entry.setText(u"lblAnno"_s, Services::clock().today().toString(u"yyyy"_s));
+    for (const auto& [from, to] : copies)
+        entry.setText(to, text(from).trimmed());
+    Services::modal().exec(entry);
 }

@@ -1,5 +1,8 @@
 #include "shell/PersistentWindows.h"
 
+#include "calls/TfrmChiamate.h"
+#include "calls/TfrmInserisciTel.h"
+#include "calls/TfrmMenuChiamate.h"
 #include "clients/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -14,6 +17,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmClienti>(),        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -32,7 +32,8 @@ private slots:
 
         QCOMPARE(telvara.windows().names(),
                  (QStringList{u"TfrmPassword"_s, u"TfrmAvvio"_s, u"TfrmCambiaPassword"_s, u"TfrmGuida"_s,
-                              u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmClienti"_s}));
+                              u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmClienti"_s, u"TfrmMenuChiamate"_s,
+                              u"TfrmChiamate"_s, u"TfrmInserisciTel"_s}));
         QWidget* login = telvara.windows().window(u"TfrmPassword"_s);
         QVERIFY(QTest::qWaitForWindowExposed(login));
         for (QWidget* window : QApplication::topLevelWidgets())
