@@ -1,8 +1,7 @@
-#include "calls/CallCardCommands.h"
 #include "calls/SchedaChiamata.h"
+#include "calls/TfrmChiamate.h"
 #include "RecordingReportOutput.h"
 #include "ServiceDoubles.h"
-#include "shell/CardScreen.h"
 #include "shell/GridModel.h"
 #include "shell/SearchWindow.h"
 #include "shell/WindowRegistry.h"
@@ -23,39 +22,6 @@ using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;
 
 namespace {
-
-// The part of the call card its commands rely on: the year file and year labels, the date and time
-// lists, a few texts, and the command pictures.
-CardDefinition callCard()
-{
-    using K = FieldKind;
-    CardDefinition card;
-    card.window = u"TfrmChiamate"_s;
-    card.caption = u" Registro chiamate"_s;
-    card.layout = &layout;
-    card.file = CardFile::fromLabel(u"lblFile"_s);
-    card.fields = {
-        {u"txtGiornoRit"_s, GiornoRit, K::Day, u"Giorno:"_s},
-        {u"txtMeseRit"_s, MeseRit, K::Month, u"Mese:"_s},
-        {u"lblAnnoRit"_s, AnnoRit, K::Label, u"Anno"_s},
-        {u"lblDataRit"_s, DataRit, K::Hidden},
-        {u"txtOreRit"_s, OreRit, K::Hour, u"Ore:"_s},
-        {u"txtMinutiRit"_s, MinutiRit, K::Minute, u"Minuti:"_s},
-        {u"lblOraRit"_s, OraRit, K::Hidden},
-        {u"txtOggetto"_s, Oggetto, K::Text, u"Oggetto della chiamata:"_s},
-        {u"txtCliente"_s, Cliente, K::Text, u"Cognome e nome cliente:"_s},
-        {u"lblFile"_s, -1, K::Hidden},
-    };
-    card.sections = {{u"fraChiamata"_s,
-                      u"Chiamata"_s,
-                      {{{u"txtGiornoRit"_s, 2}, {u"txtMeseRit"_s, 3}, {u"lblAnnoRit"_s, 2}},
-                       {{u"txtOreRit"_s, 2}, {u"txtMinutiRit"_s, 2}},
-                       {{u"txtOggetto"_s, 6}, {u"txtCliente"_s, 6}}}}};
-    for (const char16_t* name : {u"cmdTrova", u"cmdAnteprima", u"cmdStampa", u"cmdEsporta",
-                                 u"cmdRiepGiornaliero", u"cmdRiepMensile", u"cmdRiepAnnuale"})
-        card.commands.append({QString::fromUtf16(name), QString::fromUtf16(name), {}});
-    return card;
-}
 
 Record call(const QString& day, const QString& time, const QString& subject)
 {
@@ -81,8 +47,7 @@ struct Fixture
             file.append(call(u"05"_s, u"09:15"_s, u"primo"_s));
             file.append(call(u"06"_s, u"10:20"_s, u"secondo"_s));
         }
-        card = std::make_unique<CardScreen>(callCard(), registry);
-        CallCardCommands::attach(*card);
+        card = std::make_unique<TfrmChiamate>(registry);
         card->setText(u"lblFile"_s, folder.file(u"2024.tel"_s));
         card->setText(u"lblAnnoRit"_s, u"2024"_s);
         card->show();
@@ -92,7 +57,7 @@ struct Fixture
     ServiceDoubles services;
     RecordingReportOutput output;
     WindowRegistry registry;
-    std::unique_ptr<CardScreen> card;
+    std::unique_ptr<TfrmChiamate> card;
 };
 
 int gridRows(const QDialog& window)
