@@ -18,17 +18,26 @@ struct Widths
 
 QList<GridColumn> columns(const Widths (&widths)[16])
 {
-    static const int fields[16] = {DataRit, OraRit,  Oggetto, Prodotti, Risposta, Grado, Conclusioni, Durata,
-                                   Cliente, CodFisc, Zona,    Recapito, TelCel,   Email, Note,        Operatore};
+    static const int fields[16] = {DataRit,     OraRit, Oggetto, Prodotti, Risposta, Grado,
+                                   Conclusioni, Durata, Cliente, CodFisc,  Zona,     Recapito,
+                                   TelCel,      Email,  Note,    Operatore};
     static const QString headers[16] = {
-        QStringLiteral("Data chiamata"),          QStringLiteral("Ora chiamata"),
-        QStringLiteral("Oggetto della chiamata"), QStringLiteral("Prodotti e servizi proposti"),
-        QStringLiteral("Risposta del cliente"),   QStringLiteral("Grado di interesse"),
-        QStringLiteral("Conclusioni"),            QStringLiteral("Durata"),
-        QStringLiteral("Cognome e nome cliente"), QStringLiteral("Codice fiscale"),
-        QStringLiteral("Zona di appartenenza"),   QStringLiteral("Recapito preferenziale"),
-        QStringLiteral("Tel. cellulare"),         QStringLiteral("Indirizzo e-mail"),
-        QStringLiteral("Note"),                   QStringLiteral("Operatore / Agente"),
+        QStringLiteral("Data chiamata"),
+        QStringLiteral("Ora chiamata"),
+        QStringLiteral("Oggetto della chiamata"),
+        QStringLiteral("Prodotti e servizi proposti"),
+        QStringLiteral("Risposta del cliente"),
+        QStringLiteral("Grado di interesse"),
+        QStringLiteral("Conclusioni"),
+        QStringLiteral("Durata"),
+        QStringLiteral("Cognome e nome cliente"),
+        QStringLiteral("Codice fiscale"),
+        QStringLiteral("Zona di appartenenza"),
+        QStringLiteral("Recapito preferenziale"),
+        QStringLiteral("Tel. cellulare"),
+        QStringLiteral("Indirizzo e-mail"),
+        QStringLiteral("Note"),
+        QStringLiteral("Operatore / Agente"),
     };
     QList<GridColumn> all;
     for (int i = 0; i < 16; ++i) {
@@ -60,7 +69,8 @@ const QList<GridColumn>& registerColumns()
 
 const GridExport& summaryTarget(Period period)
 {
-    static const GridExport day{QStringLiteral("Chiamate Giornaliere"), QStringLiteral("Chiamate_Giornaliere.xls")};
+    static const GridExport day{QStringLiteral("Chiamate Giornaliere"),
+                                QStringLiteral("Chiamate_Giornaliere.xls")};
     static const GridExport month{QStringLiteral("Chiamate Mensili"), QStringLiteral("Chiamate_Mensili.xls")};
     static const GridExport year{QStringLiteral("Chiamate Annuali"), QStringLiteral("Chiamate_Annuali.xls")};
     switch (period) {
@@ -76,7 +86,8 @@ const GridExport& summaryTarget(Period period)
 
 const GridExport& registerTarget()
 {
-    static const GridExport exported{QStringLiteral("Registro Chiamate"), QStringLiteral("Registro_Chiamate.xls")};
+    static const GridExport exported{QStringLiteral("Registro Chiamate"),
+                                     QStringLiteral("Registro_Chiamate.xls")};
     return exported;
 }
 
@@ -91,15 +102,15 @@ RecordFilter filter(const QString& year, const QString& month, const QString& da
         if (stored.size() != wanted.size())
             return false;
         for (qsizetype i = 0; i < wanted.size(); ++i)
-            if (Windows1252::toLower(static_cast<unsigned char>(stored[i]))
-                != Windows1252::toLower(static_cast<unsigned char>(wanted[i])))
+            if (Windows1252::toLower(static_cast<unsigned char>(stored[i])) !=
+                Windows1252::toLower(static_cast<unsigned char>(wanted[i])))
                 return false;
         return true;
     };
     return [=](const RecordView& call) {
-        return call.raw(AnnoRit).trimmed() == wantedYear
-            && (wantedMonth.isEmpty() || same(call.raw(MeseRit), wantedMonth))
-            && (wantedDay.isEmpty() || same(call.raw(GiornoRit), wantedDay));
+        return call.raw(AnnoRit).trimmed() == wantedYear &&
+               (wantedMonth.isEmpty() || same(call.raw(MeseRit), wantedMonth)) &&
+               (wantedDay.isEmpty() || same(call.raw(GiornoRit), wantedDay));
     };
 }
 

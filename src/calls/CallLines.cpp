@@ -11,9 +11,9 @@ QString line(const RecordView& call)
 {
     using namespace SchedaChiamata;
     using FixedColumn::pad;
-    return u"Data: "_s + pad(call.text(DataRit), 10) + u"  Ora: "_s + pad(call.text(OraRit), 5)
-        + u"  Oggetto: "_s + pad(call.text(Oggetto), 30) + u"  Cliente: "_s + pad(call.text(Cliente), 30)
-        + u"  CF: "_s + pad(call.text(CodFisc), 16) + u"  Tel. "_s + call.text(Recapito);
+    return u"Data: "_s + pad(call.text(DataRit), 10) + u"  Ora: "_s + pad(call.text(OraRit), 5) +
+           u"  Oggetto: "_s + pad(call.text(Oggetto), 30) + u"  Cliente: "_s + pad(call.text(Cliente), 30) +
+           u"  CF: "_s + pad(call.text(CodFisc), 16) + u"  Tel. "_s + call.text(Recapito);
 }
 
 } // namespace CallLines

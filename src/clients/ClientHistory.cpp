@@ -1,5 +1,6 @@
 #include "clients/ClientHistory.h"
 
+#include "calls/CallLines.h"
 #include "calls/SchedaChiamata.h"
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
@@ -32,14 +33,6 @@ QString appointmentLine(const RecordView& appointment)
         + pad(appointment.text(Beneficiario), 24) + u"  € "_s + appointment.text(Costo);
 }
 
-QString callLine(const RecordView& call)
-{
-    using namespace SchedaChiamata;
-    return u"Data: "_s + pad(call.text(DataRit), 10) + u"  Ora: "_s + pad(call.text(OraRit), 5) + u"  Oggetto: "_s
-        + pad(call.text(Oggetto), 30) + u"  Cliente: "_s + pad(call.text(Cliente), 30) + u"  CF: "_s
-        + pad(call.text(CodFisc), 16) + u"  Tel. "_s + call.text(Recapito);
-}
-
 struct Source
 {
     int codFisc;
@@ -57,7 +50,7 @@ Source source(Kind kind)
     case Kind::Calls:
         break;
     }
-    return {SchedaChiamata::CodFisc, -1, callLine};
+    return {SchedaChiamata::CodFisc, -1, CallLines::line};
 }
 
 } // namespace

@@ -3,12 +3,16 @@
 #include "checks/CardAttachments.h"
 #include "checks/CheckWindows.h"
 #include "checks/TfrmCartella.h"
+#include "calls/TfrmInserisciTel.h"
 #include "clients/ClientCard.h"
 #include "clients/ClientSheet.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmExpClienti.h"
+#include "clients/TfrmReportApp.h"
+#include "clients/TfrmReportTel.h"
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "clients/TfrmValoreTotale.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -41,6 +45,10 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"btnIban"_s, [this] { CheckWindows::open(Check::Iban, this, text(u"txtIban"_s)); });
     onCommand(u"cmdCartella"_s, [this] { cmdCartellaClick(); });
     CardAttachments::install(*this, kTag);
+    onCommand(u"btnChiamata"_s, [this] { btnChiamataClick(); });
+    onCommand(u"btnRiepChiamate"_s, [this] { showHistory<TfrmReportTel>(); });
+    onCommand(u"btnRiepVendite"_s, [this] { showHistory<TfrmValoreTotale>(); });
+    onCommand(u"btnRiepAppuntamenti"_s, [this] { showHistory<TfrmReportApp>(); });
     // The client search and the recontact list load the chosen card here, with its record number.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag,
                                   [this](const Record& card, qint64 number) { loadRecord(number, card); });
@@ -75,6 +83,13 @@ void TfrmClienti::cmdEsportaClick()
     Services::modal().exec(window);
 }
 
+template <class HistoryWindow> void TfrmClienti::showHistory()
+{
+    HistoryWindow window(this);
+    window.setCodFisc(text(u"txtCodFisc"_s).trimmed());
+    Services::modal().exec(window);
+}
+
 void TfrmClienti::cmdStampaClick()
 {
     ReportOutput::current().print(ClientSheet::build(controlTexts(), Services::clock().now()));
@@ -105,4 +120,23 @@ void TfrmClienti::cmdCartellaClick()
     TfrmCartella window(this);
     window.setRecordNumber(recordNumber());
     Services::modal().exec(window);
+}
+
+void TfrmClienti::btnChiamataClick()
+{
+    TfrmInserisciTel entry(this);
+    openQuickEntry(entry, {{u"txtCliente"_s, u"txtCliente"_s},
+                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                           {u"txtZona"_s, u"txtZona"_s},
+                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                           {u"txtEmail"_s, u"txtEmail"_s},
+                           {u"txtRecapito"_s, u"txtRecapito"_s}});
+}
+
+void TfrmClienti::openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies)
+{
+    entry.setText(u"lblAnno"_s, Services::clock().today().toString(u"yyyy"_s));
+    for (const auto& [from, to] : copies)
+        entry.setText(to, text(from).trimmed());
+    Services::modal().exec(entry);
 }

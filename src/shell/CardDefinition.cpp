@@ -5,6 +5,7 @@
 #include "rules/DateText.h"
 #include "rules/ValueLists.h"
 #include "shell/CardScreen.h"
+#include "shell/FormTexts.h"
 #include "shell/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
@@ -72,7 +73,7 @@ CardButton esci(const QString& hint)
 
 CardCheck CardCheck::required(const QString& control, const QString& message)
 {
-    return {[control](const CardScreen& card) { return !card.text(control).trimmed().isEmpty(); }, message,
+    return {[control](const FormTexts& form) { return !form.text(control).trimmed().isEmpty(); }, message,
             control};
 }
 

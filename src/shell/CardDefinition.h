@@ -12,6 +12,7 @@
 #include <utility>
 
 class CardScreen;
+class FormTexts;
 
 // How the user fills one control of a card, and so which widget and input behaviour it gets.
 enum class FieldKind {
@@ -76,6 +77,8 @@ struct CardSection
     QString title;
     QList<QList<CardCell>> rows;
     QList<QStringList> sideButtons = {};
+    // Placed right of the section before it rather than below it (the date and time boxes of a register).
+    bool besidePrevious = false;
 };
 
 // A button or a command picture: its object name, caption and status-line hint.
@@ -102,7 +105,7 @@ CardButton esci(const QString& hint);
 // it does not.
 struct CardCheck
 {
-    std::function<bool(const CardScreen&)> passes;
+    std::function<bool(const FormTexts&)> passes;
     QString message;
     QString focus;
     Messages::Kind kind = Messages::Kind::Warning;
@@ -113,6 +116,10 @@ struct CardCheck
 
 // A control that Duplicate sets, and the text it gets (empty: emptied).
 using CardReset = std::pair<QString, QString>;
+
+// Where a card's commands sit: a column on the right with the navigation pictures below it, or a toolbar
+// along the top that also holds the navigation pictures.
+enum class CommandPlacement { Column, Toolbar };
 
 // Everything that makes one card screen what it is; the card screen does the rest.
 struct CardDefinition
@@ -127,8 +134,13 @@ struct CardDefinition
     QList<CardSection> sections;
     // Buttons placed in the sections.
     QList<CardButton> buttons;
-    // The command column, top to bottom.
+    // The commands, top to bottom in a column or left to right in a toolbar.
     QList<CardButton> commands;
+    CommandPlacement commandPlacement = CommandPlacement::Column;
+    // Toolbar: the commands that open a new group (a gap before each), and the command the navigation
+    // pictures and the position label come before.
+    QStringList toolbarGroups = {};
+    QString navigationBefore = {};
     // Enter moves along these inputs; the last leads back to the first.
     QStringList enterChain;
     QString idleText;

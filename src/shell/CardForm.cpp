@@ -1,21 +1,12 @@
 #include "shell/CardForm.h"
 
-#include "rules/ValueLists.h"
 #include "shell/Accessibility.h"
-#include "shell/AmountField.h"
 #include "shell/CardScreen.h"
 #include "shell/EnterChain.h"
-#include "shell/FixedList.h"
+#include "shell/FieldWidget.h"
 #include "shell/FocusHighlight.h"
-#include "shell/KeyFilter.h"
-#include "shell/ProvinceList.h"
 #include "shell/StatusHints.h"
-#include "shell/TrimmedField.h"
-#include "shell/UpperCaseField.h"
-#include "shell/WholeNumberField.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,94 +21,6 @@ namespace {
 
 constexpr int kColumns = 12;
 
-// The caption of an input is named "cap" + the input's name without its prefix: capCliente.
-QString captionName(const QString& control)
-{
-    qsizetype prefix = 0;
-    while (prefix < control.size() && control.at(prefix).isLower())
-        ++prefix;
-    return u"cap"_s + control.mid(prefix);
-}
-
-QLineEdit* lineEdit(QWidget* parent, const CardField& field, int width)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(field.maxLength > 0 ? field.maxLength : width);
-    switch (field.kind) {
-    case FieldKind::UpperCase:
-        UpperCaseField::attach(edit);
-        break;
-    case FieldKind::UpperCaseOnKeyRelease:
-        UpperCaseField::attach(edit, UpperCaseField::When::KeyRelease);
-        break;
-    case FieldKind::UpperCaseTrimmed:
-        UpperCaseField::attach(edit, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
-        break;
-    case FieldKind::Trimmed:
-        TrimmedField::attach(edit);
-        break;
-    case FieldKind::DigitsOnly:
-        KeyFilter::digitsOnly(edit);
-        break;
-    case FieldKind::Amount:
-        AmountField::attach(edit);
-        break;
-    case FieldKind::WholeNumber:
-        WholeNumberField::attach(edit);
-        break;
-    default:
-        break;
-    }
-    return edit;
-}
-
-QComboBox* list(QWidget* parent, FieldKind kind)
-{
-    auto* list = new QComboBox(parent);
-    list->setMaxVisibleItems(16);
-    switch (kind) {
-    case FieldKind::Province:
-        ProvinceList::attach(list);
-        break;
-    case FieldKind::Day:
-        FixedList::attach(list, ValueLists::days());
-        break;
-    case FieldKind::Month:
-        FixedList::attach(list, ValueLists::monthNames());
-        break;
-    case FieldKind::Hour:
-        FixedList::attach(list, ValueLists::hours());
-        break;
-    default:
-        FixedList::attach(list, ValueLists::minutes());
-        break;
-    }
-    return list;
-}
-
-QWidget* input(QWidget* parent, const CardField& field, int width)
-{
-    switch (field.kind) {
-    case FieldKind::Province:
-    case FieldKind::Day:
-    case FieldKind::Month:
-    case FieldKind::Hour:
-    case FieldKind::Minute:
-        return list(parent, field.kind);
-    case FieldKind::Flag:
-        return new QCheckBox(field.label, parent);
-    case FieldKind::Hidden: {
-        auto* label = new QLabel(parent);
-        label->hide();
-        return label;
-    }
-    case FieldKind::Label:
-        return new QLabel(parent);
-    default:
-        return lineEdit(parent, field, width);
-    }
-}
-
 class Builder
 {
 public:
@@ -129,12 +32,19 @@ public:
         root->setContentsMargins(10, 6, 10, 4);
         root->setHorizontalSpacing(12);
         root->setVerticalSpacing(4);
-        root->addLayout(sections(), 0, 0);
-        root->addLayout(commands(), 0, 1);
-        root->addWidget(statusLine(), 1, 0);
-        root->addLayout(navigation(), 1, 1);
-        root->setColumnStretch(0, 1);
-        root->setRowStretch(0, 1);
+        if (m_definition.commandPlacement == CommandPlacement::Toolbar) {
+            root->addLayout(toolbar(), 0, 0);
+            root->addLayout(sections(), 1, 0);
+            root->addWidget(statusLine(), 2, 0);
+            root->setRowStretch(1, 1);
+        } else {
+            root->addLayout(sections(), 0, 0);
+            root->addLayout(commands(), 0, 1);
+            root->addWidget(statusLine(), 1, 0);
+            root->addLayout(navigation(), 1, 1);
+            root->setColumnStretch(0, 1);
+            root->setRowStretch(0, 1);
+        }
         hiddenLabels();
         enterChain();
         StatusHints::clearOver(&m_screen);
@@ -186,9 +96,7 @@ private:
     QWidget* fieldInput(QWidget* parent, const CardField& field)
     {
         const int width = field.field >= 0 ? m_definition.layout->width(field.field) : 32767;
-        QWidget* widget = input(parent, field, width);
-        widget->setObjectName(field.control);
-        return widget;
+        return FieldWidget::create(parent, field, width);
     }
 
     void placeCell(QGroupBox* box, QGridLayout* grid, int row, int column, const CardCell& cell)
@@ -204,7 +112,7 @@ private:
                 Accessibility::describe(widget, definition->label);
             } else {
                 auto* caption = new QLabel(definition->label, box);
-                caption->setObjectName(captionName(cell.control));
+                caption->setObjectName(FieldWidget::captionName(cell.control));
                 grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
                 Accessibility::label(caption, widget, definition->hint);
             }
@@ -268,8 +176,19 @@ private:
         auto* column = new QVBoxLayout;
         column->setSpacing(4);
         // Room left over goes to the sections by their number of rows, above each row's captions.
-        for (const CardSection& definition : m_definition.sections)
-            column->addWidget(section(definition), int(definition.rows.size()));
+        QHBoxLayout* line = nullptr;
+        for (const CardSection& definition : m_definition.sections) {
+            QWidget* box = section(definition);
+            const int rows = int(definition.rows.size());
+            if (definition.besidePrevious && line) {
+                line->addWidget(box, rows);
+                continue;
+            }
+            line = new QHBoxLayout;
+            line->setSpacing(8);
+            line->addWidget(box, rows);
+            column->addLayout(line, rows);
+        }
         return column;
     }
 
@@ -286,6 +205,29 @@ private:
             column->addWidget(command, 1);
         }
         return column;
+    }
+
+    // The commands left to right, their groups apart, the navigation pictures among them.
+    QLayout* toolbar()
+    {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(2);
+        for (const CardButton& definition : m_definition.commands) {
+            if (definition.name == m_definition.navigationBefore) {
+                line->addSpacing(14);
+                line->addLayout(navigation(), 0);
+            }
+            if (m_definition.toolbarGroups.contains(definition.name))
+                line->addSpacing(14);
+            QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextUnderIcon);
+            command->setIconSize(QSize(24, 24));
+            command->setMinimumWidth(definition.caption.size() > 1 ? 64 : 34);
+            command->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+            command->setAutoRaise(true);
+            line->addWidget(command);
+        }
+        line->addStretch(1);
+        return line;
     }
 
     QWidget* statusLine()

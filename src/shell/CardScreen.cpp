@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "shell/CardForm.h"
+#include "shell/ControlText.h"
 #include "shell/ListSelection.h"
 #include "shell/StorageMessages.h"
 #include "shell/TfrmGuida.h"
@@ -21,7 +22,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kYes = u"Sì"_s;
-const QString kNo = u"No"_s;
+
+// The day, month, hour and minute lists, whose selection Save clears first.
+bool isChosenFromList(FieldKind kind)
+{
+    return kind == FieldKind::Day || kind == FieldKind::Month || kind == FieldKind::Hour ||
+           kind == FieldKind::Minute;
+}
 
 } // namespace
 
@@ -81,33 +88,12 @@ QAbstractButton* CardScreen::button(const QString& name) const
 
 QString CardScreen::text(const QString& name) const
 {
-    const QWidget* widget = control(name);
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
-    if (const auto* list = qobject_cast<const QComboBox*>(widget))
-        return list->currentText();
-    if (const auto* box = qobject_cast<const QCheckBox*>(widget))
-        return box->isChecked() ? kYes : kNo;
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    return {};
+    return ControlText::of(control(name));
 }
 
 void CardScreen::setText(const QString& name, const QString& text)
 {
-    QWidget* widget = control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
-    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        list->setEditText(text);
-    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        if (text == kYes)
-            box->setChecked(true);
-        else if (text == kNo)
-            box->setChecked(false);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    }
+    ControlText::set(control(name), text);
 }
 
 QHash<QString, QString> CardScreen::controlTexts() const
@@ -173,6 +159,9 @@ void CardScreen::duplicateCard()
 void CardScreen::saveCard()
 {
     Messages& messages = Services::messages();
+    for (const CardField& field : m_definition.fields)
+        if (isChosenFromList(field.kind))
+            ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));
     for (const CardCheck& check : m_definition.checks) {
         if (!check.passes(*this)) {
             messages.show(check.kind, check.message);

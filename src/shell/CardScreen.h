@@ -3,6 +3,7 @@
 #include "shell/ApplicationWindow.h"
 #include "shell/CardDefinition.h"
 #include "shell/CardNavigation.h"
+#include "shell/FormTexts.h"
 
 #include <functional>
 #include <QHash>
@@ -14,7 +15,7 @@ class Record;
 // A card screen: one archive card at a time, browsed, prepared, duplicated and saved by the cycle every
 // archive shares, on a form built from its definition. Each control carries its own object name. Closing
 // it drops what was typed and goes back to the main menu.
-class CardScreen : public ApplicationWindow
+class CardScreen : public ApplicationWindow, public FormTexts
 {
     Q_OBJECT
 
@@ -26,11 +27,9 @@ public:
     // The record number shown in lblPosizione; 0 for a card not yet in the archive.
     qint64 recordNumber() const;
 
-    // The text of a control: an input's text, a list's text, a label's text, "Sì" or "No" for a check box.
-    QString text(const QString& control) const;
-    // Puts a text into a control as loading a card does: a check box is ticked by "Sì", cleared by "No"
-    // and left as it is by any other text.
-    void setText(const QString& control, const QString& text);
+    QString text(const QString& control) const override;
+    // Puts a text into a control as loading a card does.
+    void setText(const QString& control, const QString& text) override;
     // Every control of the card by name, with its text, and the position label.
     QHash<QString, QString> controlTexts() const;
 
@@ -42,7 +41,7 @@ public:
     // Gives a command picture or button its action and enables it; until then it stays disabled.
     void onCommand(const QString& name, std::function<void()> action);
     // Moves the focus to a control (checks and hooks that send the user to a field).
-    void focusControl(const QString& name);
+    void focusControl(const QString& name) override;
 
     void newCard();
     void duplicateCard();

@@ -19,6 +19,7 @@ public:
     explicit ExportWindow(ExportDefinition definition, QWidget* parent = nullptr);
 
     GridModel* model() const { return m_model; }
+    QTableView* grid() const { return m_grdRecords; }
 
     // Fills the grid afresh; a failure keeps the rows read so far, without a word.
     void refill();

@@ -7,12 +7,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-FixedList* FixedList::attach(QComboBox* list, const QStringList& items)
+FixedList* FixedList::attach(QComboBox* list, const QStringList& items, Keys keys)
 {
-    return new FixedList(list, items);
+    return new FixedList(list, items, keys);
 }
 
-FixedList::FixedList(QComboBox* list, const QStringList& items) : QObject(list), m_list(list)
+FixedList::FixedList(QComboBox* list, const QStringList& items, Keys keys)
+    : QObject(list), m_list(list), m_keys(keys)
 {
     // Editable, so that the list can show a stored text that is none of its items.
     list->setEditable(true);
@@ -30,13 +31,16 @@ bool FixedList::filterKey(const QKeyEvent* key)
     switch (key->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        m_list->setCurrentIndex(-1);
-        m_list->setEditText(QString());
+        if (m_keys == Keys::EmptyOnDelete) {
+            m_list->setCurrentIndex(-1);
+            m_list->setEditText(QString());
+        }
         return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Left:
     case Qt::Key_Right:
+        return m_keys == Keys::PickOnly;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Tab:

@@ -1,5 +1,6 @@
 #include "shell/GeneralHelp.h"
 
+#include "calls/CallHelp.h"
 #include "clients/ClientHelp.h"
 
 #include <QList>
@@ -34,7 +35,7 @@ QStringList introduction()
 // The paragraphs of each application, in the order of the guide: clients, operators and agents,
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
-const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs};
+const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &CallHelp::paragraphs};
 
 QStringList closing()
 {

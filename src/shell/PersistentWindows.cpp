@@ -6,6 +6,9 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "calls/TfrmChiamate.h"
+#include "calls/TfrmInserisciTel.h"
+#include "calls/TfrmMenuChiamate.h"
 #include "clients/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -23,6 +26,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -46,7 +46,7 @@ QPushButton* button(const QString& name, const QString& caption)
 ResultList::ResultList(const Options& options, QWidget* parent)
     : QWidget(parent), m_options(options), m_remembered(options.runFind ? options.runFind : &m_ownFind),
       m_model(new ResultListModel(this)), m_txtTrova(new QLineEdit),
-      m_btnTrova(button(u"btnTrova"_s, u"Trova"_s)), m_lstRecords(new QListView)
+      m_btnTrova(button(u"btnTrova"_s, u"Trova"_s)), m_lstRecords(new QListView), m_buttonRow(new QHBoxLayout)
 {
     const QString findLine1 =
         u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare "
@@ -100,7 +100,7 @@ ResultList::ResultList(const Options& options, QWidget* parent)
     if (options.picks)
         layout->addWidget(line(u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s));
 
-    auto* bottom = new QHBoxLayout;
+    auto* bottom = m_buttonRow;
     if (!options.countPrefix.isEmpty()) {
         m_lblTrovate = line(QString(), u"lblTrovate"_s);
         m_lblTrovate->setWordWrap(false);
@@ -140,6 +140,16 @@ void ResultList::setLines(TextTable lines)
 void ResultList::clear()
 {
     m_model->clear();
+}
+
+void ResultList::setPrintTitle(const QString& title)
+{
+    m_options.printTitle = title;
+}
+
+void ResultList::addToButtonRow(QWidget* widget)
+{
+    m_buttonRow->insertWidget(m_lblTrovate ? 1 : 0, widget);
 }
 
 void ResultList::focusFind()

@@ -5,6 +5,7 @@
 #include <optional>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -39,6 +40,10 @@ public:
     // Takes the lines, in file order, and sets the count line.
     void setLines(TextTable lines);
     void clear();
+    // The print title of a window whose title depends on what it found (a total, a client).
+    void setPrintTitle(const QString& title);
+    // Puts a window's own line (a total) at the left of the buttons' row.
+    void addToButtonRow(QWidget* widget);
     // Empties txtTrova and gives it the focus.
     void focusFind();
 
@@ -69,4 +74,5 @@ private:
     QPushButton* m_btnTrova;
     QListView* m_lstRecords;
     QLabel* m_lblTrovate = nullptr;
+    QHBoxLayout* m_buttonRow;
 };

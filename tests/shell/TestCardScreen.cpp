@@ -71,7 +71,7 @@ CardDefinition testCard()
                        u"txtImporto"_s, u"txtPezzi"_s, u"txtOggetto"_s};
     card.idleText = u"Pronto per stampare una nuova scheda..."_s;
     card.checks = {CardCheck::required(u"txtOggetto"_s, u"Manca l'oggetto."_s),
-                   {[](const CardScreen& s) { return s.text(u"txtGiorno"_s).trimmed().size() == 2; },
+                   {[](const FormTexts& s) { return s.text(u"txtGiorno"_s).trimmed().size() == 2; },
                     u"Manca il giorno."_s, u"txtGiorno"_s}};
     // A computed field: the amount is stored with two decimals; "0" in the count refuses the save.
     card.beforeWrite = [](CardScreen& screen) {

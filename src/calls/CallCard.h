@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/CardDefinition.h"
+#include "shell/DateTimeBlock.h"
+
+// The call card as data: its fields, boxes, toolbar, Enter chain and the checks of saving.
+namespace CallCard {
+
+CardDefinition definition();
+// The card's call date and time: its lists, the register's year and the composed labels.
+DateTimeBlock dateTime();
+
+} // namespace CallCard

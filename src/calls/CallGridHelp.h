@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/HelpTopic.h"
+
+// The help of the call grids: the daily, monthly and annual summaries, and the register export.
+namespace CallGridHelp {
+
+HelpTopic summaries();
+HelpTopic registerExport();
+
+} // namespace CallGridHelp

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/HelpTopic.h"
+
+#include <QStringList>
+
+// The help of the call register (year menu and call card), also part of the general guide.
+namespace CallHelp {
+
+QStringList paragraphs();
+HelpTopic topic();
+
+} // namespace CallHelp

@@ -1,0 +1,65 @@
+#include "calls/TfrmChiamate.h"
+
+#include "calls/CallCard.h"
+#include "calls/CallCardCommands.h"
+#include "clients/SchedaCliente.h"
+#include "clients/TfrmTrovaClienti.h"
+#include "platform/Modal.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "shell/CallerTargets.h"
+#include "storage/Record.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTag = u"chiamate"_s;
+}
+
+TfrmChiamate::TfrmChiamate(WindowRegistry& registry) : CardScreen(CallCard::definition(), registry)
+{
+    onCommand(u"impRitiro"_s, [this] { impRitiroClick(); });
+    onCommand(u"impOraRit"_s, [this] { impOraRitClick(); });
+    onCommand(u"impCliente"_s, [this] { impClienteClick(); });
+    onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
+    // Trova, the summaries G, M and A, Esporta, Stampa and Anteprima.
+    CallCardCommands::attach(*this);
+    // The client picker copies the chosen client here; the record number stays, so Save overwrites a
+    // card read from the file.
+    CallerTargets::registerTarget(SchedaCliente::layout, kTag, [this](const Record& client, qint64) {
+        using namespace SchedaCliente;
+        const std::pair<Field, const char16_t*> copies[] = {
+            {Cliente, u"txtCliente"}, {CodFisc, u"txtCodFisc"}, {Zona, u"txtZona"},
+            {Email, u"txtEmail"},     {TelCel, u"txtTelCel"},   {Recapito, u"txtRecapito"},
+        };
+        for (const auto& [field, control] : copies)
+            setText(QString::fromUtf16(control), client.text(field));
+    });
+}
+
+TfrmChiamate::~TfrmChiamate()
+{
+    CallerTargets::unregisterTarget(SchedaCliente::layout, kTag);
+}
+
+void TfrmChiamate::impRitiroClick()
+{
+    CallCard::dateTime().putToday(*this);
+}
+
+void TfrmChiamate::impOraRitClick()
+{
+    CallCard::dateTime().putNow(*this);
+}
+
+void TfrmChiamate::impClienteClick()
+{
+    TfrmTrovaClienti window(this);
+    window.setCallerTag(kTag);
+    Services::modal().exec(window);
+}
+
+void TfrmChiamate::btnEmailClick()
+{
+    Services::shell().open(u"\"mailto:"_s + text(u"txtEmail"_s).trimmed() + u'"');
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "shell/ExportWindow.h"
+#include "shell/RegisterSource.h"
+
+// " Esportazione Registro chiamate in Microsoft Excel": every call of the card's year in a grid, written
+// to Registro_Chiamate.xls.
+class TfrmExpChiamate : public ExportWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmExpChiamate(const RegisterSource& source, QWidget* parent = nullptr);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/YearMenu.h"
+
+// The entrance of the call register: the year whose calls the call card shows.
+class TfrmMenuChiamate : public YearMenu
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMenuChiamate(WindowRegistry& registry);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/SummaryWindow.h"
+
+// " Riepilogo giornaliero chiamate": the calls of a chosen day of the card's year, exported to
+// Chiamate_Giornaliere.xls.
+class TfrmRiepGiornalieroTel : public SummaryWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmRiepGiornalieroTel(RegisterSource source, QWidget* parent = nullptr);
+};

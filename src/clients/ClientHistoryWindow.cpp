@@ -1,0 +1,205 @@
+#include "clients/ClientHistoryWindow.h"
+
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Services.h"
+#include "shell/Accessibility.h"
+#include "shell/EnterChain.h"
+#include "shell/FocusHighlight.h"
+#include "shell/KeyFilter.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ResultList.h"
+#include "shell/UpperCaseField.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "storage/TextField.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(96);
+    Accessibility::describe(button, caption);
+    return button;
+}
+
+QLabel* wrapped(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* parent)
+    : QDialog(parent), m_history(ClientHistory::definition(kind)), m_panAvvio(new QWidget),
+      m_panContainer(new QWidget), m_txtCodFisc(new QLineEdit), m_txtAnno(new QLineEdit),
+      m_lblTotale(new QLabel(m_history.emptyTotal)),
+      m_results(new ResultList({m_history.title, {}, false, nullptr}))
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(u' ' + m_history.title);
+
+    // First panel.
+    m_panAvvio->setObjectName(u"panAvvio"_s);
+    auto* title = new QLabel(m_history.title);
+    title->setObjectName(u"lblTitolo"_s);
+    QFont heading = title->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    title->setFont(heading);
+
+    m_txtCodFisc->setObjectName(u"txtCodFisc"_s);
+    m_txtCodFisc->setMaxLength(16);
+    UpperCaseField::attach(m_txtCodFisc, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+    m_txtAnno->setObjectName(u"txtAnno"_s);
+    m_txtAnno->setMaxLength(4);
+    KeyFilter::digitsOnly(m_txtAnno);
+    auto* codFiscLabel = new QLabel(u"Codice fiscale cliente:"_s);
+    auto* annoLabel = new QLabel(u"Anno solare di riferimento:"_s);
+    Accessibility::label(codFiscLabel, m_txtCodFisc);
+    Accessibility::label(annoLabel, m_txtAnno);
+    FocusHighlight::attach(m_txtCodFisc);
+    FocusHighlight::attach(m_txtAnno);
+    m_txtCodFisc->setFixedWidth(m_txtCodFisc->fontMetrics().horizontalAdvance(u'W') * 17 + 12);
+    m_txtAnno->setFixedWidth(m_txtAnno->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
+
+    auto* btnApri = button(u"btnApri"_s, u"Apri"_s);
+    // Enter on "Apri", where the chain leads, presses it.
+    btnApri->setAutoDefault(true);
+    EnterChain::attach({m_txtCodFisc, m_txtAnno, btnApri});
+
+    auto* fields = new QFormLayout;
+    fields->setHorizontalSpacing(12);
+    fields->setVerticalSpacing(10);
+    fields->addRow(codFiscLabel, m_txtCodFisc);
+    auto* yearRow = new QHBoxLayout;
+    yearRow->addWidget(m_txtAnno);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(btnApri);
+    yearRow->addStretch(1);
+    fields->addRow(annoLabel, yearRow);
+
+    // Printing needs a list: until "Apri" it stays disabled.
+    auto* btnStampaAvvio = button(u"btnStampaAvvio"_s, u"Stampa"_s);
+    btnStampaAvvio->setEnabled(false);
+    auto* btnClose = button(u"btnClose"_s, u"Chiudi"_s);
+    auto* closing = new QHBoxLayout;
+    closing->addStretch(1);
+    closing->addWidget(btnStampaAvvio);
+    closing->addWidget(btnClose);
+
+    auto* avvio = new QVBoxLayout(m_panAvvio);
+    avvio->setContentsMargins(0, 0, 0, 0);
+    avvio->setSpacing(12);
+    avvio->addWidget(title);
+    avvio->addWidget(
+        wrapped(u"Indicare il codice fiscale del cliente e l'anno solare di interesse e premere Apri."_s));
+    avvio->addLayout(fields);
+    avvio->addWidget(wrapped(m_history.noteLine));
+    avvio->addStretch(1);
+    avvio->addLayout(closing);
+
+    // Second panel: the result list with the total beside its buttons.
+    m_panContainer->setObjectName(u"panContainer"_s);
+    auto* total = new QWidget;
+    auto* totalRow = new QHBoxLayout(total);
+    totalRow->setContentsMargins(0, 0, 0, 0);
+    auto* totalLabel = new QLabel(m_history.totalLabel);
+    m_lblTotale->setObjectName(u"lblTotale"_s);
+    QFont bold = totalLabel->font();
+    bold.setBold(true);
+    totalLabel->setFont(bold);
+    m_lblTotale->setFont(bold);
+    Accessibility::label(totalLabel, m_lblTotale);
+    totalRow->addWidget(totalLabel);
+    totalRow->addWidget(m_lblTotale);
+    m_results->addToButtonRow(total);
+    auto* container = new QVBoxLayout(m_panContainer);
+    container->setContentsMargins(0, 0, 0, 0);
+    container->addWidget(m_results);
+    m_panContainer->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 16);
+    layout->addWidget(m_panAvvio);
+    layout->addWidget(m_panContainer);
+
+    connect(btnApri, &QPushButton::clicked, this, &ClientHistoryWindow::btnApriClick);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
+    // The questions need little room; the list gets its room once it is shown.
+    resize(760, 330);
+}
+
+void ClientHistoryWindow::setCodFisc(const QString& codFisc)
+{
+    m_txtCodFisc->setText(codFisc);
+}
+
+void ClientHistoryWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_txtAnno->setText(Services::clock().today().toString(u"yyyy"));
+    m_results->reset();
+    m_txtCodFisc->setFocus(Qt::OtherFocusReason);
+}
+
+void ClientHistoryWindow::btnApriClick()
+{
+    Messages& messages = Services::messages();
+    const QString codFisc = TextField::trimmed(m_txtCodFisc->text());
+    if (codFisc.isEmpty()) {
+        messages.warning(u"Attenzione: indicare il codice fiscale del cliente."_s);
+        m_txtCodFisc->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (m_txtAnno->text().size() != 4) {
+        messages.warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
+        m_txtAnno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_lblTotale->setText(m_history.emptyTotal);
+    m_results->clear();
+    ClientHistory::Result result;
+    // A file that cannot be read, or an amount that is not a number, keeps the first panel, silently.
+    try {
+        const RecordFile file(ProgramFolder::yearFile(m_txtAnno->text(), m_history.extension),
+                              m_history.layout);
+        ClientHistory::collect(file, m_history, codFisc, result);
+    } catch (const StorageError&) {
+        result.complete = false;
+    }
+    const QString total = ClientHistory::totalText(m_history, result);
+    m_results->setLines(std::move(result.lines));
+    if (!result.complete)
+        return;
+    m_lblTotale->setText(total);
+    m_results->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
+    m_panAvvio->hide();
+    m_panContainer->show();
+    resize(size().expandedTo({1120, 600}));
+    m_results->focusFind();
+}
+
+void ClientHistoryWindow::done(int result)
+{
+    m_results->clear();
+    QDialog::done(result);
+}

@@ -1,0 +1,6 @@
+#include "clients/TfrmValoreTotale.h"
+
+TfrmValoreTotale::TfrmValoreTotale(QWidget* parent) : ClientHistoryWindow(ClientHistory::Kind::Sales, parent)
+{
+    setObjectName(QStringLiteral("TfrmValoreTotale"));
+}

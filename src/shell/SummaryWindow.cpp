@@ -1,0 +1,185 @@
+#include "shell/SummaryWindow.h"
+
+#include "rules/ValueLists.h"
+#include "shell/Accessibility.h"
+#include "shell/GridModel.h"
+#include "shell/PictureButton.h"
+#include "shell/StatusHints.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ExportDefinition exportOf(const SummaryDefinition& summary, const RegisterSource& source)
+{
+    // The whole year is read on showing; a day or a month waits for "Visualizza".
+    std::function<void(TextTable&)> fill = [](TextTable&) {};
+    if (summary.selection == SummaryDefinition::Selection::None)
+        fill = [&summary, source](TextTable& rows) {
+            const RecordFile file(source.file(), summary.layout);
+            RecordGrid::fill(file, summary.columns, rows, summary.filter(source.year().trimmed(), {}, {}));
+        };
+    return {summary.caption, summary.help, summary.columns, summary.target, std::move(fill)};
+}
+
+QComboBox* list(const QString& name, const QString& accessibleName, const QStringList& items)
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(name);
+    combo->addItems(items);
+    Accessibility::describe(combo, accessibleName);
+    return combo;
+}
+
+} // namespace
+
+SummaryWindow::SummaryWindow(const SummaryDefinition& summary, RegisterSource source, QWidget* parent)
+    : ExportWindow(exportOf(summary, source), parent), m_summary(summary), m_source(std::move(source))
+{
+    setWindowTitle(summary.caption);
+    if (summary.selection != SummaryDefinition::Selection::None)
+        buildSelectionPanel();
+}
+
+void SummaryWindow::buildSelectionPanel()
+{
+    const bool byDay = m_summary.selection == SummaryDefinition::Selection::DayAndMonth;
+    // Laid over the grid, covering it until "Visualizza" has filled it.
+    m_panAnno = new QWidget(grid());
+    m_panAnno->setObjectName(u"panAnno"_s);
+    m_panAnno->setAutoFillBackground(true);
+    m_panAnno->setBackgroundRole(QPalette::Window);
+
+    auto* box = new QFrame;
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* instruction =
+        new QLabel(byDay ? u"Selezionare un giorno e un mese dell'anno e premere Visualizza."_s
+                         : u"Selezionare un mese dell'anno e premere Visualizza."_s);
+    QFont bold = instruction->font();
+    bold.setBold(true);
+    instruction->setFont(bold);
+
+    QStringList months;
+    for (const QString& name : ValueLists::monthNames())
+        months.append(name.toUpper());
+    m_cboSelezione = list(u"cboSelezione"_s, u"Mese"_s, months);
+    m_lblAnno = new QLabel;
+    m_lblAnno->setObjectName(u"lblAnno"_s);
+    m_lblAnno->setFont(bold);
+    Accessibility::describe(m_lblAnno, u"Anno"_s);
+
+    auto* choice = new QGridLayout;
+    choice->setHorizontalSpacing(10);
+    int column = 0;
+    if (byDay) {
+        m_cboGiorno = list(u"cboGiorno"_s, u"Giorno"_s, ValueLists::days());
+        choice->addWidget(new QLabel(u"Giorno:"_s), 0, column++);
+        choice->addWidget(m_cboGiorno, 0, column++);
+    }
+    choice->addWidget(new QLabel(u"Mese:"_s), 0, column++);
+    choice->addWidget(m_cboSelezione, 0, column++);
+    choice->addWidget(new QLabel(u"Anno:"_s), 0, column++);
+    choice->addWidget(m_lblAnno, 0, column++);
+    m_cboSelezione->setMinimumWidth(150);
+
+    auto* btnVisualizza = new QPushButton(u"Visualizza"_s);
+    btnVisualizza->setObjectName(u"btnVisualizza"_s);
+    btnVisualizza->setAutoDefault(false);
+    btnVisualizza->setMinimumWidth(110);
+    Accessibility::describe(btnVisualizza, btnVisualizza->text());
+
+    const QString helpHint = u"Visualizza la pagina della guida sensibile al contesto."_s;
+    const QString exitHint = u"Esci da questo ambiente di lavoro."_s;
+    auto* icoGuida = new PictureButton(u"icoGuida"_s, u":/artwork/guida.svg"_s, u"Guida"_s);
+    auto* icoEsci = new PictureButton(u"icoEsci"_s, u":/artwork/esci.svg"_s, u"Esci"_s);
+    for (PictureButton* picture : {icoGuida, icoEsci}) {
+        picture->setFixedSize(36, 36);
+        picture->setToolTip(picture->text());
+    }
+    Accessibility::describe(icoGuida, icoGuida->text(), helpHint);
+    Accessibility::describe(icoEsci, icoEsci->text(), exitHint);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(icoGuida);
+    buttons->addWidget(icoEsci);
+    buttons->addStretch(1);
+    buttons->addWidget(btnVisualizza);
+
+    auto* inside = new QVBoxLayout(box);
+    inside->setContentsMargins(24, 18, 24, 18);
+    inside->setSpacing(14);
+    inside->addWidget(instruction);
+    inside->addLayout(choice);
+    inside->addLayout(buttons);
+
+    auto* centred = new QGridLayout(m_panAnno);
+    centred->addWidget(box, 0, 0, Qt::AlignCenter);
+
+    StatusHints::clearOver(m_panAnno);
+    StatusHints::clearOver(box);
+    StatusHints::show(icoGuida, helpHint);
+    StatusHints::show(icoEsci, exitHint);
+
+    connect(btnVisualizza, &QPushButton::clicked, this, &SummaryWindow::btnVisualizzaClick);
+    connect(icoGuida, &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
+    connect(icoEsci, &PictureButton::clicked, this, &QDialog::reject);
+    grid()->installEventFilter(this);
+    m_panAnno->setGeometry(grid()->rect());
+}
+
+void SummaryWindow::setYearLabel(const QString& year)
+{
+    if (m_lblAnno)
+        m_lblAnno->setText(year);
+}
+
+void SummaryWindow::showEvent(QShowEvent* event)
+{
+    ExportWindow::showEvent(event);
+    if (event->spontaneous() || !m_panAnno)
+        return;
+    m_cboSelezione->setCurrentIndex(0);
+    if (m_cboGiorno)
+        m_cboGiorno->setCurrentIndex(0);
+    m_panAnno->setGeometry(grid()->rect());
+    m_panAnno->show();
+    m_panAnno->raise();
+}
+
+bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_panAnno && watched == grid() && event->type() == QEvent::Resize)
+        m_panAnno->setGeometry(grid()->rect());
+    return ExportWindow::eventFilter(watched, event);
+}
+
+void SummaryWindow::btnVisualizzaClick()
+{
+    const QString month = ValueLists::monthNames().value(m_cboSelezione->currentIndex()).toLower();
+    const QString day = m_cboGiorno ? ValueLists::days().value(m_cboGiorno->currentIndex()) : QString();
+    TextTable rows(int(m_summary.columns.size()));
+    // An empty register, or a file that cannot be read, leaves the window as it was, without a word.
+    try {
+        const RecordFile file(m_source.file(), m_summary.layout);
+        if (file.count() == 0)
+            return;
+        RecordGrid::fill(file, m_summary.columns, rows,
+                         m_summary.filter(m_source.year().trimmed(), month, day));
+    } catch (const StorageError&) {
+        return;
+    }
+    model()->setTable(std::move(rows));
+    m_panAnno->hide();
+}
