@@ -1,6 +1,7 @@
 #include "calls/TfrmChiamate.h"
 
 #include "calls/CallCard.h"
+#include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "platform/Modal.h"
@@ -21,6 +22,7 @@ TfrmChiamate::TfrmChiamate(WindowRegistry& registry) : CardScreen(CallCard::defi
     onCommand(u"impOraRit"_s, [this] { impOraRitClick(); });
     onCommand(u"impCliente"_s, [this] { impClienteClick(); });
     onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
+    onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
     // The client picker copies the chosen client here; the record number stays, so Save overwrites a
     // card read from the file.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag, [this](const Record& client, qint64) {

@@ -25,6 +25,14 @@ QStringList paragraphs()
         u"se il campo contiene soltanto cifre), del numero di carta di credito, della partita IVA e "
         u"dell'IBAN; il pulsante accanto all'indirizzo e-mail prepara un nuovo messaggio nel programma di "
         u"posta predefinito."_s,
+        u"Con Allega file si possono abbinare alla scheda fino a tre documenti, ciascuno con una "
+        u"descrizione: il pulsante Sfoglia... copia il file scelto nella cartella Documenti_Allegati del "
+        u"programma, chiedendo conferma se vi si trova già un file con lo stesso nome, e il pulsante Apri lo "
+        u"mostra con il programma associato. I riferimenti vengono riportati nella scheda con Applica e "
+        u"chiudi e archiviati premendo Salva; togliendo un riferimento il file resta comunque nella "
+        u"cartella. "
+        u"Apri cartella apre invece la cartella personale del cliente, Cliente_ seguito dal numero della "
+        u"scheda, creandola la prima volta: è disponibile soltanto per le schede già inserite in archivio."_s,
         u"Durante una telefonata i pulsanti Nuova chiamata, Nuova vendita e Nuovo appuntamento registrano "
         u"una chiamata, una vendita o un appuntamento per il cliente mostrato, riportandone i dati; i "
         u"pulsanti di riepilogo mostrano le chiamate, le vendite e gli appuntamenti del cliente in un anno "

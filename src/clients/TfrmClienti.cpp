@@ -1,6 +1,9 @@
 #include "clients/TfrmClienti.h"
 
 #include "calls/TfrmInserisciTel.h"
+#include "checks/CardAttachments.h"
+#include "checks/CheckWindows.h"
+#include "checks/TfrmCartella.h"
 #include "clients/ClientCard.h"
 #include "clients/ClientSheet.h"
 #include "clients/SchedaCliente.h"
@@ -20,7 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kTag = u"clienti"_s;
-}
+using Check = CheckWindows::Check;
+} // namespace
 
 TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::definition(), registry)
 {
@@ -31,6 +35,13 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"cmdStampa"_s, [this] { cmdStampaClick(); });
     onCommand(u"cmdAnteprima"_s, [this] { cmdAnteprimaClick(); });
     onCommand(u"cmdPDF"_s, [this] { cmdPDFClick(); });
+    onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
+    onCommand(u"btnCarta"_s, [this] { CheckWindows::open(Check::Carta, this, text(u"txtCarta"_s)); });
+    onCommand(u"btnPartitaIva"_s,
+              [this] { CheckWindows::open(Check::PartitaIva, this, text(u"txtPartitaIva"_s)); });
+    onCommand(u"btnIban"_s, [this] { CheckWindows::open(Check::Iban, this, text(u"txtIban"_s)); });
+    onCommand(u"cmdCartella"_s, [this] { cmdCartellaClick(); });
+    CardAttachments::install(*this, kTag);
     onCommand(u"btnChiamata"_s, [this] { btnChiamataClick(); });
     // The client search and the recontact list load the chosen card here, with its record number.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag,
@@ -84,6 +95,18 @@ void TfrmClienti::cmdPDFClick()
     if (Services::messages().question(
             u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"_s))
         Services::shell().open(u'"' + path + u'"');
+}
+
+void TfrmClienti::cmdCartellaClick()
+{
+    if (recordNumber() == 0) {
+        Services::messages().warning(u"Attenzione: l'abbinamento di una cartella ad un cliente può avvenire "
+                                     u"soltanto dopo che la scheda è stata inserita in archivio."_s);
+        return;
+    }
+    TfrmCartella window(this);
+    window.setRecordNumber(recordNumber());
+    Services::modal().exec(window);
 }
 
 void TfrmClienti::btnChiamataClick()

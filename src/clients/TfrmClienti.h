@@ -24,6 +24,7 @@ private:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdPDFClick();
+    void cmdCartellaClick();
     void btnChiamataClick();
     // Shows a quick entry with the current year and these client fields (card control, entry control).
     void openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies);

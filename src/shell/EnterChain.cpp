@@ -1,11 +1,19 @@
 #include "shell/EnterChain.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWidget>
 
 EnterChain* EnterChain::attach(const QList<QWidget*>& inputs, End end)
 {
     return new EnterChain(inputs, end);
+}
+
+EnterChain* EnterChain::toButton(QWidget* input, QAbstractButton* button)
+{
+    auto* chain = new EnterChain({input, button}, End::Stop);
+    button->removeEventFilter(chain);
+    return chain;
 }
 
 EnterChain::EnterChain(const QList<QWidget*>& inputs, End end)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class QAbstractButton;
 class QWidget;
 
 // Enter (or the keypad's Enter) in one input of the chain moves the focus to the next one; the last
@@ -16,6 +17,8 @@ public:
 
     // The chain belongs to the first input.
     static EnterChain* attach(const QList<QWidget*>& inputs, End end = End::Stop);
+    // Enter in the input moves the focus to the button, where Enter is the button's own and presses it.
+    static EnterChain* toButton(QWidget* input, QAbstractButton* button);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

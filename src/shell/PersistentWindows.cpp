@@ -3,6 +3,12 @@
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
 #include "calls/TfrmMenuChiamate.h"
+#include "checks/TfrmAllegaCartella.h"
+#include "checks/TfrmCarta.h"
+#include "checks/TfrmCartella.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmIban.h"
+#include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -17,7 +23,10 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmClienti>(),        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
+        WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -40,11 +40,10 @@ void write(const QString& path, const QString& sheetName, const QList<GridColumn
     for (const GridColumn& column : columns)
         header.append({column.exportHeader, column.exportWidth});
     SpreadsheetWriter writer(path, sheetName, header);
-    QList<QString> row(columns.size());
+    std::vector<QByteArrayView> row(std::size_t(columns.size()));
     for (qsizetype r = 0; r < table.rowCount(); ++r) {
-        for (int c = 0; c < int(columns.size()); ++c)
-            row[c] = table.cell(r, c);
-        writer.addRow(row);
+        table.encodedRow(r, row);
+        writer.addEncodedRow(row);
     }
     writer.finish();
 }

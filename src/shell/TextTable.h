@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <span>
+#include <vector>
 
 // A compact, append-only table of trimmed texts for lists and grids over large archives: every cell is
 // kept as its Windows-1252 bytes in one arena, a row costs one offset, and a cell is decoded only when
@@ -28,14 +29,16 @@ public:
 
     QString cell(qsizetype row, int column) const;
     QByteArrayView encodedCell(qsizetype row, int column) const;
+    // Every cell of a row at once, into columnCount() views.
+    void encodedRow(qsizetype row, std::span<QByteArrayView> cells) const;
     // Bytes held, for measuring.
     qsizetype memoryUsed() const;
 
 private:
-    void appendCell(QByteArrayView bytes);
+    char* putCell(char* out, QByteArrayView bytes) const;
 
     int m_columns;
     Cells m_cells;
-    QByteArray m_arena;         // cells, each followed by a 0 byte
+    std::vector<char> m_arena;  // cells, each followed by a 0 byte
     QList<qint64> m_rowStarts;  // offset of each row's first cell
 };

@@ -2,11 +2,6 @@
 
 #include "storage/TextField.h"
 
-QByteArrayView RecordView::raw(int field) const
-{
-    return TextField::rawText(m_bytes + m_layout->offset(field), m_layout->width(field));
-}
-
 QString RecordView::text(int field) const
 {
     return TextField::read(m_bytes + m_layout->offset(field), m_layout->width(field));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/RecordLayout.h"
+#include "storage/TextField.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +16,10 @@ public:
     const char* bytes() const { return m_bytes; }
 
     // The field's stored bytes, clamped to its width; not decoded, not trimmed.
-    QByteArrayView raw(int field) const;
+    QByteArrayView raw(int field) const
+    {
+        return TextField::rawText(m_bytes + m_layout->offset(field), m_layout->width(field));
+    }
     // The field's text, decoded and trimmed.
     QString text(int field) const;
 

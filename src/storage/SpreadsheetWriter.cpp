@@ -2,7 +2,6 @@
 
 #include "storage/FileIo.h"
 #include "storage/StorageError.h"
-#include "storage/TextField.h"
 #include "storage/Windows1252.h"
 
 #include <cerrno>
@@ -89,6 +88,19 @@ void SpreadsheetWriter::addRow(std::span<const QString> cells)
         flush();
 }
 
+void SpreadsheetWriter::addEncodedRow(std::span<const QByteArrayView> cells)
+{
+    put("<tr>");
+    for (QByteArrayView cell : cells) {
+        put("<td style=\"text-align: left;\">");
+        putEncoded(cell);
+        put("</td>");
+    }
+    put("</tr>");
+    if (m_buffer.size() >= kFlushAt)
+        flush();
+}
+
 void SpreadsheetWriter::finish()
 {
     put(kTail);
@@ -106,26 +118,43 @@ void SpreadsheetWriter::put(const char* ascii)
 
 void SpreadsheetWriter::putText(QStringView text)
 {
-    const QByteArray bytes = Windows1252::encode(TextField::trimmed(text));
-    for (char c : bytes) {
-        switch (c) {
+    putEncoded(Windows1252::encode(text));
+}
+
+void SpreadsheetWriter::putEncoded(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 0x20)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 0x20)
+        --end;
+    // Plain runs go in whole; only the few markup and line-break bytes are replaced.
+    qsizetype run = begin;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char* replacement = nullptr;
+        switch (bytes[i]) {
         case '&':
-            m_buffer.append("&amp;");
+            replacement = "&amp;";
             break;
         case '<':
-            m_buffer.append("&lt;");
+            replacement = "&lt;";
             break;
         case '>':
-            m_buffer.append("&gt;");
+            replacement = "&gt;";
             break;
         case '\r':
         case '\n':
-            m_buffer.append(' '); // a line break inside a cell shows as a blank anyway
+            replacement = " "; // a line break inside a cell shows as a blank anyway
             break;
         default:
-            m_buffer.append(c);
+            continue;
         }
+        m_buffer.append(bytes.sliced(run, i - run));
+        m_buffer.append(replacement);
+        run = i + 1;
     }
+    m_buffer.append(bytes.sliced(run, end - run));
 }
 
 void SpreadsheetWriter::flush()

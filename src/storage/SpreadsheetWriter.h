@@ -26,12 +26,15 @@ public:
 
     // One data row, a cell per column.
     void addRow(std::span<const QString> cells);
+    // The same from cells already in Windows-1252 (a grid's stored texts): nothing is decoded.
+    void addEncodedRow(std::span<const QByteArrayView> cells);
     // Writes the closing pieces and closes the file.
     void finish();
 
 private:
     void put(const char* ascii);
     void putText(QStringView text);
+    void putEncoded(QByteArrayView bytes);
     void flush();
 
     QString m_path;

@@ -27,12 +27,6 @@ QString trimmed(QStringView text)
     return trimmedView(text).toString();
 }
 
-QByteArrayView rawText(const char* field, int width)
-{
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), width);
-    return QByteArrayView(field + 1, length);
-}
-
 QString read(const char* field, int width)
 {
     return trimmed(Windows1252::decode(rawText(field, width)));

@@ -12,7 +12,11 @@ QString trimmed(QStringView text);
 
 // The stored text of a field of width N starting at its length byte. A length byte larger than N
 // (a damaged or foreign file) reads as N: never past the field.
-QByteArrayView rawText(const char* field, int width);
+inline QByteArrayView rawText(const char* field, int width)
+{
+    const int length = static_cast<unsigned char>(field[0]);
+    return QByteArrayView(field + 1, length < width ? length : width);
+}
 
 QString read(const char* field, int width);
 

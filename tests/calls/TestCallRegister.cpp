@@ -369,6 +369,31 @@ private slots:
         QCOMPARE(f.services.shell.opened(), QStringList{u"\"mailto:anna@example.it\""_s});
     }
 
+    void taxCodeButtonOpensTheRightCheck_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("empty") << QString() << u"TfrmCodFisc"_s;
+        QTest::newRow("codice fiscale") << u"RSSNNA80A41H501U"_s << u"TfrmCodFisc"_s;
+        QTest::newRow("eleven digits") << u"01234560637"_s << u"TfrmPartitaIva"_s;
+    }
+
+    void taxCodeButtonOpensTheRightCheck()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, window);
+        Fixture f;
+        f.edit(u"txtCodFisc"_s)->setText(code);
+        QString given;
+        f.services.modal.setNextScript([&given](QDialog& check) {
+            given = check.findChildren<QLineEdit*>().value(0)->text();
+            return check.result();
+        });
+        f.click(u"btnCodFisc"_s);
+        QCOMPARE(f.services.modal.shown(), QStringList{window});
+        QCOMPARE(given, code);
+    }
+
     void accessFailureKeepsTheCard()
     {
         Fixture f;

@@ -1,4 +1,5 @@
 #include "clients/SchedaCliente.h"
+#include "schedule/SchedaScadenza.h"
 #include "storage/Record.h"
 #include "storage/TextField.h"
 #include "storage/Windows1252.h"
@@ -63,6 +64,18 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(TextField::read(bytes.constData(), width), text);
+    }
+
+    // The offsets of the appointment record as its published layout lists them.
+    void appointmentOffsets()
+    {
+        const QList<int> published = {0,   3,   14,  19,  30,  33,  36,  42,   46,   97,   114,  165, 216,
+                                      247, 298, 419, 470, 591, 642, 893, 1044, 1060, 1111, 1362, 1365};
+        QList<int> offsets;
+        for (int f = 0; f < SchedaScadenza::layout.fieldCount(); ++f)
+            offsets.append(SchedaScadenza::layout.offset(f));
+        QCOMPARE(offsets, published);
+        QCOMPARE(SchedaScadenza::layout.size(), 1368);
     }
 
     void clientCardWithNameAndCode()

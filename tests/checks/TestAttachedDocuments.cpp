@@ -1,0 +1,129 @@
+#include "checks/AttachedDocuments.h"
+#include "checks/ClientFolder.h"
+#include "shell/ProgramFolder.h"
+#include "TempProgramFolder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestAttachedDocuments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A stored name counts only by its last component, whichever separator it uses.
+    void bareName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("bare");
+
+        QTest::newRow("bare name") << u"Contratto 2024.pdf"_s << u"Contratto 2024.pdf"_s;
+        QTest::newRow("chosen path") << u"/home/operatore/Documenti/carta.jpg"_s << u"carta.jpg"_s;
+        QTest::newRow("Windows path") << u"C:\\Documenti\\carta.jpg"_s << u"carta.jpg"_s;
+        QTest::newRow("up with backslashes") << u"..\\..\\unins000.dll"_s << u"unins000.dll"_s;
+        QTest::newRow("up with slashes") << u"../../Clienti.pro"_s << u"Clienti.pro"_s;
+        QTest::newRow("mixed") << u"..\\../x/..\\segreto.txt"_s << u"segreto.txt"_s;
+        QTest::newRow("only up") << u".."_s << QString();
+        QTest::newRow("up and separator") << u"..\\"_s << QString();
+        QTest::newRow("dot") << u"./."_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("dots inside a name") << u"a..b"_s << u"a..b"_s;
+    }
+
+    void bareName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, bare);
+        QCOMPARE(AttachedDocuments::bareName(name), bare);
+        TempProgramFolder folder;
+        const QString stored = AttachedDocuments::storedPath(name);
+        QCOMPARE(stored, bare.isEmpty() ? QString() : folder.path() + u"/Documenti_Allegati/"_s + bare);
+    }
+
+    void copyInCreatesAndReplaces()
+    {
+        TempProgramFolder folder;
+        QTemporaryDir elsewhere;
+        const QString source = write(elsewhere.filePath(u"contratto.pdf"_s), "prima");
+        QVERIFY(!AttachedDocuments::exists(u"contratto.pdf"_s));
+        QVERIFY(AttachedDocuments::ensureFolder());
+        QVERIFY(AttachedDocuments::copyIn(source));
+        QVERIFY(AttachedDocuments::exists(u"contratto.pdf"_s));
+        QCOMPARE(read(folder.file(u"Documenti_Allegati/contratto.pdf"_s)), "prima");
+
+        write(source, "seconda versione");
+        QVERIFY(AttachedDocuments::copyIn(source));
+        QCOMPARE(read(folder.file(u"Documenti_Allegati/contratto.pdf"_s)), "seconda versione");
+        QCOMPARE(QDir(AttachedDocuments::folder()).entryList(QDir::Files), QStringList{u"contratto.pdf"_s});
+    }
+
+    void ensureFolderCreatesParents()
+    {
+        TempProgramFolder folder;
+        ProgramFolder::setPath(folder.file(u"copia/Telvara"_s));
+        QVERIFY(AttachedDocuments::ensureFolder());
+        QVERIFY(QFileInfo(folder.file(u"copia/Telvara/Documenti_Allegati"_s)).isDir());
+    }
+
+    // The copy replaces a stored document only once it is whole: a source that cannot be read leaves the
+    // document other cards refer to as it was.
+    void failedCopyKeepsTheStoredDocument()
+    {
+        TempProgramFolder folder;
+        QVERIFY(AttachedDocuments::ensureFolder());
+        const QString stored = write(folder.file(u"Documenti_Allegati/carta.jpg"_s), "originale");
+        QTemporaryDir elsewhere;
+        QVERIFY(!AttachedDocuments::copyIn(elsewhere.filePath(u"carta.jpg"_s)));
+        QVERIFY(QDir().mkdir(elsewhere.filePath(u"carta.jpg"_s)));
+        QVERIFY(!AttachedDocuments::copyIn(elsewhere.filePath(u"carta.jpg"_s)));
+        QCOMPARE(read(stored), "originale");
+        QCOMPARE(QDir(AttachedDocuments::folder()).entryList(QDir::Files), QStringList{u"carta.jpg"_s});
+    }
+
+    void chosenStoredFileIsRecognised()
+    {
+        TempProgramFolder folder;
+        QVERIFY(AttachedDocuments::ensureFolder());
+        const QString stored = write(folder.file(u"Documenti_Allegati/carta.jpg"_s), "originale");
+        QVERIFY(AttachedDocuments::isStored(stored));
+        QTemporaryDir elsewhere;
+        QVERIFY(!AttachedDocuments::isStored(write(elsewhere.filePath(u"carta.jpg"_s), "altra")));
+    }
+
+    void clientFolder()
+    {
+        TempProgramFolder folder;
+        const QString path = ClientFolder::path(u" 7 "_s);
+        QCOMPARE(path, folder.path() + u"/Cliente_7"_s);
+        QVERIFY(ClientFolder::ensure(path));
+        QVERIFY(ClientFolder::ensure(path));
+        QVERIFY(QFileInfo(path).isDir());
+        // A file of that name stands in the way.
+        write(folder.file(u"Cliente_8"_s), "x");
+        QVERIFY(!ClientFolder::ensure(ClientFolder::path(u"8"_s)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAttachedDocuments)
+#include "TestAttachedDocuments.moc"
