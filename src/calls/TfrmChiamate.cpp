@@ -2,6 +2,7 @@
 
 #include "calls/CallCard.h"
 #include "calls/CallCardCommands.h"
+#include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "platform/Modal.h"
@@ -24,6 +25,7 @@ TfrmChiamate::TfrmChiamate(WindowRegistry& registry) : CardScreen(CallCard::defi
     onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
     // Trova, the summaries G, M and A, Esporta, Stampa and Anteprima.
     CallCardCommands::attach(*this);
+    onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
     // The client picker copies the chosen client here; the record number stays, so Save overwrites a
     // card read from the file.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag, [this](const Record& client, qint64) {

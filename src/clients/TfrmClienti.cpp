@@ -1,9 +1,9 @@
 #include "clients/TfrmClienti.h"
 
+#include "calls/TfrmInserisciTel.h"
 #include "checks/CardAttachments.h"
 #include "checks/CheckWindows.h"
 #include "checks/TfrmCartella.h"
-#include "calls/TfrmInserisciTel.h"
 #include "clients/ClientCard.h"
 #include "clients/ClientSheet.h"
 #include "clients/SchedaCliente.h"

@@ -207,17 +207,21 @@ private:
         return column;
     }
 
-    // The commands left to right, their groups apart, the navigation pictures among them.
+    // The commands left to right, their groups apart, the navigation pictures among them; the last group
+    // (help and exit) at the right end.
     QLayout* toolbar()
     {
         auto* line = new QHBoxLayout;
         line->setSpacing(2);
+        const QString last = m_definition.toolbarGroups.value(m_definition.toolbarGroups.size() - 1);
         for (const CardButton& definition : m_definition.commands) {
             if (definition.name == m_definition.navigationBefore) {
                 line->addSpacing(14);
                 line->addLayout(navigation(), 0);
             }
-            if (m_definition.toolbarGroups.contains(definition.name))
+            if (definition.name == last)
+                line->addStretch(1);
+            else if (m_definition.toolbarGroups.contains(definition.name))
                 line->addSpacing(14);
             QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextUnderIcon);
             command->setIconSize(QSize(24, 24));
@@ -226,7 +230,6 @@ private:
             command->setAutoRaise(true);
             line->addWidget(command);
         }
-        line->addStretch(1);
         return line;
     }
 

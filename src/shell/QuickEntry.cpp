@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -62,21 +63,27 @@ void QuickEntry::build()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->setColumnStretch(1, 1);
+    // Captions at the same place of rows with as many cells share one width, so that their inputs line up.
+    QHash<std::pair<qsizetype, qsizetype>, QList<QLabel*>> columns;
     for (int row = 0; row < m_definition.rows.size(); ++row) {
         auto* line = new QHBoxLayout;
         line->setSpacing(6);
+        const QList<CardCell>& cells = m_definition.rows.at(row);
         bool first = true;
-        for (const CardCell& cell : m_definition.rows.at(row)) {
+        for (qsizetype at = 0; at < cells.size(); ++at) {
+            const CardCell& cell = cells.at(at);
             QWidget* widget = input(cell.control);
             const QString label = widget->property("caption").toString();
             if (!label.isEmpty()) {
                 auto* caption = new QLabel(label, this);
                 caption->setObjectName(FieldWidget::captionName(cell.control));
                 Accessibility::label(caption, widget);
-                if (first)
+                if (first) {
                     grid->addWidget(caption, row, 0);
-                else
+                } else {
                     line->addWidget(caption);
+                    columns[{cells.size(), at}].append(caption);
+                }
             }
             if (const QString spoken = m_definition.spokenNames.value(cell.control); !spoken.isEmpty())
                 Accessibility::describe(widget, spoken);
@@ -84,6 +91,13 @@ void QuickEntry::build()
             first = false;
         }
         grid->addLayout(line, row, 1);
+    }
+    for (const QList<QLabel*>& captions : std::as_const(columns)) {
+        int width = 0;
+        for (const QLabel* caption : captions)
+            width = std::max(width, caption->sizeHint().width());
+        for (QLabel* caption : captions)
+            caption->setMinimumWidth(width);
     }
 
     auto* cancel = new QPushButton(u"Annulla"_s, this);
