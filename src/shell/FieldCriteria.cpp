@@ -15,3 +15,11 @@ bool FieldCriteria::matches(const RecordView& record) const
             return false;
     return true;
 }
+
+QList<int> FieldCriteria::fields() const
+{
+    QList<int> all;
+    for (const FieldCriterion& criterion : m_criteria)
+        all.append(criterion.field());
+    return all;
+}

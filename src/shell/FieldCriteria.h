@@ -15,6 +15,8 @@ public:
 
     bool isEmpty() const { return m_criteria.isEmpty(); }
     bool matches(const RecordView& record) const;
+    // The fields the criteria read, for a scan to fetch ahead.
+    QList<int> fields() const;
 
 private:
     QList<FieldCriterion> m_criteria;

@@ -7,33 +7,54 @@
 
 namespace RecordGrid {
 
-void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table, const RecordFilter& filter)
+void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
+          const RecordFilter& filter)
 {
+    // Where each single-field column's bytes sit in a record, looked up once rather than per row.
+    struct Place
+    {
+        int offset = -1; // of the field's length byte; -1 for a column that joins several fields
+        int width = 0;
+    };
+    const RecordLayout& layout = file.layout();
+    std::vector<Place> places(std::size_t(columns.size()));
+    std::vector<int> readAhead;
+    for (const GridColumn& column : columns)
+        for (const int field : column.fields)
+            readAhead.push_back(layout.offset(field));
+    for (qsizetype c = 0; c < columns.size(); ++c)
+        if (columns[c].fields.size() == 1)
+            places[std::size_t(c)] = {layout.offset(columns[c].fields.first()),
+                                      layout.width(columns[c].fields.first())};
     std::vector<QByteArrayView> cells(std::size_t(columns.size()));
     std::vector<QByteArray> joined(std::size_t(columns.size()));
-    file.scan([&](qint64, const RecordView& record) {
-        if (filter && !filter(record))
-            return;
-        for (qsizetype c = 0; c < columns.size(); ++c) {
-            const QList<int>& fields = columns[c].fields;
-            if (fields.size() == 1) {
-                cells[c] = record.raw(fields.first());
-                continue;
+    file.scan(
+        [&](qint64, const RecordView& record) {
+            if (filter && !filter(record))
+                return;
+            for (std::size_t c = 0; c < places.size(); ++c) {
+                if (places[c].offset >= 0) {
+                    cells[c] = TextField::rawText(record.bytes() + places[c].offset, places[c].width);
+                    continue;
+                }
+                const QList<int>& fields = columns[qsizetype(c)].fields;
+                QByteArray& cell = joined[c];
+                cell.clear();
+                for (qsizetype f = 0; f < fields.size(); ++f) {
+                    if (f > 0)
+                        cell.append(' ');
+                    cell.append(record.raw(fields[f]).trimmed());
+                }
+                cells[c] = cell;
             }
-            QByteArray& cell = joined[c];
-            cell.clear();
-            for (qsizetype f = 0; f < fields.size(); ++f) {
-                if (f > 0)
-                    cell.append(' ');
-                cell.append(record.raw(fields[f]).trimmed());
-            }
-            cells[c] = cell;
-        }
-        table.appendEncodedRow(cells);
-    });
+            table.appendEncodedRow(cells);
+        },
+        readAhead);
+    table.squeeze();
 }
 
-void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns, const TextTable& table)
+void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table)
 {
     QList<SpreadsheetColumn> header;
     header.reserve(columns.size());

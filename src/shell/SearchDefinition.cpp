@@ -4,16 +4,23 @@
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const
 {
-    file.scan([&](qint64, const RecordView& record) {
-        if (!matching.matches(record))
-            return;
-        const QString shown[] = {line(record)};
-        lines.appendRow(shown);
-    });
+    std::vector<int> readAhead;
+    for (const int field : matching.fields())
+        readAhead.push_back(layout.offset(field));
+    file.scan(
+        [&](qint64, const RecordView& record) {
+            if (!matching.matches(record))
+                return;
+            const QString shown[] = {line(record)};
+            lines.appendRow(shown);
+        },
+        readAhead);
 }
 
 void SearchDefinition::list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,

@@ -2,66 +2,159 @@
 
 #include "storage/Windows1252.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QByteArrayView trimmedBytes(QByteArrayView bytes)
+bool hasZeroByte(std::uint64_t word)
 {
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 0x20)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 0x20)
-        --end;
-    return bytes.sliced(begin, end - begin);
+    return ((word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL) != 0;
 }
 
-} // namespace
-
-void TextTable::clear()
+// Copies a cell's bytes, dropping any 0 byte (one cannot be typed; a stored one must not split a cell),
+// and ends the cell with a 0. Cells are short: an inline loop over eight-byte words beats calls to
+// memchr and memcpy. Never writes past where the cell's bytes would end.
+char* putCell(char* out, const char* p, const char* end)
 {
-    m_arena.clear();
-    m_rowStarts.clear();
-}
-
-void TextTable::reserve(qsizetype rows, qsizetype bytes)
-{
-    m_rowStarts.reserve(rows);
-    m_arena.reserve(std::size_t(bytes));
-}
-
-char* TextTable::putCell(char* out, QByteArrayView bytes) const
-{
-    if (m_cells == Cells::Trimmed)
-        bytes = trimmedBytes(bytes);
-    // A 0 byte cannot be typed; stored ones are dropped so they never split a cell.
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const auto* zero = static_cast<const char*>(std::memchr(p, 0, std::size_t(end - p)));
-        const char* stop = zero ? zero : end;
-        std::memcpy(out, p, std::size_t(stop - p));
-        out += stop - p;
-        p = zero ? zero + 1 : end;
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (!hasZeroByte(word)) {
+            std::memcpy(out, &word, 8);
+            out += 8;
+        } else {
+            for (int i = 0; i < 8; ++i) {
+                *out = p[i];
+                out += p[i] != 0;
+            }
+        }
+        p += 8;
+    }
+    for (; p < end; ++p) {
+        *out = *p;
+        out += *p != 0;
     }
     *out++ = '\0';
     return out;
 }
 
+} // namespace
+
+TextTable::~TextTable()
+{
+    std::free(m_arena);
+}
+
+TextTable::TextTable(const TextTable& other)
+    : m_columns(other.m_columns), m_cells(other.m_cells), m_rowStarts(other.m_rowStarts)
+{
+    growTo(other.m_used);
+    if (other.m_used > 0)
+        std::memcpy(m_arena, other.m_arena, std::size_t(other.m_used));
+    m_used = other.m_used;
+}
+
+TextTable::TextTable(TextTable&& other) noexcept
+    : m_columns(other.m_columns), m_cells(other.m_cells), m_arena(std::exchange(other.m_arena, nullptr)),
+      m_used(std::exchange(other.m_used, 0)), m_capacity(std::exchange(other.m_capacity, 0)),
+      m_rowStarts(std::move(other.m_rowStarts))
+{
+    other.m_rowStarts.clear();
+}
+
+TextTable& TextTable::operator=(const TextTable& other)
+{
+    if (this != &other) {
+        TextTable copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+TextTable& TextTable::operator=(TextTable&& other) noexcept
+{
+    if (this != &other) {
+        std::free(m_arena);
+        m_columns = other.m_columns;
+        m_cells = other.m_cells;
+        m_arena = std::exchange(other.m_arena, nullptr);
+        m_used = std::exchange(other.m_used, 0);
+        m_capacity = std::exchange(other.m_capacity, 0);
+        m_rowStarts = std::move(other.m_rowStarts);
+        other.m_rowStarts.clear();
+    }
+    return *this;
+}
+
+void TextTable::clear()
+{
+    m_used = 0;
+    m_rowStarts.clear();
+}
+
+void TextTable::growTo(qsizetype bytes)
+{
+    if (bytes <= m_capacity)
+        return;
+    void* grown = std::realloc(m_arena, std::size_t(bytes));
+    if (!grown)
+        throw std::bad_alloc();
+    m_arena = static_cast<char*>(grown);
+    m_capacity = bytes;
+}
+
+void TextTable::reserve(qsizetype rows, qsizetype bytes)
+{
+    m_rowStarts.reserve(rows);
+    growTo(bytes);
+}
+
+void TextTable::squeeze()
+{
+    m_rowStarts.squeeze();
+    if (m_capacity == m_used)
+        return;
+    if (m_used == 0) {
+        std::free(std::exchange(m_arena, nullptr));
+        m_capacity = 0;
+        return;
+    }
+    // Shrinking in place never fails in practice; if it does, the larger block simply stays.
+    if (void* shrunk = std::realloc(m_arena, std::size_t(m_used))) {
+        m_arena = static_cast<char*>(shrunk);
+        m_capacity = m_used;
+    }
+}
+
 void TextTable::appendEncodedRow(std::span<const QByteArrayView> cells)
 {
     Q_ASSERT(qsizetype(cells.size()) == m_columns);
-    const std::size_t at = m_arena.size();
-    std::size_t room = cells.size();
+    qsizetype room = qsizetype(cells.size());
     for (QByteArrayView cell : cells)
-        room += std::size_t(cell.size());
-    // One resize a row: the cells are copied straight in, then the unused room is given back.
-    m_arena.resize(at + room);
-    char* out = m_arena.data() + at;
-    for (QByteArrayView cell : cells)
-        out = putCell(out, cell);
-    m_arena.resize(std::size_t(out - m_arena.data()));
+        room += cell.size();
+    if (m_used + room > m_capacity)
+        growTo(std::max(m_used + room, m_capacity + m_capacity / 2));
+    const qsizetype at = m_used;
+    char* out = m_arena + at;
+    const bool trim = m_cells == Cells::Trimmed;
+    for (QByteArrayView cell : cells) {
+        const char* begin = cell.data();
+        const char* end = begin + cell.size();
+        if (trim) {
+            while (begin < end && static_cast<unsigned char>(*begin) <= 0x20)
+                ++begin;
+            while (end > begin && static_cast<unsigned char>(end[-1]) <= 0x20)
+                --end;
+        }
+        out = putCell(out, begin, end);
+    }
+    m_used = out - m_arena;
     m_rowStarts.append(qint64(at));
 }
 
@@ -78,7 +171,7 @@ void TextTable::appendRow(std::span<const QString> cells)
 
 QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
 {
-    const char* p = m_arena.data() + m_rowStarts[row];
+    const char* p = m_arena + m_rowStarts[row];
     for (int c = 0; c < column; ++c)
         p += std::strlen(p) + 1;
     return QByteArrayView(p, qsizetype(std::strlen(p)));
@@ -86,7 +179,7 @@ QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
 
 void TextTable::encodedRow(qsizetype row, std::span<QByteArrayView> cells) const
 {
-    const char* p = m_arena.data() + m_rowStarts[row];
+    const char* p = m_arena + m_rowStarts[row];
     for (QByteArrayView& cell : cells) {
         const auto length = qsizetype(std::strlen(p));
         cell = QByteArrayView(p, length);
@@ -101,5 +194,5 @@ QString TextTable::cell(qsizetype row, int column) const
 
 qsizetype TextTable::memoryUsed() const
 {
-    return qsizetype(m_arena.capacity()) + m_rowStarts.capacity() * qsizetype(sizeof(qint64));
+    return m_capacity + m_rowStarts.capacity() * qsizetype(sizeof(qint64));
 }

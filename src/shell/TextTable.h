@@ -4,7 +4,6 @@
 #include <QList>
 #include <QString>
 #include <span>
-#include <vector>
 
 // A compact, append-only table of trimmed texts for lists and grids over large archives: every cell is
 // kept as its Windows-1252 bytes in one arena, a row costs one offset, and a cell is decoded only when
@@ -16,11 +15,18 @@ public:
 
     // Grids keep their cells trimmed; result lists keep each line exactly as built.
     explicit TextTable(int columns = 1, Cells cells = Cells::Trimmed) : m_columns(columns), m_cells(cells) {}
+    ~TextTable();
+    TextTable(const TextTable& other);
+    TextTable(TextTable&& other) noexcept;
+    TextTable& operator=(const TextTable& other);
+    TextTable& operator=(TextTable&& other) noexcept;
 
     int columnCount() const { return m_columns; }
     qsizetype rowCount() const { return m_rowStarts.size(); }
     void clear();
     void reserve(qsizetype rows, qsizetype bytes);
+    // Gives back the room kept for rows to come, once a table is complete.
+    void squeeze();
 
     // Appends a row of exactly columnCount() cells, encoded (and trimmed, for a grid).
     void appendRow(std::span<const QString> cells);
@@ -35,10 +41,14 @@ public:
     qsizetype memoryUsed() const;
 
 private:
-    char* putCell(char* out, QByteArrayView bytes) const;
+    void growTo(qsizetype bytes);
 
     int m_columns;
     Cells m_cells;
-    std::vector<char> m_arena;  // cells, each followed by a 0 byte
-    QList<qint64> m_rowStarts;  // offset of each row's first cell
+    // Cells, each followed by a 0 byte. Held with malloc/realloc: a large arena grows by remapping its
+    // pages instead of copying them, and nothing is zeroed before the cells are copied in.
+    char* m_arena = nullptr;
+    qsizetype m_used = 0;
+    qsizetype m_capacity = 0;
+    QList<qint64> m_rowStarts; // offset of each row's first cell
 };

@@ -14,6 +14,7 @@ class FieldCriterion
 public:
     FieldCriterion(int field, QStringView text);
 
+    int field() const { return m_field; }
     bool matches(const RecordView& record) const;
 
 private:

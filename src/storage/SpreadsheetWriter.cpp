@@ -4,13 +4,15 @@
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
 
+#include <array>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
-constexpr qsizetype kFlushAt = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 20;
 
-constexpr const char* kHead =
+constexpr std::string_view kHead =
     "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
     "<head>"
@@ -21,29 +23,49 @@ constexpr const char* kHead =
     "<x:ExcelWorksheet>"
     "<x:Name>";
 
-constexpr const char* kOptions =
-    "</x:Name>"
-    "<x:WorksheetOptions>"
-    "<x:Selected/>"
-    "<x:Panes>"
-    "<x:Pane>"
-    "<x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow>"
-    "</x:Pane>"
-    "</x:Panes>"
-    "<x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects>"
-    "<x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions>"
-    "</x:ExcelWorksheet>"
-    "</x:ExcelWorksheets>"
-    "</x:ExcelWorkbook>"
-    "</xml><![endif]-->"
-    "</head>"
-    "<body>"
-    "<table x:str>";
+constexpr std::string_view kOptions = "</x:Name>"
+                                      "<x:WorksheetOptions>"
+                                      "<x:Selected/>"
+                                      "<x:Panes>"
+                                      "<x:Pane>"
+                                      "<x:Number>1</x:Number>"
+                                      "<x:ActiveRow>3</x:ActiveRow>"
+                                      "</x:Pane>"
+                                      "</x:Panes>"
+                                      "<x:ProtectContents>False</x:ProtectContents>"
+                                      "<x:ProtectObjects>False</x:ProtectObjects>"
+                                      "<x:ProtectScenarios>False</x:ProtectScenarios>"
+                                      "</x:WorksheetOptions>"
+                                      "</x:ExcelWorksheet>"
+                                      "</x:ExcelWorksheets>"
+                                      "</x:ExcelWorkbook>"
+                                      "</xml><![endif]-->"
+                                      "</head>"
+                                      "<body>"
+                                      "<table x:str>";
 
-constexpr const char* kTail = "</table></body></html>";
+constexpr std::string_view kTail = "</table></body></html>";
+
+constexpr std::string_view kRowStart = "<tr>";
+constexpr std::string_view kRowEnd = "</tr>";
+constexpr std::string_view kCellStart = "<td style=\"text-align: left;\">";
+constexpr std::string_view kCellEnd = "</td>";
+
+// What each byte becomes in a cell: the markup bytes their entities, a line break a blank (it would
+// show as one anyway); an empty entry keeps the byte as it is.
+const std::array<std::string_view, 256>& replacements()
+{
+    static const std::array<std::string_view, 256> table = [] {
+        std::array<std::string_view, 256> t{};
+        t[static_cast<unsigned char>('&')] = "&amp;";
+        t[static_cast<unsigned char>('<')] = "&lt;";
+        t[static_cast<unsigned char>('>')] = "&gt;";
+        t[static_cast<unsigned char>('\r')] = " ";
+        t[static_cast<unsigned char>('\n')] = " ";
+        return t;
+    }();
+    return table;
+}
 
 } // namespace
 
@@ -54,14 +76,15 @@ SpreadsheetWriter::SpreadsheetWriter(const QString& path, const QString& sheetNa
     m_fd = FileIo::current().open(path, true, true);
     if (m_fd < 0)
         throw StorageError(QStringLiteral("export"), path, errno);
-    m_buffer.reserve(kFlushAt * 2);
+    m_buffer.resize(kBufferSize);
     put(kHead);
     putText(sheetName);
     put(kOptions);
     put("<tr>");
     for (const SpreadsheetColumn& column : columns) {
         put("<td style=\"text-align: left; font-weight: bold;\" width=");
-        m_buffer.append(QByteArray::number(column.width));
+        const QByteArray width = QByteArray::number(column.width);
+        append(width.constData(), width.size());
         put(">");
         putText(column.header);
         put("</td>");
@@ -77,28 +100,24 @@ SpreadsheetWriter::~SpreadsheetWriter()
 
 void SpreadsheetWriter::addRow(std::span<const QString> cells)
 {
-    put("<tr>");
+    put(kRowStart);
     for (const QString& cell : cells) {
-        put("<td style=\"text-align: left;\">");
+        put(kCellStart);
         putText(cell);
-        put("</td>");
+        put(kCellEnd);
     }
-    put("</tr>");
-    if (m_buffer.size() >= kFlushAt)
-        flush();
+    put(kRowEnd);
 }
 
 void SpreadsheetWriter::addEncodedRow(std::span<const QByteArrayView> cells)
 {
-    put("<tr>");
+    put(kRowStart);
     for (QByteArrayView cell : cells) {
-        put("<td style=\"text-align: left;\">");
+        put(kCellStart);
         putEncoded(cell);
-        put("</td>");
+        put(kCellEnd);
     }
-    put("</tr>");
-    if (m_buffer.size() >= kFlushAt)
-        flush();
+    put(kRowEnd);
 }
 
 void SpreadsheetWriter::finish()
@@ -111,9 +130,17 @@ void SpreadsheetWriter::finish()
         throw StorageError(QStringLiteral("export"), m_path, errno);
 }
 
-void SpreadsheetWriter::put(const char* ascii)
+void SpreadsheetWriter::append(const char* bytes, qsizetype size)
 {
-    m_buffer.append(ascii);
+    if (m_used + size > qsizetype(m_buffer.size())) {
+        flush();
+        if (size > qsizetype(m_buffer.size())) {
+            writeOut(bytes, size);
+            return;
+        }
+    }
+    std::memcpy(m_buffer.data() + m_used, bytes, std::size_t(size));
+    m_used += size;
 }
 
 void SpreadsheetWriter::putText(QStringView text)
@@ -130,44 +157,35 @@ void SpreadsheetWriter::putEncoded(QByteArrayView bytes)
     while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 0x20)
         --end;
     // Plain runs go in whole; only the few markup and line-break bytes are replaced.
+    const auto& table = replacements();
+    const char* data = bytes.data();
     qsizetype run = begin;
     for (qsizetype i = begin; i < end; ++i) {
-        const char* replacement = nullptr;
-        switch (bytes[i]) {
-        case '&':
-            replacement = "&amp;";
-            break;
-        case '<':
-            replacement = "&lt;";
-            break;
-        case '>':
-            replacement = "&gt;";
-            break;
-        case '\r':
-        case '\n':
-            replacement = " "; // a line break inside a cell shows as a blank anyway
-            break;
-        default:
+        const std::string_view replacement = table[static_cast<unsigned char>(data[i])];
+        if (replacement.empty())
             continue;
-        }
-        m_buffer.append(bytes.sliced(run, i - run));
-        m_buffer.append(replacement);
+        append(data + run, i - run);
+        put(replacement);
         run = i + 1;
     }
-    m_buffer.append(bytes.sliced(run, end - run));
+    append(data + run, end - run);
 }
 
 void SpreadsheetWriter::flush()
 {
+    writeOut(m_buffer.data(), m_used);
+    m_used = 0;
+}
+
+void SpreadsheetWriter::writeOut(const char* bytes, qsizetype size)
+{
     qsizetype done = 0;
-    while (done < m_buffer.size()) {
-        const ssize_t n = FileIo::current().pwrite(m_fd, m_buffer.constData() + done,
-                                                   static_cast<std::size_t>(m_buffer.size() - done),
+    while (done < size) {
+        const ssize_t n = FileIo::current().pwrite(m_fd, bytes + done, static_cast<std::size_t>(size - done),
                                                    static_cast<off_t>(m_written + done));
         if (n <= 0)
             throw StorageError(QStringLiteral("export"), m_path, n < 0 ? errno : EIO);
         done += n;
     }
     m_written += done;
-    m_buffer.clear();
 }

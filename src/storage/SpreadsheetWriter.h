@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 #include <span>
+#include <string_view>
+#include <vector>
 
 // One column of a spreadsheet export: its header and its width in pixels.
 struct SpreadsheetColumn
@@ -32,13 +34,17 @@ public:
     void finish();
 
 private:
-    void put(const char* ascii);
+    void put(std::string_view ascii) { append(ascii.data(), qsizetype(ascii.size())); }
+    void append(const char* bytes, qsizetype size);
     void putText(QStringView text);
     void putEncoded(QByteArrayView bytes);
     void flush();
+    void writeOut(const char* bytes, qsizetype size);
 
     QString m_path;
     int m_fd = -1;
     qint64 m_written = 0;
-    QByteArray m_buffer;
+    // Filled up to m_used and written out whole: few system calls, no growth, nothing zeroed per row.
+    std::vector<char> m_buffer;
+    qsizetype m_used = 0;
 };
