@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/EnterChain.h"
 #include "shell/FocusHighlight.h"
 #include "shell/KeyFilter.h"
@@ -20,20 +21,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption, const QString& hint)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setMinimumWidth(100);
-    Accessibility::describe(button, caption, hint);
-    return button;
-}
+constexpr DialogButton::Style kButtons{.minimumWidth = 100, .autoDefault = true};
 
 } // namespace
 
 CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
     : QDialog(parent), m_definition(std::move(definition)), m_input(new QLineEdit),
-      m_btnControlla(button(u"btnControlla"_s, u"Controlla"_s, u"Esegue il controllo del valore immesso."_s))
+      m_btnControlla(DialogButton::create(u"btnControlla"_s, u"Controlla"_s,
+                                          u"Esegue il controllo del valore immesso."_s, kButtons))
 {
     setObjectName(m_definition.window);
     setWindowTitle(m_definition.caption);
@@ -76,7 +71,8 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, u"Chiude la finestra di controllo."_s);
+    auto* btnChiudi =
+        DialogButton::create(u"btnChiudi"_s, u"Chiudi"_s, u"Chiude la finestra di controllo."_s, kButtons);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_btnControlla);

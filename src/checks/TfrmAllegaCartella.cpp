@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/FocusHighlight.h"
 #include "shell/Picture.h"
 #include "shell/PictureButton.h"
@@ -22,17 +23,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr DialogButton::Style kButtons{.minimumWidth = 0};
+
 // The width of the cards' file-name and description fields.
 constexpr int kFieldWidth = 250;
-
-QPushButton* button(const QString& name, const QString& caption, const QString& hint)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    Accessibility::describe(button, caption, hint);
-    return button;
-}
 
 QLineEdit* input(const QString& name)
 {
@@ -65,11 +59,11 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent), m_lbl
     top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(groups, 1);
 
-    auto* btnAnnulla =
-        button(u"btnAnnulla"_s, u"Annulla"_s, u"Chiude la finestra senza modificare la scheda."_s);
-    auto* btnApplica =
-        button(u"btnApplica"_s, u"Applica e chiudi"_s,
-               u"Riporta i file allegati e le descrizioni nella scheda e chiude la finestra."_s);
+    auto* btnAnnulla = DialogButton::create(u"btnAnnulla"_s, u"Annulla"_s,
+                                            u"Chiude la finestra senza modificare la scheda."_s, kButtons);
+    auto* btnApplica = DialogButton::create(
+        u"btnApplica"_s, u"Applica e chiudi"_s,
+        u"Riporta i file allegati e le descrizioni nella scheda e chiude la finestra."_s, kButtons);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(btnAnnulla);
@@ -120,11 +114,12 @@ QWidget* TfrmAllegaCartella::documentGroup(int n)
     Accessibility::describe(imgCancella, imgCancella->text(),
                             u"Toglie il file dalla scheda; il file resta nella cartella dei documenti "
                             u"allegati."_s);
-    auto* btnSfoglia =
-        button(u"btnSfoglia"_s + number, u"Sfoglia..."_s,
-               u"Sceglie il "_s + ordinal + u" e lo copia nella cartella dei documenti allegati."_s);
+    auto* btnSfoglia = DialogButton::create(
+        u"btnSfoglia"_s + number, u"Sfoglia..."_s,
+        u"Sceglie il "_s + ordinal + u" e lo copia nella cartella dei documenti allegati."_s, kButtons);
     document.btnApri =
-        button(u"btnApri"_s + number, u"Apri"_s, u"Apre il "_s + ordinal + u" con il programma associato."_s);
+        DialogButton::create(u"btnApri"_s + number, u"Apri"_s,
+                             u"Apre il "_s + ordinal + u" con il programma associato."_s, kButtons);
     document.btnApri->setEnabled(false);
 
     auto* name = new QHBoxLayout;

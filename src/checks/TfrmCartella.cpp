@@ -4,7 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/Picture.h"
 
 #include <QDir>
@@ -19,14 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption, const QString& hint)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setMinimumWidth(110);
-    Accessibility::describe(button, caption, hint);
-    return button;
-}
+constexpr DialogButton::Style kButtons{.minimumWidth = 110, .autoDefault = true};
 
 } // namespace
 
@@ -69,9 +62,10 @@ TfrmCartella::TfrmCartella(QWidget* parent) : QDialog(parent), m_lblMemory(new Q
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    auto* btnApriCartella = button(u"btnApriCartella"_s, u"Apri cartella"_s,
-                                   u"Apre la cartella abbinata alla scheda corrente."_s);
-    auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, u"Chiude la finestra."_s);
+    auto* btnApriCartella =
+        DialogButton::create(u"btnApriCartella"_s, u"Apri cartella"_s,
+                             u"Apre la cartella abbinata alla scheda corrente."_s, kButtons);
+    auto* btnChiudi = DialogButton::create(u"btnChiudi"_s, u"Chiudi"_s, u"Chiude la finestra."_s, kButtons);
     btnApriCartella->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/EnterChain.h"
 #include "shell/FocusHighlight.h"
 #include "shell/KeyFilter.h"
@@ -25,16 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QPushButton* button(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(96);
-    Accessibility::describe(button, caption);
-    return button;
-}
 
 QLabel* wrapped(const QString& text)
 {
@@ -78,7 +69,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     m_txtCodFisc->setFixedWidth(m_txtCodFisc->fontMetrics().horizontalAdvance(u'W') * 17 + 12);
     m_txtAnno->setFixedWidth(m_txtAnno->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
 
-    auto* btnApri = button(u"btnApri"_s, u"Apri"_s);
+    auto* btnApri = DialogButton::create(u"btnApri"_s, u"Apri"_s);
     // Enter on "Apri", where the chain leads, presses it.
     btnApri->setAutoDefault(true);
     EnterChain::attach({m_txtCodFisc, m_txtAnno, btnApri});
@@ -95,9 +86,9 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     fields->addRow(annoLabel, yearRow);
 
     // Printing needs a list: until "Apri" it stays disabled.
-    auto* btnStampaAvvio = button(u"btnStampaAvvio"_s, u"Stampa"_s);
+    auto* btnStampaAvvio = DialogButton::create(u"btnStampaAvvio"_s, u"Stampa"_s);
     btnStampaAvvio->setEnabled(false);
-    auto* btnClose = button(u"btnClose"_s, u"Chiudi"_s);
+    auto* btnClose = DialogButton::create(u"btnClose"_s, u"Chiudi"_s);
     auto* closing = new QHBoxLayout;
     closing->addStretch(1);
     closing->addWidget(btnStampaAvvio);

@@ -162,6 +162,17 @@ void setDateBlock(Record& record, int firstField, const DayText& day, int hour, 
     record.setText(firstField + 6, DateText::composeTime(hh, mm));
 }
 
+// The six fields of the client block that calls and sales copy from the client card.
+void setClientBlock(Record& record, int firstField, const DemoGenerator::ClientRef& client)
+{
+    record.setText(firstField, client.cliente);
+    record.setText(firstField + 1, client.codFisc);
+    record.setText(firstField + 2, client.zona);
+    record.setText(firstField + 3, client.recapito);
+    record.setText(firstField + 4, client.telCel);
+    record.setText(firstField + 5, client.email);
+}
+
 struct ProductInfo
 {
     QString code;
@@ -476,6 +487,16 @@ void DemoGenerator::writeProducts(const QString& path)
     m_written.append({QLatin1StringView(kFileName), m_options.products});
 }
 
+const DemoGenerator::ClientRef& DemoGenerator::anyClient(DemoRandom& random) const
+{
+    return m_clients[static_cast<std::size_t>(random.below(static_cast<int>(m_clients.size())))];
+}
+
+QString DemoGenerator::anyOperator(DemoRandom& random) const
+{
+    return m_operators.at(random.below(static_cast<int>(m_operators.size())));
+}
+
 void DemoGenerator::writeCalls(const QString& path)
 {
     using namespace SchedaChiamata;
@@ -485,7 +506,6 @@ void DemoGenerator::writeCalls(const QString& path)
     QStringList durations;
     for (int minutes = 1; minutes <= 40; ++minutes)
         durations.append(QStringLiteral("%1 minuti").arg(minutes));
-    const int clients = static_cast<int>(m_clients.size());
 
     appendRecords(path, layout, count, [&](qint64 index, int i) {
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Calls, static_cast<quint64>(index));
@@ -494,22 +514,17 @@ void DemoGenerator::writeCalls(const QString& path)
         const int day = workingDay(static_cast<int>(qint64(i) * qint64(days.size()) / count), first);
         setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(8, 19),
                      random.below(60));
-        const ClientRef& client = m_clients[static_cast<std::size_t>(random.below(clients))];
+        const ClientRef& client = anyClient(random);
         record.setText(Oggetto, pick(random, V::callSubjects()));
         record.setText(Prodotti, pick(random, V::interests()));
         record.setText(Risposta, pick(random, V::callResponses()));
         record.setText(Grado, pick(random, V::interestDegrees()));
         record.setText(Conclusioni, pick(random, V::callConclusions()));
         record.setText(Durata, durations.at(random.below(static_cast<int>(durations.size()))));
-        record.setText(Cliente, client.cliente);
-        record.setText(CodFisc, client.codFisc);
-        record.setText(Zona, client.zona);
-        record.setText(Recapito, client.recapito);
-        record.setText(TelCel, client.telCel);
-        record.setText(Email, client.email);
+        setClientBlock(record, Cliente, client);
         if (random.chance(25))
             record.setText(Note, pick(random, V::callNotes()));
-        record.setText(Operatore, m_operators.at(random.below(static_cast<int>(m_operators.size()))));
+        record.setText(Operatore, anyOperator(random));
         return record;
     });
     m_written.append({QFileInfo(path).fileName(), count});
@@ -522,7 +537,6 @@ void DemoGenerator::writeSales(const QString& path)
     const QDate first(m_options.year, 1, 1);
     const int count = m_options.sales;
     const int articles = m_options.products > 0 ? m_options.products : static_cast<int>(V::products().size());
-    const int clients = static_cast<int>(m_clients.size());
 
     appendRecords(path, layout, count, [&](qint64 index, int i) {
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Sales, static_cast<quint64>(index));
@@ -531,7 +545,7 @@ void DemoGenerator::writeSales(const QString& path)
         setDateBlock(record, GiornoRit, days[static_cast<std::size_t>(day)], random.between(9, 19),
                      random.below(60));
         const ProductInfo info = productInfo(m_options.seed, random.below(articles));
-        const ClientRef& client = m_clients[static_cast<std::size_t>(random.below(clients))];
+        const ClientRef& client = anyClient(random);
         const int pieces = random.chance(80) ? 1 : random.between(2, 5);
         record.setText(Codice, info.code);
         record.setText(Tipologia, info.product->type);
@@ -540,17 +554,12 @@ void DemoGenerator::writeSales(const QString& path)
         record.setText(Importo, euro(info.priceWithVatCents * pieces));
         record.setText(Consegna, pick(random, V::deliveryMethods()));
         record.setText(Pagamento, client.estremi);
-        record.setText(Cliente, client.cliente);
-        record.setText(CodFisc, client.codFisc);
-        record.setText(Zona, client.zona);
-        record.setText(Recapito, client.recapito);
-        record.setText(TelCel, client.telCel);
-        record.setText(Email, client.email);
+        setClientBlock(record, Cliente, client);
         if (pieces > 1)
             record.setText(Note, QStringLiteral("%1 pezzi").arg(pieces));
         else if (random.chance(20))
             record.setText(Note, pick(random, V::saleNotes()));
-        record.setText(Operatore, m_operators.at(random.below(static_cast<int>(m_operators.size()))));
+        record.setText(Operatore, anyOperator(random));
         return record;
     });
     m_written.append({QFileInfo(path).fileName(), count});
@@ -562,7 +571,6 @@ void DemoGenerator::writeAppointments(const QString& path)
     const std::vector<DayText> days = daysOf(m_options.year);
     const QDate first(m_options.year, 1, 1);
     const QDate today = m_options.today;
-    const int clients = static_cast<int>(m_clients.size());
     // A few appointments fall within their notice from today, when today is in the file's year.
     const int imminent = today.year() == m_options.year ? std::min(m_options.appointments, 5) : 0;
 
@@ -579,7 +587,7 @@ void DemoGenerator::writeAppointments(const QString& path)
         setDateBlock(record, Giorno, days[static_cast<std::size_t>(day)], random.between(8, 18),
                      random.below(4) * 15);
         const bool past = first.addDays(day) < today;
-        const ClientRef& client = m_clients[static_cast<std::size_t>(random.below(clients))];
+        const ClientRef& client = anyClient(random);
         const bool paid = random.chance(past ? 70 : 10);
         const qint64 cost = random.chance(50) ? 0 : random.between(20, 500) * 100;
 
@@ -590,10 +598,10 @@ void DemoGenerator::writeAppointments(const QString& path)
         record.setText(Carica, client.questioni);
         record.setText(TelCel, client.telCel);
         record.setText(Recapito, client.recapito);
-        record.setText(Anticipi, m_operators.at(random.below(static_cast<int>(m_operators.size()))));
+        record.setText(Anticipi, anyOperator(random));
         record.setText(Complessivo, pick(random, V::appointmentPlaces()));
         record.setText(Rateazione, pick(random, V::appointmentDurations()));
-        record.setText(Beneficiario, m_operators.at(random.below(static_cast<int>(m_operators.size()))));
+        record.setText(Beneficiario, anyOperator(random));
         record.setText(Dettagli, pick(random, V::appointmentReasons()));
         record.setText(Officina, client.estremi);
         record.setText(Costo, euro(cost));

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+class DemoRandom;
+
 // How many records of each archive a demo run appends, for which year and from which seed.
 struct DemoOptions
 {
@@ -62,6 +64,9 @@ private:
     void writeCalls(const QString& path);
     void writeSales(const QString& path);
     void writeAppointments(const QString& path);
+    // A client and an operator the registers refer to, drawn from the record's own stream.
+    const ClientRef& anyClient(DemoRandom& random) const;
+    QString anyOperator(DemoRandom& random) const;
 
     DemoOptions m_options;
     std::vector<ClientRef> m_clients;

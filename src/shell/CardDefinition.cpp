@@ -1,6 +1,7 @@
 #include "shell/CardDefinition.h"
 
 #include "platform/Clock.h"
+#include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/DateText.h"
 #include "rules/ValueLists.h"
@@ -75,6 +76,18 @@ CardCheck CardCheck::required(const QString& control, const QString& message)
 {
     return {[control](const FormTexts& form) { return !form.text(control).trimmed().isEmpty(); }, message,
             control};
+}
+
+bool CardCheck::allPass(const QList<CardCheck>& checks, FormTexts& form)
+{
+    for (const CardCheck& check : checks) {
+        if (!check.passes(form)) {
+            Services::messages().show(check.kind, check.message);
+            form.focusControl(check.focus);
+            return false;
+        }
+    }
+    return true;
 }
 
 namespace CardFile {

@@ -112,6 +112,9 @@ struct CardCheck
 
     // The control's trimmed text is not empty.
     static CardCheck required(const QString& control, const QString& message);
+    // Runs the checks in order: the first that fails shows its message, takes the focus to its control
+    // and stops the rest.
+    static bool allPass(const QList<CardCheck>& checks, FormTexts& form);
 };
 
 // A control that Duplicate sets, and the text it gets (empty: emptied).

@@ -162,13 +162,8 @@ void CardScreen::saveCard()
     for (const CardField& field : m_definition.fields)
         if (isChosenFromList(field.kind))
             ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));
-    for (const CardCheck& check : m_definition.checks) {
-        if (!check.passes(*this)) {
-            messages.show(check.kind, check.message);
-            focusControl(check.focus);
-            return;
-        }
-    }
+    if (!CardCheck::allPass(m_definition.checks, *this))
+        return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
         return;
 

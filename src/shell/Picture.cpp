@@ -22,9 +22,14 @@ void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = m_renderer->defaultSize();
-    size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
+    m_renderer->render(&painter, placement(m_renderer->defaultSize(), rect()));
+}
+
+QRectF Picture::placement(const QSizeF& artwork, const QRect& area)
+{
+    QSizeF size = artwork;
+    size.scale(QSizeF(area.size()), Qt::KeepAspectRatio);
     QRectF target(QPointF(), size);
-    target.moveCenter(QRectF(rect()).center());
-    m_renderer->render(&painter, target);
+    target.moveCenter(QRectF(area).center());
+    return target;
 }

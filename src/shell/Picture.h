@@ -15,6 +15,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where artwork of that size is drawn in the area: as large as fits, its proportions kept, centred.
+    static QRectF placement(const QSizeF& artwork, const QRect& area);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,9 +1,9 @@
 #include "shell/PictureButton.h"
 
 #include "shell/Accessibility.h"
+#include "shell/Picture.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 PictureButton::PictureButton(const QString& objectName, const QString& artwork, const QString& caption,
@@ -27,10 +27,7 @@ void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = m_renderer->defaultSize();
-    size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
-    QRectF target(QPointF(), size);
-    target.moveCenter(QRectF(rect()).center());
+    QRectF target = Picture::placement(m_renderer->defaultSize(), rect());
     if (isDown())
         target.translate(0, 1);
     if (!isEnabled())

@@ -196,13 +196,8 @@ void QuickEntry::btnChiudiClick()
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();
-    for (const CardCheck& check : std::as_const(m_definition.checks)) {
-        if (!check.passes(*this)) {
-            messages.show(check.kind, check.message);
-            focusControl(check.focus);
-            return;
-        }
-    }
+    if (!CardCheck::allPass(m_definition.checks, *this))
+        return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
         return;
 

@@ -6,6 +6,7 @@
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/ListFind.h"
 #include "shell/ResultListModel.h"
 
@@ -31,22 +32,13 @@ QLabel* line(const QString& text, const QString& name = {})
     return label;
 }
 
-QPushButton* button(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(96);
-    Accessibility::describe(button, caption);
-    return button;
-}
-
 } // namespace
 
 ResultList::ResultList(const Options& options, QWidget* parent)
     : QWidget(parent), m_options(options), m_remembered(options.runFind ? options.runFind : &m_ownFind),
       m_model(new ResultListModel(this)), m_txtTrova(new QLineEdit),
-      m_btnTrova(button(u"btnTrova"_s, u"Trova"_s)), m_lstRecords(new QListView), m_buttonRow(new QHBoxLayout)
+      m_btnTrova(DialogButton::create(u"btnTrova"_s, u"Trova"_s)), m_lstRecords(new QListView),
+      m_buttonRow(new QHBoxLayout)
 {
     const QString findLine1 =
         u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare "
@@ -84,8 +76,8 @@ ResultList::ResultList(const Options& options, QWidget* parent)
                                 ? u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s
                                 : QString());
 
-    auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s);
-    auto* btnStampa = button(u"btnStampa"_s, u"Stampa"_s);
+    auto* btnChiudi = DialogButton::create(u"btnChiudi"_s, u"Chiudi"_s);
+    auto* btnStampa = DialogButton::create(u"btnStampa"_s, u"Stampa"_s);
 
     auto* find = new QHBoxLayout;
     find->addWidget(m_txtTrova, 1);

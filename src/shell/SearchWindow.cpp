@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "shell/Accessibility.h"
+#include "shell/DialogButton.h"
 #include "shell/EnterChain.h"
 #include "shell/FocusHighlight.h"
 #include "shell/ResultList.h"
@@ -30,16 +31,6 @@ QLabel* hidden(const QString& name, QWidget* parent)
     label->setObjectName(name);
     label->hide();
     return label;
-}
-
-QPushButton* button(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(96);
-    Accessibility::describe(button, caption);
-    return button;
 }
 
 } // namespace
@@ -77,8 +68,8 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     m_lblAttendere->setFont(bold);
     m_lblAttendere->hide();
 
-    auto* btnAnnulla = button(u"btnAnnulla"_s, u"Chiudi"_s);
-    auto* btnCerca = button(u"btnCerca"_s, u"Cerca"_s);
+    auto* btnAnnulla = DialogButton::create(u"btnAnnulla"_s, u"Chiudi"_s);
+    auto* btnCerca = DialogButton::create(u"btnCerca"_s, u"Cerca"_s);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_lblAttendere);
     buttons->addStretch(1);

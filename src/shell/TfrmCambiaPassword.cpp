@@ -15,12 +15,10 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -113,13 +111,7 @@ void TfrmCambiaPassword::open()
 {
     for (QLineEdit* input : {m_txtPasswordOld, m_txtPasswordNew, m_txtConferma})
         input->clear();
-    adjustSize();
-    QRect frame = frameGeometry();
-    frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-    move(frame.topLeft());
-    show();
-    raise();
-    activateWindow();
+    WindowRegistry::showCentred(this);
     m_txtPasswordOld->setFocus(Qt::OtherFocusReason);
 }
 

@@ -12,26 +12,11 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-
-void centre(QWidget* window)
-{
-    window->adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen.center());
-    window->move(frame.topLeft());
-}
-
-} // namespace
 
 TfrmPassword::TfrmPassword(WindowRegistry& registry)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_registry(registry),
@@ -111,10 +96,7 @@ TfrmPassword::TfrmPassword(WindowRegistry& registry)
 void TfrmPassword::open()
 {
     m_txtPassword->clear();
-    centre(this);
-    show();
-    raise();
-    activateWindow();
+    WindowRegistry::showCentred(this);
     m_txtPassword->setFocus(Qt::OtherFocusReason);
 }
 

@@ -49,6 +49,17 @@ void WindowRegistry::showMaximised(QWidget* window)
     window->activateWindow();
 }
 
+void WindowRegistry::showCentred(QWidget* window)
+{
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(window->screen()->availableGeometry().center());
+    window->move(frame.topLeft());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void WindowRegistry::showMainMenu()
 {
     if (auto* menu = find<TfrmAvvio>())

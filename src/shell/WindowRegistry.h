@@ -51,6 +51,8 @@ public:
     // Shows a window maximised and in front; where no window manager maximises it, it covers the
     // screen's available area all the same.
     static void showMaximised(QWidget* window);
+    // Shows a window at its own size, centred on its screen's available area, and in front.
+    static void showCentred(QWidget* window);
 
     // Shows the main menu again (maximised) and brings it to the front.
     void showMainMenu();

@@ -14,13 +14,11 @@
 #include "shell/WindowRegistry.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -140,13 +138,7 @@ QLineEdit* YearMenu::yearField(const YearMenuEntry& entry) const
 
 void YearMenu::open()
 {
-    adjustSize();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
-    show();
-    raise();
-    activateWindow();
+    WindowRegistry::showCentred(this);
 }
 
 void YearMenu::showEvent(QShowEvent* event)
