@@ -9,7 +9,6 @@
 #include "shell/FocusHighlight.h"
 #include "shell/KeyFilter.h"
 #include "shell/ProgramFolder.h"
-#include "shell/ResultList.h"
 #include "shell/UpperCaseField.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -20,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -37,16 +35,13 @@ QLabel* wrapped(const QString& text)
 } // namespace
 
 ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* parent)
-    : QDialog(parent), m_history(ClientHistory::definition(kind)), m_panAvvio(new QWidget),
-      m_panContainer(new QWidget), m_txtCodFisc(new QLineEdit), m_txtAnno(new QLineEdit),
-      m_lblTotale(new QLabel(m_history.emptyTotal)),
-      m_results(new ResultList({m_history.title, {}, false, nullptr}))
+    : TwoPanelWindow({ClientHistory::definition(kind).title, {}, false, nullptr}, parent),
+      m_history(ClientHistory::definition(kind)), m_txtCodFisc(new QLineEdit), m_txtAnno(new QLineEdit),
+      m_lblTotale(new QLabel(m_history.emptyTotal))
 {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(u' ' + m_history.title);
 
     // First panel.
-    m_panAvvio->setObjectName(u"panAvvio"_s);
     auto* title = new QLabel(m_history.title);
     title->setObjectName(u"lblTitolo"_s);
     QFont heading = title->font();
@@ -94,7 +89,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     closing->addWidget(btnStampaAvvio);
     closing->addWidget(btnClose);
 
-    auto* avvio = new QVBoxLayout(m_panAvvio);
+    auto* avvio = new QVBoxLayout(panAvvio());
     avvio->setContentsMargins(0, 0, 0, 0);
     avvio->setSpacing(12);
     avvio->addWidget(title);
@@ -106,7 +101,6 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     avvio->addLayout(closing);
 
     // Second panel: the result list with the total beside its buttons.
-    m_panContainer->setObjectName(u"panContainer"_s);
     auto* total = new QWidget;
     auto* totalRow = new QHBoxLayout(total);
     totalRow->setContentsMargins(0, 0, 0, 0);
@@ -119,20 +113,11 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     Accessibility::label(totalLabel, m_lblTotale);
     totalRow->addWidget(totalLabel);
     totalRow->addWidget(m_lblTotale);
-    m_results->addToButtonRow(total);
-    auto* container = new QVBoxLayout(m_panContainer);
-    container->setContentsMargins(0, 0, 0, 0);
-    container->addWidget(m_results);
-    m_panContainer->hide();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 16);
-    layout->addWidget(m_panAvvio);
-    layout->addWidget(m_panContainer);
+    results()->addToButtonRow(total);
+    placePanels();
 
     connect(btnApri, &QPushButton::clicked, this, &ClientHistoryWindow::btnApriClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
     // The questions need little room; the list gets its room once it is shown.
     resize(760, 330);
 }
@@ -142,13 +127,9 @@ void ClientHistoryWindow::setCodFisc(const QString& codFisc)
     m_txtCodFisc->setText(codFisc);
 }
 
-void ClientHistoryWindow::showEvent(QShowEvent* event)
+void ClientHistoryWindow::prepareFirstPanel()
 {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
     m_txtAnno->setText(Services::clock().today().toString(u"yyyy"));
-    m_results->reset();
     m_txtCodFisc->setFocus(Qt::OtherFocusReason);
 }
 
@@ -167,7 +148,7 @@ void ClientHistoryWindow::btnApriClick()
         return;
     }
     m_lblTotale->setText(m_history.emptyTotal);
-    m_results->clear();
+    results()->clear();
     ClientHistory::Result result;
     // A file that cannot be read, or an amount that is not a number, keeps the first panel, silently.
     try {
@@ -178,19 +159,11 @@ void ClientHistoryWindow::btnApriClick()
         result.complete = false;
     }
     const QString total = ClientHistory::totalText(m_history, result);
-    m_results->setLines(std::move(result.lines));
+    results()->setLines(std::move(result.lines));
     if (!result.complete)
         return;
     m_lblTotale->setText(total);
-    m_results->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
-    m_panAvvio->hide();
-    m_panContainer->show();
+    results()->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
+    showResults();
     resize(size().expandedTo({1120, 600}));
-    m_results->focusFind();
-}
-
-void ClientHistoryWindow::done(int result)
-{
-    m_results->clear();
-    QDialog::done(result);
 }

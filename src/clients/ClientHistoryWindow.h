@@ -1,17 +1,15 @@
 #pragma once
 
 #include "clients/ClientHistory.h"
-
-#include <QDialog>
+#include "shell/TwoPanelWindow.h"
 
 class QLabel;
 class QLineEdit;
-class ResultList;
 
 // A client's history in one year (sales, appointments or calls): the first panel asks for the codice
 // fiscale and the year and "Apri" reads the year file; the second shows the client's lines, the total and
 // prints them. There is no way back: another client or year needs a new window.
-class ClientHistoryWindow : public QDialog
+class ClientHistoryWindow : public TwoPanelWindow
 {
     Q_OBJECT
 
@@ -21,20 +19,14 @@ public:
     // The client card's codice fiscale; the year is the current one each time the window is shown.
     void setCodFisc(const QString& codFisc);
 
-    ResultList* results() const { return m_results; }
-
     void btnApriClick();
-    void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void prepareFirstPanel() override;
 
 private:
     const ClientHistory::Definition& m_history;
-    QWidget* m_panAvvio;
-    QWidget* m_panContainer;
     QLineEdit* m_txtCodFisc;
     QLineEdit* m_txtAnno;
     QLabel* m_lblTotale;
-    ResultList* m_results;
 };

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -36,15 +35,12 @@ QLabel* hidden(const QString& name, QWidget* parent)
 } // namespace
 
 SearchWindow::SearchWindow(const SearchDefinition& search, const Options& options, QWidget* parent)
-    : QDialog(parent), m_search(search), m_options(options), m_panAvvio(new QWidget),
-      m_panContainer(new QWidget), m_lblAttendere(new QLabel(u"Ricerca schede in corso. Attendere..."_s)),
-      m_lblConta(hidden(u"lblConta"_s, this)), m_lblMemory(hidden(u"lblMemory"_s, this)),
-      m_results(new ResultList({search.printTitle, search.countPrefix, true, options.runFind}))
+    : TwoPanelWindow({search.printTitle, search.countPrefix, true, options.runFind}, parent),
+      m_search(search), m_options(options),
+      m_lblAttendere(new QLabel(u"Ricerca schede in corso. Attendere..."_s)),
+      m_lblConta(hidden(u"lblConta"_s, this)), m_lblMemory(hidden(u"lblMemory"_s, this))
 {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
     // Criteria panel.
-    m_panAvvio->setObjectName(u"panAvvio"_s);
     auto* criteria = new QGridLayout;
     criteria->setHorizontalSpacing(12);
     criteria->setVerticalSpacing(8);
@@ -76,7 +72,7 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     buttons->addWidget(btnCerca);
     buttons->addWidget(btnAnnulla);
 
-    auto* avvio = new QVBoxLayout(m_panAvvio);
+    auto* avvio = new QVBoxLayout(panAvvio());
     avvio->setContentsMargins(0, 0, 0, 0);
     for (const QString& text :
          {u"Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
@@ -98,24 +94,12 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     avvio->addWidget(form);
     avvio->addStretch(1);
     avvio->addLayout(buttons);
-
-    // Results panel.
-    m_panContainer->setObjectName(u"panContainer"_s);
-    auto* container = new QVBoxLayout(m_panContainer);
-    container->setContentsMargins(0, 0, 0, 0);
-    container->addWidget(m_results);
-    m_panContainer->hide();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 16);
-    layout->addWidget(m_panAvvio);
-    layout->addWidget(m_panContainer);
+    placePanels();
 
     connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
     connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
-    connect(m_results, &ResultList::pickRequested, this, &SearchWindow::lstRecordsDblClick);
+    connect(results(), &ResultList::pickRequested, this, &SearchWindow::lstRecordsDblClick);
     resize(1120, 660);
 }
 
@@ -129,12 +113,8 @@ QString SearchWindow::callerTag() const
     return m_lblMemory->text();
 }
 
-void SearchWindow::showEvent(QShowEvent* event)
+void SearchWindow::prepareFirstPanel()
 {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    m_results->reset();
     if (!m_criteria.isEmpty())
         m_criteria.first()->setFocus(Qt::OtherFocusReason);
 }
@@ -167,17 +147,15 @@ void SearchWindow::btnCercaClick()
         Services::messages().plain(StorageMessages::accessDenied());
         return;
     }
-    m_results->setLines(std::move(lines));
+    results()->setLines(std::move(lines));
     m_lblAttendere->hide();
-    m_panAvvio->hide();
-    m_panContainer->show();
-    m_results->focusFind();
+    showResults();
 }
 
 void SearchWindow::lstRecordsDblClick()
 {
     // No line chosen, or a failure part way (what was delivered stays): the window closes without a word.
-    if (const std::optional<QString> chosen = m_results->selectedLine()) {
+    if (const std::optional<QString> chosen = results()->selectedLine()) {
         try {
             m_search.deliverPick(m_options.path(), *chosen, callerTag());
             accept();
@@ -190,7 +168,6 @@ void SearchWindow::lstRecordsDblClick()
 
 void SearchWindow::done(int result)
 {
-    m_results->clear();
     m_lblAttendere->hide();
-    QDialog::done(result);
+    TwoPanelWindow::done(result);
 }

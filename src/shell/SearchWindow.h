@@ -1,18 +1,18 @@
 #pragma once
 
+#include "shell/TwoPanelWindow.h"
+
 #include <functional>
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class ResultList;
 struct SearchDefinition;
 
 // A search window: the criteria panel panAvvio, built from a search definition, and after "Cerca" the
 // results panel panContainer with the result list. A double click delivers every record whose line equals
 // the chosen one to the caller named in lblMemory (the last in the file remains there) and closes.
-class SearchWindow : public QDialog
+class SearchWindow : public TwoPanelWindow
 {
     Q_OBJECT
 
@@ -32,24 +32,19 @@ public:
     void setCallerTag(const QString& tag);
     QString callerTag() const;
 
-    ResultList* results() const { return m_results; }
-
     void btnCercaMouseDown();
     void btnCercaClick();
     void lstRecordsDblClick();
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void prepareFirstPanel() override;
 
 private:
     const SearchDefinition& m_search;
     Options m_options;
     QList<QLineEdit*> m_criteria;
-    QWidget* m_panAvvio;
-    QWidget* m_panContainer;
     QLabel* m_lblAttendere;
     QLabel* m_lblConta;
     QLabel* m_lblMemory;
-    ResultList* m_results;
 };
