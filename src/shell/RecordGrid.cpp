@@ -61,11 +61,8 @@ void write(const QString& path, const QString& sheetName, const QList<GridColumn
     for (const GridColumn& column : columns)
         header.append({column.exportHeader, column.exportWidth});
     SpreadsheetWriter writer(path, sheetName, header);
-    std::vector<QByteArrayView> row(std::size_t(columns.size()));
-    for (qsizetype r = 0; r < table.rowCount(); ++r) {
-        table.encodedRow(r, row);
-        writer.addEncodedRow(row);
-    }
+    for (qsizetype r = 0; r < table.rowCount(); ++r)
+        writer.addEncodedCells(table.encodedRowBytes(r));
     writer.finish();
 }
 

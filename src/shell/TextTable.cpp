@@ -177,14 +177,11 @@ QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
     return QByteArrayView(p, qsizetype(std::strlen(p)));
 }
 
-void TextTable::encodedRow(qsizetype row, std::span<QByteArrayView> cells) const
+QByteArrayView TextTable::encodedRowBytes(qsizetype row) const
 {
-    const char* p = m_arena + m_rowStarts[row];
-    for (QByteArrayView& cell : cells) {
-        const auto length = qsizetype(std::strlen(p));
-        cell = QByteArrayView(p, length);
-        p += length + 1;
-    }
+    const qint64 begin = m_rowStarts[row];
+    const qint64 end = row + 1 < m_rowStarts.size() ? m_rowStarts[row + 1] : m_used;
+    return QByteArrayView(m_arena + begin, end - begin);
 }
 
 QString TextTable::cell(qsizetype row, int column) const

@@ -35,8 +35,8 @@ public:
 
     QString cell(qsizetype row, int column) const;
     QByteArrayView encodedCell(qsizetype row, int column) const;
-    // Every cell of a row at once, into columnCount() views.
-    void encodedRow(qsizetype row, std::span<QByteArrayView> cells) const;
+    // A row's cells as held: their bytes, each cell ended by a 0 byte.
+    QByteArrayView encodedRowBytes(qsizetype row) const;
     // Bytes held, for measuring.
     qsizetype memoryUsed() const;
 

@@ -21,4 +21,7 @@ private:
     int m_field;
     QByteArray m_needle;
     bool m_impossible = false;
+    // The one or two bytes that lower to the needle's first (the low byte, then the next), or 0 when
+    // more do.
+    unsigned m_firstBytes = 0;
 };

@@ -50,6 +50,7 @@ constexpr std::string_view kRowStart = "<tr>";
 constexpr std::string_view kRowEnd = "</tr>";
 constexpr std::string_view kCellStart = "<td style=\"text-align: left;\">";
 constexpr std::string_view kCellEnd = "</td>";
+constexpr qsizetype kCellMarkup = qsizetype(kCellStart.size() + kCellEnd.size());
 
 // What each byte becomes in a cell: the markup bytes their entities, a line break a blank (it would
 // show as one anyway); an empty entry keeps the byte as it is.
@@ -109,15 +110,48 @@ void SpreadsheetWriter::addRow(std::span<const QString> cells)
     put(kRowEnd);
 }
 
-void SpreadsheetWriter::addEncodedRow(std::span<const QByteArrayView> cells)
+void SpreadsheetWriter::addEncodedCells(QByteArrayView cells)
 {
-    put(kRowStart);
-    for (QByteArrayView cell : cells) {
-        put(kCellStart);
-        putEncoded(cell);
-        put(kCellEnd);
+    // Each byte becomes at most 35 bytes: a 0 the markup closing one cell and opening the next, any
+    // other at most an entity. One room check for the whole row.
+    const qsizetype room = qsizetype(kRowStart.size() + kRowEnd.size()) + kCellMarkup * cells.size();
+    if (m_used + room > qsizetype(m_buffer.size())) {
+        flush();
+        if (room > qsizetype(m_buffer.size()))
+            m_buffer.resize(std::size_t(room));
     }
-    put(kRowEnd);
+    char* out = m_buffer.data() + m_used;
+    const auto copy = [&out](std::string_view piece) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+    };
+    const auto& table = replacements();
+    copy(kRowStart);
+    const char* p = cells.data();
+    const char* const end = p + cells.size();
+    while (p < end) {
+        copy(kCellStart);
+        // Trimmed as putEncoded trims: blanks and control bytes at the start are skipped, and the cell is
+        // cut back to its last byte above a blank when its 0 comes.
+        while (p < end && *p != 0 && static_cast<unsigned char>(*p) <= 0x20)
+            ++p;
+        char* kept = out;
+        for (; p < end && *p != 0; ++p) {
+            const auto byte = static_cast<unsigned char>(*p);
+            const std::string_view replacement = table[byte];
+            if (replacement.empty())
+                *out++ = char(byte);
+            else
+                copy(replacement);
+            if (byte > 0x20)
+                kept = out;
+        }
+        out = kept;
+        copy(kCellEnd);
+        ++p;
+    }
+    copy(kRowEnd);
+    m_used = out - m_buffer.data();
 }
 
 void SpreadsheetWriter::finish()

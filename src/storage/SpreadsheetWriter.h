@@ -28,8 +28,9 @@ public:
 
     // One data row, a cell per column.
     void addRow(std::span<const QString> cells);
-    // The same from cells already in Windows-1252 (a grid's stored texts): nothing is decoded.
-    void addEncodedRow(std::span<const QByteArrayView> cells);
+    // The same from cells already in Windows-1252, each ended by a 0 byte (a grid's stored row): nothing
+    // is decoded, and the row's markup is formatted in one pass.
+    void addEncodedCells(QByteArrayView cells);
     // Writes the closing pieces and closes the file.
     void finish();
 

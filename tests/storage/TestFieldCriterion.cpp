@@ -27,6 +27,15 @@ private slots:
         QTest::newRow("question mark") << u"Prezzo?"_s << u"?"_s << true;
         QTest::newRow("outside the code page") << u"Prezzo?"_s << u"zo\u0101"_s << false;
         QTest::newRow("partial first letter") << u"rrossi"_s << u"ross"_s << true;
+        // Long fields are searched eight bytes at a time: hits in the first word, across a word's edge,
+        // after a false start in the same word, in the tail, and a first letter ending the field.
+        QTest::newRow("first word") << u"Bianchi Mario Giuseppe"_s << u"bianchi"_s << true;
+        QTest::newRow("across words") << u"Via dei Bianchi 12"_s << u"BIANCHI"_s << true;
+        QTest::newRow("false start first") << u"Bb bBiAnChI bis"_s << u"bianchi"_s << true;
+        QTest::newRow("in the tail") << u"Ufficio vendite Roma"_s << u"ROMA"_s << true;
+        QTest::newRow("first letter too late") << u"Ufficio vendite Rom"_s << u"roma"_s << false;
+        QTest::newRow("accented first letter") << u"Offerta per ÈLITE srl"_s << u"èlite"_s << true;
+        QTest::newRow("ÿ folds with Ÿ") << u"Marchio registrato Ÿves"_s << u"ÿves"_s << true;
     }
 
     void matches()

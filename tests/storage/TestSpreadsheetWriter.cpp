@@ -1,17 +1,20 @@
 #include "FaultyFileIo.h"
-#include "TempProgramFolder.h"
 #include "storage/SpreadsheetWriter.h"
 #include "storage/StorageError.h"
+#include "storage/Windows1252.h"
+#include "TempProgramFolder.h"
 
 #include <QTest>
 
 namespace {
 
 const QByteArray kHead =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
     "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
     "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Riepilogo Clienti</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:Name>Riepilogo "
+    "Clienti</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
     "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
     "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
     "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
@@ -41,8 +44,8 @@ private slots:
     void headerOnly()
     {
         TempProgramFolder folder;
-        SpreadsheetWriter writer(folder.file(QStringLiteral("Clienti.xls")), QStringLiteral("Riepilogo Clienti"),
-                                 kColumns);
+        SpreadsheetWriter writer(folder.file(QStringLiteral("Clienti.xls")),
+                                 QStringLiteral("Riepilogo Clienti"), kColumns);
         writer.finish();
         QByteArray header = kHeaderRow;
         header.replace("Citt\xC3\xA0", "Citt\xE0");
@@ -59,6 +62,9 @@ private slots:
         QTest::newRow("angle brackets") << QStringLiteral("Carta <Visa>") << latin("Carta &lt;Visa&gt;");
         QTest::newRow("line break inside") << QStringLiteral("a\r\nb") << latin("a  b");
         QTest::newRow("outside the code page") << QStringLiteral("Ā") << latin("?");
+        QTest::newRow("blanks only") << QStringLiteral(" \t\r\n ") << QByteArray();
+        QTest::newRow("trailing line break") << QStringLiteral("Rossi &\r\n") << latin("Rossi &amp;");
+        QTest::newRow("longer than the buffer") << QString(40000, u'x') << QByteArray(40000, 'x');
     }
 
     void cells()
@@ -70,11 +76,13 @@ private slots:
                                  kColumns);
         const QString row[] = {value, QString()};
         writer.addRow(row);
+        // The same row as a grid holds it: encoded cells, each ended by a 0 byte.
+        writer.addEncodedCells(Windows1252::encode(value) + '\0' + '\0');
         writer.finish();
         const QByteArray bytes = folder.readAll(QStringLiteral("x.xls"));
-        const QByteArray expected = "<tr><td style=\"text-align: left;\">" + cell
-            + "</td><td style=\"text-align: left;\"></td></tr>" + kTail;
-        QVERIFY2(bytes.endsWith(expected), bytes.right(200).constData());
+        const QByteArray expectedRow =
+            "<tr><td style=\"text-align: left;\">" + cell + "</td><td style=\"text-align: left;\"></td></tr>";
+        QVERIFY2(bytes.endsWith(expectedRow + expectedRow + kTail), bytes.right(200).constData());
         QVERIFY(!bytes.contains('\r'));
         QVERIFY(!bytes.contains('\n'));
     }
