@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -26,11 +27,19 @@ void exec(sqlite3* db, const QString& sql)
 
 } // namespace
 
-void BenchArchives::generate(const QString& dir, int clientRecords, int callRecords)
+void BenchArchives::generate(const QString& dir, int clientRecords, int callRecords, bool reuse)
 {
     folder = dir;
     clientCount = clientRecords;
     callCount = callRecords;
+    const QDir d(folder);
+    clients = d.filePath(QLatin1StringView(SchedaCliente::kFileName));
+    calls = d.filePath(QString::number(kYear) + QLatin1StringView(SchedaChiamata::kExtension));
+    if (reuse && QFileInfo(clients).size() == qint64(clientRecords) * SchedaCliente::layout.size() &&
+        QFileInfo(calls).size() == qint64(callRecords) * SchedaChiamata::layout.size())
+        return;
+    QFile::remove(clients);
+    QFile::remove(calls);
     DemoOptions options;
     options.clients = clientRecords;
     options.calls = callRecords;
@@ -44,9 +53,6 @@ void BenchArchives::generate(const QString& dir, int clientRecords, int callReco
     timer.start();
     DemoGenerator(options).writeTo(folder);
     generationSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    const QDir d(folder);
-    clients = d.filePath(QLatin1StringView(SchedaCliente::kFileName));
-    calls = d.filePath(QString::number(kYear) + QLatin1StringView(SchedaChiamata::kExtension));
 }
 
 void BenchArchives::loadSqlite()

@@ -17,8 +17,9 @@ struct BenchArchives
     double sqliteLoadSeconds = 0;
     sqlite3* sqlite = nullptr;
 
-    // Writes Clienti.pro and a call year file through the demo generator.
-    void generate(const QString& folder, int clients, int calls);
+    // Writes Clienti.pro and a call year file through the demo generator; with reuse, archives already
+    // in the folder with these record counts are kept as they are (repeated runs while profiling).
+    void generate(const QString& folder, int clients, int calls, bool reuse);
     // Loads every client, all 36 fields as text, into the table "clienti" of a database in the folder.
     void loadSqlite();
     void closeSqlite();

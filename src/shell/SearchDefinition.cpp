@@ -13,9 +13,10 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
     std::vector<int> readAhead;
     for (const int field : matching.fields())
         readAhead.push_back(layout.offset(field));
+    const FieldCriteria::Probes probes = matching.probes(layout);
     file.scan(
         [&](qint64, const RecordView& record) {
-            if (!matching.matches(record))
+            if (!probes.matches(record.bytes()))
                 return;
             const QString shown[] = {line(record)};
             lines.appendRow(shown);

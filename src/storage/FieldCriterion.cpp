@@ -3,9 +3,6 @@
 #include "storage/Windows1252.h"
 
 #include <array>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -36,67 +33,55 @@ FieldCriterion::FieldCriterion(int field, QStringView text)
     }
     for (char& byte : m_needle)
         byte = static_cast<char>(lower()[static_cast<unsigned char>(byte)]);
-    if (m_needle.isEmpty())
-        return;
-    // The bytes that lower to the needle's first: with at most two of them, scans look for both a word
-    // at a time.
-    const auto first = static_cast<unsigned char>(m_needle.front());
-    unsigned bytes[2] = {};
-    int found = 0;
-    for (unsigned b = 0; b < 256; ++b) {
-        if (lower()[b] != first)
-            continue;
-        if (found == 2)
-            return;
-        bytes[found++] = b;
-    }
-    m_firstBytes = bytes[0] | (found == 2 ? bytes[1] : bytes[0]) << 8;
 }
 
-bool FieldCriterion::matches(const RecordView& record) const
+FieldCriterion::Probe FieldCriterion::probe(const RecordLayout& layout) const
 {
-    const QByteArrayView field = record.raw(m_field);
-    const qsizetype n = m_needle.size();
-    if (n == 0 || m_impossible || n > field.size())
-        return false;
-    const auto* hay = reinterpret_cast<const unsigned char*>(field.data());
-    const auto* needle = reinterpret_cast<const unsigned char*>(m_needle.constData());
-    const auto& table = lower();
-    const qsizetype last = field.size() - n;
-    const auto occursAt = [&](qsizetype start) {
-        qsizetype i = 1;
-        while (i < n && table[hay[start + i]] == needle[i])
-            ++i;
-        return i == n;
-    };
-    qsizetype start = 0;
-    if (std::endian::native == std::endian::little && m_firstBytes != 0) {
-        // Eight bytes at a time: flag the bytes equal to either byte that lowers to the needle's first.
-        // The flags are exact up to the first real hit and may add false ones above it; every flagged
-        // position is verified, so none is missed and none is wrongly taken.
-        constexpr std::uint64_t ones = 0x0101010101010101u;
-        constexpr std::uint64_t highs = 0x8080808080808080u;
-        const std::uint64_t first = (m_firstBytes & 0xFF) * ones;
-        const std::uint64_t second = (m_firstBytes >> 8) * ones;
-        for (; start + 8 <= field.size() && start <= last; start += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, hay + start, sizeof word);
-            const std::uint64_t a = word ^ first;
-            const std::uint64_t b = word ^ second;
-            std::uint64_t flags = ((a - ones) & ~a & highs) | ((b - ones) & ~b & highs);
-            while (flags != 0) {
-                const qsizetype at = start + std::countr_zero(flags) / 8;
-                if (at > last)
-                    return false;
-                if (occursAt(at))
-                    return true;
-                flags &= flags - 1;
-            }
+    Probe probe;
+    probe.m_offset = layout.offset(m_field);
+    probe.m_width = layout.width(m_field);
+    probe.m_room = layout.size() - probe.m_offset - 1;
+    probe.m_needle = reinterpret_cast<const unsigned char*>(m_needle.constData());
+    if (m_needle.isEmpty() || m_impossible)
+        return probe;
+    probe.m_length = int(m_needle.size());
+#if defined(__SSE2__)
+    // The bytes that lower to a needle byte: at most two (a letter's two cases) for every byte the code
+    // page has, but the table decides.
+    const auto casesOf = [](unsigned char wanted, __m128i(&cases)[2]) {
+        int found = 0;
+        for (unsigned b = 0; b < 256; ++b) {
+            if (lower()[b] != wanted)
+                continue;
+            if (found == 2)
+                return false;
+            cases[found++] = _mm_set1_epi8(static_cast<char>(b));
         }
-    }
-    for (; start <= last; ++start) {
-        if (table[hay[start]] == needle[0] && occursAt(start))
+        if (found == 1)
+            cases[1] = cases[0];
+        return found > 0;
+    };
+    // A one-letter criterion is looked for plainly: it is rare, and short fields are where it is used.
+    probe.m_paired = m_needle.size() > 1 && casesOf(probe.m_needle[0], probe.m_first) &&
+                     casesOf(probe.m_needle[1], probe.m_second);
+#endif
+    return probe;
+}
+
+bool FieldCriterion::Probe::occursAt(const unsigned char* hay) const
+{
+    const auto& table = lower();
+    for (int i = 1; i < m_length; ++i)
+        if (table[hay[i]] != m_needle[i])
+            return false;
+    return true;
+}
+
+bool FieldCriterion::Probe::findFrom(const unsigned char* hay, int start, int last) const
+{
+    const auto& table = lower();
+    for (; start <= last; ++start)
+        if (table[hay[start]] == m_needle[0] && occursAt(hay + start))
             return true;
-    }
     return false;
 }
