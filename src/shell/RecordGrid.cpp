@@ -47,7 +47,7 @@ void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& t
                 }
                 cells[c] = cell;
             }
-            table.appendEncodedRow(cells);
+            table.appendEncodedRow(cells, QByteArrayView(record.bytes(), layout.size()));
         },
         readAhead);
     table.squeeze();

@@ -30,8 +30,9 @@ public:
 
     // Appends a row of exactly columnCount() cells, encoded (and trimmed, for a grid).
     void appendRow(std::span<const QString> cells);
-    // The same from cells already encoded (stored field bytes).
-    void appendEncodedRow(std::span<const QByteArrayView> cells);
+    // The same from cells already encoded (stored field bytes). Cells that lie inside readable (the
+    // record they were taken from) may be read past their end up to its end, sixteen bytes at a time.
+    void appendEncodedRow(std::span<const QByteArrayView> cells, QByteArrayView readable = {});
 
     QString cell(qsizetype row, int column) const;
     QByteArrayView encodedCell(qsizetype row, int column) const;

@@ -4,7 +4,10 @@
 #include "shell/ListFind.h"
 #include "shell/TextTable.h"
 
+#include <cstring>
 #include <QTest>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,6 +124,37 @@ private slots:
         QCOMPARE(table.cell(1, 0), QStringLiteral("€ 5"));
         QCOMPARE(table.cell(1, 1), QString());
         QCOMPARE(table.cell(1, 2), QStringLiteral("a"));
+    }
+
+    // Cells taken from a record are copied sixteen bytes at a time: a cell that crosses blocks, one of
+    // exactly a block, one with a stored 0 byte (dropped), and cells that end the record, which lies at
+    // the end of readable memory (the page after it is unreadable, so a read past the record fails).
+    void tableCopiesRecordCellsInBlocks()
+    {
+        const long page = sysconf(_SC_PAGESIZE);
+        void* memory =
+            mmap(nullptr, std::size_t(2 * page), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        QVERIFY(memory != MAP_FAILED);
+        char* guard = static_cast<char*>(memory) + page;
+        QCOMPARE(mprotect(guard, std::size_t(page), PROT_NONE), 0);
+        const QByteArray bytes =
+            QByteArrayLiteral("Via Giuseppe Garibaldi 12, Roma|0123456789ABCDEF|ab\0cd|  tail ");
+        char* record = guard - bytes.size();
+        std::memcpy(record, bytes.constData(), std::size_t(bytes.size()));
+        const QByteArrayView readable(record, bytes.size());
+        const QByteArrayView cells[] = {readable.first(31), readable.sliced(32, 16), readable.sliced(49, 5),
+                                        readable.sliced(55, 6), readable.sliced(61, 1)};
+        TextTable table(5);
+        table.appendEncodedRow(cells, readable);
+        table.appendEncodedRow(cells, readable);
+        for (int row = 0; row < 2; ++row) {
+            QCOMPARE(table.cell(row, 0), QStringLiteral("Via Giuseppe Garibaldi 12, Roma"));
+            QCOMPARE(table.cell(row, 1), QStringLiteral("0123456789ABCDEF"));
+            QCOMPARE(table.cell(row, 2), QStringLiteral("abcd"));
+            QCOMPARE(table.cell(row, 3), QStringLiteral("tail"));
+            QCOMPARE(table.cell(row, 4), QString());
+        }
+        munmap(memory, std::size_t(2 * page));
     }
 };
 
