@@ -4,15 +4,21 @@
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const
 {
+    // Only the first criterion's field is fetched ahead: the others are read for the few records it lets
+    // through, and fetching them for every record would double the memory traffic. Its first block of
+    // text may lie on the next cache line.
     std::vector<int> readAhead;
-    for (const int field : matching.fields())
-        readAhead.push_back(layout.offset(field));
+    const QList<int> fields = matching.fields();
+    if (!fields.isEmpty())
+        readAhead = {layout.offset(fields.first()),
+                     std::min(layout.offset(fields.first()) + 17, layout.size() - 1)};
     const FieldCriteria::Probes probes = matching.probes(layout);
     file.scan(
         [&](qint64, const RecordView& record) {
