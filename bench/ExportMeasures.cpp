@@ -1,6 +1,6 @@
-#include "Measures.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
+#include "Measures.h"
 #include "storage/RecordFile.h"
 
 #include <QDir>
@@ -14,9 +14,9 @@ TextTable Measures::clientExportGrid(const BenchArchives& archives)
     return grid;
 }
 
-qint64 Measures::clientExport(const BenchArchives& archives)
+qint64 Measures::clientExport(const BenchArchives& archives, TextTable& grid)
 {
-    const TextTable grid = clientExportGrid(archives);
+    grid = clientExportGrid(archives);
     RecordGrid::write(QDir(archives.folder).filePath(ClientExport::target().fileName),
                       ClientExport::target().sheetName, ClientExport::columns(), grid);
     return grid.rowCount();

@@ -29,6 +29,6 @@ TextTable annualCallSummary(const BenchArchives& archives);
 
 // The grid of the client export window, and the grid plus Clienti.xls written from it.
 TextTable clientExportGrid(const BenchArchives& archives);
-qint64 clientExport(const BenchArchives& archives);
+qint64 clientExport(const BenchArchives& archives, TextTable& grid);
 
 } // namespace Measures
