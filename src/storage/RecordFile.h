@@ -49,7 +49,17 @@ public:
         const Mapping mapping(*this);
         const int size = m_layout.size();
         const qint64 fetchedUpTo = mapping.count - kRecordsAhead;
+        // A fetch ahead into a page not mapped yet is dropped, so the scan maps the pages ahead of it
+        // itself: it reads one byte of each page kPagesAhead pages before it gets there.
+        const std::size_t mappedUpTo =
+            mapping.bytes > kPagesAhead * kPage ? mapping.bytes - kPagesAhead * kPage : 0;
+        std::size_t touched = 0;
         for (qint64 i = 0; i < mapping.count; ++i) {
+            const std::size_t at = std::size_t(i * size);
+            if (at >= touched && at < mappedUpTo) {
+                touched = (at | (kPage - 1)) + 1;
+                mapping.touch(touched + (kPagesAhead - 1) * kPage);
+            }
             if (i < fetchedUpTo) {
                 const char* ahead = mapping.data + (i + kRecordsAhead) * size;
                 for (const int offset : readAhead)
@@ -75,9 +85,13 @@ private:
         const char* data = nullptr;
         qint64 count = 0;
         std::size_t bytes = 0;
+        // Reads the byte at offset, so that its page is mapped.
+        void touch(std::size_t offset) const { *static_cast<const volatile char*>(data + offset); }
     };
 
-    static constexpr qint64 kRecordsAhead = 4;
+    static constexpr qint64 kRecordsAhead = 16;
+    static constexpr std::size_t kPage = 4096;
+    static constexpr std::size_t kPagesAhead = 16;
 
     qint64 fileSize() const;
     void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);

@@ -1,13 +1,13 @@
-#include "FaultyFileIo.h"
-#include "TempProgramFolder.h"
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
+#include "FaultyFileIo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "TempProgramFolder.h"
 
+#include <csignal>
 #include <QProcess>
 #include <QTest>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -111,6 +111,37 @@ private slots:
             return index < 2;
         });
         QCOMPARE(names, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    }
+
+    // The scan maps pages ahead of itself and fetches fields ahead: files smaller, around and larger than
+    // that lead, ending inside a page or not, are all read whole, each record once and in order.
+    void scanReadsEveryRecordWhateverTheSize_data()
+    {
+        QTest::addColumn<int>("records");
+        for (int records : {1, 19, 20, 21, 39, 40, 97, 250})
+            QTest::addRow("%d cards", records) << records;
+    }
+
+    void scanReadsEveryRecordWhateverTheSize()
+    {
+        QFETCH(int, records);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        QList<Record> cards;
+        for (int i = 1; i <= records; ++i)
+            cards.append(client(QString::number(i)));
+        RecordFile file(path, SchedaCliente::layout);
+        file.append(cards);
+        const int readAhead[] = {SchedaCliente::layout.offset(SchedaCliente::Cliente),
+                                 SchedaCliente::layout.size() - 1};
+        qint64 expected = 0;
+        file.scan(
+            [&](qint64 index, const RecordView& record) {
+                QCOMPARE(index, expected);
+                QCOMPARE(record.text(SchedaCliente::Cliente), QString::number(++expected));
+            },
+            readAhead);
+        QCOMPARE(expected, records);
     }
 
     // A failure at any call of a save leaves the file as it was and surfaces as StorageError.
@@ -225,7 +256,8 @@ private slots:
         QSet<QString> names;
         RecordFile file(path, SchedaCliente::layout);
         file.scan([&](qint64, const RecordView& record) {
-            QCOMPARE(record.text(SchedaCliente::CodFisc), QStringLiteral("CF") + record.text(SchedaCliente::Cliente));
+            QCOMPARE(record.text(SchedaCliente::CodFisc),
+                     QStringLiteral("CF") + record.text(SchedaCliente::Cliente));
             names.insert(record.text(SchedaCliente::Cliente));
         });
         QCOMPARE(names.size(), 2 * kEach);
