@@ -3,6 +3,7 @@
 #include "storage/RecordFile.h"
 #include "storage/SpreadsheetWriter.h"
 
+#include <cstring>
 #include <vector>
 
 namespace RecordGrid {
@@ -27,7 +28,16 @@ void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& t
             places[std::size_t(c)] = {layout.offset(columns[c].fields.first()),
                                       layout.width(columns[c].fields.first())};
     std::vector<QByteArrayView> cells(std::size_t(columns.size()));
-    std::vector<QByteArray> joined(std::size_t(columns.size()));
+    // A column that joins fields is built in a buffer of its own, as large as the joined fields can be.
+    std::vector<std::vector<char>> joined(std::size_t(columns.size()));
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        if (places[std::size_t(c)].offset >= 0)
+            continue;
+        std::size_t room = 0;
+        for (const int field : columns[c].fields)
+            room += std::size_t(layout.width(field)) + 1;
+        joined[std::size_t(c)].resize(room);
+    }
     file.scan(
         [&](qint64, const RecordView& record) {
             if (filter && !filter(record))
@@ -38,14 +48,16 @@ void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& t
                     continue;
                 }
                 const QList<int>& fields = columns[qsizetype(c)].fields;
-                QByteArray& cell = joined[c];
-                cell.clear();
+                char* const begin = joined[c].data();
+                char* out = begin;
                 for (qsizetype f = 0; f < fields.size(); ++f) {
                     if (f > 0)
-                        cell.append(' ');
-                    cell.append(record.raw(fields[f]).trimmed());
+                        *out++ = ' ';
+                    const QByteArrayView text = record.raw(fields[f]).trimmed();
+                    std::memcpy(out, text.data(), std::size_t(text.size()));
+                    out += text.size();
                 }
-                cells[c] = cell;
+                cells[c] = QByteArrayView(begin, out - begin);
             }
             table.appendEncodedRow(cells, QByteArrayView(record.bytes(), layout.size()));
         },
