@@ -1,7 +1,7 @@
-#include "Measures.h"
 #include "calls/CallGrid.h"
 #include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
+#include "Measures.h"
 #include "storage/RecordFile.h"
 
 #include <QFileInfo>

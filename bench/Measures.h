@@ -31,4 +31,11 @@ TextTable annualCallSummary(const BenchArchives& archives);
 TextTable clientExportGrid(const BenchArchives& archives);
 qint64 clientExport(const BenchArchives& archives, TextTable& grid);
 
+// What the machine itself costs, for reading the figures above: mapping a whole file (one byte read
+// every 64 KiB, so each fault maps its neighbourhood), and fresh memory, every page written once (the
+// block is kept until releaseFreshMemory, as a grid is kept until its window closes).
+qint64 mapOnly(const QString& path);
+qint64 freshMemory(qsizetype bytes);
+void releaseFreshMemory();
+
 } // namespace Measures

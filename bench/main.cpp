@@ -32,6 +32,13 @@ TextTable& keptGrid()
     return grid;
 }
 
+// The memory the annual call summary's grid holds, measured before the timed runs.
+qsizetype& summaryGridBytes()
+{
+    static qsizetype bytes = 0;
+    return bytes;
+}
+
 // Every measure of the suite; a new one is a line here and a function in Measures.
 const QList<Measure>& measures()
 {
@@ -52,6 +59,12 @@ const QList<Measure>& measures()
         // pages alone costs this machine more than the grid fill does.
         {"client export, grid fill and Clienti.xls written", &BenchArchives::clients, 0,
          [](const BenchArchives& a) { return Measures::clientExport(a, keptGrid()); }},
+        {"floor: map the whole call file", &BenchArchives::calls, 0,
+         [](const BenchArchives& a) { return Measures::mapOnly(a.calls); }},
+        {"floor: map the whole client file", &BenchArchives::clients, 0,
+         [](const BenchArchives& a) { return Measures::mapOnly(a.clients); }},
+        {"floor: fresh memory as large as the summary grid", &BenchArchives::calls, 0,
+         [](const BenchArchives&) { return Measures::freshMemory(summaryGridBytes()); }},
     };
     return all;
 }
@@ -65,6 +78,7 @@ struct Timing
 Timing timeOnce(const std::function<qint64()>& work)
 {
     keptGrid() = TextTable();
+    Measures::releaseFreshMemory();
     QElapsedTimer timer;
     timer.start();
     const qint64 result = work();
@@ -129,6 +143,7 @@ int main(int argc, char* argv[])
         for (int i = 0; i <= repeat; ++i)
             readOnce(archives.*file);
 
+    summaryGridBytes() = Measures::annualCallSummary(archives).memoryUsed();
     QMap<QString, Timing> timings;
     for (const Measure& measure : chosen) {
         const QString path = archives.*measure.file;
