@@ -1,10 +1,14 @@
+#include "calls/CallGrid.h"
+#include "calls/SchedaChiamata.h"
 #include "Measures.h"
+#include "storage/RecordFile.h"
 
 #include <fcntl.h>
 #include <QFile>
 #include <stdexcept>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -40,6 +44,24 @@ qint64 Measures::mapOnly(const QString& path)
     for (std::size_t at = 0; at < std::size_t(bytes); at += 16 * kPage)
         sum += *(static_cast<const volatile char*>(data) + at);
     ::munmap(data, std::size_t(bytes));
+    return sum;
+}
+
+qint64 Measures::touchSummaryFields(const BenchArchives& archives)
+{
+    const RecordLayout& layout = SchedaChiamata::layout;
+    std::vector<int> offsets;
+    for (const GridColumn& column : CallGrid::summaryColumns())
+        for (const int field : column.fields)
+            offsets.push_back(layout.offset(field));
+    const RecordFile file(archives.calls, layout);
+    qint64 sum = 0;
+    file.scan(
+        [&](qint64, const RecordView& record) {
+            for (const int offset : offsets)
+                sum += static_cast<unsigned char>(record.bytes()[offset]);
+        },
+        offsets);
     return sum;
 }
 

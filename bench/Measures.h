@@ -32,9 +32,12 @@ TextTable clientExportGrid(const BenchArchives& archives);
 qint64 clientExport(const BenchArchives& archives, TextTable& grid);
 
 // What the machine itself costs, for reading the figures above: mapping a whole file (one byte read
-// every 64 KiB, so each fault maps its neighbourhood), and fresh memory, every page written once (the
-// block is kept until releaseFreshMemory, as a grid is kept until its window closes).
+// every 64 KiB, so each fault maps its neighbourhood), reaching every field a grid shows, and fresh
+// memory, every page written once (the block is kept until releaseFreshMemory, as a grid is kept until
+// its window closes).
 qint64 mapOnly(const QString& path);
+// The scan of the annual call summary reading only the length byte of each field its grid shows.
+qint64 touchSummaryFields(const BenchArchives& archives);
 qint64 freshMemory(qsizetype bytes);
 void releaseFreshMemory();
 

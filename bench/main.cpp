@@ -63,6 +63,8 @@ const QList<Measure>& measures()
          [](const BenchArchives& a) { return Measures::mapOnly(a.calls); }},
         {"floor: map the whole client file", &BenchArchives::clients, 0,
          [](const BenchArchives& a) { return Measures::mapOnly(a.clients); }},
+        {"floor: the summary's scan reaching its 16 fields", &BenchArchives::calls, 0,
+         Measures::touchSummaryFields},
         {"floor: fresh memory as large as the summary grid", &BenchArchives::calls, 0,
          [](const BenchArchives&) { return Measures::freshMemory(summaryGridBytes()); }},
     };
