@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -86,12 +88,13 @@ TextTable::TextTable(const TextTable& other)
     if (other.m_used > 0)
         std::memcpy(m_arena, other.m_arena, std::size_t(other.m_used));
     m_used = other.m_used;
+    m_mapped = other.m_used;
 }
 
 TextTable::TextTable(TextTable&& other) noexcept
     : m_columns(other.m_columns), m_cells(other.m_cells), m_arena(std::exchange(other.m_arena, nullptr)),
       m_used(std::exchange(other.m_used, 0)), m_capacity(std::exchange(other.m_capacity, 0)),
-      m_rowStarts(std::move(other.m_rowStarts))
+      m_mapped(std::exchange(other.m_mapped, 0)), m_rowStarts(std::move(other.m_rowStarts))
 {
     other.m_rowStarts.clear();
 }
@@ -114,6 +117,7 @@ TextTable& TextTable::operator=(TextTable&& other) noexcept
         m_arena = std::exchange(other.m_arena, nullptr);
         m_used = std::exchange(other.m_used, 0);
         m_capacity = std::exchange(other.m_capacity, 0);
+        m_mapped = std::exchange(other.m_mapped, 0);
         m_rowStarts = std::move(other.m_rowStarts);
         other.m_rowStarts.clear();
     }
@@ -133,8 +137,27 @@ void TextTable::growTo(qsizetype bytes)
     void* grown = std::realloc(m_arena, std::size_t(bytes));
     if (!grown)
         throw std::bad_alloc();
+    // A block that moved may have been copied into fresh pages: only what it held is mapped for sure.
+    if (grown != m_arena)
+        m_mapped = std::min(m_mapped, m_used);
     m_arena = static_cast<char*>(grown);
     m_capacity = bytes;
+}
+
+void TextTable::mapAhead(qsizetype room)
+{
+    constexpr qsizetype kAhead = 1 << 20;
+    const qsizetype wanted = std::min(m_used + room + kAhead, m_capacity);
+#if defined(MADV_POPULATE_WRITE)
+    static const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto base = reinterpret_cast<std::uintptr_t>(m_arena);
+    const std::uintptr_t from = (base + std::uintptr_t(std::max(m_mapped, m_used)) + page - 1) & ~(page - 1);
+    const std::uintptr_t to = (base + std::uintptr_t(wanted)) & ~(page - 1);
+    // Only a hint: where the kernel refuses, the pages are mapped at their first write as before.
+    if (to > from)
+        madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+#endif
+    m_mapped = wanted;
 }
 
 void TextTable::reserve(qsizetype rows, qsizetype bytes)
@@ -146,6 +169,7 @@ void TextTable::reserve(qsizetype rows, qsizetype bytes)
 void TextTable::squeeze()
 {
     m_rowStarts.squeeze();
+    m_mapped = std::min(m_mapped, m_used);
     if (m_capacity == m_used)
         return;
     if (m_used == 0) {
@@ -168,6 +192,8 @@ void TextTable::appendEncodedRow(std::span<const QByteArrayView> cells, QByteArr
         room += cell.size();
     if (m_used + room > m_capacity)
         growTo(std::max(m_used + room, m_capacity + m_capacity / 2));
+    if (m_used + room > m_mapped)
+        mapAhead(room);
 #if defined(__SSE2__)
     // Compared as addresses: a cell built elsewhere (a joined column) is simply not inside.
     const auto readableBegin = reinterpret_cast<std::uintptr_t>(readable.data());
