@@ -126,6 +126,37 @@ private slots:
         QCOMPARE(table.cell(1, 2), QStringLiteral("a"));
     }
 
+    // A table of several megabytes grows, has its pages mapped ahead of its rows, is squeezed, copied,
+    // emptied and filled again: every row keeps its cells.
+    void largeTableKeepsEveryRow()
+    {
+        TextTable table(2);
+        const auto fill = [&table](int rows) {
+            for (int r = 0; r < rows; ++r) {
+                const QByteArray number = QByteArray::number(r);
+                const QByteArray text = QByteArray(90, 'a' + char(r % 26)) + number;
+                const QByteArrayView cells[] = {number, text};
+                table.appendEncodedRow(cells);
+            }
+        };
+        const auto check = [](const TextTable& t, int rows) {
+            QCOMPARE(t.rowCount(), rows);
+            for (int r : {0, 1, rows / 2, rows - 2, rows - 1}) {
+                QCOMPARE(t.cell(r, 0), QString::number(r));
+                QCOMPARE(t.cell(r, 1), QString(90, QLatin1Char('a' + char(r % 26))) + QString::number(r));
+            }
+        };
+        fill(60000);
+        table.squeeze();
+        check(table, 60000);
+        const TextTable copy = table;
+        check(copy, 60000);
+        table.clear();
+        fill(30000);
+        check(table, 30000);
+        check(copy, 60000);
+    }
+
     // Cells taken from a record are copied sixteen bytes at a time: a cell that crosses blocks, one of
     // exactly a block, one with a stored 0 byte (dropped), and cells that end the record, which lies at
     // the end of readable memory (the page after it is unreadable, so a read past the record fails).
