@@ -50,10 +50,13 @@ public:
         const Mapping mapping(*this);
         const int size = m_layout.size();
         const qint64 fetchedUpTo = mapping.count - kRecordsAhead;
-        // A fetch ahead into a page not mapped yet is dropped, so the scan maps the pages ahead of it
-        // itself: it reads one byte of each page kPagesAhead pages before it gets there.
+        // A fetch ahead into a page not mapped yet is dropped, so a scan whose visit reads many fields
+        // of every record (a grid) maps the pages ahead of itself: it reads one byte of each page
+        // kPagesAhead pages before it gets there. For a visit that reads a field or two (a search) that
+        // read costs more than the dropped fetches it would save.
+        const bool mapAhead = readAhead.size() >= kMapAheadFields;
         const std::size_t mappedUpTo =
-            mapping.bytes > kPagesAhead * kPage ? mapping.bytes - kPagesAhead * kPage : 0;
+            mapAhead && mapping.bytes > kPagesAhead * kPage ? mapping.bytes - kPagesAhead * kPage : 0;
         std::size_t touched = 0;
         for (qint64 i = 0; i < mapping.count; ++i) {
             const std::size_t at = std::size_t(i * size);
@@ -93,6 +96,7 @@ private:
     static constexpr qint64 kRecordsAhead = 16;
     static constexpr std::size_t kPage = 4096;
     static constexpr std::size_t kPagesAhead = 16;
+    static constexpr std::size_t kMapAheadFields = 4;
 
     qint64 fileSize() const;
     void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
