@@ -113,18 +113,22 @@ private slots:
         QCOMPARE(names, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
     }
 
-    // The scan maps pages ahead of itself and fetches fields ahead: files smaller, around and larger than
-    // that lead, ending inside a page or not, are all read whole, each record once and in order.
+    // The scan fetches fields ahead, and for a visit that reads many fields maps pages ahead of itself:
+    // files smaller, around and larger than those leads, ending inside a page or not, are all read
+    // whole, each record once and in order.
     void scanReadsEveryRecordWhateverTheSize_data()
     {
         QTest::addColumn<int>("records");
-        for (int records : {1, 19, 20, 21, 39, 40, 97, 250})
-            QTest::addRow("%d cards", records) << records;
+        QTest::addColumn<int>("fields");
+        for (int fields : {2, 6})
+            for (int records : {1, 15, 16, 17, 19, 20, 21, 39, 40, 97, 250})
+                QTest::addRow("%d cards, %d fields fetched", records, fields) << records << fields;
     }
 
     void scanReadsEveryRecordWhateverTheSize()
     {
         QFETCH(int, records);
+        QFETCH(int, fields);
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Clienti.pro"));
         QList<Record> cards;
@@ -132,8 +136,10 @@ private slots:
             cards.append(client(QString::number(i)));
         RecordFile file(path, SchedaCliente::layout);
         file.append(cards);
-        const int readAhead[] = {SchedaCliente::layout.offset(SchedaCliente::Cliente),
-                                 SchedaCliente::layout.size() - 1};
+        QList<int> readAhead = {SchedaCliente::layout.offset(SchedaCliente::Cliente),
+                                SchedaCliente::layout.size() - 1};
+        for (int field = 1; readAhead.size() < fields; ++field)
+            readAhead.append(SchedaCliente::layout.offset(field));
         qint64 expected = 0;
         file.scan(
             [&](qint64 index, const RecordView& record) {
