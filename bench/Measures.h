@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BenchArchives.h"
-#include "shell/TextTable.h"
+#include "screens/TextTable.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "shell/Application.h"
+#include "app/Application.h"
 
-#include "shell/ItalianTranslation.h"
-#include "shell/PersistentWindows.h"
-#include "shell/ProcessFormats.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TfrmPassword.h"
+#include "app/ItalianTranslation.h"
+#include "app/PersistentWindows.h"
+#include "app/ProcessFormats.h"
+#include "platform/ProgramFolder.h"
+#include "app/TfrmPassword.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WindowRegistry.h"
+#include "screens/WindowRegistry.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "shell/ArchiveCatalog.h"
+#include "app/ArchiveCatalog.h"
 
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"

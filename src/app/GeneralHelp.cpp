@@ -1,4 +1,4 @@
-#include "shell/GeneralHelp.h"
+#include "app/GeneralHelp.h"
 
 #include "calls/CallHelp.h"
 #include "clients/ClientHelp.h"

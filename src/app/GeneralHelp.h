@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/HelpTopic.h"
+#include "screens/HelpTopic.h"
 
 // The whole user guide in one text: what the main menu's help picture shows and what Guida.pdf holds.
 namespace GeneralHelp {

@@ -1,6 +1,6 @@
 // Writes Guida.pdf, the printable form of the general help, at build time.
 
-#include "shell/GeneralHelp.h"
+#include "app/GeneralHelp.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>

@@ -1,4 +1,4 @@
-#include "shell/ItalianTranslation.h"
+#include "app/ItalianTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

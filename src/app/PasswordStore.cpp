@@ -1,8 +1,8 @@
-#include "shell/PasswordStore.h"
+#include "app/PasswordStore.h"
 
 #include "rules/PasswordFile.h"
 #include "rules/PasswordScramble.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/StorageError.h"
 
 namespace PasswordStore {

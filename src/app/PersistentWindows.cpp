@@ -1,4 +1,4 @@
-#include "shell/PersistentWindows.h"
+#include "app/PersistentWindows.h"
 
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
@@ -10,12 +10,12 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
-#include "shell/TfrmAvvio.h"
-#include "shell/TfrmCambiaPassword.h"
-#include "shell/TfrmGuida.h"
-#include "shell/TfrmInfo.h"
-#include "shell/TfrmPassword.h"
-#include "shell/TfrmSplash.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "screens/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {

@@ -1,4 +1,4 @@
-#include "shell/ProcessFormats.h"
+#include "app/ProcessFormats.h"
 
 #include <QLocale>
 

@@ -1,15 +1,15 @@
-#include "shell/TfrmCambiaPassword.h"
+#include "app/TfrmCambiaPassword.h"
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/PasswordScramble.h"
-#include "shell/Accessibility.h"
-#include "shell/EnterChain.h"
-#include "shell/FocusHighlight.h"
-#include "shell/PasswordStore.h"
-#include "shell/Picture.h"
-#include "shell/TfrmPassword.h"
-#include "shell/WindowRegistry.h"
+#include "widgets/Accessibility.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FocusHighlight.h"
+#include "app/PasswordStore.h"
+#include "widgets/Picture.h"
+#include "app/TfrmPassword.h"
+#include "screens/WindowRegistry.h"
 #include "storage/StorageError.h"
 
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
-#include "shell/TfrmInfo.h"
+#include "app/TfrmInfo.h"
 
-#include "shell/Accessibility.h"
-#include "shell/Banner.h"
-#include "shell/Picture.h"
-#include "shell/ProgramFolder.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Banner.h"
+#include "widgets/Picture.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,14 +1,14 @@
-#include "shell/TfrmPassword.h"
+#include "app/TfrmPassword.h"
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/PasswordScramble.h"
-#include "shell/Accessibility.h"
-#include "shell/FocusHighlight.h"
-#include "shell/PasswordStore.h"
-#include "shell/Picture.h"
-#include "shell/TfrmCambiaPassword.h"
-#include "shell/WindowRegistry.h"
+#include "widgets/Accessibility.h"
+#include "widgets/FocusHighlight.h"
+#include "app/PasswordStore.h"
+#include "widgets/Picture.h"
+#include "app/TfrmCambiaPassword.h"
+#include "screens/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
-#include "shell/TfrmSplash.h"
+#include "app/TfrmSplash.h"
 
-#include "shell/Accessibility.h"
-#include "shell/Banner.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Banner.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

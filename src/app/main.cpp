@@ -1,6 +1,6 @@
 #include "platform/DesktopServices.h"
-#include "shell/Application.h"
-#include "shell/ProgramFolder.h"
+#include "app/Application.h"
+#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 

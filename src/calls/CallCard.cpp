@@ -2,7 +2,7 @@
 
 #include "calls/CallHelp.h"
 #include "calls/SchedaChiamata.h"
-#include "shell/CardScreen.h"
+#include "screens/CardScreen.h"
 
 using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;

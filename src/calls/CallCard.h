@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/CardDefinition.h"
-#include "shell/DateTimeBlock.h"
+#include "screens/CardDefinition.h"
+#include "screens/DateTimeBlock.h"
 
 // The call card as data: its fields, boxes, toolbar, Enter chain and the checks of saving.
 namespace CallCard {

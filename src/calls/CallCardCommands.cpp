@@ -10,8 +10,8 @@
 #include "calls/TfrmTrovaChiamate.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
-#include "shell/CallerTargets.h"
-#include "shell/CardScreen.h"
+#include "screens/CallerTargets.h"
+#include "screens/CardScreen.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/RecordGrid.h"
+#include "screens/RecordGrid.h"
 
 // The call grids: the daily, monthly and annual summaries and the register export show the same sixteen
 // fields; the summaries and the register export differ in some widths and in their files.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/HelpTopic.h"
+#include "screens/HelpTopic.h"
 
 // The help of the call grids: the daily, monthly and annual summaries, and the register export.
 namespace CallGridHelp {

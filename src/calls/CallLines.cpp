@@ -1,7 +1,7 @@
 #include "calls/CallLines.h"
 
 #include "calls/SchedaChiamata.h"
-#include "shell/FixedColumn.h"
+#include "screens/FixedColumn.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calls/CallGrid.h"
-#include "shell/ExportDefinition.h"
-#include "shell/RegisterSource.h"
-#include "shell/SummaryDefinition.h"
+#include "screens/ExportDefinition.h"
+#include "screens/RegisterSource.h"
+#include "screens/SummaryDefinition.h"
 
 // The call register's grids as windows show them: the daily, monthly and annual summaries, and the
 // export of the whole register.

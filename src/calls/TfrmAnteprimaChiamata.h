@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ReportRow.h"
-#include "shell/CardPrintWindow.h"
+#include "screens/CardPrintWindow.h"
 
 // The window that shows the print preview of the call card as it is on screen, saved or not, on the "Scheda
 // chiamata" page.

@@ -8,7 +8,7 @@
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/CallerTargets.h"
+#include "screens/CallerTargets.h"
 #include "storage/Record.h"
 
 using namespace Qt::StringLiterals;

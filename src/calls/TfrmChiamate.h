@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CardScreen.h"
+#include "screens/CardScreen.h"
 
 // The call card: the calls of the year chosen in the year menu, one card at a time.
 class TfrmChiamate : public CardScreen

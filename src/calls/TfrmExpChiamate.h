@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ExportWindow.h"
-#include "shell/RegisterSource.h"
+#include "screens/ExportWindow.h"
+#include "screens/RegisterSource.h"
 
 // " Esportazione Registro chiamate in Microsoft Excel": every call of the card's year in a grid, written
 // to Registro_Chiamate.xls.

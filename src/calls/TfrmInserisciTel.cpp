@@ -1,7 +1,7 @@
 #include "calls/TfrmInserisciTel.h"
 
 #include "calls/SchedaChiamata.h"
-#include "shell/DateTimeBlock.h"
+#include "screens/DateTimeBlock.h"
 
 using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;

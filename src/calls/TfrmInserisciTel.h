@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/QuickEntry.h"
+#include "screens/QuickEntry.h"
 
 // The quick call entry " Registrazione nuova chiamata": the client card opens it with the current year
 // and its client; it appends one call to that year's register.

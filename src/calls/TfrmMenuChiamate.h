@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/YearMenu.h"
+#include "screens/YearMenu.h"
 
 // The entrance of the call register: the year whose calls the call card shows.
 class TfrmMenuChiamate : public YearMenu

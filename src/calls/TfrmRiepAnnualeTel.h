@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SummaryWindow.h"
+#include "screens/SummaryWindow.h"
 
 // " Riepilogo annuale chiamate": every call of the card's year, shown at once, exported to
 // Chiamate_Annuali.xls.

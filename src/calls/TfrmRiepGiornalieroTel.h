@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SummaryWindow.h"
+#include "screens/SummaryWindow.h"
 
 // " Riepilogo giornaliero chiamate": the calls of a chosen day of the card's year, exported to
 // Chiamate_Giornaliere.xls.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SummaryWindow.h"
+#include "screens/SummaryWindow.h"
 
 // " Riepilogo mensile chiamate": the calls of a chosen month of the card's year, exported to
 // Chiamate_Mensili.xls.

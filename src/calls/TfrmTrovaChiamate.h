@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SearchWindow.h"
+#include "screens/SearchWindow.h"
 
 // The call search " Trova scheda in Registro chiamate": ten criteria over the year file the call card has
 // open. Its remembered find text lasts the whole run, shared by every opening; a double click loads the

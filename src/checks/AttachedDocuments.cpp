@@ -1,6 +1,6 @@
 #include "checks/AttachedDocuments.h"
 
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "checks/TfrmAllegaCartella.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
-#include "shell/CardScreen.h"
+#include "screens/CardScreen.h"
 
 using namespace Qt::StringLiterals;
 

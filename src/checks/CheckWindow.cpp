@@ -2,13 +2,13 @@
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
-#include "shell/Accessibility.h"
-#include "shell/DialogButton.h"
-#include "shell/EnterChain.h"
-#include "shell/FocusHighlight.h"
-#include "shell/KeyFilter.h"
-#include "shell/Picture.h"
-#include "shell/UpperCaseField.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DialogButton.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FocusHighlight.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/Picture.h"
+#include "widgets/UpperCaseField.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

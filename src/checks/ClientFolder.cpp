@@ -1,6 +1,6 @@
 #include "checks/ClientFolder.h"
 
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 

@@ -5,11 +5,11 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/Accessibility.h"
-#include "shell/DialogButton.h"
-#include "shell/FocusHighlight.h"
-#include "shell/Picture.h"
-#include "shell/PictureButton.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DialogButton.h"
+#include "widgets/FocusHighlight.h"
+#include "widgets/Picture.h"
+#include "widgets/PictureButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

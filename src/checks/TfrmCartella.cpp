@@ -4,8 +4,8 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/DialogButton.h"
-#include "shell/Picture.h"
+#include "widgets/DialogButton.h"
+#include "widgets/Picture.h"
 
 #include <QDir>
 #include <QFrame>

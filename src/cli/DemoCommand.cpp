@@ -1,7 +1,7 @@
 #include "cli/DemoCommand.h"
 
 #include "demo/DemoGenerator.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/StorageError.h"
 
 #include <QDate>

@@ -7,7 +7,7 @@
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "rules/ValueLists.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 

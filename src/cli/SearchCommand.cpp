@@ -6,7 +6,7 @@
 #include "cli/YearOption.h"
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 

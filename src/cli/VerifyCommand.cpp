@@ -1,7 +1,7 @@
 #include "cli/VerifyCommand.h"
 
-#include "shell/ArchiveCatalog.h"
-#include "shell/ProgramFolder.h"
+#include "app/ArchiveCatalog.h"
+#include "platform/ProgramFolder.h"
 #include "storage/StorageError.h"
 
 int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)

@@ -1,6 +1,6 @@
 #include "cli/YearOption.h"
 
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QRegularExpression>
 

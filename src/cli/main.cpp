@@ -1,5 +1,5 @@
 #include "cli/Command.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QStringConverter>

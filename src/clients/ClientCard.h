@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CardDefinition.h"
+#include "screens/CardDefinition.h"
 
 // The client card as data: its fields, sections, commands, Enter chain and the checks of saving.
 namespace ClientCard {

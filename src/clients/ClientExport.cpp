@@ -1,7 +1,7 @@
 #include "clients/ClientExport.h"
 
 #include "clients/SchedaCliente.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 
 namespace ClientExport {

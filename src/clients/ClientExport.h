@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ExportDefinition.h"
-#include "shell/RecordGrid.h"
+#include "screens/ExportDefinition.h"
+#include "screens/RecordGrid.h"
 
 // The client export: the grid of the export window and the columns of Clienti.xls.
 namespace ClientExport {

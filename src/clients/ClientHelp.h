@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/HelpTopic.h"
+#include "screens/HelpTopic.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
-#include "shell/FixedColumn.h"
+#include "screens/FixedColumn.h"
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 #include "storage/Windows1252.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clients/ClientHistory.h"
-#include "shell/TwoPanelWindow.h"
+#include "screens/TwoPanelWindow.h"
 
 class QLabel;
 class QLineEdit;

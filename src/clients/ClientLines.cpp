@@ -1,7 +1,7 @@
 #include "clients/ClientLines.h"
 
 #include "clients/SchedaCliente.h"
-#include "shell/FixedColumn.h"
+#include "screens/FixedColumn.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SearchDefinition.h"
+#include "screens/SearchDefinition.h"
 
 // The list of the clients to recontact: every card whose flag is "Sì", with its pending issues.
 namespace ClientRecontact {

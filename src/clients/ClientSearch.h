@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SearchDefinition.h"
+#include "screens/SearchDefinition.h"
 
 // The ten criteria of the client search and its line.
 namespace ClientSearch {

@@ -19,8 +19,8 @@
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/CallerTargets.h"
-#include "shell/ProgramFolder.h"
+#include "screens/CallerTargets.h"
+#include "platform/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 

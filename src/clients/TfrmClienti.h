@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CardScreen.h"
+#include "screens/CardScreen.h"
 
 #include <QList>
 #include <utility>

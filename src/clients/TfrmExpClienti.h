@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ExportWindow.h"
+#include "screens/ExportWindow.h"
 
 // " Esporta archivio clienti in Microsoft Excel": the client archive in a grid, written to Clienti.xls.
 class TfrmExpClienti : public ExportWindow

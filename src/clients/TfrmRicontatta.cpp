@@ -3,7 +3,7 @@
 #include "clients/ClientLines.h"
 #include "clients/ClientRecontact.h"
 #include "clients/SchedaCliente.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget* parent)
     : ListWindow(ClientRecontact::definition(),

@@ -2,7 +2,7 @@
 
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget* parent)
     : SearchWindow(ClientSearch::definition(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SearchWindow.h"
+#include "screens/SearchWindow.h"
 
 // The client search and picker " Trova clienti in archivio": ten criteria over Clienti.pro; a double
 // click fills the caller named by the tag in lblMemory ("clienti", "chiamate", "registro",

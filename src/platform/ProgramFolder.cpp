@@ -1,4 +1,4 @@
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "shell/ApplicationWindow.h"
+#include "screens/ApplicationWindow.h"
 
-#include "shell/WindowRegistry.h"
+#include "screens/WindowRegistry.h"
 
 #include <QCloseEvent>
 

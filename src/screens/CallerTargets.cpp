@@ -1,4 +1,4 @@
-#include "shell/CallerTargets.h"
+#include "screens/CallerTargets.h"
 
 #include "storage/Record.h"
 

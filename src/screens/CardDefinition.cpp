@@ -1,13 +1,13 @@
-#include "shell/CardDefinition.h"
+#include "screens/CardDefinition.h"
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/DateText.h"
 #include "rules/ValueLists.h"
-#include "shell/CardScreen.h"
-#include "shell/FormTexts.h"
-#include "shell/ProgramFolder.h"
+#include "screens/CardScreen.h"
+#include "screens/FormTexts.h"
+#include "platform/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Messages.h"
-#include "shell/HelpTopic.h"
+#include "screens/HelpTopic.h"
 #include "storage/RecordLayout.h"
 
 #include <functional>

@@ -1,11 +1,11 @@
-#include "shell/CardForm.h"
+#include "screens/CardForm.h"
 
-#include "shell/Accessibility.h"
-#include "shell/CardScreen.h"
-#include "shell/EnterChain.h"
-#include "shell/FieldWidget.h"
-#include "shell/FocusHighlight.h"
-#include "shell/StatusHints.h"
+#include "widgets/Accessibility.h"
+#include "screens/CardScreen.h"
+#include "widgets/EnterChain.h"
+#include "screens/FieldWidget.h"
+#include "widgets/FocusHighlight.h"
+#include "widgets/StatusHints.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

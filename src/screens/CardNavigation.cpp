@@ -1,4 +1,4 @@
-#include "shell/CardNavigation.h"
+#include "screens/CardNavigation.h"
 
 namespace CardNavigation {
 

@@ -1,8 +1,8 @@
-#include "shell/CardPrintWindow.h"
+#include "screens/CardPrintWindow.h"
 
 #include "platform/ReportOutput.h"
-#include "shell/Accessibility.h"
-#include "shell/Picture.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Picture.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "shell/CardScreen.h"
+#include "screens/CardScreen.h"
 
 #include "platform/Services.h"
-#include "shell/CardForm.h"
-#include "shell/ControlText.h"
-#include "shell/ListSelection.h"
-#include "shell/StorageMessages.h"
-#include "shell/TfrmGuida.h"
+#include "screens/CardForm.h"
+#include "widgets/ControlText.h"
+#include "widgets/ListSelection.h"
+#include "screens/StorageMessages.h"
+#include "screens/TfrmGuida.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/ApplicationWindow.h"
-#include "shell/CardDefinition.h"
-#include "shell/CardNavigation.h"
-#include "shell/FormTexts.h"
+#include "screens/ApplicationWindow.h"
+#include "screens/CardDefinition.h"
+#include "screens/CardNavigation.h"
+#include "screens/FormTexts.h"
 
 #include <functional>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "shell/DateTimeBlock.h"
+#include "screens/DateTimeBlock.h"
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/DateText.h"
-#include "shell/FormTexts.h"
+#include "screens/FormTexts.h"
 
 using namespace Qt::StringLiterals;
 

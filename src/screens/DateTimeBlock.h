@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CardDefinition.h"
+#include "screens/CardDefinition.h"
 
 #include <QList>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "shell/ExportWindow.h"
+#include "screens/ExportWindow.h"
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/Accessibility.h"
-#include "shell/GridModel.h"
-#include "shell/PictureButton.h"
-#include "shell/ProgramFolder.h"
-#include "shell/StatusHints.h"
-#include "shell/TfrmGuida.h"
+#include "widgets/Accessibility.h"
+#include "screens/GridModel.h"
+#include "widgets/PictureButton.h"
+#include "platform/ProgramFolder.h"
+#include "widgets/StatusHints.h"
+#include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ExportDefinition.h"
+#include "screens/ExportDefinition.h"
 
 #include <QDialog>
 

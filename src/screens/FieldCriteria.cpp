@@ -1,4 +1,4 @@
-#include "shell/FieldCriteria.h"
+#include "screens/FieldCriteria.h"
 
 #include "storage/TextField.h"
 

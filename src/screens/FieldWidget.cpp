@@ -1,12 +1,12 @@
-#include "shell/FieldWidget.h"
+#include "screens/FieldWidget.h"
 
 #include "rules/ValueLists.h"
-#include "shell/AmountField.h"
-#include "shell/KeyFilter.h"
-#include "shell/ProvinceList.h"
-#include "shell/TrimmedField.h"
-#include "shell/UpperCaseField.h"
-#include "shell/WholeNumberField.h"
+#include "widgets/AmountField.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/ProvinceList.h"
+#include "widgets/TrimmedField.h"
+#include "widgets/UpperCaseField.h"
+#include "widgets/WholeNumberField.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/CardDefinition.h"
-#include "shell/FixedList.h"
+#include "screens/CardDefinition.h"
+#include "widgets/FixedList.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/FixedColumn.h"
+#include "screens/FixedColumn.h"
 
 #include "storage/TextField.h"
 

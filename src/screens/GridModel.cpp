@@ -1,4 +1,4 @@
-#include "shell/GridModel.h"
+#include "screens/GridModel.h"
 
 GridModel::GridModel(const QStringList& headers, QObject* parent)
     : QAbstractTableModel(parent), m_headers(headers), m_table(int(headers.size()))

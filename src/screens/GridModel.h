@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TextTable.h"
+#include "screens/TextTable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

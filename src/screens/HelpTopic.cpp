@@ -1,4 +1,4 @@
-#include "shell/HelpTopic.h"
+#include "screens/HelpTopic.h"
 
 namespace {
 const QString separator = QStringLiteral("\r\n\r\n");

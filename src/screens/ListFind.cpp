@@ -1,4 +1,4 @@
-#include "shell/ListFind.h"
+#include "screens/ListFind.h"
 
 ListFind::Step ListFind::next(int count, const std::function<QString(int)>& lines, int selected,
                               QStringView typed, QString& remembered)

@@ -1,7 +1,7 @@
-#include "shell/ListWindow.h"
+#include "screens/ListWindow.h"
 
-#include "shell/ResultList.h"
-#include "shell/SearchDefinition.h"
+#include "screens/ResultList.h"
+#include "screens/SearchDefinition.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/CardDefinition.h"
-#include "shell/FormTexts.h"
+#include "screens/CardDefinition.h"
+#include "screens/FormTexts.h"
 
 #include <functional>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "shell/RecordGrid.h"
+#include "screens/RecordGrid.h"
 
 #include "storage/RecordFile.h"
 #include "storage/SpreadsheetWriter.h"

@@ -1,14 +1,14 @@
-#include "shell/ResultList.h"
+#include "screens/ResultList.h"
 
 #include "platform/Clock.h"
 #include "platform/ListReport.h"
 #include "platform/Messages.h"
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
-#include "shell/Accessibility.h"
-#include "shell/DialogButton.h"
-#include "shell/ListFind.h"
-#include "shell/ResultListModel.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DialogButton.h"
+#include "screens/ListFind.h"
+#include "screens/ResultListModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

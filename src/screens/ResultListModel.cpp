@@ -1,4 +1,4 @@
-#include "shell/ResultListModel.h"
+#include "screens/ResultListModel.h"
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {}
 

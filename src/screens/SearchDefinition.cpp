@@ -1,6 +1,6 @@
-#include "shell/SearchDefinition.h"
+#include "screens/SearchDefinition.h"
 
-#include "shell/CallerTargets.h"
+#include "screens/CallerTargets.h"
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
 

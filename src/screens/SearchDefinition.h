@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/FieldCriteria.h"
-#include "shell/TextTable.h"
+#include "screens/FieldCriteria.h"
+#include "screens/TextTable.h"
 #include "storage/RecordLayout.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TwoPanelWindow.h"
+#include "screens/TwoPanelWindow.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "shell/StorageMessages.h"
+#include "screens/StorageMessages.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/HelpTopic.h"
-#include "shell/RecordGrid.h"
+#include "screens/HelpTopic.h"
+#include "screens/RecordGrid.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
-#include "shell/SummaryWindow.h"
+#include "screens/SummaryWindow.h"
 
 #include "rules/ValueLists.h"
-#include "shell/Accessibility.h"
-#include "shell/GridModel.h"
-#include "shell/PictureButton.h"
-#include "shell/StatusHints.h"
+#include "widgets/Accessibility.h"
+#include "screens/GridModel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/StatusHints.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 

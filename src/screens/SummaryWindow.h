@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/ExportWindow.h"
-#include "shell/RegisterSource.h"
-#include "shell/SummaryDefinition.h"
+#include "screens/ExportWindow.h"
+#include "screens/RegisterSource.h"
+#include "screens/SummaryDefinition.h"
 
 class QComboBox;
 class QLabel;

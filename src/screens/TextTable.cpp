@@ -1,4 +1,4 @@
-#include "shell/TextTable.h"
+#include "screens/TextTable.h"
 
 #include "storage/Windows1252.h"
 

@@ -1,13 +1,13 @@
-#include "shell/TfrmGuida.h"
+#include "screens/TfrmGuida.h"
 
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "shell/Accessibility.h"
-#include "shell/Banner.h"
-#include "shell/LinkLabel.h"
-#include "shell/PictureButton.h"
-#include "shell/ProgramFolder.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Banner.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
+#include "platform/ProgramFolder.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/TwoPanelWindow.h"
+#include "screens/TwoPanelWindow.h"
 
 #include <QShowEvent>
 #include <QVBoxLayout>

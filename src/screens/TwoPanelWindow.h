@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ResultList.h"
+#include "screens/ResultList.h"
 
 #include <QDialog>
 

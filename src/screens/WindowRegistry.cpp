@@ -1,6 +1,4 @@
-#include "shell/WindowRegistry.h"
-
-#include "shell/TfrmAvvio.h"
+#include "screens/WindowRegistry.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -62,7 +60,7 @@ void WindowRegistry::showCentred(QWidget* window)
 
 void WindowRegistry::showMainMenu()
 {
-    if (auto* menu = find<TfrmAvvio>())
+    if (QWidget* menu = window(QStringLiteral("TfrmAvvio")))
         showMaximised(menu);
 }
 

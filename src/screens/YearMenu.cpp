@@ -1,17 +1,17 @@
-#include "shell/YearMenu.h"
+#include "screens/YearMenu.h"
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
-#include "shell/Accessibility.h"
-#include "shell/CardScreen.h"
-#include "shell/FocusHighlight.h"
-#include "shell/KeyFilter.h"
-#include "shell/Picture.h"
-#include "shell/PictureButton.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TfrmGuida.h"
-#include "shell/WindowRegistry.h"
+#include "widgets/Accessibility.h"
+#include "screens/CardScreen.h"
+#include "widgets/FocusHighlight.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/Picture.h"
+#include "widgets/PictureButton.h"
+#include "platform/ProgramFolder.h"
+#include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

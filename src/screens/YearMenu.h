@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ApplicationWindow.h"
-#include "shell/HelpTopic.h"
+#include "screens/ApplicationWindow.h"
+#include "screens/HelpTopic.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "shell/Banner.h"
+#include "widgets/Banner.h"
 
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QLinearGradient>
 #include <QPainter>

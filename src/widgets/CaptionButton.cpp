@@ -1,6 +1,6 @@
-#include "shell/CaptionButton.h"
+#include "widgets/CaptionButton.h"
 
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QPainter>
 

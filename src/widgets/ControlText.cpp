@@ -1,4 +1,4 @@
-#include "shell/ControlText.h"
+#include "widgets/ControlText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "shell/DialogButton.h"
+#include "widgets/DialogButton.h"
 
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QPushButton>
 

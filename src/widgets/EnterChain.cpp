@@ -1,4 +1,4 @@
-#include "shell/EnterChain.h"
+#include "widgets/EnterChain.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "shell/FixedList.h"
+#include "widgets/FixedList.h"
 
-#include "shell/LeavingFocus.h"
-#include "shell/ListSelection.h"
+#include "widgets/LeavingFocus.h"
+#include "widgets/ListSelection.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "shell/FocusHighlight.h"
+#include "widgets/FocusHighlight.h"
 
 #include <QEvent>
 #include <QLinearGradient>

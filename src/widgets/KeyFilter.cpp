@@ -1,4 +1,4 @@
-#include "shell/KeyFilter.h"
+#include "widgets/KeyFilter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

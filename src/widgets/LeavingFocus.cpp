@@ -1,4 +1,4 @@
-#include "shell/LeavingFocus.h"
+#include "widgets/LeavingFocus.h"
 
 #include <QFocusEvent>
 

@@ -1,6 +1,6 @@
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

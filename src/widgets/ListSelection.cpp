@@ -1,4 +1,4 @@
-#include "shell/ListSelection.h"
+#include "widgets/ListSelection.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

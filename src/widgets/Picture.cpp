@@ -1,6 +1,6 @@
-#include "shell/Picture.h"
+#include "widgets/Picture.h"
 
-#include "shell/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,7 +1,7 @@
-#include "shell/PictureButton.h"
+#include "widgets/PictureButton.h"
 
-#include "shell/Accessibility.h"
-#include "shell/Picture.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Picture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,9 +1,9 @@
-#include "shell/ProvinceList.h"
+#include "widgets/ProvinceList.h"
 
 #include "rules/ValueLists.h"
-#include "shell/LeavingFocus.h"
-#include "shell/ListSelection.h"
-#include "shell/TextReplacement.h"
+#include "widgets/LeavingFocus.h"
+#include "widgets/ListSelection.h"
+#include "widgets/TextReplacement.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "shell/StatusHints.h"
+#include "widgets/StatusHints.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/TextReplacement.h"
+#include "widgets/TextReplacement.h"
 
 #include <QLineEdit>
 

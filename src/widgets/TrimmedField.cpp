@@ -1,7 +1,7 @@
-#include "shell/TrimmedField.h"
+#include "widgets/TrimmedField.h"
 
-#include "shell/LeavingFocus.h"
-#include "shell/TextReplacement.h"
+#include "widgets/LeavingFocus.h"
+#include "widgets/TextReplacement.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "shell/UpperCaseField.h"
+#include "widgets/UpperCaseField.h"
 
-#include "shell/TextReplacement.h"
+#include "widgets/TextReplacement.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "shell/WholeNumberField.h"
+#include "widgets/WholeNumberField.h"
 
 #include "rules/NumberText.h"
-#include "shell/KeyFilter.h"
-#include "shell/LeavingFocus.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/LeavingFocus.h"
 
 #include <QLineEdit>
 

@@ -3,8 +3,8 @@
 #include "rules/PasswordFile.h"
 #include "rules/PasswordScramble.h"
 #include "ServiceDoubles.h"
-#include "shell/PersistentWindows.h"
-#include "shell/WindowRegistry.h"
+#include "app/PersistentWindows.h"
+#include "screens/WindowRegistry.h"
 #include "TempProgramFolder.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "shell/ApplicationWindow.h"
-#include "shell/GeneralHelp.h"
-#include "shell/TfrmAvvio.h"
-#include "shell/TfrmGuida.h"
+#include "screens/ApplicationWindow.h"
+#include "app/GeneralHelp.h"
+#include "app/TfrmAvvio.h"
+#include "screens/TfrmGuida.h"
 #include "ShellFixture.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "FaultyFileIo.h"
-#include "shell/TfrmCambiaPassword.h"
-#include "shell/TfrmPassword.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
 #include "ShellFixture.h"
 
 #include <QSignalSpy>

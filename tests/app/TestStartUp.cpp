@@ -1,7 +1,7 @@
 #include "rules/DateText.h"
 #include "rules/NumberText.h"
 #include "ServiceDoubles.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "TempProgramFolder.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 #include "calls/TfrmChiamate.h"
 #include "RecordingReportOutput.h"
 #include "ServiceDoubles.h"
-#include "shell/GridModel.h"
-#include "shell/SearchWindow.h"
-#include "shell/WindowRegistry.h"
+#include "screens/GridModel.h"
+#include "screens/SearchWindow.h"
+#include "screens/WindowRegistry.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

@@ -10,9 +10,9 @@
 #include "PdfTools.h"
 #include "RecordingReportOutput.h"
 #include "ServiceDoubles.h"
-#include "shell/CallerTargets.h"
-#include "shell/GridModel.h"
-#include "shell/ResultListModel.h"
+#include "screens/CallerTargets.h"
+#include "screens/GridModel.h"
+#include "screens/ResultListModel.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

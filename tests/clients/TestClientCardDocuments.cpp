@@ -1,7 +1,7 @@
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmClienti.h"
 #include "ServiceDoubles.h"
-#include "shell/WindowRegistry.h"
+#include "screens/WindowRegistry.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

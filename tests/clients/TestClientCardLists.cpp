@@ -3,8 +3,8 @@
 #include "platform/CardSheet.h"
 #include "RecordingReportOutput.h"
 #include "ServiceDoubles.h"
-#include "shell/ResultListModel.h"
-#include "shell/WindowRegistry.h"
+#include "screens/ResultListModel.h"
+#include "screens/WindowRegistry.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

@@ -2,7 +2,7 @@
 #include "calls/SchedaChiamata.h"
 #include "clients/ClientHistory.h"
 #include "sales/SchedaVendita.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 
 #include <QTest>

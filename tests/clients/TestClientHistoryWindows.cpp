@@ -9,8 +9,8 @@
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
 #include "ServiceDoubles.h"
-#include "shell/ResultListModel.h"
-#include "shell/WindowRegistry.h"
+#include "screens/ResultListModel.h"
+#include "screens/WindowRegistry.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

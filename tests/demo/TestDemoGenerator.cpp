@@ -12,7 +12,7 @@
 #include "rules/ValueLists.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
-#include "shell/ArchiveCatalog.h"
+#include "app/ArchiveCatalog.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 

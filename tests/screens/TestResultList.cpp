@@ -2,10 +2,10 @@
 #include "platform/ListReport.h"
 #include "RecordingReportOutput.h"
 #include "ServiceDoubles.h"
-#include "shell/CallerTargets.h"
-#include "shell/GridModel.h"
-#include "shell/ResultList.h"
-#include "shell/ResultListModel.h"
+#include "screens/CallerTargets.h"
+#include "screens/GridModel.h"
+#include "screens/ResultList.h"
+#include "screens/ResultListModel.h"
 #include "storage/Record.h"
 
 #include <QAbstractItemModelTester>

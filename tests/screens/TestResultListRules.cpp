@@ -1,8 +1,8 @@
 #include "clients/SchedaCliente.h"
-#include "shell/FieldCriteria.h"
-#include "shell/FixedColumn.h"
-#include "shell/ListFind.h"
-#include "shell/TextTable.h"
+#include "screens/FieldCriteria.h"
+#include "screens/FixedColumn.h"
+#include "screens/ListFind.h"
+#include "screens/TextTable.h"
 
 #include <cstring>
 #include <QTest>

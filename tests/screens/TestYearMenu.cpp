@@ -1,7 +1,7 @@
 #include "ServiceDoubles.h"
-#include "shell/CardScreen.h"
-#include "shell/WindowRegistry.h"
-#include "shell/YearMenu.h"
+#include "screens/CardScreen.h"
+#include "screens/WindowRegistry.h"
+#include "screens/YearMenu.h"
 #include "TempProgramFolder.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "TempProgramFolder.h"
 
-#include "shell/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QFile>
 
