@@ -10,6 +10,9 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "sales/TfrmInserisciReg.h"
+#include "sales/TfrmMenuRegistro.h"
+#include "sales/TfrmRegistro.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -26,7 +29,9 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmInserisciReg>(),   WindowRegistry::entry<TfrmMenuRegistro>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmRegistro>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

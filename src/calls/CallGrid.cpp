@@ -1,8 +1,7 @@
 #include "calls/CallGrid.h"
 
 #include "calls/SchedaChiamata.h"
-#include "storage/TextField.h"
-#include "storage/Windows1252.h"
+#include "screens/RegisterFilter.h"
 
 namespace CallGrid {
 
@@ -93,25 +92,7 @@ const GridExport& registerTarget()
 
 RecordFilter filter(const QString& year, const QString& month, const QString& day)
 {
-    // Compared on the stored bytes: a million calls are filtered without decoding a field.
-    const QByteArray wantedYear = Windows1252::encode(TextField::trimmed(year));
-    const QByteArray wantedMonth = Windows1252::encode(TextField::trimmed(month));
-    const QByteArray wantedDay = Windows1252::encode(TextField::trimmed(day));
-    const auto same = [](QByteArrayView stored, const QByteArray& wanted) {
-        stored = stored.trimmed();
-        if (stored.size() != wanted.size())
-            return false;
-        for (qsizetype i = 0; i < wanted.size(); ++i)
-            if (Windows1252::toLower(static_cast<unsigned char>(stored[i])) !=
-                Windows1252::toLower(static_cast<unsigned char>(wanted[i])))
-                return false;
-        return true;
-    };
-    return [=](const RecordView& call) {
-        return call.raw(AnnoRit).trimmed() == wantedYear &&
-               (wantedMonth.isEmpty() || same(call.raw(MeseRit), wantedMonth)) &&
-               (wantedDay.isEmpty() || same(call.raw(GiornoRit), wantedDay));
-    };
+    return RegisterFilter::of({GiornoRit, MeseRit, AnnoRit}, year, month, day);
 }
 
 } // namespace CallGrid

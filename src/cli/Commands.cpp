@@ -13,9 +13,12 @@ const QList<Command>& commands()
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
+                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
+                  "  cerca vendite --anno AAAA [--data T] [--mese T] [--codice T] [--tipologia T] [--descrizione T] "
                   "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
          runSearch},
-        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
+        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
+                    "  esporta vendite --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
          runExport},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "

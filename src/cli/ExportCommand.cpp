@@ -7,6 +7,8 @@
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "rules/ValueLists.h"
+#include "sales/SaleGrid.h"
+#include "sales/SchedaVendita.h"
 #include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -22,6 +24,80 @@ struct ExportableArchive
     bool (*fill)(const CommandOptions&, TextTable&, QList<GridColumn>&, GridExport&, QTextStream& err);
 };
 
+// A register's grids as its windows export them: the summaries of a day or a month, or the whole year.
+struct RegisterGrids
+{
+    const char* extension;
+    const RecordLayout& layout;
+    QList<GridColumn> summaryColumns;
+    QList<GridColumn> registerColumns;
+    GridExport dayTarget;
+    GridExport monthTarget;
+    GridExport registerTarget;
+    RecordFilter (*filter)(const QString& year, const QString& month, const QString& day);
+};
+
+const RegisterGrids& callGrids()
+{
+    static const RegisterGrids grids{SchedaChiamata::kExtension,
+                                     SchedaChiamata::layout,
+                                     CallGrid::summaryColumns(),
+                                     CallGrid::registerColumns(),
+                                     CallGrid::summaryTarget(CallGrid::Period::Day),
+                                     CallGrid::summaryTarget(CallGrid::Period::Month),
+                                     CallGrid::registerTarget(),
+                                     CallGrid::filter};
+    return grids;
+}
+
+const RegisterGrids& saleGrids()
+{
+    static const RegisterGrids grids{SchedaVendita::kExtension,
+                                     SchedaVendita::layout,
+                                     SaleGrid::columns(),
+                                     SaleGrid::columns(),
+                                     SaleGrid::summaryTarget(SaleGrid::Period::Day),
+                                     SaleGrid::summaryTarget(SaleGrid::Period::Month),
+                                     SaleGrid::registerTarget(),
+                                     SaleGrid::filter};
+    return grids;
+}
+
+QStringList registerOptions()
+{
+    return {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")};
+}
+
+// --anno alone: the register export; with --mese the monthly summary, with --giorno too the daily one.
+bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, TextTable& table,
+                  QList<GridColumn>& columns, GridExport& target, QTextStream& err)
+{
+    const std::optional<QString> path = yearFile(options, grids.extension, err);
+    if (!path)
+        return false;
+    const QString month = options.value(QStringLiteral("mese"));
+    const QString day = options.value(QStringLiteral("giorno"));
+    if (!day.isEmpty() && month.isEmpty()) {
+        err << "Con --giorno indicare anche --mese\n";
+        return false;
+    }
+    if (!month.isEmpty() && ValueLists::monthNumber(month).isEmpty()) {
+        err << "Mese sconosciuto: " << month << '\n';
+        return false;
+    }
+    if (!day.isEmpty() && !ValueLists::days().contains(day)) {
+        err << "Giorno non valido (01-31): " << day << '\n';
+        return false;
+    }
+    const bool summary = !month.isEmpty();
+    columns = summary ? grids.summaryColumns : grids.registerColumns;
+    target = !summary ? grids.registerTarget : day.isEmpty() ? grids.monthTarget : grids.dayTarget;
+    table = TextTable(int(columns.size()));
+    const RecordFile file(*path, grids.layout);
+    RecordGrid::fill(file, columns, table, grids.filter(options.value(QStringLiteral("anno")), month, day));
+    return true;
+}
+
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
@@ -35,34 +111,15 @@ const QList<ExportableArchive>& archives()
              RecordGrid::fill(file, columns, table);
              return true;
          }},
-        {"chiamate", {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
+        {"chiamate", registerOptions(),
          [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
             QTextStream& err) {
-             const std::optional<QString> path = yearFile(options, SchedaChiamata::kExtension, err);
-             if (!path)
-                 return false;
-             const QString month = options.value(QStringLiteral("mese"));
-             const QString day = options.value(QStringLiteral("giorno"));
-             if (!day.isEmpty() && month.isEmpty()) {
-                 err << "Con --giorno indicare anche --mese\n";
-                 return false;
-             }
-             if (!month.isEmpty() && ValueLists::monthNumber(month).isEmpty()) {
-                 err << "Mese sconosciuto: " << month << '\n';
-                 return false;
-             }
-             if (!day.isEmpty() && !ValueLists::days().contains(day)) {
-                 err << "Giorno non valido (01-31): " << day << '\n';
-                 return false;
-             }
-             const bool summary = !month.isEmpty();
-             columns = summary ? CallGrid::summaryColumns() : CallGrid::registerColumns();
-             target = !summary ? CallGrid::registerTarget()
-                               : CallGrid::summaryTarget(day.isEmpty() ? CallGrid::Period::Month : CallGrid::Period::Day);
-             table = TextTable(int(columns.size()));
-             const RecordFile file(*path, SchedaChiamata::layout);
-             RecordGrid::fill(file, columns, table, CallGrid::filter(options.value(QStringLiteral("anno")), month, day));
-             return true;
+             return fillRegister(callGrids(), options, table, columns, target, err);
+         }},
+        {"vendite", registerOptions(),
+         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
+            QTextStream& err) {
+             return fillRegister(saleGrids(), options, table, columns, target, err);
          }},
     };
     return all;

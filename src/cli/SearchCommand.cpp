@@ -7,6 +7,8 @@
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "platform/ProgramFolder.h"
+#include "sales/SaleSearch.h"
+#include "sales/SchedaVendita.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -31,6 +33,9 @@ const QList<SearchableArchive>& archives()
          {}},
         {"chiamate", CallSearch::definition,
          [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
+         {QStringLiteral("anno")}},
+        {"vendite", SaleSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaVendita::kExtension, err); },
          {QStringLiteral("anno")}},
     };
     return all;

@@ -19,6 +19,7 @@
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "sales/TfrmInserisciReg.h"
 #include "screens/CallerTargets.h"
 #include "platform/ProgramFolder.h"
 
@@ -46,6 +47,7 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"cmdCartella"_s, [this] { cmdCartellaClick(); });
     CardAttachments::install(*this, kTag);
     onCommand(u"btnChiamata"_s, [this] { btnChiamataClick(); });
+    onCommand(u"btnVendita"_s, [this] { btnVenditaClick(); });
     onCommand(u"btnRiepChiamate"_s, [this] { showHistory<TfrmReportTel>(); });
     onCommand(u"btnRiepVendite"_s, [this] { showHistory<TfrmValoreTotale>(); });
     onCommand(u"btnRiepAppuntamenti"_s, [this] { showHistory<TfrmReportApp>(); });
@@ -131,6 +133,18 @@ void TfrmClienti::btnChiamataClick()
                            {u"txtTelCel"_s, u"txtTelCel"_s},
                            {u"txtEmail"_s, u"txtEmail"_s},
                            {u"txtRecapito"_s, u"txtRecapito"_s}});
+}
+
+void TfrmClienti::btnVenditaClick()
+{
+    TfrmInserisciReg entry(this);
+    openQuickEntry(entry, {{u"txtCliente"_s, u"txtCliente"_s},
+                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                           {u"txtZona"_s, u"txtZona"_s},
+                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                           {u"txtEmail"_s, u"txtEmail"_s},
+                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                           {u"txtEstremi"_s, u"txtPagamento"_s}});
 }
 
 void TfrmClienti::openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies)

@@ -1,5 +1,6 @@
 #include "platform/DesktopShell.h"
 
+#include "platform/MailMessage.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/ShellTarget.h"
@@ -24,4 +25,9 @@ void DesktopShell::open(const QString& target)
         return;
     }
     QDesktopServices::openUrl(url);
+}
+
+void DesktopShell::openMail(const MailMessage& mail)
+{
+    QDesktopServices::openUrl(mail.url());
 }

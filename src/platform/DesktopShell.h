@@ -8,4 +8,5 @@ class DesktopShell : public Shell
 {
 public:
     void open(const QString& target) override;
+    void openMail(const MailMessage& mail) override;
 };

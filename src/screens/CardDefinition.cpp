@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/DateText.h"
+#include "rules/NumberText.h"
 #include "rules/ValueLists.h"
 #include "screens/CardScreen.h"
 #include "screens/FormTexts.h"
@@ -102,3 +103,14 @@ std::function<QString(const CardScreen&)> fromLabel(const QString& label)
 }
 
 } // namespace CardFile
+
+namespace CardAmounts {
+
+void normalise(const QList<CardField>& fields, FormTexts& form)
+{
+    for (const CardField& field : fields)
+        if (field.kind == FieldKind::Amount)
+            form.setText(field.control, NumberText::normaliseAmount(form.text(field.control), 4));
+}
+
+} // namespace CardAmounts

@@ -117,6 +117,12 @@ struct CardCheck
     static bool allPass(const QList<CardCheck>& checks, FormTexts& form);
 };
 
+// Saving gives every amount field the normalisation leaving it gives: a click on Save leaves the focus in
+// the field being typed, and what is stored must read back as an amount.
+namespace CardAmounts {
+void normalise(const QList<CardField>& fields, FormTexts& form);
+} // namespace CardAmounts
+
 // A control that Duplicate sets, and the text it gets (empty: emptied).
 using CardReset = std::pair<QString, QString>;
 

@@ -155,6 +155,9 @@ void YearMenu::showEvent(QShowEvent* event)
                 first = field;
         }
     }
+    // A window the program does not have yet cannot be opened.
+    for (const YearMenuEntry& entry : std::as_const(m_definition.entries))
+        findChild<QPushButton*>(entry.button)->setEnabled(registry().window(entry.window) != nullptr);
     m_memory->setText(kLeaving);
     if (first)
         first->setFocus(Qt::OtherFocusReason);

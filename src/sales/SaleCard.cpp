@@ -1,0 +1,180 @@
+#include "sales/SaleCard.h"
+
+#include "sales/SaleHelp.h"
+#include "sales/SchedaVendita.h"
+#include "screens/CardScreen.h"
+
+using namespace Qt::StringLiterals;
+using namespace SchedaVendita;
+
+namespace {
+
+// clang-format off
+QList<CardField> fields()
+{
+    using K = FieldKind;
+    return {
+        // control              field         kind                 label
+        {u"txtGiornoRit"_s,     GiornoRit,    K::Day,              u"Giorno:"_s, {}, CardDefault::currentDay()},
+        {u"txtMeseRit"_s,       MeseRit,      K::Month,            u"Mese:"_s, {}, CardDefault::currentMonth()},
+        {u"lblAnnoRit"_s,       AnnoRit,      K::Label,            u"Anno"_s},
+        {u"lblDataRit"_s,       DataRit,      K::Hidden},
+        {u"txtOreRit"_s,        OreRit,       K::Hour,             u"Ore:"_s, {}, CardDefault::currentHour()},
+        {u"txtMinutiRit"_s,     MinutiRit,    K::Minute,           u"Minuti:"_s, {}, CardDefault::currentMinute()},
+        {u"lblOraRit"_s,        OraRit,       K::Hidden},
+        {u"txtCodice"_s,        Codice,       K::Text,             u"Codice articolo:"_s},
+        {u"txtTipologia"_s,     Tipologia,    K::Text,             u"Tipologia:"_s},
+        {u"txtDescrizione"_s,   Descrizione,  K::Text,             u"Descrizione:"_s},
+        {u"txtImporto"_s,       Importo,      K::Amount,           u"Importo: €"_s, {}, CardDefault::text(u"0,00"_s)},
+        {u"txtConsegna"_s,      Consegna,     K::Text,             u"Modalità di consegna:"_s},
+        {u"txtPagamento"_s,     Pagamento,    K::Text,             u"Modalità di pagamento:"_s},
+        {u"txtCliente"_s,       Cliente,      K::Text,             u"Cognome e nome cliente:"_s},
+        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtZona"_s,          Zona,         K::Text,             u"Zona di appartenenza:"_s},
+        {u"txtRecapito"_s,      Recapito,     K::Text,             u"Recapito preferenziale:"_s},
+        {u"txtTelCel"_s,        TelCel,       K::Text,             u"Tel. cellulare:"_s},
+        {u"txtEmail"_s,         Email,        K::Trimmed,          u"E-mail:"_s},
+        {u"txtNote"_s,          Note,         K::Text,             u"Note:"_s},
+        {u"txtOperatore"_s,     Operatore,    K::Text,             u"Operatore / Agente:"_s},
+        {u"lblFile"_s,          -1,           K::Hidden},
+    };
+}
+
+QList<CardSection> sections()
+{
+    CardSection time{u"fraOra"_s, u" Ora vendita: "_s,
+                     {{{u"txtOreRit"_s, 6}, {u"txtMinutiRit"_s, 6, u"impOraRit"_s}}}};
+    time.besidePrevious = true;
+    return {
+        {u"fraData"_s, u" Data vendita: "_s,
+         {{{u"txtGiornoRit"_s, 3}, {u"txtMeseRit"_s, 5}, {u"lblAnnoRit"_s, 4, u"impRitiro"_s}}}},
+        time,
+        {u"fraArticolo"_s, u"Articolo venduto"_s,
+         {{{u"txtCodice"_s, 4, u"impArticolo"_s}, {u"txtTipologia"_s, 8}},
+          {{u"txtDescrizione"_s, 12}},
+          {{u"txtImporto"_s, 2}, {u"txtConsegna"_s, 5}, {u"txtPagamento"_s, 5}}}},
+        {u"fraCliente"_s, u"Cliente"_s,
+         {{{u"txtCliente"_s, 5, u"impCliente"_s}, {u"txtCodFisc"_s, 3, u"btnCodFisc"_s}, {u"txtZona"_s, 4}},
+          {{u"txtRecapito"_s, 4}, {u"txtTelCel"_s, 3}, {u"txtEmail"_s, 5, u"cmdEmail"_s}}}},
+        {u"fraNote"_s, u"Note e operatore"_s,
+         {{{u"txtNote"_s, 12}},
+          {{u"txtOperatore"_s, 12}}}},
+    };
+}
+
+QList<CardButton> buttons()
+{
+    return {
+        // name               caption                      hint
+        {u"impRitiro"_s,     u"Oggi"_s,                   u"Inserisci la data corrente."_s},
+        {u"impOraRit"_s,     u"Adesso"_s,                 u"Inserisci l'ora corrente."_s},
+        {u"impArticolo"_s,   u"Importa articolo"_s,       u"Importa i dati dell'articolo dal magazzino."_s,
+         QStyle::SP_ArrowLeft},
+        {u"impCliente"_s,    u"Importa cliente"_s,        u"Importa i dati dall'archivio anagrafico dei clienti."_s,
+         QStyle::SP_ArrowLeft},
+        {u"btnCodFisc"_s,    u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s,
+         QStyle::SP_DialogApplyButton},
+        {u"cmdEmail"_s,      u"E-mail"_s,
+         u"Invia al cliente una e-mail di conferma registrazione dell'acquisto effettuato."_s},
+    };
+}
+
+QList<CardButton> commands()
+{
+    return {
+        CardCommands::nuovo(),
+        CardCommands::duplica(),
+        CardCommands::salva(u"Salva la scheda corrente in archivio."_s),
+        CardCommands::trova(),
+        {u"cmdAnteprima"_s, u"Anteprima"_s, u"Visualizza l'anteprima di stampa della scheda corrente."_s,
+         QStyle::SP_FileDialogDetailedView},
+        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, QStyle::SP_ComputerIcon},
+        {u"cmdEsporta"_s, u"Esporta"_s, u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
+         QStyle::SP_DriveHDIcon},
+        {u"cmdRiepGiornaliero"_s, u"G"_s, u"Visualizza il riepilogo giornaliero delle vendite."_s},
+        {u"cmdRiepMensile"_s, u"M"_s, u"Visualizza il riepilogo mensile delle vendite."_s},
+        {u"cmdRiepAnnuale"_s, u"A"_s, u"Visualizza il riepilogo annuale delle vendite."_s},
+        CardCommands::guida(u"Visualizza la pagina della guida sensibile al contesto."_s),
+        CardCommands::esci(u"Esci da questa schermata di lavoro."_s),
+    };
+}
+// clang-format on
+
+} // namespace
+
+namespace SaleCard {
+
+DateTimeBlock dateTime()
+{
+    return {u"txtGiornoRit"_s, u"txtMeseRit"_s,   u"lblAnnoRit"_s, u"lblDataRit"_s,
+            u"txtOreRit"_s,    u"txtMinutiRit"_s, u"lblOraRit"_s};
+}
+
+QList<CardCheck> mailChecks()
+{
+    const QString prefix = u"Attenzione: per inviare l'e-mail è necessario indicare "_s;
+    return {
+        CardCheck::required(u"txtGiornoRit"_s, prefix + u"il giorno della data di vendita."_s),
+        CardCheck::required(u"txtMeseRit"_s, prefix + u"il mese della data di vendita."_s),
+        CardCheck::required(u"txtOreRit"_s, prefix + u"l'ora della vendita."_s),
+        CardCheck::required(u"txtMinutiRit"_s, prefix + u"i minuti primi dell'ora della vendita."_s),
+        CardCheck::required(u"txtCodice"_s, prefix + u"il codice dell'articolo venduto."_s),
+        CardCheck::required(u"txtDescrizione"_s, prefix + u"la descrizione dell'articolo venduto."_s),
+        CardCheck::required(u"txtImporto"_s, prefix + u"il prezzo dell'articolo venduto."_s),
+        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
+        CardCheck::required(u"txtEmail"_s, prefix + u"l'indirizzo e-mail del cliente."_s),
+    };
+}
+
+CardDefinition definition()
+{
+    CardDefinition card;
+    card.window = u"TfrmRegistro"_s;
+    card.caption = u" Telvara 3.0 - Registro vendite"_s;
+    card.layout = &layout;
+    card.file = CardFile::fromLabel(u"lblFile"_s);
+    card.fields = fields();
+    card.sections = sections();
+    card.buttons = buttons();
+    card.commands = commands();
+    card.commandPlacement = CommandPlacement::Toolbar;
+    card.toolbarGroups = {u"cmdAnteprima"_s, u"cmdEsporta"_s, u"cmdRiepGiornaliero"_s, u"cmdGuida"_s};
+    card.navigationBefore = u"cmdEsporta"_s;
+    card.enterChain = {
+        u"txtGiornoRit"_s, u"txtMeseRit"_s,     u"txtOreRit"_s,    u"txtMinutiRit"_s, u"txtCodice"_s,
+        u"txtTipologia"_s, u"txtDescrizione"_s, u"txtImporto"_s,   u"txtConsegna"_s,  u"txtPagamento"_s,
+        u"txtCliente"_s,   u"txtCodFisc"_s,     u"txtZona"_s,      u"txtRecapito"_s,  u"txtTelCel"_s,
+        u"txtEmail"_s,     u"txtNote"_s,        u"txtOperatore"_s,
+    };
+    card.idleText = u"Pronto per stampare una nuova scheda..."_s;
+    card.help = SaleHelp::topic();
+
+    const QString prefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
+    const DateTimeBlock block = dateTime();
+    card.checks = block.checks({
+        prefix + u"il giorno della data di vendita."_s,
+        prefix + u"il giorno della data di vendita usando due cifre."_s,
+        prefix + u"il mese della data di vendita."_s,
+        prefix + u"l'ora della vendita."_s,
+        prefix + u"i minuti dell'ora della vendita."_s,
+        prefix + u"l'ora della vendita usando due cifre."_s,
+        prefix + u"i minuti dell'ora della vendita usando due cifre."_s,
+    });
+    card.checks += {
+        CardCheck::required(u"txtCodice"_s, prefix + u"il codice dell'articolo venduto."_s),
+        CardCheck::required(u"txtTipologia"_s, prefix + u"la tipologia dell'articolo venduto."_s),
+        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
+        CardCheck::required(u"txtCodFisc"_s, prefix + u"il codice fiscale del cliente."_s),
+    };
+    card.beforeWrite = [block](CardScreen& screen) { return block.compose(screen); };
+
+    card.duplicate = true;
+    card.duplicateResets = {{u"txtGiornoRit"_s, QString()},
+                            {u"txtMeseRit"_s, QString()},
+                            {u"txtOreRit"_s, QString()},
+                            {u"txtMinutiRit"_s, QString()}};
+    card.appendedMessage = u"La scheda corrente è stata salvata in archivio."_s;
+    return card;
+}
+
+} // namespace SaleCard

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "screens/CardDefinition.h"
+#include "screens/DateTimeBlock.h"
+
+// The sale card as data: its fields, boxes, toolbar, Enter chain and the checks of saving.
+namespace SaleCard {
+
+CardDefinition definition();
+// The card's sale date and time: its lists, the register's year and the composed labels.
+DateTimeBlock dateTime();
+// What the confirmation e-mail needs, each a warning that sends the user to its field.
+QList<CardCheck> mailChecks();
+
+} // namespace SaleCard

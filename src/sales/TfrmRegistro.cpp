@@ -1,0 +1,73 @@
+#include "sales/TfrmRegistro.h"
+
+#include "checks/CheckWindows.h"
+#include "clients/SchedaCliente.h"
+#include "clients/TfrmTrovaClienti.h"
+#include "platform/Modal.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "sales/SaleCard.h"
+#include "sales/SaleMail.h"
+#include "sales/SchedaVendita.h"
+#include "sales/TfrmAnteprimaRegistro.h"
+#include "sales/TfrmExpRegistro.h"
+#include "sales/TfrmRiepAnnualeReg.h"
+#include "sales/TfrmRiepGiornalieroReg.h"
+#include "sales/TfrmRiepMensileReg.h"
+#include "sales/TfrmStampaRegistro.h"
+#include "sales/TfrmTrovaRegistro.h"
+#include "screens/CallerTargets.h"
+#include "screens/RegisterCommands.h"
+#include "storage/Record.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTag = u"registro"_s;
+}
+
+TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::definition(), registry)
+{
+    onCommand(u"impRitiro"_s, [this] { SaleCard::dateTime().putToday(*this); });
+    onCommand(u"impOraRit"_s, [this] { SaleCard::dateTime().putNow(*this); });
+    onCommand(u"impCliente"_s, [this] { impClienteClick(); });
+    onCommand(u"cmdEmail"_s, [this] { cmdEmailClick(); });
+    onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
+    RegisterCommands::attach(
+        *this,
+        RegisterCommands::Windows<TfrmTrovaRegistro, TfrmRiepGiornalieroReg, TfrmRiepMensileReg,
+                                  TfrmRiepAnnualeReg, TfrmExpRegistro, TfrmStampaRegistro,
+                                  TfrmAnteprimaRegistro>{},
+        SchedaVendita::layout, kTag);
+    // The client picker copies the chosen client here, its payment method over what was typed; the
+    // record number stays, so Save overwrites a card read from the file.
+    CallerTargets::registerTarget(SchedaCliente::layout, kTag, [this](const Record& client, qint64) {
+        using namespace SchedaCliente;
+        const std::pair<Field, const char16_t*> copies[] = {
+            {Cliente, u"txtCliente"},   {CodFisc, u"txtCodFisc"}, {Zona, u"txtZona"},
+            {Email, u"txtEmail"},       {TelCel, u"txtTelCel"},   {Recapito, u"txtRecapito"},
+            {Estremi, u"txtPagamento"},
+        };
+        for (const auto& [field, control] : copies)
+            setText(QString::fromUtf16(control), client.text(field));
+    });
+}
+
+TfrmRegistro::~TfrmRegistro()
+{
+    CallerTargets::unregisterTarget(SchedaCliente::layout, kTag);
+}
+
+void TfrmRegistro::impClienteClick()
+{
+    TfrmTrovaClienti window(this);
+    window.setCallerTag(kTag);
+    Services::modal().exec(window);
+}
+
+void TfrmRegistro::cmdEmailClick()
+{
+    if (!CardCheck::allPass(SaleCard::mailChecks(), *this))
+        return;
+    Services::shell().openMail(SaleMail::confirmation(controlTexts()));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "screens/CardScreen.h"
+
+// The sale card: the sales of the year chosen in the sales register menu, one card at a time.
+class TfrmRegistro : public CardScreen
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmRegistro(WindowRegistry& registry);
+    ~TfrmRegistro() override;
+
+private:
+    void impClienteClick();
+    void cmdEmailClick();
+};
