@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     err.setEncoding(QStringConverter::Utf8);
     QCommandLineParser parser;
     const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({folder, help, version});
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
     if (!parser.parse(application.arguments()) || !parser.positionalArguments().isEmpty()) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? u"-" : u"--") << unknown.first() << '\n';
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first() << '\n';
         else if (!parser.positionalArguments().isEmpty())
             err << "Argomento inatteso: " << parser.positionalArguments().first() << '\n';
         else

@@ -14,7 +14,7 @@ std::optional<CommandOptions> CommandOptions::parse(const QStringList& arguments
     if (!parser.parse(QStringList{QString()} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? u"-" : u"--") << unknown.first()
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first()
                 << '\n';
         } else {
             err << "Manca il valore di " << arguments.last() << '\n';

@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({folder, help, version});
     if (!parser.parse(application.arguments())) {
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         if (unknown.isEmpty())
             err << "Manca il valore di --cartella\n";
         else
-            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? u"-" : u"--") << unknown.first() << '\n';
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first() << '\n';
         printUsage(err);
         return 2;
     }
