@@ -10,6 +10,7 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmIstruttori.h"
 #include "sales/TfrmInserisciReg.h"
 #include "sales/TfrmMenuRegistro.h"
 #include "sales/TfrmRegistro.h"
@@ -29,9 +30,9 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmInserisciReg>(),   WindowRegistry::entry<TfrmMenuRegistro>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmRegistro>(),
-        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmInserisciReg>(),   WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMenuRegistro>(),   WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmRegistro>(),       WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

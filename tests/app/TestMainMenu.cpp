@@ -56,9 +56,9 @@ private slots:
                 QVERIFY2(control, qPrintable(prefix + names.at(i)));
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
-                // A tile is enabled when the program has its window: so far the clients, the calls and the
-                // sales.
-                const QStringList live = {u"Clienti"_s, u"Chiamate"_s, u"Vendite"_s};
+                // A tile is enabled when the program has its window: so far the clients, the operators,
+                // the calls and the sales.
+                const QStringList live = {u"Clienti"_s, u"Operatori"_s, u"Chiamate"_s, u"Vendite"_s};
                 QCOMPARE(control->isEnabled(), live.contains(names.at(i)));
             }
         }
@@ -72,8 +72,8 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("picture, exit control") << u"imgOperatori"_s << false;
-        QTest::newRow("caption, close box") << u"btnOperatori"_s << true;
+        QTest::newRow("picture, exit control") << u"imgStatProfitti"_s << false;
+        QTest::newRow("caption, close box") << u"btnStatProfitti"_s << true;
     }
 
     void applicationWindowIsEnabledAndLeadsBackToTheMenu()
@@ -81,12 +81,11 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(bool, byCloseBox);
         auto* clients = new StandInWindow(f->windows);
-        f->windows.add(u"TfrmIstruttori"_s, clients);
+        f->windows.add(u"TfrmMenuStats"_s, clients);
         menu()->hide();
         f->windows.showMainMenu();
-        QVERIFY(picture(u"imgOperatori"_s)->isEnabled());
-        QVERIFY(picture(u"btnOperatori"_s)->isEnabled());
-        QVERIFY(!picture(u"imgProdotti"_s)->isEnabled());
+        QVERIFY(picture(u"imgStatProfitti"_s)->isEnabled());
+        QVERIFY(picture(u"btnStatProfitti"_s)->isEnabled());
 
         picture(opener)->click();
         QVERIFY(clients->isVisible());
