@@ -56,8 +56,10 @@ private slots:
                 QVERIFY2(control, qPrintable(prefix + names.at(i)));
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
-                // A tile is enabled when the program has its window: so far the clients and the calls.
-                QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti" || names.at(i) == u"Chiamate");
+                // A tile is enabled when the program has its window: so far the clients, the products
+                // and the calls.
+                QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti" || names.at(i) == u"Prodotti" ||
+                                                   names.at(i) == u"Chiamate");
             }
         }
         for (const char* name : {"imgInfo", "imgGuida", "imgCopyright", "imgEsci"}) {
@@ -84,7 +86,7 @@ private slots:
         f->windows.showMainMenu();
         QVERIFY(picture(u"imgOperatori"_s)->isEnabled());
         QVERIFY(picture(u"btnOperatori"_s)->isEnabled());
-        QVERIFY(!picture(u"imgProdotti"_s)->isEnabled());
+        QVERIFY(!picture(u"imgStatTelefonate"_s)->isEnabled());
 
         picture(opener)->click();
         QVERIFY(clients->isVisible());
