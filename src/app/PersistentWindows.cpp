@@ -10,6 +10,7 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmIstruttori.h"
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
@@ -28,10 +29,15 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmDatiPneumatici>(),
-        WindowRegistry::entry<TfrmGiacenza>(),       WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmMagazzino>(),      WindowRegistry::entry<TfrmPartitaIva>(),
-        WindowRegistry::entry<TfrmMenuChiamate>(),   WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
+        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),
         WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }
