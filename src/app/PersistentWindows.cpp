@@ -11,6 +11,9 @@
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
 #include "operators/TfrmIstruttori.h"
+#include "products/TfrmDatiPneumatici.h"
+#include "products/TfrmGiacenza.h"
+#include "products/TfrmMagazzino.h"
 #include "sales/TfrmInserisciReg.h"
 #include "sales/TfrmMenuRegistro.h"
 #include "sales/TfrmRegistro.h"
@@ -29,10 +32,18 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmInserisciReg>(),   WindowRegistry::entry<TfrmIstruttori>(),
-        WindowRegistry::entry<TfrmMenuRegistro>(),   WindowRegistry::entry<TfrmPartitaIva>(),
-        WindowRegistry::entry<TfrmRegistro>(),       WindowRegistry::entry<TfrmMenuChiamate>(),
-        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
+        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmInserisciReg>(),
+        WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuRegistro>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmRegistro>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -10,6 +10,8 @@
 #include "sales/SaleGrid.h"
 #include "sales/SchedaVendita.h"
 #include "platform/ProgramFolder.h"
+#include "products/ProductExport.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -120,6 +122,16 @@ const QList<ExportableArchive>& archives()
          [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
             QTextStream& err) {
              return fillRegister(saleGrids(), options, table, columns, target, err);
+         }},
+        {"articoli", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
+             columns = ProductExport::columns();
+             target = ProductExport::target();
+             table = TextTable(int(columns.size()));
+             const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName)),
+                                   SchedaArticolo::layout);
+             RecordGrid::fill(file, columns, table);
+             return true;
          }},
     };
     return all;

@@ -57,8 +57,9 @@ private slots:
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
                 // A tile is enabled when the program has its window: so far the clients, the operators,
-                // the calls and the sales.
-                const QStringList live = {u"Clienti"_s, u"Operatori"_s, u"Chiamate"_s, u"Vendite"_s};
+                // the products, the calls and the sales.
+                const QStringList live = {u"Clienti"_s, u"Operatori"_s, u"Prodotti"_s, u"Chiamate"_s,
+                                          u"Vendite"_s};
                 QCOMPARE(control->isEnabled(), live.contains(names.at(i)));
             }
         }
