@@ -6,6 +6,8 @@
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "products/SchedaArticolo.h"
+#include "products/TfrmImportaMagazzino.h"
 #include "sales/SaleCard.h"
 #include "sales/SaleMail.h"
 #include "sales/SchedaVendita.h"
@@ -30,6 +32,7 @@ TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::defi
 {
     onCommand(u"impRitiro"_s, [this] { SaleCard::dateTime().putToday(*this); });
     onCommand(u"impOraRit"_s, [this] { SaleCard::dateTime().putNow(*this); });
+    onCommand(u"impArticolo"_s, [this] { impArticoloClick(); });
     onCommand(u"impCliente"_s, [this] { impClienteClick(); });
     onCommand(u"cmdEmail"_s, [this] { cmdEmailClick(); });
     onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
@@ -51,11 +54,30 @@ TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::defi
         for (const auto& [field, control] : copies)
             setText(QString::fromUtf16(control), client.text(field));
     });
+    // The product picker copies the article and its unit price with VAT, whatever the quantity sold.
+    CallerTargets::registerTarget(SchedaArticolo::layout, kTag, [this](const Record& article, qint64) {
+        using namespace SchedaArticolo;
+        const std::pair<Field, const char16_t*> copies[] = {{Codice, u"txtCodice"},
+                                                            {Tipologia, u"txtTipologia"},
+                                                            {Descrizione, u"txtDescrizione"},
+                                                            {Prezzo_con_Iva, u"txtImporto"}};
+        for (const auto& [field, control] : copies)
+            setText(QString::fromUtf16(control), article.text(field));
+    });
 }
 
 TfrmRegistro::~TfrmRegistro()
 {
     CallerTargets::unregisterTarget(SchedaCliente::layout, kTag);
+    CallerTargets::unregisterTarget(SchedaArticolo::layout, kTag);
+}
+
+void TfrmRegistro::impArticoloClick()
+{
+    TfrmImportaMagazzino window(this);
+    window.setCallerTag(kTag);
+    window.setQuantity(u"1"_s);
+    Services::modal().exec(window);
 }
 
 void TfrmRegistro::impClienteClick()

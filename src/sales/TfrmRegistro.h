@@ -12,6 +12,7 @@ public:
     ~TfrmRegistro() override;
 
 private:
+    void impArticoloClick();
     void impClienteClick();
     void cmdEmailClick();
 };

@@ -144,6 +144,12 @@ void ResultList::addToButtonRow(QWidget* widget)
     m_buttonRow->insertWidget(m_lblTrovate ? 1 : 0, widget);
 }
 
+void ResultList::addAboveButtonRow(QWidget* widget)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(m_buttonRow), widget);
+}
+
 void ResultList::focusFind()
 {
     m_txtTrova->clear();

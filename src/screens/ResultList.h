@@ -44,6 +44,8 @@ public:
     void setPrintTitle(const QString& title);
     // Puts a window's own line (a total) at the left of the buttons' row.
     void addToButtonRow(QWidget* widget);
+    // Puts a window's own panel (the chosen record's details) between the list and the buttons' row.
+    void addAboveButtonRow(QWidget* widget);
     // Empties txtTrova and gives it the focus.
     void focusFind();
 

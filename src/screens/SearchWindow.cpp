@@ -35,7 +35,7 @@ QLabel* hidden(const QString& name, QWidget* parent)
 } // namespace
 
 SearchWindow::SearchWindow(const SearchDefinition& search, const Options& options, QWidget* parent)
-    : TwoPanelWindow({search.printTitle, search.countPrefix, true, options.runFind}, parent),
+    : TwoPanelWindow({search.printTitle, search.countPrefix, options.picks, options.runFind}, parent),
       m_search(search), m_options(options),
       m_lblAttendere(new QLabel(u"Ricerca schede in corso. Attendere..."_s)),
       m_lblConta(hidden(u"lblConta"_s, this)), m_lblMemory(hidden(u"lblMemory"_s, this))

@@ -10,7 +10,7 @@ class QPushButton;
 struct SearchDefinition;
 
 // A search window: the criteria panel panAvvio, built from a search definition, and after "Cerca" the
-// results panel panContainer with the result list. A double click delivers every record whose line equals
+// results panel panContainer with the result list. Unless told otherwise, a double click delivers every record whose line equals
 // the chosen one to the caller named in lblMemory (the last in the file remains there) and closes.
 class SearchWindow : public TwoPanelWindow
 {
@@ -24,6 +24,9 @@ public:
         // The remembered find text of a window class that keeps it for the whole run; nullptr: forgotten
         // each time the window is shown.
         QString* runFind = nullptr;
+        // Whether a double click takes the chosen records back to the caller; a picker that acts on the
+        // selected line with buttons of its own has none.
+        bool picks = true;
     };
 
     SearchWindow(const SearchDefinition& search, const Options& options, QWidget* parent = nullptr);
