@@ -166,7 +166,11 @@ CardDefinition definition()
         CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
         CardCheck::required(u"txtCodFisc"_s, prefix + u"il codice fiscale del cliente."_s),
     };
-    card.beforeWrite = [block](CardScreen& screen) { return block.compose(screen); };
+    // A click on Save leaves the focus in the amount: it is normalised here as leaving it would.
+    card.beforeWrite = [block, fields = card.fields](CardScreen& screen) {
+        CardAmounts::normalise(fields, screen);
+        return block.compose(screen);
+    };
 
     card.duplicate = true;
     card.duplicateResets = {{u"txtGiornoRit"_s, QString()},

@@ -96,7 +96,11 @@ QuickEntryDefinition quickSale()
         CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
         CardCheck::required(u"txtCodFisc"_s, prefix + u"il codice fiscale del cliente."_s),
     };
-    entry.beforeWrite = [block](FormTexts& form) { return block.compose(form); };
+    // A click on "Applica e chiudi" leaves the focus in the amount: it is normalised here as leaving it would.
+    entry.beforeWrite = [block, fields = entry.fields](FormTexts& form) {
+        CardAmounts::normalise(fields, form);
+        return block.compose(form);
+    };
     entry.savedMessage = u"La vendita corrente è stata salvata nel Registro vendite."_s;
     return entry;
 }

@@ -124,8 +124,8 @@ struct CardCheck
     static bool allPass(const QList<CardCheck>& checks, FormTexts& form);
 };
 
-// Saving gives every amount field the normalisation leaving it gives: a click on Save leaves the focus in
-// the field being typed, and what is stored must read back as an amount.
+// Gives every amount field of a form the normalisation leaving it gives: a card whose amounts must read back
+// as numbers runs it on saving, since a click on Save leaves the focus in the field being typed.
 namespace CardAmounts {
 void normalise(const QList<CardField>& fields, FormTexts& form);
 } // namespace CardAmounts

@@ -162,7 +162,6 @@ void CardScreen::saveCard()
     for (const CardField& field : m_definition.fields)
         if (isChosenFromList(field.kind))
             ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));
-    CardAmounts::normalise(m_definition.fields, *this);
     if (!CardCheck::allPass(m_definition.checks, *this))
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))

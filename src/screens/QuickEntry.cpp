@@ -196,7 +196,6 @@ void QuickEntry::btnChiudiClick()
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();
-    CardAmounts::normalise(m_definition.fields, *this);
     if (!CardCheck::allPass(m_definition.checks, *this))
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
