@@ -1,11 +1,13 @@
 #include "platform/DesktopServices.h"
 #include "app/Application.h"
 #include "platform/ProgramFolder.h"
+#include "storage/FileSizeSignal.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    FileSizeSignal::ignore();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "platform/ProgramFolder.h"
+#include "storage/FileSizeSignal.h"
 
 #include <QCoreApplication>
 #include <QStringConverter>
@@ -19,6 +20,7 @@ void printUsage(QTextStream& err)
 
 int main(int argc, char* argv[])
 {
+    FileSizeSignal::ignore();
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
