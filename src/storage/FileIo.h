@@ -28,6 +28,8 @@ public:
     virtual void unmap(const char* address, std::size_t size) = 0;
     // Replaces to by from in one step (both in the same folder), as rename(2).
     virtual int rename(const QString& from, const QString& to) = 0;
+    // A new file for writing; fails with EEXIST when the name is taken.
+    virtual int createNew(const QString& path) = 0;
 
     // The calls every file operation goes through.
     static FileIo& current();
@@ -51,4 +53,5 @@ public:
     const char* map(int fd, std::size_t size) override;
     void unmap(const char* address, std::size_t size) override;
     int rename(const QString& from, const QString& to) override;
+    int createNew(const QString& path) override;
 };

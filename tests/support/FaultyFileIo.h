@@ -28,6 +28,8 @@ public:
     int lock(int fd) override;
     const char* map(int fd, std::size_t size) override;
     int rename(const QString& from, const QString& to) override;
+    // Counted as an Open.
+    int createNew(const QString& path) override;
 
 private:
     bool shouldFail(Call call);
