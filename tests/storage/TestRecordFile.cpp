@@ -5,10 +5,8 @@
 #include "storage/StorageError.h"
 #include "TempProgramFolder.h"
 
-#include <csignal>
 #include <QProcess>
 #include <QTest>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -201,35 +199,6 @@ private slots:
         io.failAt(FaultyFileIo::Map, 1);
         RecordFile file(path, SchedaCliente::layout);
         QVERIFY_THROWS_EXCEPTION(StorageError, file.scan([](qint64, const RecordView&) {}));
-    }
-
-    // A real failure root cannot bypass: a write past the file-size limit fails with EFBIG in a child.
-    void writePastTheFileSizeLimitFailsCleanly()
-    {
-        TempProgramFolder folder;
-        const QString path = folder.file(QStringLiteral("Clienti.pro"));
-        appendClients(path, 2);
-        const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
-        const pid_t child = fork();
-        if (child == 0) {
-            signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{2 * 3372 + 100, 2 * 3372 + 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            int status = 3;
-            try {
-                RecordFile file(path, SchedaCliente::layout);
-                file.append(client(QStringLiteral("troppo")));
-                status = 1;
-            } catch (const StorageError& error) {
-                status = error.errorNumber() == EFBIG ? 0 : 2;
-            }
-            _exit(status);
-        }
-        int status = -1;
-        waitpid(child, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
     }
 
     // Two workstations saving new cards at once never share a number nor overwrite each other.
