@@ -1,5 +1,10 @@
 #include "app/PersistentWindows.h"
 
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
 #include "calls/TfrmMenuChiamate.h"
@@ -10,12 +15,9 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmPassword.h"
-#include "app/TfrmSplash.h"
+#include "stats/TfrmMenuStats.h"
+#include "stats/TfrmMenuStatsTel.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
@@ -26,7 +28,8 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
-        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmMenuStats>(),      WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),   WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmMenuStatsTel>(),   WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -1,3 +1,4 @@
+#include "cli/ChartCommand.h"
 #include "cli/Command.h"
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
@@ -10,13 +11,15 @@ const QList<Command>& commands()
     static const QList<Command> all = {
         {"verifica", "verifica", runVerify},
         {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
-        {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
-                  "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
-                  "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
-                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
+        {"cerca",
+         "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
+         "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+         "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
+         "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
          runSearch},
         {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
          runExport},
+        {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
