@@ -1,10 +1,5 @@
 #include "app/PersistentWindows.h"
 
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmPassword.h"
-#include "app/TfrmSplash.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
 #include "calls/TfrmMenuChiamate.h"
@@ -15,9 +10,18 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
-#include "screens/TfrmGuida.h"
+#include "operators/TfrmIstruttori.h"
+#include "products/TfrmDatiPneumatici.h"
+#include "products/TfrmGiacenza.h"
+#include "products/TfrmMagazzino.h"
 #include "stats/TfrmMenuStats.h"
 #include "stats/TfrmMenuStatsTel.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "screens/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
@@ -27,9 +31,17 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmMenuStats>(),      WindowRegistry::entry<TfrmPartitaIva>(),
-        WindowRegistry::entry<TfrmMenuChiamate>(),   WindowRegistry::entry<TfrmChiamate>(),
-        WindowRegistry::entry<TfrmMenuStatsTel>(),   WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
+        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuStats>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmMenuStatsTel>(),
+        WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }
