@@ -1,5 +1,10 @@
 #include "app/PersistentWindows.h"
 
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
 #include "calls/TfrmMenuChiamate.h"
@@ -10,25 +15,38 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmAnteprimaIstruttore.h"
+#include "operators/TfrmDaRinnovare.h"
+#include "operators/TfrmExpIstruttori.h"
 #include "operators/TfrmIstruttori.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
+#include "operators/TfrmStampaIstruttore.h"
+#include "operators/TfrmTrovaIstruttori.h"
 #include "screens/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmPassword.h"
-#include "app/TfrmSplash.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
     return {
-        WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
-        WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
-        WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
-        WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmPassword>(),
+        WindowRegistry::entry<TfrmAvvio>(),
+        WindowRegistry::entry<TfrmCambiaPassword>(),
+        WindowRegistry::entry<TfrmGuida>(),
+        WindowRegistry::entry<TfrmInfo>(),
+        WindowRegistry::entry<TfrmSplash>(),
+        WindowRegistry::entry<TfrmAllegaCartella>(),
+        WindowRegistry::entry<TfrmAnteprimaIstruttore>(),
+        WindowRegistry::entry<TfrmCarta>(),
+        WindowRegistry::entry<TfrmCartella>(),
+        WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDaRinnovare>(),
+        WindowRegistry::entry<TfrmExpIstruttori>(),
+        WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmIstruttori>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
-        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmStampaIstruttore>(),
+        WindowRegistry::entry<TfrmTrovaIstruttori>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

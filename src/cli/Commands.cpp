@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
@@ -10,12 +11,18 @@ const QList<Command>& commands()
     static const QList<Command> all = {
         {"verifica", "verifica", runVerify},
         {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
-        {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
-                  "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
-                  "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
-                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
+        {"cerca",
+         "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
+         "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+         "  cerca operatori [--cognome T] [--nome T] [--mansione T] [--categoria T] [--cf T] [--piva T] "
+         "[--disponibilita T] [--equipaggiamento T] [--contratto T] [--note T]\n"
+         "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
+         "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
          runSearch},
-        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
+        {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
+        {"esporta",
+         "esporta clienti\n  esporta operatori\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | "
+         "--mese NOME]",
          runExport},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "

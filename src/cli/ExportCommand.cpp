@@ -6,8 +6,9 @@
 #include "cli/YearOption.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
-#include "rules/ValueLists.h"
+#include "operators/OperatorExport.h"
 #include "platform/ProgramFolder.h"
+#include "rules/ValueLists.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -25,8 +26,10 @@ struct ExportableArchive
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
-        {"clienti", {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
+        {"clienti",
+         {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target,
+            QTextStream&) {
              columns = ClientExport::columns();
              target = ClientExport::target();
              table = TextTable(int(columns.size()));
@@ -35,7 +38,18 @@ const QList<ExportableArchive>& archives()
              RecordGrid::fill(file, columns, table);
              return true;
          }},
-        {"chiamate", {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
+        {"operatori",
+         {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target,
+            QTextStream&) {
+             columns = OperatorExport::columns();
+             target = OperatorExport::target();
+             table = TextTable(int(columns.size()));
+             OperatorExport::definition().fill(table);
+             return true;
+         }},
+        {"chiamate",
+         {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
          [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
             QTextStream& err) {
              const std::optional<QString> path = yearFile(options, SchedaChiamata::kExtension, err);

@@ -1,11 +1,13 @@
 #include "cli/SearchCommand.h"
 
-#include "cli/CommandOptions.h"
 #include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
+#include "cli/CommandOptions.h"
 #include "cli/YearOption.h"
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
+#include "operators/OperatorSearch.h"
+#include "operators/SchedaOperatore.h"
 #include "platform/ProgramFolder.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -24,13 +26,23 @@ struct SearchableArchive
 const QList<SearchableArchive>& archives()
 {
     static const QList<SearchableArchive> all = {
-        {"clienti", ClientSearch::definition,
+        {"clienti",
+         ClientSearch::definition,
          [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
              return ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName));
          },
          {}},
-        {"chiamate", CallSearch::definition,
-         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
+        {"operatori",
+         OperatorSearch::definition,
+         [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
+             return ProgramFolder::file(QLatin1StringView(SchedaOperatore::kFileName));
+         },
+         {}},
+        {"chiamate",
+         CallSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) {
+             return yearFile(options, SchedaChiamata::kExtension, err);
+         },
          {QStringLiteral("anno")}},
     };
     return all;

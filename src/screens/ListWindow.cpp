@@ -1,7 +1,10 @@
 #include "screens/ListWindow.h"
 
+#include "platform/Messages.h"
+#include "platform/Services.h"
 #include "screens/ResultList.h"
 #include "screens/SearchDefinition.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -33,14 +36,27 @@ void ListWindow::showEvent(QShowEvent* event)
         return;
     m_results->reset();
     TextTable lines(1, TextTable::Cells::AsGiven);
+    qint64 unreadable = 0;
     // A failure ends the list where it got to, without a word.
     try {
         const RecordFile file(m_options.path(), m_list.layout);
-        m_list.list(file, m_options.wanted, lines);
+        if (m_options.judge)
+            unreadable = m_list.list(file, m_options.judge, lines);
+        else
+            m_list.list(file, m_options.wanted, lines);
     } catch (const StorageError&) {
     }
     m_results->setLines(std::move(lines));
     m_results->focusFind();
+    // Said once the list is on screen, so that the user sees what it holds.
+    if (unreadable > 0)
+        QMetaObject::invokeMethod(
+            this,
+            [this, unreadable] {
+                if (isVisible())
+                    Services::messages().warning(StorageMessages::unreadableCards(unreadable));
+            },
+            Qt::QueuedConnection);
 }
 
 void ListWindow::lstRecordsDblClick()

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "screens/SearchDefinition.h"
+
 #include <functional>
 #include <QDialog>
 
 class QLabel;
 class RecordView;
 class ResultList;
-struct SearchDefinition;
 
 // A result list filled when it is shown, without criteria (recontact list, low-stock list, contracts to
 // renew, confirmation lists): the records its filter accepts, one line each. A double click delivers the
@@ -22,6 +23,9 @@ public:
         std::function<bool(const RecordView&)> wanted;
         // The caller that a double click fills; the window writes it into lblMemory.
         QString callerTag;
+        // For a list that reads dates or numbers, in place of wanted: the records it cannot read are
+        // skipped, and once the list is shown the user is told how many.
+        std::function<SearchDefinition::Listing(const RecordView&)> judge = {};
     };
 
     ListWindow(const SearchDefinition& list, const Options& options, QWidget* parent = nullptr);

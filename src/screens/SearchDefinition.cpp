@@ -41,6 +41,27 @@ void SearchDefinition::list(const RecordFile& file, const std::function<bool(con
     });
 }
 
+qint64 SearchDefinition::list(const RecordFile& file, const std::function<Listing(const RecordView&)>& judge,
+                              TextTable& lines) const
+{
+    qint64 unreadable = 0;
+    file.scan([&](qint64, const RecordView& record) {
+        switch (judge(record)) {
+        case Listing::Listed: {
+            const QString shown[] = {line(record)};
+            lines.appendRow(shown);
+            break;
+        }
+        case Listing::LeftOut:
+            break;
+        case Listing::Unreadable:
+            ++unreadable;
+            break;
+        }
+    });
+    return unreadable;
+}
+
 QString SearchDefinition::countLine(qsizetype lines) const
 {
     return countPrefix + QString::number(lines) + u" schede."_s;

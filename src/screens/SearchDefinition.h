@@ -35,6 +35,13 @@ struct SearchDefinition
     void list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,
               TextTable& lines) const;
 
+    // What a list makes of a record whose date or number it has to read.
+    enum class Listing { Listed, LeftOut, Unreadable };
+    // The same for a list that reads dates or numbers: the records judged Listed. An unreadable record is
+    // skipped and the list goes on; returns how many were skipped.
+    qint64 list(const RecordFile& file, const std::function<Listing(const RecordView&)>& judge,
+                TextTable& lines) const;
+
     // "Il presente riepilogo contiene N schede."
     QString countLine(qsizetype lines) const;
 
