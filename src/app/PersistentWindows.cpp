@@ -1,10 +1,5 @@
 #include "app/PersistentWindows.h"
 
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmPassword.h"
-#include "app/TfrmSplash.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmInserisciTel.h"
 #include "calls/TfrmMenuChiamate.h"
@@ -21,27 +16,34 @@
 #include "operators/TfrmIstruttori.h"
 #include "operators/TfrmStampaIstruttore.h"
 #include "operators/TfrmTrovaIstruttori.h"
+#include "products/TfrmDatiPneumatici.h"
+#include "products/TfrmGiacenza.h"
+#include "products/TfrmMagazzino.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
     return {
-        WindowRegistry::entry<TfrmPassword>(),
-        WindowRegistry::entry<TfrmAvvio>(),
-        WindowRegistry::entry<TfrmCambiaPassword>(),
-        WindowRegistry::entry<TfrmGuida>(),
-        WindowRegistry::entry<TfrmInfo>(),
-        WindowRegistry::entry<TfrmSplash>(),
+        WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
+        WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
+        WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(),
         WindowRegistry::entry<TfrmAnteprimaIstruttore>(),
         WindowRegistry::entry<TfrmCarta>(),
-        WindowRegistry::entry<TfrmCartella>(),
-        WindowRegistry::entry<TfrmClienti>(),
+        WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),
         WindowRegistry::entry<TfrmDaRinnovare>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
         WindowRegistry::entry<TfrmExpIstruttori>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),
         WindowRegistry::entry<TfrmTrovaIstruttori>(),

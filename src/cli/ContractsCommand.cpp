@@ -25,20 +25,18 @@ int runContracts(const QStringList& arguments, QTextStream& out, QTextStream& er
         today = *given;
     }
     TextTable lines(1, TextTable::Cells::AsGiven);
-    qint64 unreadable = 0;
+    qsizetype leftOut = 0;
     try {
         const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaOperatore::kFileName)),
                               SchedaOperatore::layout);
-        unreadable = OperatorContracts::list(file, today, lines);
+        leftOut = OperatorContracts::list(file, today, lines);
     } catch (const StorageError& error) {
         err << QString::fromLocal8Bit(error.what()) << '\n';
         return 1;
     }
     for (qsizetype i = 0; i < lines.rowCount(); ++i)
         out << lines.cell(i, 0) << '\n';
-    if (unreadable > 0)
-        err << StorageMessages::unreadableCards(unreadable)
-                   .replace(QStringLiteral("\n\r\n\r"), QStringLiteral(" "))
-            << '\n';
+    if (leftOut > 0)
+        err << StorageMessages::cardsLeftOut(leftOut) << '\n';
     return 0;
 }

@@ -7,8 +7,10 @@
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "operators/OperatorExport.h"
-#include "platform/ProgramFolder.h"
 #include "rules/ValueLists.h"
+#include "platform/ProgramFolder.h"
+#include "products/ProductExport.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -26,10 +28,8 @@ struct ExportableArchive
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
-        {"clienti",
-         {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target,
-            QTextStream&) {
+        {"clienti", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
              columns = ClientExport::columns();
              target = ClientExport::target();
              table = TextTable(int(columns.size()));
@@ -38,18 +38,15 @@ const QList<ExportableArchive>& archives()
              RecordGrid::fill(file, columns, table);
              return true;
          }},
-        {"operatori",
-         {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target,
-            QTextStream&) {
+        {"operatori", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
              columns = OperatorExport::columns();
              target = OperatorExport::target();
              table = TextTable(int(columns.size()));
              OperatorExport::definition().fill(table);
              return true;
          }},
-        {"chiamate",
-         {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
+        {"chiamate", {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},
          [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
             QTextStream& err) {
              const std::optional<QString> path = yearFile(options, SchedaChiamata::kExtension, err);
@@ -76,6 +73,16 @@ const QList<ExportableArchive>& archives()
              table = TextTable(int(columns.size()));
              const RecordFile file(*path, SchedaChiamata::layout);
              RecordGrid::fill(file, columns, table, CallGrid::filter(options.value(QStringLiteral("anno")), month, day));
+             return true;
+         }},
+        {"articoli", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
+             columns = ProductExport::columns();
+             target = ProductExport::target();
+             table = TextTable(int(columns.size()));
+             const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName)),
+                                   SchedaArticolo::layout);
+             RecordGrid::fill(file, columns, table);
              return true;
          }},
     };

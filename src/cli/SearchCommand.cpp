@@ -1,14 +1,16 @@
 #include "cli/SearchCommand.h"
 
+#include "cli/CommandOptions.h"
 #include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
-#include "cli/CommandOptions.h"
 #include "cli/YearOption.h"
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "operators/OperatorSearch.h"
 #include "operators/SchedaOperatore.h"
 #include "platform/ProgramFolder.h"
+#include "products/ProductSearch.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -26,24 +28,24 @@ struct SearchableArchive
 const QList<SearchableArchive>& archives()
 {
     static const QList<SearchableArchive> all = {
-        {"clienti",
-         ClientSearch::definition,
+        {"clienti", ClientSearch::definition,
          [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
              return ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName));
          },
          {}},
-        {"operatori",
-         OperatorSearch::definition,
+        {"operatori", OperatorSearch::definition,
          [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
              return ProgramFolder::file(QLatin1StringView(SchedaOperatore::kFileName));
          },
          {}},
-        {"chiamate",
-         CallSearch::definition,
-         [](const CommandOptions& options, QTextStream& err) {
-             return yearFile(options, SchedaChiamata::kExtension, err);
-         },
+        {"chiamate", CallSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
          {QStringLiteral("anno")}},
+        {"articoli", ProductSearch::definition,
+         [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
+             return ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName));
+         },
+         {}},
     };
     return all;
 }

@@ -19,25 +19,24 @@ const SearchDefinition& definition()
     return list;
 }
 
-SearchDefinition::Listing judge(const RecordView& card, QDate today)
+std::optional<bool> isDue(const RecordView& card, QDate today)
 {
     using Contract = OperatorLines::Contract;
-    using Listing = SearchDefinition::Listing;
     switch (OperatorLines::contractOn(card, today)) {
     case Contract::Due:
-        return Listing::Listed;
+        return true;
     case Contract::NotDue:
-        return Listing::LeftOut;
+        return false;
     case Contract::Unreadable:
         break;
     }
-    return Listing::Unreadable;
+    return std::nullopt;
 }
 
-qint64 list(const RecordFile& file, QDate today, TextTable& lines)
+qsizetype list(const RecordFile& file, QDate today, TextTable& lines)
 {
     return definition().list(
-        file, [today](const RecordView& card) { return judge(card, today); }, lines);
+        file, [today](const RecordView& card) { return isDue(card, today); }, lines);
 }
 
 } // namespace OperatorContracts

@@ -3,6 +3,7 @@
 #include "screens/SearchDefinition.h"
 #include "screens/TextTable.h"
 
+#include <optional>
 #include <QDate>
 
 class RecordFile;
@@ -13,11 +14,11 @@ namespace OperatorContracts {
 // The list's line, printed title and pick; it has no criteria and no count line.
 const SearchDefinition& definition();
 
-// How the list judges a card on a day: a deadline or notice it cannot read makes the card unreadable.
-SearchDefinition::Listing judge(const RecordView& card, QDate today);
+// Whether the list shows a card on a day; nothing when its deadline or notice cannot be read.
+std::optional<bool> isDue(const RecordView& card, QDate today);
 
 // The lines of the cards due on that day, in file order; returns how many cards could not be read.
 // Throws StorageError; the lines found so far stay.
-qint64 list(const RecordFile& file, QDate today, TextTable& lines);
+qsizetype list(const RecordFile& file, QDate today, TextTable& lines);
 
 } // namespace OperatorContracts

@@ -10,9 +10,8 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* parent)
     : ListWindow(
           OperatorContracts::definition(),
           {[] { return ProgramFolder::file(QLatin1StringView(SchedaOperatore::kFileName)); },
-           {},
-           QStringLiteral("istruttori"),
-           [](const RecordView& card) { return OperatorContracts::judge(card, Services::clock().today()); }},
+           [](const RecordView& card) { return OperatorContracts::isDue(card, Services::clock().today()); },
+           QStringLiteral("istruttori")},
           parent)
 {
     setObjectName(QStringLiteral("TfrmDaRinnovare"));

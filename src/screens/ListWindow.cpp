@@ -36,27 +36,17 @@ void ListWindow::showEvent(QShowEvent* event)
         return;
     m_results->reset();
     TextTable lines(1, TextTable::Cells::AsGiven);
-    qint64 unreadable = 0;
+    qsizetype leftOut = 0;
     // A failure ends the list where it got to, without a word.
     try {
         const RecordFile file(m_options.path(), m_list.layout);
-        if (m_options.judge)
-            unreadable = m_list.list(file, m_options.judge, lines);
-        else
-            m_list.list(file, m_options.wanted, lines);
+        leftOut = m_list.list(file, m_options.wanted, lines);
     } catch (const StorageError&) {
     }
     m_results->setLines(std::move(lines));
     m_results->focusFind();
-    // Said once the list is on screen, so that the user sees what it holds.
-    if (unreadable > 0)
-        QMetaObject::invokeMethod(
-            this,
-            [this, unreadable] {
-                if (isVisible())
-                    Services::messages().warning(StorageMessages::unreadableCards(unreadable));
-            },
-            Qt::QueuedConnection);
+    if (leftOut > 0)
+        Services::messages().warning(StorageMessages::cardsLeftOut(leftOut));
 }
 
 void ListWindow::lstRecordsDblClick()

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "screens/SearchDefinition.h"
-
 #include <functional>
+#include <optional>
 #include <QDialog>
 
 class QLabel;
 class RecordView;
 class ResultList;
+struct SearchDefinition;
 
 // A result list filled when it is shown, without criteria (recontact list, low-stock list, contracts to
 // renew, confirmation lists): the records its filter accepts, one line each. A double click delivers the
@@ -20,12 +20,10 @@ public:
     struct Options
     {
         std::function<QString()> path;
-        std::function<bool(const RecordView&)> wanted;
+        // Whether a record is listed; a record it cannot judge is left out, and the user told once.
+        std::function<std::optional<bool>(const RecordView&)> wanted;
         // The caller that a double click fills; the window writes it into lblMemory.
         QString callerTag;
-        // For a list that reads dates or numbers, in place of wanted: the records it cannot read are
-        // skipped, and once the list is shown the user is told how many.
-        std::function<SearchDefinition::Listing(const RecordView&)> judge = {};
     };
 
     ListWindow(const SearchDefinition& list, const Options& options, QWidget* parent = nullptr);

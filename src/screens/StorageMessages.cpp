@@ -10,13 +10,12 @@ QString accessDenied()
            u"privilegi di scrittura nella cartella di installazione del programma."_s;
 }
 
-QString unreadableCards(qint64 count)
+QString cardsLeftOut(qsizetype count)
 {
     if (count == 1)
-        return u"Attenzione: una scheda non è stata elencata perché contiene una data o un numero non "
-               u"leggibile.\n\r\n\rCorreggere la scheda e aprire di nuovo l'elenco."_s;
-    return u"Attenzione: %1 schede non sono state elencate perché contengono una data o un numero non "
-           u"leggibile.\n\r\n\rCorreggere le schede e aprire di nuovo l'elenco."_s.arg(count);
+        return u"Attenzione: una scheda non è stata inclusa nell'elenco perché contiene valori non leggibili."_s;
+    return u"Attenzione: %1 schede non sono state incluse nell'elenco perché contengono valori non "
+           u"leggibili."_s.arg(count);
 }
 
 } // namespace StorageMessages
