@@ -3,6 +3,7 @@
 #include "calls/CallHelp.h"
 #include "clients/ClientHelp.h"
 #include "operators/OperatorHelp.h"
+#include "products/ProductHelp.h"
 
 #include <QList>
 
@@ -37,6 +38,7 @@ QStringList introduction()
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
+                                               &ProductHelp::paragraphs,
                                                &CallHelp::paragraphs};
 
 QStringList closing()

@@ -125,7 +125,7 @@ private:
         }
         // An input as wide as its content keeps to the left of its place, its button right beside it.
         const bool ownWidth = widget->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed;
-        if (cell.button.isEmpty()) {
+        if (cell.button.isEmpty() && cell.after.isEmpty()) {
             grid->addWidget(widget, 2 * row + 1, column, 1, cell.span,
                             ownWidth ? Qt::AlignLeft : Qt::Alignment());
             return;
@@ -133,16 +133,20 @@ private:
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         line->addWidget(widget, ownWidth ? 0 : 1);
-        // The small button right of an input is a picture, or shows its caption when it has none.
-        QToolButton* beside = sectionButton(box, cell.button);
-        beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        if (!beside->icon().isNull()) {
-            beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
-            beside->setIconSize(QSize(22, 22));
-            beside->setAutoRaise(true);
-            beside->setToolTip(beside->text());
+        if (!cell.after.isEmpty())
+            line->addWidget(new QLabel(cell.after, box));
+        if (!cell.button.isEmpty()) {
+            // The small button right of an input is a picture, or shows its caption when it has none.
+            QToolButton* beside = sectionButton(box, cell.button);
+            beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            if (!beside->icon().isNull()) {
+                beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+                beside->setIconSize(QSize(22, 22));
+                beside->setAutoRaise(true);
+                beside->setToolTip(beside->text());
+            }
+            line->addWidget(beside);
         }
-        line->addWidget(beside);
         if (ownWidth)
             line->addStretch(1);
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
