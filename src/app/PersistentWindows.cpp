@@ -19,6 +19,8 @@
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
+#include "stats/TfrmMenuStats.h"
+#include "stats/TfrmMenuStatsTel.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -44,11 +46,13 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),
         WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmMenuStatsTel>(),
         WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

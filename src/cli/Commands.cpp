@@ -1,3 +1,4 @@
+#include "cli/ChartCommand.h"
 #include "cli/Command.h"
 #include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
@@ -28,6 +29,7 @@ const QList<Command>& commands()
          runExport},
         {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
+        {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
