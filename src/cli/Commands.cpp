@@ -14,15 +14,14 @@ const QList<Command>& commands()
     static const QList<Command> all = {
         {"verifica", "verifica", runVerify},
         {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
-        {"cerca",
-         "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
-         "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
-         "  cerca operatori [--cognome T] [--nome T] [--mansione T] [--categoria T] [--cf T] [--piva T] "
-         "[--disponibilita T] [--equipaggiamento T] [--contratto T] [--note T]\n"
-         "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
-         "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
-         "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
-         "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]",
+        {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
+                  "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+                  "  cerca operatori [--cognome T] [--nome T] [--mansione T] [--categoria T] [--cf T] [--piva T] "
+                  "[--disponibilita T] [--equipaggiamento T] [--contratto T] [--note T]\n"
+                  "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
+                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
+                  "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
+                  "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]",
          runSearch},
         {"esporta",
          "esporta clienti\n  esporta operatori\n"
@@ -32,8 +31,7 @@ const QList<Command>& commands()
         {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
         {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
-        {"riepilogo", "riepilogo profitti --anno AAAA --dal GG/MM --al GG/MM [--cf T] [--articolo T]",
-         runProfit},
+        {"riepilogo", "riepilogo profitti --anno AAAA --dal GG/MM --al GG/MM [--cf T] [--articolo T]", runProfit},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
