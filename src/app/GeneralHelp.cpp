@@ -44,6 +44,7 @@ const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &Operato
                                                &CallHelp::paragraphs,
                                                &StatsHelp::callsChartParagraphs,
                                                &SaleHelp::paragraphs,
+                                               &StatsHelp::profitSummaryParagraphs,
                                                &StatsHelp::incomeChartParagraphs};
 
 QStringList closing()

@@ -22,6 +22,7 @@
 #include "sales/TfrmInserisciReg.h"
 #include "sales/TfrmMenuRegistro.h"
 #include "sales/TfrmRegistro.h"
+#include "stats/TfrmMenuRiepCosti.h"
 #include "stats/TfrmMenuStats.h"
 #include "stats/TfrmMenuStatsTel.h"
 #include "app/TfrmAvvio.h"
@@ -51,6 +52,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
         WindowRegistry::entry<TfrmMenuRegistro>(),
+        WindowRegistry::entry<TfrmMenuRiepCosti>(),
         WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmRegistro>(),
