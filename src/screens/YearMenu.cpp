@@ -155,9 +155,10 @@ void YearMenu::showEvent(QShowEvent* event)
                 first = field;
         }
     }
-    // A window the program does not have yet cannot be opened.
+    // A persistent window the program does not have yet cannot be opened.
     for (const YearMenuEntry& entry : std::as_const(m_definition.entries))
-        findChild<QPushButton*>(entry.button)->setEnabled(registry().window(entry.window) != nullptr);
+        findChild<QPushButton*>(entry.button)
+            ->setEnabled(entry.openOver || registry().window(entry.window) != nullptr);
     m_memory->setText(kLeaving);
     if (first)
         first->setFocus(Qt::OtherFocusReason);
