@@ -59,6 +59,8 @@ const QList<Measure>& measures()
         // pages alone costs this machine more than the grid fill does.
         {"client export, grid fill and Clienti.xls written", &BenchArchives::clients, 0,
          [](const BenchArchives& a) { return Measures::clientExport(a, keptGrid()); }},
+        {"product search, 2 criteria", &BenchArchives::products, 1.2, Measures::productSearch},
+        {"product low-stock list", &BenchArchives::products, 1.2, Measures::lowStockList},
         {"floor: the summary's scan reaching its 16 fields", &BenchArchives::calls, 0,
          Measures::touchSummaryFields},
         {"floor: fresh memory as large as the summary grid", &BenchArchives::calls, 0,
@@ -126,6 +128,7 @@ int main(int argc, char* argv[])
     const QStringList arguments = application.arguments();
     const int clients = intOption(arguments, QStringLiteral("--clients"), 200000);
     const int calls = intOption(arguments, QStringLiteral("--calls"), 1000000);
+    const int products = intOption(arguments, QStringLiteral("--products"), 100000);
     const int repeat = std::max(1, intOption(arguments, QStringLiteral("--repeat"), 10));
     // The processor time of the measuring thread, its own work and the kernel's on its behalf (copies,
     // page faults), leaves out the time other programs of a shared machine hold the processors; --wall
@@ -138,6 +141,7 @@ int main(int argc, char* argv[])
 
     BenchArchives archives;
     archives.generate(folder, clients, calls, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateProducts(products, arguments.contains(QStringLiteral("--reuse")));
     std::printf("Generated %d clients and %d calls in %.2f s (through the record files, flushed)\n", clients,
                 calls, archives.generationSeconds);
     // --only TEXT runs just the measures whose name holds TEXT, without the memory figures (profiling).
@@ -174,7 +178,8 @@ int main(int argc, char* argv[])
         }
         return best;
     };
-    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls};
+    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls,
+                                                   &BenchArchives::products};
     for (QString BenchArchives::*file : files) {
         const QString path = archives.*file;
         for (int i = 0; i <= repeat; ++i)
@@ -201,8 +206,10 @@ int main(int argc, char* argv[])
         const double mib = static_cast<double>(floor.read.result) / (1 << 20);
         std::printf("%-14s %10d %9.0f %12.4f %10.0f %8.3f %8.3f\n",
                     qPrintable(QFileInfo(archives.*file).fileName()),
-                    file == &BenchArchives::clients ? clients : calls, mib, floor.read.seconds,
-                    mib / floor.read.seconds, floor.map, floor.fresh);
+                    file == &BenchArchives::clients ? clients
+                    : file == &BenchArchives::calls ? calls
+                                                    : products,
+                    mib, floor.read.seconds, mib / floor.read.seconds, floor.map, floor.fresh);
     }
     std::printf("(map: mapping the whole file, one byte read every 64 KiB; fresh: fresh memory as large as\n"
                 "the file, every page written once; both as ratios to (a), the floors beside each ratio)\n");
