@@ -61,6 +61,8 @@ const QList<Measure>& measures()
          [](const BenchArchives& a) { return Measures::clientExport(a, keptGrid()); }},
         {"product search, 2 criteria", &BenchArchives::products, 1.2, Measures::productSearch},
         {"product low-stock list", &BenchArchives::products, 1.2, Measures::lowStockList},
+        {"operator search, 2 criteria", &BenchArchives::staff, 0, Measures::operatorSearch},
+        {"operator contracts to renew", &BenchArchives::staff, 0, Measures::contractsToRenew},
         {"floor: the summary's scan reaching its 16 fields", &BenchArchives::calls, 0,
          Measures::touchSummaryFields},
         {"floor: fresh memory as large as the summary grid", &BenchArchives::calls, 0,
@@ -129,6 +131,7 @@ int main(int argc, char* argv[])
     const int clients = intOption(arguments, QStringLiteral("--clients"), 200000);
     const int calls = intOption(arguments, QStringLiteral("--calls"), 1000000);
     const int products = intOption(arguments, QStringLiteral("--products"), 100000);
+    const int staff = intOption(arguments, QStringLiteral("--staff"), 100000);
     const int repeat = std::max(1, intOption(arguments, QStringLiteral("--repeat"), 10));
     // The processor time of the measuring thread, its own work and the kernel's on its behalf (copies,
     // page faults), leaves out the time other programs of a shared machine hold the processors; --wall
@@ -142,6 +145,7 @@ int main(int argc, char* argv[])
     BenchArchives archives;
     archives.generate(folder, clients, calls, arguments.contains(QStringLiteral("--reuse")));
     archives.generateProducts(products, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateStaff(staff, arguments.contains(QStringLiteral("--reuse")));
     std::printf("Generated %d clients and %d calls in %.2f s (through the record files, flushed)\n", clients,
                 calls, archives.generationSeconds);
     // --only TEXT runs just the measures whose name holds TEXT, without the memory figures (profiling).
@@ -179,7 +183,7 @@ int main(int argc, char* argv[])
         return best;
     };
     const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls,
-                                                   &BenchArchives::products};
+                                                   &BenchArchives::products, &BenchArchives::staff};
     for (QString BenchArchives::*file : files) {
         const QString path = archives.*file;
         for (int i = 0; i <= repeat; ++i)
@@ -208,6 +212,7 @@ int main(int argc, char* argv[])
                     qPrintable(QFileInfo(archives.*file).fileName()),
                     file == &BenchArchives::clients ? clients
                     : file == &BenchArchives::calls ? calls
+                    : file == &BenchArchives::staff ? staff
                                                     : products,
                     mib, floor.read.seconds, mib / floor.read.seconds, floor.map, floor.fresh);
     }
