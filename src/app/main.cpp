@@ -1,4 +1,5 @@
 #include "platform/DesktopServices.h"
+#include "platform/MediaSound.h"
 #include "app/Application.h"
 #include "platform/ProgramFolder.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    MediaSound::chooseBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

@@ -1,12 +1,17 @@
 #include "cli/CommandOptions.h"
 
 std::optional<CommandOptions> CommandOptions::parse(const QStringList& arguments, const QStringList& known,
-                                                    QTextStream& err)
+                                                    QTextStream& err, const QStringList& flags)
 {
     CommandOptions options;
     for (qsizetype i = 0; i < arguments.size(); i += 2) {
         const QString& argument = arguments[i];
         const QString name = argument.startsWith(QStringLiteral("--")) ? argument.mid(2) : QString();
+        if (!name.isEmpty() && flags.contains(name)) {
+            options.m_values.insert(name, QString());
+            --i;
+            continue;
+        }
         if (!known.contains(name)) {
             err << "Opzione sconosciuta: " << argument << '\n';
             return std::nullopt;
