@@ -16,6 +16,8 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "schedule/TfrmInserisciSca.h"
+#include "schedule/TfrmScadenzario.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
@@ -26,7 +28,8 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmInserisciSca>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmScadenzario>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

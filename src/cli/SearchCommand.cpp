@@ -7,6 +7,8 @@
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "platform/ProgramFolder.h"
+#include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleSearch.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -31,6 +33,9 @@ const QList<SearchableArchive>& archives()
          {}},
         {"chiamate", CallSearch::definition,
          [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
+         {QStringLiteral("anno")}},
+        {"appuntamenti", ScheduleSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaScadenza::kExtension, err); },
          {QStringLiteral("anno")}},
     };
     return all;
