@@ -10,6 +10,7 @@ packages=(
   poppler-utils xvfb xauth imagemagick
   sox libsox-fmt-mp3
   libsqlite3-dev clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

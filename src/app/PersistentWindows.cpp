@@ -10,6 +10,7 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmIstruttori.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -28,8 +29,9 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmInserisciSca>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmScadenzario>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmInserisciSca>(),   WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmScadenzario>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -189,13 +189,14 @@ private:
         for (const CardSection& definition : m_definition.sections) {
             QWidget* box = section(definition);
             const int rows = int(definition.rows.size());
+            const int share = definition.widthShare > 0 ? definition.widthShare : rows;
             if (definition.besidePrevious && line) {
-                line->addWidget(box, rows);
+                line->addWidget(box, share);
                 continue;
             }
             line = new QHBoxLayout;
             line->setSpacing(8);
-            line->addWidget(box, rows);
+            line->addWidget(box, share);
             column->addLayout(line, rows);
         }
         return column;
