@@ -3,6 +3,7 @@
 #include "calls/CallHelp.h"
 #include "clients/ClientHelp.h"
 #include "operators/OperatorHelp.h"
+#include "products/ProductHelp.h"
 #include "schedule/ScheduleHelp.h"
 
 #include <QList>
@@ -38,7 +39,8 @@ QStringList introduction()
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
-                                               &ScheduleHelp::paragraphs, &CallHelp::paragraphs};
+                                               &ProductHelp::paragraphs, &ScheduleHelp::paragraphs,
+                                               &CallHelp::paragraphs};
 
 QStringList closing()
 {

@@ -11,6 +11,9 @@
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
 #include "operators/TfrmIstruttori.h"
+#include "products/TfrmDatiPneumatici.h"
+#include "products/TfrmGiacenza.h"
+#include "products/TfrmMagazzino.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -28,10 +31,17 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmInserisciSca>(),   WindowRegistry::entry<TfrmIstruttori>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmScadenzario>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
+        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmInserisciSca>(),
+        WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmScadenzario>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),
-        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

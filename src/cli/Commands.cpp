@@ -2,6 +2,7 @@
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/LowStockCommand.h"
 #include "cli/ScheduleCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
@@ -15,12 +16,17 @@ const QList<Command>& commands()
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
                   "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
+                  "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
+                  "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]\n"
                   "  cerca appuntamenti --anno AAAA [--data T] [--ora T] [--cliente T] [--cf T] [--zona T] "
                   "[--questioni T] [--operatore T] [--agente T] [--causale T] [--note T]",
          runSearch},
-        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
-                    "  esporta appuntamenti --anno AAAA [--giorno GG/MM | --mese NOME | --imminenti] [--oggi GG/MM/AAAA]",
+        {"esporta",
+         "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
+         "  esporta articoli\n"
+         "  esporta appuntamenti --anno AAAA [--giorno GG/MM | --mese NOME | --imminenti] [--oggi GG/MM/AAAA]",
          runExport},
+        {"sottoscorta", "sottoscorta", runLowStock},
         {"scadenze", "scadenze --anno AAAA (--giorno GG/MM | --mese NOME | --imminenti) [--oggi GG/MM/AAAA]",
          runSchedule},
         {"demo",

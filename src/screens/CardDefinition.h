@@ -62,12 +62,13 @@ std::function<QString()> currentMinute(); // "mm"
 } // namespace CardDefault
 
 // A place in a section's row: an input (or a button) spanning some of the row's twelve columns, with an
-// optional small button right of it.
+// optional small button right of it and an optional word after it (a unit such as "%").
 struct CardCell
 {
     QString control;
     int span = 1;
     QString button = {};
+    QString after = {};
 };
 
 // A framed section of the form: rows of cells, and beside them an optional block of buttons.

@@ -130,19 +130,23 @@ private:
         } else {
             widget = sectionButton(box, cell.control);
         }
-        if (cell.button.isEmpty()) {
+        if (cell.button.isEmpty() && cell.after.isEmpty()) {
             grid->addWidget(widget, 2 * row + 1, column, 1, cell.span);
             return;
         }
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         line->addWidget(widget, 1);
-        // The small button right of an input shows its picture, or its caption when it has none.
-        QToolButton* beside = sectionButton(box, cell.button);
-        beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        if (!beside->icon().isNull())
-            beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        line->addWidget(beside);
+        if (!cell.after.isEmpty())
+            line->addWidget(new QLabel(cell.after, box));
+        if (!cell.button.isEmpty()) {
+            // The small button right of an input shows its picture, or its caption when it has none.
+            QToolButton* beside = sectionButton(box, cell.button);
+            beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            if (!beside->icon().isNull())
+                beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            line->addWidget(beside);
+        }
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
     }
 

@@ -135,7 +135,7 @@ void ExportWindow::refill()
         m_model->setTable(std::move(rows));
     }
     if (const qint64 left = m_definition.skipped ? m_definition.skipped() : 0; left > 0)
-        Services::messages().warning(StorageMessages::recordsLeftOut(left));
+        Services::messages().warning(StorageMessages::cardsLeftOut(left));
 }
 
 void ExportWindow::cmdEsportaClick()

@@ -10,13 +10,12 @@ QString accessDenied()
            u"privilegi di scrittura nella cartella di installazione del programma."_s;
 }
 
-QString recordsLeftOut(qint64 records)
+QString cardsLeftOut(qsizetype count)
 {
-    if (records == 1)
-        return u"Attenzione: una scheda non compare nell'elenco perché contiene una data o un numero non "
-               u"leggibile."_s;
-    return u"Attenzione: "_s + QString::number(records) +
-           u" schede non compaiono nell'elenco perché contengono una data o un numero non leggibile."_s;
+    if (count == 1)
+        return u"Attenzione: una scheda non è stata inclusa nell'elenco perché contiene valori non leggibili."_s;
+    return u"Attenzione: %1 schede non sono state incluse nell'elenco perché contengono valori non "
+           u"leggibili."_s.arg(count);
 }
 
 } // namespace StorageMessages

@@ -1,10 +1,9 @@
 #include "storage/FileIo.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/mman.h>
+#include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,20 +96,6 @@ int PosixFileIo::unlock(int fd)
     request.l_type = F_UNLCK;
     request.l_whence = SEEK_SET;
     return ::fcntl(fd, F_SETLK, &request);
-}
-
-const char* PosixFileIo::map(int fd, std::size_t size)
-{
-    void* address = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-    if (address == MAP_FAILED)
-        return nullptr;
-    ::madvise(address, size, MADV_SEQUENTIAL);
-    return static_cast<const char*>(address);
-}
-
-void PosixFileIo::unmap(const char* address, std::size_t size)
-{
-    ::munmap(const_cast<char*>(address), size);
 }
 
 int PosixFileIo::rename(const QString& from, const QString& to)

@@ -56,10 +56,10 @@ private slots:
                 QVERIFY2(control, qPrintable(prefix + names.at(i)));
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
-                // A tile is enabled when the program has its window: so far the clients, the operators, the
-                // schedule and the calls.
+                // A tile is enabled when the program has its window: so far the clients, the operators,
+                // the products, the schedule and the calls.
                 QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti" || names.at(i) == u"Operatori" ||
-                                                   names.at(i) == u"Scadenzario" ||
+                                                   names.at(i) == u"Prodotti" || names.at(i) == u"Scadenzario" ||
                                                    names.at(i) == u"Chiamate");
             }
         }

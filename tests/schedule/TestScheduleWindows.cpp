@@ -15,6 +15,7 @@
 #include "screens/GridModel.h"
 #include "screens/ResultList.h"
 #include "screens/ResultListModel.h"
+#include "screens/StorageMessages.h"
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
@@ -187,8 +188,7 @@ private slots:
         QCOMPARE(rows(window), (QStringList{u"2 due"_s, u"1 venti"_s}));
         QCOMPARE(
             services.messages.shown(),
-            (QList<Shown>{{Kind::Warning, u"Attenzione: una scheda non compare nell'elenco perché contiene "
-                                          u"una data o un numero non leggibile."_s}}));
+            (QList<Shown>{{Kind::Warning, StorageMessages::cardsLeftOut(1)}}));
         // A calendar year without a file gives an empty file and an empty list.
         TfrmExpMensili empty(QDate(2019, 3, 18));
         empty.show();
