@@ -10,7 +10,12 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmAnteprimaIstruttore.h"
+#include "operators/TfrmDaRinnovare.h"
+#include "operators/TfrmExpIstruttori.h"
 #include "operators/TfrmIstruttori.h"
+#include "operators/TfrmStampaIstruttore.h"
+#include "operators/TfrmTrovaIstruttori.h"
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
@@ -29,10 +34,14 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
+        WindowRegistry::entry<TfrmAllegaCartella>(),
+        WindowRegistry::entry<TfrmAnteprimaIstruttore>(),
+        WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDaRinnovare>(),
         WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmExpIstruttori>(),
         WindowRegistry::entry<TfrmGiacenza>(),
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmInserisciSca>(),
@@ -40,6 +49,8 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmMagazzino>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmScadenzario>(),
+        WindowRegistry::entry<TfrmStampaIstruttore>(),
+        WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),
         WindowRegistry::entry<TfrmInserisciTel>(),

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
@@ -14,6 +15,8 @@ const QList<Command>& commands()
         {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+                  "  cerca operatori [--cognome T] [--nome T] [--mansione T] [--categoria T] [--cf T] [--piva T] "
+                  "[--disponibilita T] [--equipaggiamento T] [--contratto T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
                   "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
                   "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
@@ -22,10 +25,12 @@ const QList<Command>& commands()
                   "[--questioni T] [--operatore T] [--agente T] [--causale T] [--note T]",
          runSearch},
         {"esporta",
-         "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
+         "esporta clienti\n  esporta operatori\n"
+         "  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
          "  esporta articoli\n"
          "  esporta appuntamenti --anno AAAA [--giorno GG/MM | --mese NOME | --imminenti] [--oggi GG/MM/AAAA]",
          runExport},
+        {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
         {"scadenze", "scadenze --anno AAAA (--giorno GG/MM | --mese NOME | --imminenti) [--oggi GG/MM/AAAA]",
          runSchedule},
