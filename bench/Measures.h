@@ -31,6 +31,11 @@ TextTable annualCallSummary(const BenchArchives& archives);
 TextTable clientExportGrid(const BenchArchives& archives);
 qint64 clientExport(const BenchArchives& archives, TextTable& grid);
 
+// The product search with two criteria (brand "samsung", model "GALAXY") and the low-stock list, as
+// their windows run them.
+qint64 productSearch(const BenchArchives& archives);
+qint64 lowStockList(const BenchArchives& archives);
+
 // What the machine itself costs, for reading the figures above: mapping a whole file (one byte read
 // every 64 KiB, so each fault maps its neighbourhood), reaching every field a grid shows, and fresh
 // memory, every page written once (the block is kept until releaseFreshMemory, as a grid is kept until

@@ -5,6 +5,7 @@
 #include "operators/OperatorHelp.h"
 #include "products/ProductHelp.h"
 #include "schedule/ScheduleHelp.h"
+#include "stats/StatsHelp.h"
 
 #include <QList>
 
@@ -39,8 +40,11 @@ QStringList introduction()
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
-                                               &ProductHelp::paragraphs, &ScheduleHelp::paragraphs,
-                                               &CallHelp::paragraphs};
+                                               &ProductHelp::paragraphs,
+                                               &ScheduleHelp::paragraphs,
+                                               &CallHelp::paragraphs,
+                                               &StatsHelp::callsChartParagraphs,
+                                               &StatsHelp::incomeChartParagraphs};
 
 QStringList closing()
 {

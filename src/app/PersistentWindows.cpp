@@ -19,6 +19,8 @@
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
+#include "stats/TfrmMenuStats.h"
+#include "stats/TfrmMenuStatsTel.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -47,12 +49,14 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInserisciSca>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmScadenzario>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),
         WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmMenuStatsTel>(),
         WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

@@ -2,6 +2,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/MediaSound.h"
 #include "platform/ProgramFolder.h"
+#include "storage/FileSizeSignal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,7 @@ void printUsage(QTextStream& stream)
 
 int main(int argc, char* argv[])
 {
+    FileSizeSignal::ignore();
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -1,3 +1,4 @@
+#include "cli/ChartCommand.h"
 #include "cli/Command.h"
 #include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
@@ -34,6 +35,7 @@ const QList<Command>& commands()
         {"sottoscorta", "sottoscorta", runLowStock},
         {"scadenze", "scadenze --anno AAAA (--giorno GG/MM | --mese NOME | --imminenti) [--oggi GG/MM/AAAA]",
          runSchedule},
+        {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",

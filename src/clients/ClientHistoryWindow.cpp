@@ -97,7 +97,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
         wrapped(u"Indicare il codice fiscale del cliente e l'anno solare di interesse e premere Apri."_s));
     avvio->addLayout(fields);
     avvio->addWidget(wrapped(m_history.noteLine));
-    avvio->addStretch(1);
+    avvio->addSpacing(6);
     avvio->addLayout(closing);
 
     // Second panel: the result list with the total beside its buttons.
@@ -110,7 +110,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     bold.setBold(true);
     totalLabel->setFont(bold);
     m_lblTotale->setFont(bold);
-    Accessibility::label(totalLabel, m_lblTotale);
+    Accessibility::value(m_lblTotale, m_history.totalLabel);
     totalRow->addWidget(totalLabel);
     totalRow->addWidget(m_lblTotale);
     results()->addToButtonRow(total);
@@ -119,7 +119,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     connect(btnApri, &QPushButton::clicked, this, &ClientHistoryWindow::btnApriClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     // The questions need little room; the list gets its room once it is shown.
-    resize(760, 330);
+    setResultsSize({1120, 600});
 }
 
 void ClientHistoryWindow::setCodFisc(const QString& codFisc)
@@ -165,5 +165,4 @@ void ClientHistoryWindow::btnApriClick()
     m_lblTotale->setText(total);
     results()->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
     showResults();
-    resize(size().expandedTo({1120, 600}));
 }

@@ -3,6 +3,8 @@
 #include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "operators/SchedaOperatore.h"
+#include "operators/TfrmTrovaIstruttori.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -55,6 +57,9 @@ const QString kLoadTag = u"Scadenzario"_s;
 // The client picker copies the chosen client's data.
 const QString kClientTag = u"scadenzario"_s;
 const QString kAvviso = u"Avviso.mp3"_s;
+// The operator picker puts "Cognome Nome" in the agent (tag "scadenzario") or the operator field.
+const QString kAgentTag = u"scadenzario"_s;
+const QString kOperatorTag = u"scadenzario_op"_s;
 
 QLabel* banner(const QString& name, const QString& text, const QColor& colour)
 {
@@ -128,6 +133,21 @@ TfrmScadenzario::TfrmScadenzario(WindowRegistry& registry) : CardScreen(Schedule
         Services::modal().exec(window);
     });
 
+    const auto staffPicker = [this](const QString& tag, const QString& field) {
+        onCommand(tag == kAgentTag ? u"impAgente"_s : u"impOperatore"_s, [this, tag] {
+            TfrmTrovaIstruttori window(this);
+            window.setCallerTag(tag);
+            Services::modal().exec(window);
+        });
+        CallerTargets::registerTarget(SchedaOperatore::layout, tag,
+                                      [this, field](const Record& person, qint64) {
+                                          setText(field, person.text(SchedaOperatore::Cognome) + u' ' +
+                                                             person.text(SchedaOperatore::Nome));
+                                      });
+    };
+    staffPicker(kAgentTag, u"txtBeneficiario"_s);
+    staffPicker(kOperatorTag, u"txtAnticipi"_s);
+
     CallerTargets::registerTarget(
         SchedaScadenza::layout, kLoadTag,
         [this](const Record& appointment, qint64 number) { loadRecord(number, appointment); });
@@ -148,6 +168,8 @@ TfrmScadenzario::~TfrmScadenzario()
 {
     CallerTargets::unregisterTarget(SchedaScadenza::layout, kLoadTag);
     CallerTargets::unregisterTarget(SchedaCliente::layout, kClientTag);
+    CallerTargets::unregisterTarget(SchedaOperatore::layout, kAgentTag);
+    CallerTargets::unregisterTarget(SchedaOperatore::layout, kOperatorTag);
 }
 
 QWidget* TfrmScadenzario::buildOpeningPanel()

@@ -32,6 +32,7 @@ void TwoPanelWindow::showResults()
 {
     m_panAvvio->hide();
     m_panContainer->show();
+    resize(size().expandedTo(m_resultsSize));
     m_results->focusFind();
 }
 
@@ -42,6 +43,14 @@ void TwoPanelWindow::showEvent(QShowEvent* event)
         return;
     m_results->reset();
     prepareFirstPanel();
+    // The first panel's questions take little room: the window fits them, with no empty area below,
+    // at a width where their instructions read on a line or two.
+    if (m_panAvvio->isVisibleTo(this)) {
+        constexpr int firstPanelWidth = 760;
+        adjustSize();
+        if (width() < firstPanelWidth)
+            resize(firstPanelWidth, hasHeightForWidth() ? heightForWidth(firstPanelWidth) : height());
+    }
 }
 
 void TwoPanelWindow::done(int result)

@@ -2,16 +2,16 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
-#include "widgets/Accessibility.h"
 #include "screens/CardScreen.h"
+#include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
+#include "widgets/Accessibility.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
-#include "platform/ProgramFolder.h"
-#include "screens/TfrmGuida.h"
-#include "screens/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -74,7 +74,7 @@ YearMenu::YearMenu(YearMenuDefinition definition, WindowRegistry& registry, QWid
         auto* line = new QHBoxLayout(box);
         line->setContentsMargins(12, 8, 12, 10);
         line->setSpacing(8);
-        auto* open = new QPushButton(u"Apri"_s, box);
+        auto* open = new QPushButton(entry.buttonCaption.isEmpty() ? u"Apri"_s : entry.buttonCaption, box);
         open->setObjectName(entry.button);
         open->setAutoDefault(true);
         open->setMinimumWidth(90);
@@ -170,6 +170,10 @@ void YearMenu::openEntry(const YearMenuEntry& entry)
             return;
         }
         const QString year = field->text().trimmed();
+        if (entry.openOver) {
+            entry.openOver(this, year);
+            return;
+        }
         if (auto* card = qobject_cast<CardScreen*>(registry().window(entry.window))) {
             card->setText(u"lblFile"_s, ProgramFolder::file(year + entry.extension));
             card->setWindowTitle(entry.cardCaption + year);

@@ -25,6 +25,8 @@ public:
     virtual int unlock(int fd) = 0;
     // Replaces to by from in one step (both in the same folder), as rename(2).
     virtual int rename(const QString& from, const QString& to) = 0;
+    // A new file for writing; fails with EEXIST when the name is taken.
+    virtual int createNew(const QString& path) = 0;
 
     // The calls every file operation goes through.
     static FileIo& current();
@@ -46,4 +48,5 @@ public:
     int lock(int fd) override;
     int unlock(int fd) override;
     int rename(const QString& from, const QString& to) override;
+    int createNew(const QString& path) override;
 };

@@ -127,10 +127,11 @@ qint64 RecordFile::append(std::span<const Record> records)
             flush();
         if (FileIo::current().sync(m_fd) != 0)
             throw StorageError(QStringLiteral("sync"), m_path, errno);
-    } catch (const StorageError&) {
+    } catch (const StorageError& error) {
         // Leave the file as it was: a half-written record would only become a tail to heal later.
         const int saved = errno;
-        FileIo::current().truncate(m_fd, static_cast<off_t>(size));
+        if (FileIo::current().truncate(m_fd, static_cast<off_t>(size)) != 0)
+            throw StorageError(error, errno != 0 ? errno : EIO);
         errno = saved;
         throw;
     }

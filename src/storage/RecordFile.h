@@ -38,7 +38,8 @@ public:
     qint64 append(const Record& record);
 
     // Appends many records under one lock and one flush (imports, generated archives); returns the
-    // number of the first. All or nothing: on failure the file is cut back to its old size.
+    // number of the first. All or nothing: on failure the file is cut back to its old size (when that
+    // fails too, the StorageError says so: cutBackFailed).
     qint64 append(std::span<const Record> records);
 
     // Calls visit(index, RecordView) for each whole record in file order; a visit that returns bool

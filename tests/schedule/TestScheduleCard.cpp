@@ -1,5 +1,6 @@
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
+#include "operators/SchedaOperatore.h"
 #include "platform/MediaSound.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/TfrmScadenzario.h"
@@ -383,6 +384,40 @@ private slots:
         f.click(u"cmdAvanti"_s);
         QCOMPARE(f.position(), u"2"_s);
         QVERIFY(f.card->findChild<QCheckBox*>(u"chkEffettuata"_s)->isChecked());
+    }
+
+    // The operator picker fills the operator or the agent with "Cognome Nome", by its tag.
+    void staffPickerFillsOperatorOrAgent_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("agent") << u"impAgente"_s << u"scadenzario"_s << u"txtBeneficiario"_s;
+        QTest::newRow("operator") << u"impOperatore"_s << u"scadenzario_op"_s << u"txtAnticipi"_s;
+    }
+
+    void staffPickerFillsOperatorOrAgent()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, tag);
+        QFETCH(QString, field);
+        Fixture f;
+        f.openYear(u"2024"_s);
+        QString shownTag;
+        f.services.modal.setNextScript([&shownTag](QDialog& window) {
+            shownTag = window.findChild<QLabel*>(u"lblMemory"_s)->text();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(f.card->button(button)->isEnabled());
+        f.click(button);
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmTrovaIstruttori"_s});
+        QCOMPARE(shownTag, tag);
+        Record person(SchedaOperatore::layout);
+        person.setText(SchedaOperatore::Cognome, u" Verdi "_s);
+        person.setText(SchedaOperatore::Nome, u"Gino"_s);
+        QVERIFY(CallerTargets::deliver(tag, person, 3));
+        QCOMPARE(f.edit(field)->text(), u"Verdi Gino"_s);
+        QCOMPARE(f.position(), QString());
     }
 
     void clientPickerFillsTheClientFields()

@@ -388,35 +388,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(StorageError, file.scan([](qint64, const RecordView&) {}));
     }
 
-    // A real failure root cannot bypass: a write past the file-size limit fails with EFBIG in a child.
-    void writePastTheFileSizeLimitFailsCleanly()
-    {
-        TempProgramFolder folder;
-        const QString path = folder.file(QStringLiteral("Clienti.pro"));
-        appendClients(path, 2);
-        const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
-        const pid_t child = fork();
-        if (child == 0) {
-            signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{2 * 3372 + 100, 2 * 3372 + 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            int status = 3;
-            try {
-                RecordFile file(path, SchedaCliente::layout);
-                file.append(client(QStringLiteral("troppo")));
-                status = 1;
-            } catch (const StorageError& error) {
-                status = error.errorNumber() == EFBIG ? 0 : 2;
-            }
-            _exit(status);
-        }
-        int status = -1;
-        waitpid(child, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
-    }
-
     // Two workstations saving new cards at once never share a number nor overwrite each other.
     void concurrentAppendsLoseNothing()
     {

@@ -83,3 +83,8 @@ int FaultyFileIo::rename(const QString& from, const QString& to)
 {
     return shouldFail(Rename) ? -1 : PosixFileIo::rename(from, to);
 }
+
+int FaultyFileIo::createNew(const QString& path)
+{
+    return shouldFail(Open) ? -1 : PosixFileIo::createNew(path);
+}

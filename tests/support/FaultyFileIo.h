@@ -27,6 +27,8 @@ public:
     int sync(int fd) override;
     int lock(int fd) override;
     int rename(const QString& from, const QString& to) override;
+    // Counted as an Open.
+    int createNew(const QString& path) override;
 
 private:
     bool shouldFail(Call call);
