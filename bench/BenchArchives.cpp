@@ -3,6 +3,7 @@
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
 #include "demo/DemoGenerator.h"
+#include "operators/SchedaOperatore.h"
 #include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 
@@ -66,6 +67,24 @@ void BenchArchives::generateProducts(int count, bool reuse)
     options.clients = 0;
     options.staff = 0;
     options.products = count;
+    options.calls = 0;
+    options.sales = 0;
+    options.appointments = 0;
+    options.year = kYear;
+    options.today = QDate(kYear, 6, 15);
+    DemoGenerator(options).writeTo(folder);
+}
+
+void BenchArchives::generateStaff(int count, bool reuse)
+{
+    staff = QDir(folder).filePath(QLatin1StringView(SchedaOperatore::kFileName));
+    if (reuse && QFileInfo(staff).size() == qint64(count) * SchedaOperatore::layout.size())
+        return;
+    QFile::remove(staff);
+    DemoOptions options;
+    options.clients = 0;
+    options.staff = count;
+    options.products = 0;
     options.calls = 0;
     options.sales = 0;
     options.appointments = 0;

@@ -12,6 +12,7 @@ struct BenchArchives
     QString clients;
     QString calls;
     QString products;
+    QString staff;
     int clientCount = 0;
     int callCount = 0;
     double generationSeconds = 0;
@@ -25,6 +26,9 @@ struct BenchArchives
     // Writes Magazzino.pro, count product cards, through the demo generator (about one in five at or
     // below its low-stock threshold); with reuse, a file with that many records is kept.
     void generateProducts(int count, bool reuse);
+    // Writes Dipendenti.pro, count operator cards, through the demo generator (about one contract in four
+    // due on the bench's day).
+    void generateStaff(int count, bool reuse);
     void loadSqlite();
     void closeSqlite();
 };

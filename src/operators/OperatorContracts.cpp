@@ -9,12 +9,17 @@ namespace OperatorContracts {
 
 const SearchDefinition& definition()
 {
+    using namespace SchedaOperatore;
+    // A large share of the staff may be due: the lines are built from the stored bytes, and the deadline
+    // and notice the rule reads are fetched ahead.
     static const SearchDefinition list{
-        SchedaOperatore::layout,
+        layout,
         {},
         OperatorLines::contractLine,
         {},
         u"Riepilogo contratti in scadenza o scaduti"_s,
+        OperatorLines::appendContractLine,
+        {layout.offset(Scadenza), layout.offset(Preavviso)},
     };
     return list;
 }

@@ -2,6 +2,7 @@
 
 #include "storage/Record.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
@@ -11,6 +12,8 @@ namespace OperatorLines {
 
 QString searchLine(const RecordView& card);
 QString contractLine(const RecordView& card);
+// The same contract line built straight from the stored bytes, appended to out in Windows-1252.
+void appendContractLine(const RecordView& card, QByteArray& out);
 
 // Whether a card's contract is due on a day: its deadline, less its days of notice, is that day or
 // earlier. Unreadable when the deadline is not a date or the notice not a whole number.

@@ -8,6 +8,7 @@
 #include "platform/ReportOutput.h"
 #include "RecordingReportOutput.h"
 #include "storage/RecordFile.h"
+#include "storage/Windows1252.h"
 #include "TempProgramFolder.h"
 
 #include <QTest>
@@ -82,6 +83,31 @@ private slots:
                  u"Rata: € 2000,00       Tipo: Tempo determinato"_s);
     }
 
+    // The list builds its lines from the stored bytes; a pick rebuilds them decoded: both must agree.
+    void contractLineFromTheStoredBytes_data()
+    {
+        QTest::addColumn<Fields>("fields");
+        QTest::newRow("accents and euro")
+            << Fields{{Cognome, u"D'Alò"_s},         {Nome, u"Nicolò"_s},    {Recapito, u"Città"_s},
+                      {Scadenza, u"20/06/2024"_s},   {Totale, u"1500,00"_s}, {Rata, u"125,00"_s},
+                      {Acquisto, u" Tempo pieno "_s}};
+        QTest::newRow("no surname") << Fields{{Nome, u"Ugo"_s}};
+        QTest::newRow("no first name") << Fields{{Cognome, u"Neri"_s}};
+        QTest::newRow("everything empty") << Fields{};
+        QTest::newRow("long fields cut")
+            << Fields{{Cognome, QString(50, u'C')}, {Nome, QString(50, u'N')}, {Recapito, QString(50, u'r')},
+                      {Totale, QString(15, u'9')},  {Rata, QString(50, u'8')}, {Acquisto, QString(50, u'a')}};
+    }
+
+    void contractLineFromTheStoredBytes()
+    {
+        QFETCH(Fields, fields);
+        const Record person = card(fields);
+        QByteArray encoded;
+        OperatorLines::appendContractLine(person.view(), encoded);
+        QCOMPARE(Windows1252::decode(encoded), OperatorLines::contractLine(person.view()));
+    }
+
     void contractIsDue_data()
     {
         QTest::addColumn<QString>("deadline");
@@ -132,13 +158,10 @@ private slots:
     {
         QTest::addColumn<Criteria>("criteria");
         QTest::addColumn<QStringList>("surnames");
-        QTest::newRow("none") << Criteria{}
-                              << QStringList{u"Rossi"_s, u"Rossetti"_s, u"Bianchi"_s};
+        QTest::newRow("none") << Criteria{} << QStringList{u"Rossi"_s, u"Rossetti"_s, u"Bianchi"_s};
         QTest::newRow("surname and contract, any case")
-            << Criteria{{Cognome, u"ross"_s}, {Acquisto, u"TEMPO"_s}}
-            << QStringList{u"Rossi"_s};
-        QTest::newRow("job") << Criteria{{Codice, u"agente"_s}}
-                             << QStringList{u"Rossetti"_s, u"Bianchi"_s};
+            << Criteria{{Cognome, u"ross"_s}, {Acquisto, u"TEMPO"_s}} << QStringList{u"Rossi"_s};
+        QTest::newRow("job") << Criteria{{Codice, u"agente"_s}} << QStringList{u"Rossetti"_s, u"Bianchi"_s};
         QTest::newRow("nothing") << Criteria{{Note, u"trasferte"_s}} << QStringList{};
     }
 
