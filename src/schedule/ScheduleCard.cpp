@@ -52,28 +52,28 @@ QList<CardField> fields()
 
 QList<CardSection> sections()
 {
-    CardSection time{u"fraOra"_s, u" Ora appuntamento: "_s,
+    CardSection time{u"fraOra"_s, u" Ora appuntamento: "_s, {},
                      {{{u"txtOreApp"_s, 6}, {u"txtMinutiApp"_s, 6}}}};
     time.besidePrevious = true;
-    CardSection notice{u"fraAvviso"_s, u" Preavviso: "_s,
+    CardSection notice{u"fraAvviso"_s, u" Preavviso: "_s, {},
                        {{{u"txtAvviso"_s, 3}, {u"lblGiorniPrima"_s, 9}}}};
     notice.besidePrevious = true;
     return {
-        {u"fraData"_s, u" Data scadenza: "_s,
+        {u"fraData"_s, u" Data scadenza: "_s, {},
          {{{u"txtGiorno"_s, 3}, {u"txtMese"_s, 5}, {u"lblAnno"_s, 4}}}},
         time,
         notice,
-        {u"fraCliente"_s, u"Cliente"_s,
+        {u"fraCliente"_s, u"Cliente"_s, u":/artwork/persona.svg"_s,
          {{{u"txtPagatore"_s, 5, u"impPag"_s}, {u"txtCodFisc"_s, 3, u"btnCodFisc"_s}, {u"txtNumTessera"_s, 4}},
           {{u"txtCarica"_s, 5}, {u"txtTelCel"_s, 3}, {u"txtRecapito"_s, 4}}}},
-        {u"fraAppuntamento"_s, u"Appuntamento"_s,
+        {u"fraAppuntamento"_s, u"Appuntamento"_s, u":/artwork/scadenzario.svg"_s,
          {{{u"txtAnticipi"_s, 6, u"impOperatore"_s}, {u"txtBeneficiario"_s, 6, u"impAgente"_s}},
           {{u"txtComplessivo"_s, 6}, {u"txtRateazione"_s, 6}},
           {{u"txtDettagli"_s, 12}}}},
-        {u"fraPagamento"_s, u"Pagamento"_s,
+        {u"fraPagamento"_s, u"Pagamento"_s, u":/artwork/pagamento.svg"_s,
          {{{u"txtOfficina"_s, 6}, {u"txtCosto"_s, 3}, {u"txtContatto"_s, 3}},
           {{u"chkDaConfermare"_s, 6}, {u"chkEffettuata"_s, 6}}}},
-        {u"fraNote"_s, u"Note"_s, {{{u"txtNote"_s, 12}}}},
+        {u"fraNote"_s, u"Note"_s, u":/artwork/note.svg"_s, {{{u"txtNote"_s, 12}}}},
     };
 }
 
@@ -83,11 +83,11 @@ QList<CardButton> buttons()
     return {
         // name               caption                        hint
         {u"impPag"_s,        u"Importa cliente"_s,          u"Importa i dati dall'archivio degli clienti."_s,
-         QStyle::SP_ArrowLeft},
-        {u"impOperatore"_s,  u"Importa operatore"_s,        staff, QStyle::SP_ArrowLeft},
-        {u"impAgente"_s,     u"Importa agente"_s,           staff, QStyle::SP_ArrowLeft},
+         u":/artwork/importa.svg"_s},
+        {u"impOperatore"_s,  u"Importa operatore"_s,        staff, u":/artwork/importa.svg"_s},
+        {u"impAgente"_s,     u"Importa agente"_s,           staff, u":/artwork/importa.svg"_s},
         {u"btnCodFisc"_s,    u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s,
-         QStyle::SP_DialogApplyButton},
+         u":/artwork/codice_fiscale.svg"_s},
     };
 }
 
@@ -99,17 +99,17 @@ QList<CardButton> commands()
         CardCommands::salva(u"Salva la scheda corrente in archivio."_s),
         CardCommands::trova(),
         {u"cmdImporta"_s, u"Anteprima"_s, u"Visualizza l'anteprima di stampa."_s,
-         QStyle::SP_FileDialogDetailedView},
-        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, QStyle::SP_ComputerIcon},
+         u":/artwork/anteprima.svg"_s},
+        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, u":/artwork/stampa.svg"_s},
         {u"cmdEsporta"_s, u"Esporta archivio"_s,
-         u"Esporta le schede in archivio in un file di Microsoft Excel."_s, QStyle::SP_DriveHDIcon},
+         u"Esporta le schede in archivio in un file di Microsoft Excel."_s, u":/artwork/esporta.svg"_s},
         {u"cmdDaConfermare"_s, u"Da confermare"_s,
-         u"Visualizza l'elenco degli appuntamenti in attesa di conferma."_s, QStyle::SP_MessageBoxQuestion},
+         u"Visualizza l'elenco degli appuntamenti in attesa di conferma."_s, u":/artwork/sospeso.svg"_s},
         {u"cmdDaEffettuare"_s, u"Da effettuare"_s,
          u"Visualizza il riepilogo dei pagamenti da effettuare, sia scaduti che non."_s,
-         QStyle::SP_MessageBoxWarning},
+         u":/artwork/pagamento.svg"_s},
         {u"cmdEffettuate"_s, u"Effettuati"_s, u"Visualizza il riepilogo storico dei pagamenti effettuati."_s,
-         QStyle::SP_DialogYesButton},
+         u":/artwork/salva.svg"_s},
         CardCommands::guida(u"Visualizza la pagina della guida sensibile al contesto."_s),
         CardCommands::esci(u"Esci da questa schermata di lavoro."_s),
     };
