@@ -44,6 +44,7 @@ const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &Operato
                                                &ScheduleHelp::paragraphs,
                                                &CallHelp::paragraphs,
                                                &StatsHelp::callsChartParagraphs,
+                                               &StatsHelp::profitSummaryParagraphs,
                                                &StatsHelp::incomeChartParagraphs};
 
 QStringList closing()

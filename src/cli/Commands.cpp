@@ -5,6 +5,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/LowStockCommand.h"
+#include "cli/ProfitCommand.h"
 #include "cli/ScheduleCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
@@ -36,6 +37,7 @@ const QList<Command>& commands()
         {"scadenze", "scadenze --anno AAAA (--giorno GG/MM | --mese NOME | --imminenti) [--oggi GG/MM/AAAA]",
          runSchedule},
         {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
+        {"riepilogo", "riepilogo profitti --anno AAAA --dal GG/MM --al GG/MM [--cf T] [--articolo T]", runProfit},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
