@@ -5,6 +5,7 @@
 #include "operators/OperatorHelp.h"
 #include "products/ProductHelp.h"
 #include "sales/SaleHelp.h"
+#include "schedule/ScheduleHelp.h"
 #include "stats/StatsHelp.h"
 
 #include <QList>
@@ -41,6 +42,7 @@ QStringList introduction()
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
                                                &ProductHelp::paragraphs,
+                                               &ScheduleHelp::paragraphs,
                                                &CallHelp::paragraphs,
                                                &StatsHelp::callsChartParagraphs,
                                                &SaleHelp::paragraphs,

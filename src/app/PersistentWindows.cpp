@@ -31,6 +31,8 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "schedule/TfrmInserisciSca.h"
+#include "schedule/TfrmScadenzario.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
@@ -49,6 +51,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmGiacenza>(),
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmInserisciReg>(),
+        WindowRegistry::entry<TfrmInserisciSca>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
         WindowRegistry::entry<TfrmMenuRegistro>(),
@@ -56,6 +59,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmRegistro>(),
+        WindowRegistry::entry<TfrmScadenzario>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),
         WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),

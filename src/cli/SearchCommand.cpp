@@ -13,6 +13,8 @@
 #include "products/SchedaArticolo.h"
 #include "sales/SaleSearch.h"
 #include "sales/SchedaVendita.h"
+#include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleSearch.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -50,6 +52,9 @@ const QList<SearchableArchive>& archives()
          {}},
         {"vendite", SaleSearch::definition,
          [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaVendita::kExtension, err); },
+         {QStringLiteral("anno")}},
+        {"appuntamenti", ScheduleSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaScadenza::kExtension, err); },
          {QStringLiteral("anno")}},
     };
     return all;
