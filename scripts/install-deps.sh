@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
   libsqlite3-dev clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

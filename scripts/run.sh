@@ -10,6 +10,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTELVARA_BUILD
   -DTELVARA_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX="$dest" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 cmake --install "$build" >/dev/null
+# A menu entry for this user, pointing at the portable folder just installed.
+applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+mkdir -p "$applications"
+sed -e "s|^Exec=.*|Exec=\"$dest/telvara\"|" -e "s|^Icon=.*|Icon=$dest/telvara.svg|" \
+  "$root/assets/desktop/telvara.desktop" >"$applications/telvara.desktop"
 echo "Telvara 3.0 installata in $dest (password iniziale: telvara)"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$dest/telvara"

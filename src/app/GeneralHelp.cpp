@@ -2,6 +2,8 @@
 
 #include "calls/CallHelp.h"
 #include "clients/ClientHelp.h"
+#include "operators/OperatorHelp.h"
+#include "products/ProductHelp.h"
 
 #include <QList>
 
@@ -35,7 +37,9 @@ QStringList introduction()
 // The paragraphs of each application, in the order of the guide: clients, operators and agents,
 // products and services, appointments and deadlines, call register, calls chart, sales register,
 // profit summary, income chart. Each application adds its own function here as it lands.
-const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &CallHelp::paragraphs};
+const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
+                                               &ProductHelp::paragraphs,
+                                               &CallHelp::paragraphs};
 
 QStringList closing()
 {

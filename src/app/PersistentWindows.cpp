@@ -10,6 +10,10 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmIstruttori.h"
+#include "products/TfrmDatiPneumatici.h"
+#include "products/TfrmGiacenza.h"
+#include "products/TfrmMagazzino.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -25,8 +29,15 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
         WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
-        WindowRegistry::entry<TfrmCodFisc>(),        WindowRegistry::entry<TfrmIban>(),
-        WindowRegistry::entry<TfrmPartitaIva>(),     WindowRegistry::entry<TfrmMenuChiamate>(),
-        WindowRegistry::entry<TfrmChiamate>(),       WindowRegistry::entry<TfrmInserisciTel>(),
+        WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmGiacenza>(),
+        WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmIstruttori>(),
+        WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmMenuChiamate>(),
+        WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

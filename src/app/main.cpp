@@ -1,16 +1,69 @@
-#include "platform/DesktopServices.h"
 #include "app/Application.h"
+#include "platform/DesktopServices.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringConverter>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void printUsage(QTextStream& stream)
+{
+    stream << "Uso: telvara [--cartella CARTELLA]\n"
+              "Telvara 3.0: clienti, chiamate, vendite, appuntamenti, prodotti e personale di un piccolo "
+              "call center.\n\n"
+              "Opzioni:\n"
+              "  --cartella CARTELLA  lavora sugli archivi di un'altra cartella (anche TELVARA_CARTELLA)\n"
+              "  -h, --help           mostra questo aiuto\n"
+              "  --version            mostra la versione\n";
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    QCommandLineParser parser;
+    const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({folder, help, version});
+
+    // Help and version need no screen: answer them before the windowing system is reached.
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given.append(QString::fromLocal8Bit(argv[i]));
+    if (given.contains(QStringLiteral("--help")) || given.contains(QStringLiteral("-h"))) {
+        printUsage(out);
+        return 0;
+    }
+    if (given.contains(QStringLiteral("--version"))) {
+        out << "telvara 3.0\n";
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
-    QStringList arguments = application.arguments().mid(1);
-    ProgramFolder::setPath(ProgramFolder::resolve(arguments, QCoreApplication::applicationDirPath()));
+    // Qt has taken its own options (-platform, -style...) out of the arguments by now.
+    if (!parser.parse(application.arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first() << '\n';
+        else if (!parser.positionalArguments().isEmpty())
+            err << "Argomento inatteso: " << parser.positionalArguments().first() << '\n';
+        else
+            err << "Manca il valore di --cartella\n";
+        printUsage(err);
+        return 2;
+    }
+    ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath()));
     DesktopServices::install();
     Application telvara(application);
     telvara.start();

@@ -1,21 +1,33 @@
 #include "cli/CommandOptions.h"
 
+#include <QCommandLineParser>
+
 std::optional<CommandOptions> CommandOptions::parse(const QStringList& arguments, const QStringList& known,
                                                     QTextStream& err)
 {
-    CommandOptions options;
-    for (qsizetype i = 0; i < arguments.size(); i += 2) {
-        const QString& argument = arguments[i];
-        const QString name = argument.startsWith(QStringLiteral("--")) ? argument.mid(2) : QString();
-        if (!known.contains(name)) {
-            err << "Opzione sconosciuta: " << argument << '\n';
-            return std::nullopt;
+    QCommandLineParser parser;
+    QList<QCommandLineOption> options;
+    for (const QString& name : known)
+        options.append(QCommandLineOption(name, QString(), QStringLiteral("T")));
+    parser.addOptions(options);
+    // The parser reads its first argument as the program's name.
+    if (!parser.parse(QStringList{QString()} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first()
+                << '\n';
+        } else {
+            err << "Manca il valore di " << arguments.last() << '\n';
         }
-        if (i + 1 >= arguments.size()) {
-            err << "Manca il valore di " << argument << '\n';
-            return std::nullopt;
-        }
-        options.m_values.insert(name, arguments[i + 1]);
+        return std::nullopt;
     }
-    return options;
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "Argomento inatteso: " << parser.positionalArguments().first() << '\n';
+        return std::nullopt;
+    }
+    CommandOptions result;
+    for (const QCommandLineOption& option : options)
+        if (parser.isSet(option))
+            result.m_values.insert(option.names().first(), parser.value(option));
+    return result;
 }

@@ -2,6 +2,7 @@
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/LowStockCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
 
@@ -13,10 +14,15 @@ const QList<Command>& commands()
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
-                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]",
+                  "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
+                  "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
+                  "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]",
          runSearch},
-        {"esporta", "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]",
+        {"esporta",
+         "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
+         "  esporta articoli",
          runExport},
+        {"sottoscorta", "sottoscorta", runLowStock},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",

@@ -8,6 +8,8 @@
 #include "clients/SchedaCliente.h"
 #include "rules/ValueLists.h"
 #include "platform/ProgramFolder.h"
+#include "products/ProductExport.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -62,6 +64,16 @@ const QList<ExportableArchive>& archives()
              table = TextTable(int(columns.size()));
              const RecordFile file(*path, SchedaChiamata::layout);
              RecordGrid::fill(file, columns, table, CallGrid::filter(options.value(QStringLiteral("anno")), month, day));
+             return true;
+         }},
+        {"articoli", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
+             columns = ProductExport::columns();
+             target = ProductExport::target();
+             table = TextTable(int(columns.size()));
+             const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName)),
+                                   SchedaArticolo::layout);
+             RecordGrid::fill(file, columns, table);
              return true;
          }},
     };

@@ -7,6 +7,8 @@
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
 #include "platform/ProgramFolder.h"
+#include "products/ProductSearch.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -32,6 +34,11 @@ const QList<SearchableArchive>& archives()
         {"chiamate", CallSearch::definition,
          [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaChiamata::kExtension, err); },
          {QStringLiteral("anno")}},
+        {"articoli", ProductSearch::definition,
+         [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
+             return ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName));
+         },
+         {}},
     };
     return all;
 }

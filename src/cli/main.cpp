@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringConverter>
 #include <QTextStream>
@@ -8,11 +9,22 @@
 
 namespace {
 
-void printUsage(QTextStream& err)
+void printUsage(QTextStream& stream)
 {
-    err << "Uso: telvara-cli [--cartella CARTELLA] COMANDO ...\nComandi:\n";
+    stream << "Uso: telvara-cli [--cartella CARTELLA] COMANDO ...\n"
+              "Lavora sugli archivi di Telvara 3.0 senza schermo.\n\n"
+              "Opzioni:\n"
+              "  --cartella CARTELLA  la cartella del programma (anche TELVARA_CARTELLA)\n"
+              "  -h, --help           mostra questo aiuto (dopo un comando: l'aiuto del comando)\n"
+              "  --version            mostra la versione\n\n"
+              "Comandi:\n";
     for (const Command& command : commands())
-        err << "  " << command.usage << '\n';
+        stream << "  " << command.usage << '\n';
+}
+
+bool asksForHelp(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
 }
 
 } // namespace
@@ -20,21 +32,53 @@ void printUsage(QTextStream& err)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("telvara-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    QStringList arguments = application.arguments().mid(1);
-    ProgramFolder::setPath(ProgramFolder::resolve(arguments, QCoreApplication::applicationDirPath()));
+    // The program's own options come before the command; everything after it is the command's.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({folder, help, version});
+    if (!parser.parse(application.arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            err << "Manca il valore di --cartella\n";
+        else
+            err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first() << '\n';
+        printUsage(err);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        printUsage(out);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << "telvara-cli 3.0\n";
+        return 0;
+    }
+    QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) {
         printUsage(err);
         return 2;
     }
     const QString name = arguments.takeFirst();
-    for (const Command& command : commands())
-        if (name == QLatin1StringView(command.name))
-            return command.run(arguments, out, err);
+    for (const Command& command : commands()) {
+        if (name != QLatin1StringView(command.name))
+            continue;
+        if (asksForHelp(arguments)) {
+            out << "Uso: telvara-cli [--cartella CARTELLA] " << command.usage << '\n';
+            return 0;
+        }
+        ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath()));
+        return command.run(arguments, out, err);
+    }
     err << "Comando sconosciuto: " << name << '\n';
     printUsage(err);
     return 2;

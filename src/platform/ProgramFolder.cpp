@@ -3,6 +3,8 @@
 #include "rules/DateText.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString g_folder = QDir::currentPath();
@@ -10,18 +12,48 @@ QString g_folder = QDir::currentPath();
 
 namespace ProgramFolder {
 
-QString resolve(QStringList& arguments, const QString& executableFolder)
+QString resolve(const QString& folderOption, const QString& executableFolder)
 {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--cartella"));
-    if (at >= 0 && at + 1 < arguments.size()) {
-        const QString folder = arguments.at(at + 1);
-        arguments.remove(at, 2);
-        return QDir(folder).absolutePath();
+    const QString shipped = shippedFiles(executableFolder);
+    QString folder = folderOption;
+    if (folder.isEmpty())
+        folder = qEnvironmentVariable("TELVARA_CARTELLA");
+    if (folder.isEmpty())
+        folder = shipped.isEmpty() ? executableFolder : userFolder();
+    folder = QDir(folder).absolutePath();
+    if (!shipped.isEmpty())
+        furnish(folder, shipped);
+    return folder;
+}
+
+QString shippedFiles(const QString& executableFolder)
+{
+    const QDir bin(executableFolder);
+    if (bin.dirName() != QLatin1StringView("bin"))
+        return {};
+    const QString shared = QDir::cleanPath(bin.filePath(QStringLiteral("../share/telvara")));
+    return QFileInfo::exists(QDir(shared).filePath(QStringLiteral("unins000.dll"))) ? shared : QString();
+}
+
+QString userFolder()
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::home().filePath(QStringLiteral(".local/share"));
+    return QDir(data).filePath(QStringLiteral("Telvara"));
+}
+
+bool furnish(const QString& folder, const QString& shipped)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QDir from(shipped);
+    const QDir to(folder);
+    for (const QString& name : from.entryList(QDir::Files)) {
+        if (!QFileInfo::exists(to.filePath(name)))
+            QFile::copy(from.filePath(name), to.filePath(name));
     }
-    const QString fromEnvironment = qEnvironmentVariable("TELVARA_CARTELLA");
-    if (!fromEnvironment.isEmpty())
-        return QDir(fromEnvironment).absolutePath();
-    return executableFolder;
+    return true;
 }
 
 QString path()

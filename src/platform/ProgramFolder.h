@@ -5,12 +5,26 @@
 #include <QStringList>
 
 // The program folder: where every archive, the password file, the exports and the attachments live.
-// It is the executable's folder unless "--cartella DIR" or TELVARA_CARTELLA names another.
+// It is the folder "--cartella DIR" or TELVARA_CARTELLA names; otherwise the executable's folder for a
+// portable install, or the user's own folder for a system-wide one, whose program files cannot be
+// written.
 namespace ProgramFolder {
 
-// Picks the folder from the command line, the environment or the executable's folder, and removes
-// "--cartella DIR" from the arguments it was given.
-QString resolve(QStringList& arguments, const QString& executableFolder);
+// Picks the folder from the option's value (empty when not given), the environment or the install, and
+// gives a system-wide install's folder the shipped files it lacks (the password file among them).
+QString resolve(const QString& folderOption, const QString& executableFolder);
+
+// The folder of a system-wide install's shipped files, <prefix>/share/telvara beside the executable's
+// <prefix>/bin, or an empty text for a portable install.
+QString shippedFiles(const QString& executableFolder);
+
+// The user's own program folder of a system-wide install: $XDG_DATA_HOME/Telvara, by default
+// ~/.local/share/Telvara.
+QString userFolder();
+
+// Creates the folder with its parents and copies into it every shipped file it does not have; a file
+// already there (a changed password above all) is kept. False when the folder cannot be made.
+bool furnish(const QString& folder, const QString& shipped);
 
 QString path();
 void setPath(const QString& folder);

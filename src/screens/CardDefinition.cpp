@@ -82,8 +82,9 @@ bool CardCheck::allPass(const QList<CardCheck>& checks, FormTexts& form)
 {
     for (const CardCheck& check : checks) {
         if (!check.passes(form)) {
-            Services::messages().show(check.kind, check.message);
-            form.focusControl(check.focus);
+            Services::messages().show(check.kind, check.messageFor ? check.messageFor(form) : check.message);
+            if (!check.focus.isEmpty())
+                form.focusControl(check.focus);
             return false;
         }
     }

@@ -61,12 +61,13 @@ std::function<QString()> currentMinute(); // "mm"
 } // namespace CardDefault
 
 // A place in a section's row: an input (or a button) spanning some of the row's twelve columns, with an
-// optional small button right of it.
+// optional small button right of it and an optional word after it (a unit such as "%").
 struct CardCell
 {
     QString control;
     int span = 1;
     QString button = {};
+    QString after = {};
 };
 
 // A framed section of the form: rows of cells, and beside them an optional block of buttons.
@@ -78,6 +79,9 @@ struct CardSection
     QList<QStringList> sideButtons = {};
     // Placed right of the section before it rather than below it (the date and time boxes of a register).
     bool besidePrevious = false;
+    // Its share of the width of its line; 0: its number of rows. Sections side by side on several lines
+    // line up when each column takes the same share.
+    int widthShare = 0;
 };
 
 // A button or a command picture: its object name, caption and status-line hint.
@@ -106,8 +110,11 @@ struct CardCheck
 {
     std::function<bool(const FormTexts&)> passes;
     QString message;
+    // Empty: the focus stays where it is.
     QString focus;
     Messages::Kind kind = Messages::Kind::Warning;
+    // The message when it quotes what was typed; message is used when this is not set.
+    std::function<QString(const FormTexts&)> messageFor = {};
 
     // The control's trimmed text is not empty.
     static CardCheck required(const QString& control, const QString& message);

@@ -121,19 +121,23 @@ private:
         } else {
             widget = sectionButton(box, cell.control);
         }
-        if (cell.button.isEmpty()) {
+        if (cell.button.isEmpty() && cell.after.isEmpty()) {
             grid->addWidget(widget, 2 * row + 1, column, 1, cell.span);
             return;
         }
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         line->addWidget(widget, 1);
-        // The small button right of an input shows its picture, or its caption when it has none.
-        QToolButton* beside = sectionButton(box, cell.button);
-        beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        if (!beside->icon().isNull())
-            beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        line->addWidget(beside);
+        if (!cell.after.isEmpty())
+            line->addWidget(new QLabel(cell.after, box));
+        if (!cell.button.isEmpty()) {
+            // The small button right of an input shows its picture, or its caption when it has none.
+            QToolButton* beside = sectionButton(box, cell.button);
+            beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            if (!beside->icon().isNull())
+                beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            line->addWidget(beside);
+        }
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
     }
 
@@ -180,13 +184,14 @@ private:
         for (const CardSection& definition : m_definition.sections) {
             QWidget* box = section(definition);
             const int rows = int(definition.rows.size());
+            const int share = definition.widthShare > 0 ? definition.widthShare : rows;
             if (definition.besidePrevious && line) {
-                line->addWidget(box, rows);
+                line->addWidget(box, share);
                 continue;
             }
             line = new QHBoxLayout;
             line->setSpacing(8);
-            line->addWidget(box, rows);
+            line->addWidget(box, share);
             column->addLayout(line, rows);
         }
         return column;

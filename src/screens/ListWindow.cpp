@@ -1,7 +1,10 @@
 #include "screens/ListWindow.h"
 
+#include "platform/Messages.h"
+#include "platform/Services.h"
 #include "screens/ResultList.h"
 #include "screens/SearchDefinition.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -33,14 +36,17 @@ void ListWindow::showEvent(QShowEvent* event)
         return;
     m_results->reset();
     TextTable lines(1, TextTable::Cells::AsGiven);
+    qsizetype leftOut = 0;
     // A failure ends the list where it got to, without a word.
     try {
         const RecordFile file(m_options.path(), m_list.layout);
-        m_list.list(file, m_options.wanted, lines);
+        leftOut = m_list.list(file, m_options.wanted, lines);
     } catch (const StorageError&) {
     }
     m_results->setLines(std::move(lines));
     m_results->focusFind();
+    if (leftOut > 0)
+        Services::messages().warning(StorageMessages::cardsLeftOut(leftOut));
 }
 
 void ListWindow::lstRecordsDblClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <QDialog>
 
 class QLabel;
@@ -19,7 +20,8 @@ public:
     struct Options
     {
         std::function<QString()> path;
-        std::function<bool(const RecordView&)> wanted;
+        // Whether a record is listed; a record it cannot judge is left out, and the user told once.
+        std::function<std::optional<bool>(const RecordView&)> wanted;
         // The caller that a double click fills; the window writes it into lblMemory.
         QString callerTag;
     };

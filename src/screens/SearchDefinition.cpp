@@ -30,15 +30,19 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
         readAhead);
 }
 
-void SearchDefinition::list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,
-                            TextTable& lines) const
+qsizetype SearchDefinition::list(const RecordFile& file, const Wanted& wanted, TextTable& lines) const
 {
+    qsizetype unreadable = 0;
     file.scan([&](qint64, const RecordView& record) {
-        if (!wanted(record))
+        const std::optional<bool> shows = wanted(record);
+        if (!shows)
+            ++unreadable;
+        if (!shows.value_or(false))
             return;
         const QString shown[] = {line(record)};
         lines.appendRow(shown);
     });
+    return unreadable;
 }
 
 QString SearchDefinition::countLine(qsizetype lines) const

@@ -5,6 +5,7 @@
 #include "storage/RecordLayout.h"
 
 #include <functional>
+#include <optional>
 #include <QList>
 #include <QString>
 
@@ -31,9 +32,11 @@ struct SearchDefinition
     // Appends the line of every record that matches to lines (one column), in file order.
     // Throws StorageError; the lines found so far stay.
     void run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const;
+    // Whether a list shows a record; nothing when the record's numbers or dates cannot be read.
+    using Wanted = std::function<std::optional<bool>(const RecordView&)>;
     // The same for a list without criteria (recontact, low stock, ...): the records that wanted accepts.
-    void list(const RecordFile& file, const std::function<bool(const RecordView&)>& wanted,
-              TextTable& lines) const;
+    // Returns how many records were left out because wanted could not judge them.
+    qsizetype list(const RecordFile& file, const Wanted& wanted, TextTable& lines) const;
 
     // "Il presente riepilogo contiene N schede."
     QString countLine(qsizetype lines) const;

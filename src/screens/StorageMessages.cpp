@@ -10,4 +10,12 @@ QString accessDenied()
            u"privilegi di scrittura nella cartella di installazione del programma."_s;
 }
 
+QString cardsLeftOut(qsizetype count)
+{
+    if (count == 1)
+        return u"Attenzione: una scheda non è stata inclusa nell'elenco perché contiene valori non leggibili."_s;
+    return u"Attenzione: %1 schede non sono state incluse nell'elenco perché contengono valori non "
+           u"leggibili."_s.arg(count);
+}
+
 } // namespace StorageMessages

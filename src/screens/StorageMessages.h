@@ -8,4 +8,8 @@ namespace StorageMessages {
 // "Attenzione: il sistema non permette di accedere all'archivio." and the advice on write privileges.
 QString accessDenied();
 
+// What a listing says, once, after showing the rest, about the cards it left out because their numbers
+// or dates could not be read.
+QString cardsLeftOut(qsizetype count);
+
 } // namespace StorageMessages

@@ -56,8 +56,11 @@ private slots:
                 QVERIFY2(control, qPrintable(prefix + names.at(i)));
                 QCOMPARE(control->text(), captions.at(i));
                 QCOMPARE(control->accessibleName(), captions.at(i));
-                // A tile is enabled when the program has its window: so far the clients and the calls.
-                QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti" || names.at(i) == u"Chiamate");
+                // A tile is enabled when the program has its window: so far the clients, the operators,
+                // the products and the calls.
+                QCOMPARE(control->isEnabled(), names.at(i) == u"Clienti" || names.at(i) == u"Operatori" ||
+                                                   names.at(i) == u"Prodotti" ||
+                                                   names.at(i) == u"Chiamate");
             }
         }
         for (const char* name : {"imgInfo", "imgGuida", "imgCopyright", "imgEsci"}) {
@@ -70,8 +73,8 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("picture, exit control") << u"imgOperatori"_s << false;
-        QTest::newRow("caption, close box") << u"btnOperatori"_s << true;
+        QTest::newRow("picture, exit control") << u"imgStatProfitti"_s << false;
+        QTest::newRow("caption, close box") << u"btnStatProfitti"_s << true;
     }
 
     void applicationWindowIsEnabledAndLeadsBackToTheMenu()
@@ -79,12 +82,11 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(bool, byCloseBox);
         auto* clients = new StandInWindow(f->windows);
-        f->windows.add(u"TfrmIstruttori"_s, clients);
+        f->windows.add(u"TfrmMenuStats"_s, clients);
         menu()->hide();
         f->windows.showMainMenu();
-        QVERIFY(picture(u"imgOperatori"_s)->isEnabled());
-        QVERIFY(picture(u"btnOperatori"_s)->isEnabled());
-        QVERIFY(!picture(u"imgProdotti"_s)->isEnabled());
+        QVERIFY(picture(u"imgStatProfitti"_s)->isEnabled());
+        QVERIFY(picture(u"btnStatProfitti"_s)->isEnabled());
 
         picture(opener)->click();
         QVERIFY(clients->isVisible());

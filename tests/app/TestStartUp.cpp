@@ -33,7 +33,8 @@ private slots:
         QCOMPARE(telvara.windows().names(),
                  (QStringList{u"TfrmPassword"_s, u"TfrmAvvio"_s, u"TfrmCambiaPassword"_s, u"TfrmGuida"_s,
                               u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmAllegaCartella"_s, u"TfrmCarta"_s,
-                              u"TfrmCartella"_s, u"TfrmClienti"_s, u"TfrmCodFisc"_s, u"TfrmIban"_s,
+                              u"TfrmCartella"_s, u"TfrmClienti"_s, u"TfrmCodFisc"_s, u"TfrmDatiPneumatici"_s,
+                              u"TfrmGiacenza"_s, u"TfrmIban"_s, u"TfrmIstruttori"_s, u"TfrmMagazzino"_s,
                               u"TfrmPartitaIva"_s, u"TfrmMenuChiamate"_s, u"TfrmChiamate"_s,
                               u"TfrmInserisciTel"_s}));
         QWidget* login = telvara.windows().window(u"TfrmPassword"_s);

@@ -1,0 +1,39 @@
+#include "operators/TfrmIstruttori.h"
+
+#include "checks/CardAttachments.h"
+#include "checks/CheckWindows.h"
+#include "operators/OperatorCard.h"
+#include "operators/SchedaOperatore.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "screens/CallerTargets.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTag = u"istruttori"_s;
+using Check = CheckWindows::Check;
+} // namespace
+
+TfrmIstruttori::TfrmIstruttori(WindowRegistry& registry) : CardScreen(OperatorCard::definition(), registry)
+{
+    onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
+    onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
+    onCommand(u"btnIva"_s, [this] { CheckWindows::open(Check::PartitaIva, this, text(u"txtIva"_s)); });
+    onCommand(u"btnIban"_s, [this] { CheckWindows::open(Check::Iban, this, text(u"txtIban"_s)); });
+    onCommand(u"btnCarta"_s, [this] { CheckWindows::open(Check::Carta, this, text(u"txtCarta"_s)); });
+    CardAttachments::install(*this, kTag);
+    // The operator search and the contracts to renew load the chosen card here, with its record number.
+    CallerTargets::registerTarget(SchedaOperatore::layout, kTag,
+                                  [this](const Record& card, qint64 number) { loadRecord(number, card); });
+}
+
+TfrmIstruttori::~TfrmIstruttori()
+{
+    CallerTargets::unregisterTarget(SchedaOperatore::layout, kTag);
+}
+
+void TfrmIstruttori::btnEmailClick()
+{
+    Services::shell().open(u"\"mailto:"_s + text(u"txtEmail"_s).trimmed() + u'"');
+}

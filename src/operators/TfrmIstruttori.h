@@ -1,0 +1,16 @@
+#pragma once
+
+#include "screens/CardScreen.h"
+
+// The operators and agents card: the centre's staff one card at a time, with their contracts.
+class TfrmIstruttori : public CardScreen
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmIstruttori(WindowRegistry& registry);
+    ~TfrmIstruttori() override;
+
+private:
+    void btnEmailClick();
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QString>
+
+// The lines of the product lists, in fixed columns for a fixed-pitch font.
+namespace ProductLines {
+
+// The search and low-stock line: code (30), brand and model (40), "  Costo: " cost (12),
+// "  Giacenza: " stock (12), "  Note: " notes.
+QString stockLine(const RecordView& product);
+
+// The picker line: code (30), description (45), "  Prezzo: " price before VAT (15),
+// "  Giacenza: " stock.
+QString pickerLine(const RecordView& product);
+
+} // namespace ProductLines

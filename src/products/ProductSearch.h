@@ -1,0 +1,13 @@
+#pragma once
+
+#include "screens/SearchDefinition.h"
+
+// The product search: ten criteria over Magazzino.pro, and the low-stock list, both with the stock line.
+namespace ProductSearch {
+
+const SearchDefinition& definition();
+
+// The low-stock list: no criteria; the records it shows are those ProductStock::isLow finds low.
+const SearchDefinition& lowStock();
+
+} // namespace ProductSearch
