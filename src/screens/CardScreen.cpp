@@ -160,7 +160,7 @@ void CardScreen::duplicateCard()
 void CardScreen::saveCard()
 {
     Messages& messages = Services::messages();
-    NumberFields::normaliseAll(this);
+    NumberFields::normaliseFocused(this);
     for (const CardField& field : m_definition.fields)
         if (isChosenFromList(field.kind))
             ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));

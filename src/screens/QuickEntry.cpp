@@ -194,7 +194,7 @@ void QuickEntry::showEvent(QShowEvent* event)
 
 void QuickEntry::btnChiudiClick()
 {
-    NumberFields::normaliseAll(this);
+    NumberFields::normaliseFocused(this);
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();

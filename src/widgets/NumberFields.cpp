@@ -7,12 +7,15 @@
 
 namespace NumberFields {
 
-void normaliseAll(const QWidget* window)
+void normaliseFocused(const QWidget* window)
 {
-    for (AmountField* field : window->findChildren<AmountField*>())
-        field->normalise();
-    for (WholeNumberField* field : window->findChildren<WholeNumberField*>())
-        field->normalise();
+    const QWidget* focused = window->focusWidget();
+    if (!focused)
+        return;
+    if (auto* amount = focused->findChild<AmountField*>(QString(), Qt::FindDirectChildrenOnly))
+        amount->normalise();
+    else if (auto* whole = focused->findChild<WholeNumberField*>(QString(), Qt::FindDirectChildrenOnly))
+        whole->normalise();
 }
 
 } // namespace NumberFields

@@ -5,8 +5,9 @@ class QWidget;
 // The amount and whole-number fields of a window.
 namespace NumberFields {
 
-// Writes each of them in its normal form, as leaving it would: the field being edited when a command
-// picture, which takes no focus, is clicked is never stored as typed ("1,2,3", "007").
-void normaliseAll(const QWidget* window);
+// Writes the field that has the window's focus in its normal form, as leaving it would: a command
+// picture takes no focus, so the field being edited when it is clicked is never left, and would
+// otherwise be stored as typed ("1,2,3", "007"). The other fields were normalised when they were left.
+void normaliseFocused(const QWidget* window);
 
 } // namespace NumberFields
