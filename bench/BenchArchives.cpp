@@ -3,6 +3,8 @@
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
 #include "demo/DemoGenerator.h"
+#include "operators/SchedaOperatore.h"
+#include "products/SchedaArticolo.h"
 #include "storage/RecordFile.h"
 
 #include <QDir>
@@ -53,6 +55,42 @@ void BenchArchives::generate(const QString& dir, int clientRecords, int callReco
     timer.start();
     DemoGenerator(options).writeTo(folder);
     generationSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+void BenchArchives::generateProducts(int count, bool reuse)
+{
+    products = QDir(folder).filePath(QLatin1StringView(SchedaArticolo::kFileName));
+    if (reuse && QFileInfo(products).size() == qint64(count) * SchedaArticolo::layout.size())
+        return;
+    QFile::remove(products);
+    DemoOptions options;
+    options.clients = 0;
+    options.staff = 0;
+    options.products = count;
+    options.calls = 0;
+    options.sales = 0;
+    options.appointments = 0;
+    options.year = kYear;
+    options.today = QDate(kYear, 6, 15);
+    DemoGenerator(options).writeTo(folder);
+}
+
+void BenchArchives::generateStaff(int count, bool reuse)
+{
+    staff = QDir(folder).filePath(QLatin1StringView(SchedaOperatore::kFileName));
+    if (reuse && QFileInfo(staff).size() == qint64(count) * SchedaOperatore::layout.size())
+        return;
+    QFile::remove(staff);
+    DemoOptions options;
+    options.clients = 0;
+    options.staff = count;
+    options.products = 0;
+    options.calls = 0;
+    options.sales = 0;
+    options.appointments = 0;
+    options.year = kYear;
+    options.today = QDate(kYear, 6, 15);
+    DemoGenerator(options).writeTo(folder);
 }
 
 void BenchArchives::loadSqlite()

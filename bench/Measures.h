@@ -31,6 +31,16 @@ TextTable annualCallSummary(const BenchArchives& archives);
 TextTable clientExportGrid(const BenchArchives& archives);
 qint64 clientExport(const BenchArchives& archives, TextTable& grid);
 
+// The product search with two criteria (brand "samsung", model "GALAXY") and the low-stock list, as
+// their windows run them.
+qint64 productSearch(const BenchArchives& archives);
+qint64 lowStockList(const BenchArchives& archives);
+
+// The operator search with two criteria (surname "rossi", contract type "TEMPO") and the contracts to
+// renew on the day the staff was generated for, as their windows run them.
+qint64 operatorSearch(const BenchArchives& archives);
+qint64 contractsToRenew(const BenchArchives& archives);
+
 // What the machine itself costs, for reading the figures above: mapping a whole file (one byte read
 // every 64 KiB, so each fault maps its neighbourhood), reaching every field a grid shows, and fresh
 // memory, every page written once (the block is kept until releaseFreshMemory, as a grid is kept until

@@ -59,6 +59,10 @@ const QList<Measure>& measures()
         // pages alone costs this machine more than the grid fill does.
         {"client export, grid fill and Clienti.xls written", &BenchArchives::clients, 0,
          [](const BenchArchives& a) { return Measures::clientExport(a, keptGrid()); }},
+        {"product search, 2 criteria", &BenchArchives::products, 1.2, Measures::productSearch},
+        {"product low-stock list", &BenchArchives::products, 1.2, Measures::lowStockList},
+        {"operator search, 2 criteria", &BenchArchives::staff, 0, Measures::operatorSearch},
+        {"operator contracts to renew", &BenchArchives::staff, 0, Measures::contractsToRenew},
         {"floor: map the whole call file", &BenchArchives::calls, 0,
          [](const BenchArchives& a) { return Measures::mapOnly(a.calls); }},
         {"floor: map the whole client file", &BenchArchives::clients, 0,
@@ -107,6 +111,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = application.arguments();
     const int clients = intOption(arguments, QStringLiteral("--clients"), 200000);
     const int calls = intOption(arguments, QStringLiteral("--calls"), 1000000);
+    const int products = intOption(arguments, QStringLiteral("--products"), 100000);
+    const int staff = intOption(arguments, QStringLiteral("--staff"), 100000);
     const int repeat = std::max(1, intOption(arguments, QStringLiteral("--repeat"), 10));
     QTemporaryDir temporary;
     QString folder = stringOption(arguments, QStringLiteral("--folder"));
@@ -115,6 +121,8 @@ int main(int argc, char* argv[])
 
     BenchArchives archives;
     archives.generate(folder, clients, calls, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateProducts(products, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateStaff(staff, arguments.contains(QStringLiteral("--reuse")));
     std::printf("Generated %d clients and %d calls in %.2f s (through the record files, flushed)\n", clients,
                 calls, archives.generationSeconds);
     // --only TEXT runs just the measures whose name holds TEXT, without the memory figures (profiling).
@@ -140,7 +148,8 @@ int main(int argc, char* argv[])
         if (yardstick.result == 0 || timing.seconds < yardstick.seconds)
             yardstick = timing;
     };
-    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls};
+    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls,
+                                                   &BenchArchives::products, &BenchArchives::staff};
     for (QString BenchArchives::*file : files)
         for (int i = 0; i <= repeat; ++i)
             readOnce(archives.*file);
@@ -163,7 +172,11 @@ int main(int argc, char* argv[])
         const Timing timing = yardsticks.value(archives.*file);
         const double mib = static_cast<double>(timing.result) / (1 << 20);
         std::printf("%-14s %10d %9.0f %12.4f %10.0f\n", qPrintable(QFileInfo(archives.*file).fileName()),
-                    file == &BenchArchives::clients ? clients : calls, mib, timing.seconds,
+                    file == &BenchArchives::clients  ? clients
+                    : file == &BenchArchives::calls  ? calls
+                    : file == &BenchArchives::staff  ? staff
+                                                     : products,
+                    mib, timing.seconds,
                     mib / timing.seconds);
     }
 

@@ -68,6 +68,33 @@ QStringList filesIn(const QString& folder)
     return files + yearly;
 }
 
+QList<Unusable> unusableIn(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList names;
+    for (const Archive& archive : kFixed)
+        names.append(QLatin1StringView(archive.name));
+    // System: links to nothing, FIFOs, devices and sockets are listed only with it.
+    for (const QString& name :
+         dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        for (const Archive& archive : kYearly)
+            if (isYearFile(name, archive.name))
+                names.append(name);
+    QList<Unusable> unusable;
+    for (const QString& name : names) {
+        const QFileInfo info(dir.filePath(name));
+        if (info.isFile())
+            continue;
+        if (info.isSymLink() && !info.exists())
+            unusable.append({name, Unusable::DanglingLink});
+        else if (info.isDir())
+            unusable.append({name, Unusable::Folder});
+        else if (info.exists())
+            unusable.append({name, Unusable::Special});
+    }
+    return unusable;
+}
+
 Report check(const QString& path, const RecordLayout& layout)
 {
     const RecordFile file(path, layout);

@@ -15,6 +15,18 @@ const RecordLayout* layoutOf(const QString& fileName);
 // The archive files present in a folder, fixed archives first, then the year files by name.
 QStringList filesIn(const QString& folder);
 
+// An archive's name in a folder that does not name a file its records could be read from.
+struct Unusable
+{
+    enum Kind { Folder, DanglingLink, Special };
+    QString fileName;
+    Kind kind;
+};
+
+// The archive names in a folder that are a folder, a link to nothing, or a FIFO, device or socket, in the
+// order of filesIn. filesIn leaves them out; the searches fail on them.
+QList<Unusable> unusableIn(const QString& folder);
+
 // What a check of one archive file finds.
 struct Report
 {

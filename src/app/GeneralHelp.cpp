@@ -4,6 +4,7 @@
 #include "clients/ClientHelp.h"
 #include "operators/OperatorHelp.h"
 #include "products/ProductHelp.h"
+#include "stats/StatsHelp.h"
 
 #include <QList>
 
@@ -39,7 +40,9 @@ QStringList introduction()
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
                                                &ProductHelp::paragraphs,
-                                               &CallHelp::paragraphs};
+                                               &CallHelp::paragraphs,
+                                               &StatsHelp::callsChartParagraphs,
+                                               &StatsHelp::incomeChartParagraphs};
 
 QStringList closing()
 {

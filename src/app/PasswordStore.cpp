@@ -12,6 +12,11 @@ QString path()
 {
     return ProgramFolder::file(fileName.toString());
 }
+
+QString scrambled(const QString& typed)
+{
+    return PasswordScramble::encode(PasswordScramble::normalForm(typed)).trimmed();
+}
 } // namespace
 
 std::optional<QString> stored()
@@ -26,9 +31,17 @@ std::optional<QString> stored()
     }
 }
 
-void store(const QString& typed)
+bool change(const QString& typedOld, const QString& typedNew)
 {
-    PasswordFile::write(path(), PasswordScramble::encode(PasswordScramble::normalForm(typed)).trimmed());
+    const QString old = PasswordScramble::normalForm(typedOld);
+    return PasswordFile::change(path(), [&](const QString& value) -> std::optional<QString> {
+        const std::optional<QString> decoded = PasswordScramble::decode(value);
+        if (!decoded)
+            throw StorageError(QStringLiteral("decode"), path());
+        if (decoded->trimmed() != old)
+            return std::nullopt;
+        return scrambled(typedNew);
+    });
 }
 
 } // namespace PasswordStore

@@ -13,7 +13,10 @@ inline constexpr QStringView fileName = u"unins000.dll";
 // file reads as an empty password.
 std::optional<QString> stored();
 
-// Stores the normal form of the typed password, scrambled. Throws StorageError.
-void store(const QString& typed);
+// Stores the normal form of typedNew, scrambled, if the stored password is still the normal form of
+// typedOld, checked and stored under the password file's lock: of two changes at the same moment, the second
+// checks the password the first stored. False, with nothing stored, when it is not. Throws StorageError when
+// the file cannot be read, decoded or written.
+bool change(const QString& typedOld, const QString& typedNew);
 
 } // namespace PasswordStore

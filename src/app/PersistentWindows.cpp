@@ -10,10 +10,17 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "clients/TfrmClienti.h"
+#include "operators/TfrmAnteprimaIstruttore.h"
+#include "operators/TfrmDaRinnovare.h"
+#include "operators/TfrmExpIstruttori.h"
 #include "operators/TfrmIstruttori.h"
+#include "operators/TfrmStampaIstruttore.h"
+#include "operators/TfrmTrovaIstruttori.h"
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
+#include "stats/TfrmMenuStats.h"
+#include "stats/TfrmMenuStatsTel.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "screens/TfrmGuida.h"
@@ -27,17 +34,25 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmPassword>(),       WindowRegistry::entry<TfrmAvvio>(),
         WindowRegistry::entry<TfrmCambiaPassword>(), WindowRegistry::entry<TfrmGuida>(),
         WindowRegistry::entry<TfrmInfo>(),           WindowRegistry::entry<TfrmSplash>(),
-        WindowRegistry::entry<TfrmAllegaCartella>(), WindowRegistry::entry<TfrmCarta>(),
+        WindowRegistry::entry<TfrmAllegaCartella>(),
+        WindowRegistry::entry<TfrmAnteprimaIstruttore>(),
+        WindowRegistry::entry<TfrmCarta>(),
         WindowRegistry::entry<TfrmCartella>(),       WindowRegistry::entry<TfrmClienti>(),
         WindowRegistry::entry<TfrmCodFisc>(),
+        WindowRegistry::entry<TfrmDaRinnovare>(),
         WindowRegistry::entry<TfrmDatiPneumatici>(),
+        WindowRegistry::entry<TfrmExpIstruttori>(),
         WindowRegistry::entry<TfrmGiacenza>(),
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmStampaIstruttore>(),
+        WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),
         WindowRegistry::entry<TfrmChiamate>(),
+        WindowRegistry::entry<TfrmMenuStatsTel>(),
         WindowRegistry::entry<TfrmInserisciTel>(),
     };
 }

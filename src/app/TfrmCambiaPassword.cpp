@@ -138,10 +138,13 @@ void TfrmCambiaPassword::cmdOKClick()
         Services::messages().plain(changeFailed);
         return;
     }
-    if (*stored != PasswordScramble::normalForm(m_txtPasswordOld->text())) {
+    const auto refuseOld = [this] {
         Services::messages().plain(QStringLiteral("Attenzione: vecchia password errata."));
         m_txtPasswordOld->clear();
         m_txtPasswordOld->setFocus(Qt::OtherFocusReason);
+    };
+    if (*stored != PasswordScramble::normalForm(m_txtPasswordOld->text())) {
+        refuseOld();
         return;
     }
     const auto refuseNew = [this](const QString& message) {
@@ -159,8 +162,12 @@ void TfrmCambiaPassword::cmdOKClick()
         refuseNew(PasswordScramble::notStorableMessage());
         return;
     }
+    // Checked again under the file's lock: another workstation may have changed it since.
     try {
-        PasswordStore::store(m_txtPasswordNew->text());
+        if (!PasswordStore::change(m_txtPasswordOld->text(), m_txtPasswordNew->text())) {
+            refuseOld();
+            return;
+        }
     } catch (const StorageError&) {
         Services::messages().plain(changeFailed);
         return;

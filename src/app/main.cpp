@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramFolder.h"
+#include "storage/FileSizeSignal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,6 +26,7 @@ void printUsage(QTextStream& stream)
 
 int main(int argc, char* argv[])
 {
+    FileSizeSignal::ignore();
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

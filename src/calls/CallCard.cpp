@@ -42,22 +42,22 @@ QList<CardField> fields()
 
 QList<CardSection> sections()
 {
-    CardSection time{u"fraOra"_s, u" Ora chiamata: "_s,
+    CardSection time{u"fraOra"_s, u" Ora chiamata: "_s, {},
                      {{{u"txtOreRit"_s, 6}, {u"txtMinutiRit"_s, 6, u"impOraRit"_s}}}};
     time.besidePrevious = true;
     return {
-        {u"fraData"_s, u" Data chiamata: "_s,
+        {u"fraData"_s, u" Data chiamata: "_s, {},
          {{{u"txtGiornoRit"_s, 3}, {u"txtMeseRit"_s, 5}, {u"lblAnnoRit"_s, 4, u"impRitiro"_s}}}},
         time,
-        {u"fraChiamata"_s, u"Chiamata"_s,
+        {u"fraChiamata"_s, u"Chiamata"_s, u":/artwork/telefono.svg"_s,
          {{{u"txtOggetto"_s, 12}},
           {{u"txtProdotti"_s, 12}},
           {{u"txtRisposta"_s, 7}, {u"txtGrado"_s, 5}},
           {{u"txtConclusioni"_s, 7}, {u"txtDurata"_s, 5}}}},
-        {u"fraCliente"_s, u"Cliente"_s,
+        {u"fraCliente"_s, u"Cliente"_s, u":/artwork/persona.svg"_s,
          {{{u"txtCliente"_s, 5, u"impCliente"_s}, {u"txtCodFisc"_s, 3, u"btnCodFisc"_s}, {u"txtZona"_s, 4}},
           {{u"txtRecapito"_s, 4}, {u"txtTelCel"_s, 3}, {u"txtEmail"_s, 5, u"btnEmail"_s}}}},
-        {u"fraNote"_s, u"Note e operatore"_s,
+        {u"fraNote"_s, u"Note e operatore"_s, u":/artwork/note.svg"_s,
          {{{u"txtNote"_s, 12}},
           {{u"txtOperatore"_s, 12}}}},
     };
@@ -67,13 +67,13 @@ QList<CardButton> buttons()
 {
     return {
         // name               caption                      hint
-        {u"impRitiro"_s,     u"Oggi"_s,                   u"Inserisci la data corrente."_s},
-        {u"impOraRit"_s,     u"Adesso"_s,                 u"Inserisci l'ora corrente."_s},
+        {u"impRitiro"_s,     u"Oggi"_s,                   u"Inserisci la data corrente."_s, u":/artwork/oggi.svg"_s},
+        {u"impOraRit"_s,     u"Adesso"_s,                 u"Inserisci l'ora corrente."_s, u":/artwork/adesso.svg"_s},
         {u"impCliente"_s,    u"Importa cliente"_s,        u"Importa i dati dall'archivio anagrafico dei clienti."_s,
-         QStyle::SP_ArrowLeft},
+         u":/artwork/importa.svg"_s},
         {u"btnCodFisc"_s,    u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s,
-         QStyle::SP_DialogApplyButton},
-        {u"btnEmail"_s,      u"E-mail"_s,                 u"Invia una e-mail all'indirizzo indicato."_s},
+         u":/artwork/codice_fiscale.svg"_s},
+        {u"btnEmail"_s,      u"E-mail"_s,                 u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s},
     };
 }
 
@@ -85,13 +85,16 @@ QList<CardButton> commands()
         CardCommands::salva(u"Salva la scheda corrente in archivio."_s),
         CardCommands::trova(),
         {u"cmdAnteprima"_s, u"Anteprima"_s, u"Visualizza l'anteprima di stampa della scheda corrente."_s,
-         QStyle::SP_FileDialogDetailedView},
-        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, QStyle::SP_ComputerIcon},
+         u":/artwork/anteprima.svg"_s},
+        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, u":/artwork/stampa.svg"_s},
         {u"cmdEsporta"_s, u"Esporta"_s, u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
-         QStyle::SP_DriveHDIcon},
-        {u"cmdRiepGiornaliero"_s, u"G"_s, u"Visualizza il riepilogo giornaliero delle chiamate."_s},
-        {u"cmdRiepMensile"_s, u"M"_s, u"Visualizza il riepilogo mensile delle chiamate."_s},
-        {u"cmdRiepAnnuale"_s, u"A"_s, u"Visualizza il riepilogo annuale delle chiamate."_s},
+         u":/artwork/esporta.svg"_s},
+        {u"cmdRiepGiornaliero"_s, u"G"_s, u"Visualizza il riepilogo giornaliero delle chiamate."_s,
+         u":/artwork/riep_giornaliero.svg"_s},
+        {u"cmdRiepMensile"_s, u"M"_s, u"Visualizza il riepilogo mensile delle chiamate."_s,
+         u":/artwork/riep_mensile.svg"_s},
+        {u"cmdRiepAnnuale"_s, u"A"_s, u"Visualizza il riepilogo annuale delle chiamate."_s,
+         u":/artwork/riep_annuale.svg"_s},
         CardCommands::guida(u"Visualizza la pagina della guida sensibile al contesto."_s),
         CardCommands::esci(u"Esci da questa schermata di lavoro."_s),
     };

@@ -1,4 +1,6 @@
+#include "cli/ChartCommand.h"
 #include "cli/Command.h"
+#include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
@@ -13,16 +15,21 @@ const QList<Command>& commands()
         {"controlla", "controlla cf|piva|carta|iban VALORE", runControl},
         {"cerca", "cerca clienti [--cliente T] [--comune T] [--piva T] [--cf T] [--documento T] "
                   "[--occupazione T] [--prodotti T] [--zona T] [--questioni T] [--note T]\n"
+                  "  cerca operatori [--cognome T] [--nome T] [--mansione T] [--categoria T] [--cf T] [--piva T] "
+                  "[--disponibilita T] [--equipaggiamento T] [--contratto T] [--note T]\n"
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
                   "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
                   "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
                   "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]",
          runSearch},
         {"esporta",
-         "esporta clienti\n  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
+         "esporta clienti\n  esporta operatori\n"
+         "  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
          "  esporta articoli",
          runExport},
+        {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
+        {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",

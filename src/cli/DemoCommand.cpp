@@ -5,6 +5,7 @@
 #include "storage/StorageError.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace {
 
@@ -61,16 +62,26 @@ int runDemo(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return 2;
         }
     }
-    try {
-        DemoGenerator generator(options);
-        for (const DemoGenerator::Written& written : generator.writeTo(ProgramFolder::path()))
+    DemoGenerator generator(options);
+    const auto printWritten = [&] {
+        for (const DemoGenerator::Written& written : generator.written())
             out << written.fileName << '\t' << written.records << '\n';
-        if (generator.clientCount() == 0 && options.calls + options.sales + options.appointments > 0) {
-            err << "demo: nessun cliente in archivio, chiamate, vendite e appuntamenti non scritti\n";
-            return 1;
-        }
+    };
+    try {
+        generator.writeTo(ProgramFolder::path());
     } catch (const StorageError& error) {
+        // What stayed is told per file: a second run would append to it rather than complete it.
+        printWritten();
         err << "demo: " << QString::fromLocal8Bit(error.what()) << '\n';
+        err << "demo: interrotto, nei file restano le schede elencate\n";
+        if (error.cutBackFailed())
+            err << "demo: " << QFileInfo(error.path()).fileName()
+                << " può contenere anche parte delle schede non riuscite: non è stato possibile toglierle\n";
+        return 1;
+    }
+    printWritten();
+    if (generator.clientCount() == 0 && options.calls + options.sales + options.appointments > 0) {
+        err << "demo: nessun cliente in archivio, chiamate, vendite e appuntamenti non scritti\n";
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "cli/YearOption.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
+#include "operators/OperatorExport.h"
 #include "rules/ValueLists.h"
 #include "platform/ProgramFolder.h"
 #include "products/ProductExport.h"
@@ -35,6 +36,14 @@ const QList<ExportableArchive>& archives()
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName)),
                                    SchedaCliente::layout);
              RecordGrid::fill(file, columns, table);
+             return true;
+         }},
+        {"operatori", {},
+         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
+             columns = OperatorExport::columns();
+             target = OperatorExport::target();
+             table = TextTable(int(columns.size()));
+             OperatorExport::definition().fill(table);
              return true;
          }},
         {"chiamate", {QStringLiteral("anno"), QStringLiteral("giorno"), QStringLiteral("mese")},

@@ -6,6 +6,8 @@
 #include "cli/YearOption.h"
 #include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
+#include "operators/OperatorSearch.h"
+#include "operators/SchedaOperatore.h"
 #include "platform/ProgramFolder.h"
 #include "products/ProductSearch.h"
 #include "products/SchedaArticolo.h"
@@ -29,6 +31,11 @@ const QList<SearchableArchive>& archives()
         {"clienti", ClientSearch::definition,
          [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
              return ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName));
+         },
+         {}},
+        {"operatori", OperatorSearch::definition,
+         [](const CommandOptions&, QTextStream&) -> std::optional<QString> {
+             return ProgramFolder::file(QLatin1StringView(SchedaOperatore::kFileName));
          },
          {}},
         {"chiamate", CallSearch::definition,

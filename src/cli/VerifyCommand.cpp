@@ -4,6 +4,23 @@
 #include "platform/ProgramFolder.h"
 #include "storage/StorageError.h"
 
+namespace {
+
+QString unusableText(ArchiveCatalog::Unusable::Kind kind)
+{
+    switch (kind) {
+    case ArchiveCatalog::Unusable::Folder:
+        return QStringLiteral("è una cartella, non un archivio");
+    case ArchiveCatalog::Unusable::DanglingLink:
+        return QStringLiteral("è un collegamento a un file che non esiste");
+    case ArchiveCatalog::Unusable::Special:
+        break;
+    }
+    return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");
+}
+
+} // namespace
+
 int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (!arguments.isEmpty()) {
@@ -11,6 +28,10 @@ int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return 2;
     }
     bool sound = true;
+    for (const ArchiveCatalog::Unusable& entry : ArchiveCatalog::unusableIn(ProgramFolder::path())) {
+        err << entry.fileName << ": " << unusableText(entry.kind) << '\n';
+        sound = false;
+    }
     QList<ArchiveCatalog::Report> reports;
     for (const QString& name : ArchiveCatalog::filesIn(ProgramFolder::path())) {
         try {

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "platform/ProgramFolder.h"
+#include "storage/FileSizeSignal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ bool asksForHelp(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    FileSizeSignal::ignore();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("telvara-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));

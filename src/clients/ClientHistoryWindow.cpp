@@ -9,7 +9,6 @@
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "platform/ProgramFolder.h"
-#include "platform/ScreenFit.h"
 #include "widgets/UpperCaseField.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -98,7 +97,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
         wrapped(u"Indicare il codice fiscale del cliente e l'anno solare di interesse e premere Apri."_s));
     avvio->addLayout(fields);
     avvio->addWidget(wrapped(m_history.noteLine));
-    avvio->addStretch(1);
+    avvio->addSpacing(6);
     avvio->addLayout(closing);
 
     // Second panel: the result list with the total beside its buttons.
@@ -111,7 +110,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     bold.setBold(true);
     totalLabel->setFont(bold);
     m_lblTotale->setFont(bold);
-    Accessibility::label(totalLabel, m_lblTotale);
+    Accessibility::value(m_lblTotale, m_history.totalLabel);
     totalRow->addWidget(totalLabel);
     totalRow->addWidget(m_lblTotale);
     results()->addToButtonRow(total);
@@ -120,7 +119,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
     connect(btnApri, &QPushButton::clicked, this, &ClientHistoryWindow::btnApriClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     // The questions need little room; the list gets its room once it is shown.
-    resize(760, 330);
+    setResultsSize({1120, 600});
 }
 
 void ClientHistoryWindow::setCodFisc(const QString& codFisc)
@@ -167,5 +166,4 @@ void ClientHistoryWindow::btnApriClick()
     m_lblTotale->setText(total);
     results()->setPrintTitle(ClientHistory::printTitle(m_history, codFisc, total));
     showResults();
-    ScreenFit::resizeCentred(this, size().expandedTo({1120, 600}));
 }

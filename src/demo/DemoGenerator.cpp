@@ -201,27 +201,28 @@ ProductInfo productInfo(quint64 seed, int index)
     return info;
 }
 
-void appendAll(RecordFile& file, std::vector<Record>& batch)
-{
-    if (!batch.empty())
-        file.append(std::span<const Record>(batch));
-    batch.clear();
-}
-
-// Appends count records made by make(index in the file, index in this run).
+// Appends count records made by make(index in the file, index in this run), in batches that are each
+// written whole or cut back; kept counts the records of the batches written.
 template <typename Make>
-void appendRecords(const QString& path, const RecordLayout& layout, int count, Make&& make)
+void appendRecords(const QString& path, const RecordLayout& layout, int count, qint64& kept, Make&& make)
 {
     RecordFile file(path, layout);
     const qint64 first = file.count();
     std::vector<Record> batch;
     batch.reserve(std::min<std::size_t>(kBatch, static_cast<std::size_t>(count)));
+    const auto appendBatch = [&] {
+        if (batch.empty())
+            return;
+        file.append(std::span<const Record>(batch));
+        kept += static_cast<qint64>(batch.size());
+        batch.clear();
+    };
     for (int i = 0; i < count; ++i) {
         batch.push_back(make(first + i, i));
         if (batch.size() == kBatch)
-            appendAll(file, batch);
+            appendBatch();
     }
-    appendAll(file, batch);
+    appendBatch();
 }
 
 } // namespace
@@ -271,7 +272,8 @@ void DemoGenerator::writeClients(const QString& path)
     using namespace SchedaCliente;
     const int year = m_options.year;
     m_clients.reserve(m_clients.size() + static_cast<std::size_t>(m_options.clients));
-    appendRecords(path, layout, m_options.clients, [&](qint64 index, int) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, m_options.clients, m_written.last().records, [&](qint64 index, int) {
         DemoRandom random =
             DemoRandom::forRecord(m_options.seed, Stream::Clients, static_cast<quint64>(index));
         Record record(layout);
@@ -343,7 +345,6 @@ void DemoGenerator::writeClients(const QString& path)
         m_clients.push_back(std::move(client));
         return record;
     });
-    m_written.append({QLatin1StringView(kFileName), m_options.clients});
 }
 
 void DemoGenerator::readClients(const QString& path)
@@ -363,7 +364,8 @@ void DemoGenerator::writeStaff(const QString& path)
 {
     using namespace SchedaOperatore;
     const QDate today = m_options.today;
-    appendRecords(path, layout, m_options.staff, [&](qint64 index, int) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, m_options.staff, m_written.last().records, [&](qint64 index, int) {
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Staff, static_cast<quint64>(index));
         Record record(layout);
         const Person person = makePerson(random, m_options.year, 20, 60);
@@ -437,13 +439,13 @@ void DemoGenerator::writeStaff(const QString& path)
             record.setText(Note, QStringLiteral("Disponibile a trasferte in ") + home.region.toString());
         return record;
     });
-    m_written.append({QLatin1StringView(kFileName), m_options.staff});
 }
 
 void DemoGenerator::writeProducts(const QString& path)
 {
     using namespace SchedaArticolo;
-    appendRecords(path, layout, m_options.products, [&](qint64 index, int) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, m_options.products, m_written.last().records, [&](qint64 index, int) {
         DemoRandom random =
             DemoRandom::forRecord(m_options.seed, Stream::Products, static_cast<quint64>(index));
         Record record(layout);
@@ -484,7 +486,6 @@ void DemoGenerator::writeProducts(const QString& path)
             record.setText(Note, QStringLiteral("Articolo in promozione fino a esaurimento scorte"));
         return record;
     });
-    m_written.append({QLatin1StringView(kFileName), m_options.products});
 }
 
 const DemoGenerator::ClientRef& DemoGenerator::anyClient(DemoRandom& random) const
@@ -507,7 +508,8 @@ void DemoGenerator::writeCalls(const QString& path)
     for (int minutes = 1; minutes <= 40; ++minutes)
         durations.append(QStringLiteral("%1 minuti").arg(minutes));
 
-    appendRecords(path, layout, count, [&](qint64 index, int i) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, count, m_written.last().records, [&](qint64 index, int i) {
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Calls, static_cast<quint64>(index));
         Record record(layout);
         // Registered in date order over the whole year.
@@ -527,7 +529,6 @@ void DemoGenerator::writeCalls(const QString& path)
         record.setText(Operatore, anyOperator(random));
         return record;
     });
-    m_written.append({QFileInfo(path).fileName(), count});
 }
 
 void DemoGenerator::writeSales(const QString& path)
@@ -538,7 +539,8 @@ void DemoGenerator::writeSales(const QString& path)
     const int count = m_options.sales;
     const int articles = m_options.products > 0 ? m_options.products : static_cast<int>(V::products().size());
 
-    appendRecords(path, layout, count, [&](qint64 index, int i) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, count, m_written.last().records, [&](qint64 index, int i) {
         DemoRandom random = DemoRandom::forRecord(m_options.seed, Stream::Sales, static_cast<quint64>(index));
         Record record(layout);
         const int day = workingDay(static_cast<int>(qint64(i) * qint64(days.size()) / count), first);
@@ -562,7 +564,6 @@ void DemoGenerator::writeSales(const QString& path)
         record.setText(Operatore, anyOperator(random));
         return record;
     });
-    m_written.append({QFileInfo(path).fileName(), count});
 }
 
 void DemoGenerator::writeAppointments(const QString& path)
@@ -574,7 +575,8 @@ void DemoGenerator::writeAppointments(const QString& path)
     // A few appointments fall within their notice from today, when today is in the file's year.
     const int imminent = today.year() == m_options.year ? std::min(m_options.appointments, 5) : 0;
 
-    appendRecords(path, layout, m_options.appointments, [&](qint64 index, int i) {
+    m_written.append({QFileInfo(path).fileName(), 0});
+    appendRecords(path, layout, m_options.appointments, m_written.last().records, [&](qint64 index, int i) {
         DemoRandom random =
             DemoRandom::forRecord(m_options.seed, Stream::Appointments, static_cast<quint64>(index));
         Record record(layout);
@@ -615,5 +617,4 @@ void DemoGenerator::writeAppointments(const QString& path)
         record.setText(Effettuata, paid ? kYes : kNo);
         return record;
     });
-    m_written.append({QFileInfo(path).fileName(), m_options.appointments});
 }

@@ -37,8 +37,15 @@ public:
     explicit DemoGenerator(const DemoOptions& options);
 
     // Calls, sales and appointments refer to the clients this run writes or, when it writes none, to
-    // those already in Clienti.pro; with no client at all they are not written. Throws StorageError.
+    // those already in Clienti.pro; with no client at all they are not written. Returns written().
+    // Throws StorageError, and stops, at the first file that cannot be written.
     QList<Written> writeTo(const QString& folder);
+
+    // The records the last run appended to each file it reached, also after it failed part-way: records
+    // go in batches that are each written whole or cut back, so the file it failed on keeps its earlier
+    // batches. When the cut-back fails too (StorageError::cutBackFailed), that file may also keep part of
+    // the failed batch.
+    const QList<Written>& written() const { return m_written; }
 
     // The clients the last run's registers could refer to.
     qsizetype clientCount() const { return static_cast<qsizetype>(m_clients.size()); }

@@ -4,6 +4,12 @@
 #include "checks/CheckWindows.h"
 #include "operators/OperatorCard.h"
 #include "operators/SchedaOperatore.h"
+#include "operators/TfrmAnteprimaIstruttore.h"
+#include "operators/TfrmDaRinnovare.h"
+#include "operators/TfrmExpIstruttori.h"
+#include "operators/TfrmStampaIstruttore.h"
+#include "operators/TfrmTrovaIstruttori.h"
+#include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
@@ -18,6 +24,15 @@ using Check = CheckWindows::Check;
 TfrmIstruttori::TfrmIstruttori(WindowRegistry& registry) : CardScreen(OperatorCard::definition(), registry)
 {
     onCommand(u"btnEmail"_s, [this] { btnEmailClick(); });
+    onCommand(u"cmdTrova"_s, [this] {
+        TfrmTrovaIstruttori window(this);
+        window.setCallerTag(kTag);
+        Services::modal().exec(window);
+    });
+    onCommand(u"cmdAnteprima"_s, [this] { openWindow<TfrmAnteprimaIstruttore>(); });
+    onCommand(u"cmdStampa"_s, [this] { openWindow<TfrmStampaIstruttore>(); });
+    onCommand(u"cmdEsporta"_s, [this] { openWindow<TfrmExpIstruttori>(); });
+    onCommand(u"cmdScaduti"_s, [this] { openWindow<TfrmDaRinnovare>(); });
     onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
     onCommand(u"btnIva"_s, [this] { CheckWindows::open(Check::PartitaIva, this, text(u"txtIva"_s)); });
     onCommand(u"btnIban"_s, [this] { CheckWindows::open(Check::Iban, this, text(u"txtIban"_s)); });
@@ -31,6 +46,12 @@ TfrmIstruttori::TfrmIstruttori(WindowRegistry& registry) : CardScreen(OperatorCa
 TfrmIstruttori::~TfrmIstruttori()
 {
     CallerTargets::unregisterTarget(SchedaOperatore::layout, kTag);
+}
+
+template <class Window> void TfrmIstruttori::openWindow()
+{
+    Window window(this);
+    Services::modal().exec(window);
 }
 
 void TfrmIstruttori::btnEmailClick()

@@ -13,4 +13,6 @@ public:
 
 private:
     void btnEmailClick();
+    // Shows a fresh window of the operators archive modally.
+    template <class Window> void openWindow();
 };

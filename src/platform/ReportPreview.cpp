@@ -5,6 +5,7 @@
 #include "platform/ScreenFit.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
@@ -12,9 +13,11 @@
 
 namespace {
 
-QAction* toolAction(QToolBar* bar, const QString& objectName, const QString& text, const QKeySequence& key)
+// A picture command of the toolbar; the artwork is the program's own, like every other command's.
+QAction* toolAction(QToolBar* bar, const QString& objectName, const QString& artwork, const QString& text,
+                    const QKeySequence& key)
 {
-    QAction* action = bar->addAction(text);
+    QAction* action = bar->addAction(QIcon(QStringLiteral(":/artwork/%1.svg").arg(artwork)), text);
     action->setObjectName(objectName);
     action->setShortcut(key);
     action->setToolTip(text);
@@ -32,31 +35,36 @@ ReportPreview::ReportPreview(const ReportTemplate& report, QWidget* parent)
 
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("barAnteprima"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(28, 28));
     m_pages = new QPrintPreviewWidget(m_printer, this);
     m_pages->setObjectName(QStringLiteral("pagAnteprima"));
     m_pages->setAccessibleName(QStringLiteral("Anteprima di stampa"));
     connect(m_pages, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
 
-    connect(toolAction(bar, QStringLiteral("actStampa"), QStringLiteral("Stampa"), QKeySequence::Print),
+    connect(toolAction(bar, QStringLiteral("actStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"),
+                       QKeySequence::Print),
             &QAction::triggered, this, [this] { ReportOutput::current().print(m_report); });
     bar->addSeparator();
-    connect(
-        toolAction(bar, QStringLiteral("actZoomAvanti"), QStringLiteral("Ingrandisci"), QKeySequence::ZoomIn),
-        &QAction::triggered, m_pages, [this] { m_pages->zoomIn(); });
-    connect(
-        toolAction(bar, QStringLiteral("actZoomIndietro"), QStringLiteral("Riduci"), QKeySequence::ZoomOut),
-        &QAction::triggered, m_pages, [this] { m_pages->zoomOut(); });
-    connect(toolAction(bar, QStringLiteral("actPaginaIntera"), QStringLiteral("Pagina intera"), {}),
+    connect(toolAction(bar, QStringLiteral("actZoomAvanti"), QStringLiteral("ingrandisci"),
+                       QStringLiteral("Ingrandisci"), QKeySequence::ZoomIn),
+            &QAction::triggered, m_pages, [this] { m_pages->zoomIn(); });
+    connect(toolAction(bar, QStringLiteral("actZoomIndietro"), QStringLiteral("riduci"),
+                       QStringLiteral("Riduci"), QKeySequence::ZoomOut),
+            &QAction::triggered, m_pages, [this] { m_pages->zoomOut(); });
+    connect(toolAction(bar, QStringLiteral("actPaginaIntera"), QStringLiteral("pagina_intera"),
+                       QStringLiteral("Pagina intera"), {}),
             &QAction::triggered, m_pages, &QPrintPreviewWidget::fitInView);
-    connect(toolAction(bar, QStringLiteral("actLarghezzaPagina"), QStringLiteral("Larghezza pagina"), {}),
+    connect(toolAction(bar, QStringLiteral("actLarghezzaPagina"), QStringLiteral("larghezza_pagina"),
+                       QStringLiteral("Larghezza pagina"), {}),
             &QAction::triggered, m_pages, &QPrintPreviewWidget::fitToWidth);
     bar->addSeparator();
-    connect(toolAction(bar, QStringLiteral("actSchermoIntero"), QStringLiteral("Schermo intero"),
-                       QKeySequence::FullScreen),
+    connect(toolAction(bar, QStringLiteral("actSchermoIntero"), QStringLiteral("schermo_intero"),
+                       QStringLiteral("Schermo intero"), QKeySequence::FullScreen),
             &QAction::triggered, this, &ReportPreview::toggleFullScreen);
-    connect(toolAction(bar, QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), {}), &QAction::triggered,
-            this, &QDialog::accept);
+    connect(
+        toolAction(bar, QStringLiteral("actChiudi"), QStringLiteral("esci"), QStringLiteral("Chiudi"), {}),
+        &QAction::triggered, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

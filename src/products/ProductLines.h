@@ -10,6 +10,8 @@ namespace ProductLines {
 // The search and low-stock line: code (30), brand and model (40), "  Costo: " cost (12),
 // "  Giacenza: " stock (12), "  Note: " notes.
 QString stockLine(const RecordView& product);
+// The same line built from the stored bytes, appended to out in Windows-1252.
+void appendStockLine(const RecordView& product, QByteArray& out);
 
 // The picker line: code (30), description (45), "  Prezzo: " price before VAT (15),
 // "  Giacenza: " stock.

@@ -35,8 +35,17 @@ const SearchDefinition& definition()
 
 const SearchDefinition& lowStock()
 {
+    using namespace SchedaArticolo;
+    // A large share of the catalogue may be listed: its lines are built from the stored bytes, and the
+    // stock and threshold the rule reads are fetched ahead.
     static const SearchDefinition list{
-        SchedaArticolo::layout, {}, ProductLines::stockLine, {}, u"Materiali in esaurimento"_s,
+        layout,
+        {},
+        ProductLines::stockLine,
+        {},
+        u"Materiali in esaurimento"_s,
+        ProductLines::appendStockLine,
+        {layout.offset(Giacenza), layout.offset(Sottoscorta)},
     };
     return list;
 }

@@ -16,10 +16,10 @@ std::optional<double> zeroWhenEmpty(QStringView text)
     return NumberText::read(text);
 }
 
-// A number field of a stored card; its bytes are plain ASCII when the card wrote them.
+// A number field of a stored card, read from its bytes.
 std::optional<double> storedNumber(const RecordView& product, int field)
 {
-    return NumberText::read(QString::fromLatin1(product.raw(field)));
+    return NumberText::readBytes(product.raw(field));
 }
 
 } // namespace

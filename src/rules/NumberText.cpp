@@ -1,5 +1,6 @@
 #include "rules/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <QLocale>
 
@@ -33,6 +34,47 @@ std::optional<double> read(QStringView text)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> readBytes(QByteArrayView text)
+{
+    // The blanks QStringView::trimmed() removes, as Windows-1252 bytes: ASCII white space and 0xA0.
+    const auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (text[begin] == '-' || text[begin] == '+'))
+        negative = text[begin++] == '-';
+    // Digits with at most one comma, as read() takes them; the longest a number field holds fits.
+    char plain[64];
+    qsizetype length = 0;
+    bool comma = false;
+    bool digits = false;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char c = text[i];
+        if (length == qsizetype(sizeof plain))
+            return read(QString::fromLatin1(text));
+        if (c >= '0' && c <= '9') {
+            plain[length++] = c;
+            digits = true;
+        } else if (c == ',' && !comma) {
+            plain[length++] = '.';
+            comma = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    double value = 0;
+    const std::from_chars_result parsed = std::from_chars(plain, plain + length, value);
+    if (parsed.ec != std::errc() || parsed.ptr != plain + length || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
 }
 
 QString write(double value)

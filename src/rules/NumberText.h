@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <QString>
+#include <QByteArrayView>
 #include <QStringView>
 
 // Numbers as the program keeps them: text with a decimal comma and no thousands separator, whatever
@@ -11,6 +12,8 @@ namespace NumberText {
 // The number a text holds: optional blanks, an optional sign, digits with at most one decimal comma
 // (",5" and "12," are read too), optional blanks. Anything else, and an empty text, is unreadable.
 std::optional<double> read(QStringView text);
+// The same from stored Windows-1252 bytes, without decoding them first (scans over many records).
+std::optional<double> readBytes(QByteArrayView text);
 
 // The shortest text of a value with at most 15 significant digits and no trailing zeros: 12,5; 3;
 // 0,25; 1500. Values of magnitude 10^15 and above, which no field can hold, are written in full

@@ -1,12 +1,15 @@
 #include "rules/PasswordFile.h"
 
 #include "storage/FileIo.h"
+#include "storage/ReplacementFile.h"
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
 
 #include <cerrno>
 #include <QByteArrayList>
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 namespace PasswordFile {
 namespace {
@@ -64,16 +67,78 @@ qsizetype findSection(const QByteArrayList& lines)
     return -1;
 }
 
+// A change renames its new file over the old one, and a lookup at that very moment may find no file at
+// all (Linux 6 does so now and then): only a file missing at several looks in a row is missing.
+constexpr int kLooks = 3;
+
 QByteArray readBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
+    for (int look = 0; look < kLooks; ++look) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw StorageError(QStringLiteral("read"), path, EIO);
+        return bytes;
+    }
+    if (QFileInfo::exists(path))
         throw StorageError(QStringLiteral("open"), path, EACCES);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw StorageError(QStringLiteral("read"), path, EIO);
+    return {};
+}
+
+// The file opened for reading and writing (a lock needs both), or -1 with errno ENOENT when it is missing.
+int openExisting(const QString& path)
+{
+    int fd = -1;
+    for (int look = 0; look < kLooks && fd < 0; ++look) {
+        fd = FileIo::current().open(path, false, false);
+        if (fd < 0 && errno != ENOENT)
+            throw StorageError(QStringLiteral("open"), path, errno);
+    }
+    return fd;
+}
+
+// Closes a descriptor however its use ends, releasing the lock taken on it.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { FileIo::current().close(m_fd); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+private:
+    int m_fd;
+};
+
+// Whether path still names the file open as fd.
+bool stillNamed(int fd, const QString& path)
+{
+    struct stat open = {};
+    struct stat named = {};
+    return ::fstat(fd, &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+QByteArray readAll(int fd, const QString& path)
+{
+    FileIo& io = FileIo::current();
+    const off_t size = io.size(fd);
+    if (size < 0)
+        throw StorageError(QStringLiteral("read"), path, errno);
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            io.pread(fd, bytes.data() + done, static_cast<std::size_t>(bytes.size() - done), done);
+        if (n < 0)
+            throw StorageError(QStringLiteral("read"), path, errno);
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
     return bytes;
 }
 
@@ -128,38 +193,41 @@ QString read(const QString& path)
     return valueIn(readBytes(path));
 }
 
+bool change(const QString& path, const Decision& decide)
+{
+    FileIo& io = FileIo::current();
+    for (;;) {
+        const int fd = openExisting(path);
+        if (fd < 0) {
+            if (!decide(QString()))
+                return false;
+            // Created empty, then locked and decided on again like any other file.
+            const int created = io.open(path, true, false);
+            if (created < 0)
+                throw StorageError(QStringLiteral("open"), path, errno);
+            io.close(created);
+            continue;
+        }
+        const Descriptor locked(fd);
+        if (io.lock(fd) != 0)
+            throw StorageError(QStringLiteral("lock"), path, errno);
+        // A change that held the lock before may have renamed a new file over this one.
+        if (!stillNamed(fd, path))
+            continue;
+        const QByteArray content = readAll(fd, path);
+        const std::optional<QString> value = decide(valueIn(content));
+        if (!value)
+            return false;
+        ReplacementFile replacement(path, QStringLiteral("write"));
+        replacement.write(withValue(content, *value));
+        replacement.commit();
+        return true;
+    }
+}
+
 void write(const QString& path, const QString& value)
 {
-    const QByteArray content = withValue(readBytes(path), value);
-    const QString temporary = path + QStringLiteral(".tmp");
-    FileIo& io = FileIo::current();
-    const auto fail = [&](const char* operation, int errorNumber) {
-        QFile::remove(temporary);
-        throw StorageError(QString::fromLatin1(operation), path, errorNumber);
-    };
-    const int fd = io.open(temporary, true, true);
-    if (fd < 0)
-        fail("open", errno);
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const ssize_t n =
-            io.pwrite(fd, content.constData() + done, static_cast<std::size_t>(content.size() - done), done);
-        if (n <= 0) {
-            const int error = n < 0 ? errno : EIO;
-            io.close(fd);
-            fail("write", error);
-        }
-        done += n;
-    }
-    if (io.sync(fd) != 0) {
-        const int error = errno;
-        io.close(fd);
-        fail("sync", error);
-    }
-    if (io.close(fd) != 0)
-        fail("close", errno);
-    if (io.rename(temporary, path) != 0)
-        fail("rename", errno);
+    change(path, [&value](const QString&) { return std::optional<QString>(value); });
 }
 
 } // namespace PasswordFile

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -12,11 +14,20 @@ namespace PasswordFile {
 // the file exists but cannot be read.
 QString read(const QString& path);
 
-// Stores value as `Valore` in section `Accesso`, creating the file, section or key when absent. The new
-// content goes to a temporary file in the same folder, is flushed to disk and then renamed over the old
-// file, so an interrupted change leaves either the old file or the new one, whole. Throws StorageError
-// (the old file untouched) when any step fails.
+// Stores value as `Valore` in section `Accesso`, as change() does with a decision that always stores it.
 void write(const QString& path, const QString& value);
+
+// What change() stores given the value stored now: a new value, or nothing to leave the file alone.
+using Decision = std::function<std::optional<QString>(const QString& stored)>;
+
+// Reads the stored value, asks decide what to store and stores it, all under the file's lock, so that of
+// two changes at the same moment (two workstations on one folder) the second decides on the value the
+// first stored. The new content goes to a temporary file of its own in the same folder, is flushed to
+// disk and then renamed over the old file, so a reader sees the old value or the new one, whole.
+// Creates the file, section or key when absent and a value is to be stored. Returns whether one was.
+// Throws StorageError (the old file untouched) when any step fails, or what decide throws. decide must
+// not open the file itself: closing any descriptor of it would release the lock.
+bool change(const QString& path, const Decision& decide);
 
 // The value of the first `Valore` key of the first `Accesso` section of an INI text (names compared
 // without regard to case, blanks around the value removed); empty when absent.

@@ -54,6 +54,9 @@ QString encode(QStringView plain)
 
 std::optional<QString> decode(QStringView hex)
 {
+    // A value cut short by one digit is damaged, not a shorter password.
+    if (hex.size() % 2 != 0)
+        return std::nullopt;
     QString result;
     std::uint16_t key = StartKey;
     for (qsizetype i = 0; i + 1 < hex.size(); i += 2) {

@@ -15,8 +15,8 @@ QString normalForm(QStringView typed);
 // low 8 bits of each character are kept: see isStorable.
 QString encode(QStringView plain);
 
-// The plain text of a scrambled value: its complete pairs of hexadecimal digits (an odd last digit is
-// ignored); nothing when a pair is not hexadecimal. The login compares the result trimmed.
+// The plain text of a scrambled value; nothing when the value is not whole pairs of hexadecimal digits.
+// The login compares the result trimmed.
 std::optional<QString> decode(QStringView hex);
 
 // Whether the normal form of a new password survives the scramble: at most 255 characters, none above

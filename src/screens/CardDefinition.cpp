@@ -45,29 +45,29 @@ namespace CardCommands {
 CardButton nuovo()
 {
     return {u"cmdNuovo"_s, u"Nuovo"_s, u"Prepara la schermata per la registrazione di una nuova scheda."_s,
-            QStyle::SP_FileIcon};
+            u":/artwork/nuovo.svg"_s};
 }
 CardButton duplica()
 {
     return {u"cmdDuplica"_s, u"Duplica"_s,
             u"Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."_s,
-            QStyle::SP_FileDialogNewFolder};
+            u":/artwork/duplica.svg"_s};
 }
 CardButton salva(const QString& hint)
 {
-    return {u"cmdSalva"_s, u"Salva"_s, hint, QStyle::SP_DialogSaveButton};
+    return {u"cmdSalva"_s, u"Salva"_s, hint, u":/artwork/salva.svg"_s};
 }
 CardButton trova()
 {
-    return {u"cmdTrova"_s, u"Trova"_s, u"Trova una scheda in archivio."_s, QStyle::SP_FileDialogContentsView};
+    return {u"cmdTrova"_s, u"Trova"_s, u"Trova una scheda in archivio."_s, u":/artwork/trova.svg"_s};
 }
 CardButton guida(const QString& hint)
 {
-    return {u"cmdGuida"_s, u"Guida"_s, hint, QStyle::SP_DialogHelpButton};
+    return {u"cmdGuida"_s, u"Guida"_s, hint, u":/artwork/guida.svg"_s};
 }
 CardButton esci(const QString& hint)
 {
-    return {u"cmdEsci"_s, u"Esci"_s, hint, QStyle::SP_DialogCloseButton};
+    return {u"cmdEsci"_s, u"Esci"_s, hint, u":/artwork/esci.svg"_s};
 }
 
 } // namespace CardCommands

@@ -8,7 +8,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStyle>
 #include <utility>
 
 class CardScreen;
@@ -70,11 +69,13 @@ struct CardCell
     QString after = {};
 };
 
-// A framed section of the form: rows of cells, and beside them an optional block of buttons.
+// A framed section of the form: its picture, rows of cells, and beside them an optional block of buttons.
 struct CardSection
 {
     QString name;
     QString title;
+    // The artwork at the section's left ("img" + the name without "fra"); none when empty.
+    QString picture;
     QList<QList<CardCell>> rows;
     QList<QStringList> sideButtons = {};
     // Placed right of the section before it rather than below it (the date and time boxes of a register).
@@ -90,8 +91,8 @@ struct CardButton
     QString name;
     QString caption;
     QString hint;
-    // The picture beside the caption; none when left at SP_CustomBase.
-    QStyle::StandardPixmap picture = QStyle::SP_CustomBase;
+    // The artwork beside the caption (":/artwork/..."); none when empty.
+    QString picture = {};
 };
 
 // The commands of the card cycle with their usual captions and hints.

@@ -5,11 +5,13 @@
 #include "widgets/EnterChain.h"
 #include "screens/FieldWidget.h"
 #include "widgets/FocusHighlight.h"
+#include "widgets/Picture.h"
 #include "widgets/StatusHints.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -74,8 +76,8 @@ private:
         button->setObjectName(definition.name);
         button->setText(definition.caption);
         button->setToolButtonStyle(style);
-        if (definition.picture != QStyle::SP_CustomBase)
-            button->setIcon(m_screen.style()->standardIcon(definition.picture));
+        if (!definition.picture.isEmpty())
+            button->setIcon(QIcon(definition.picture));
         // A click leaves the focus in the field being typed: what it shows is what gets saved.
         button->setFocusPolicy(Qt::TabFocus);
         button->setCursor(Qt::PointingHandCursor);
@@ -109,7 +111,7 @@ private:
                 Accessibility::describe(widget, definition->label, definition->hint);
                 StatusHints::show(widget, definition->hint);
             } else if (definition->kind == FieldKind::Label) {
-                Accessibility::describe(widget, definition->label);
+                Accessibility::value(static_cast<QLabel*>(widget), definition->label);
             } else {
                 auto* caption = new QLabel(definition->label, box);
                 caption->setObjectName(FieldWidget::captionName(cell.control));
@@ -121,23 +123,32 @@ private:
         } else {
             widget = sectionButton(box, cell.control);
         }
+        // An input as wide as its content keeps to the left of its place, its button right beside it.
+        const bool ownWidth = widget->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed;
         if (cell.button.isEmpty() && cell.after.isEmpty()) {
-            grid->addWidget(widget, 2 * row + 1, column, 1, cell.span);
+            grid->addWidget(widget, 2 * row + 1, column, 1, cell.span,
+                            ownWidth ? Qt::AlignLeft : Qt::Alignment());
             return;
         }
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
-        line->addWidget(widget, 1);
+        line->addWidget(widget, ownWidth ? 0 : 1);
         if (!cell.after.isEmpty())
             line->addWidget(new QLabel(cell.after, box));
         if (!cell.button.isEmpty()) {
-            // The small button right of an input shows its picture, or its caption when it has none.
+            // The small button right of an input is a picture, or shows its caption when it has none.
             QToolButton* beside = sectionButton(box, cell.button);
             beside->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-            if (!beside->icon().isNull())
+            if (!beside->icon().isNull()) {
                 beside->setToolButtonStyle(Qt::ToolButtonIconOnly);
+                beside->setIconSize(QSize(22, 22));
+                beside->setAutoRaise(true);
+                beside->setToolTip(beside->text());
+            }
             line->addWidget(beside);
         }
+        if (ownWidth)
+            line->addStretch(1);
         grid->addLayout(line, 2 * row + 1, column, 1, cell.span);
     }
 
@@ -152,16 +163,31 @@ private:
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(10);
         grid->setVerticalSpacing(1);
-        for (int column = 0; column < kColumns; ++column)
-            grid->setColumnStretch(column, 1);
+        // A section of lists as wide as their values (a date, a time) keeps them side by side on the left;
+        // any other shares its room among its columns.
+        bool ownWidths = true;
         for (int row = 0; row < definition.rows.size(); ++row) {
             int column = 0;
             for (const CardCell& cell : definition.rows.at(row)) {
                 placeCell(box, grid, row, column, cell);
+                const QWidget* placed = box->findChild<QWidget*>(cell.control);
+                ownWidths = ownWidths && placed &&
+                            (placed->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed ||
+                             qobject_cast<const QLabel*>(placed));
                 column += cell.span;
             }
         }
-        outer->addLayout(grid, 1);
+        for (int column = 0; column < kColumns && !ownWidths; ++column)
+            grid->setColumnStretch(column, 1);
+        if (!definition.picture.isEmpty()) {
+            auto* picture = new Picture(u"img"_s + definition.name.mid(3), definition.picture,
+                                        definition.title.trimmed(), box);
+            picture->setFixedSize(34, 34);
+            outer->addWidget(picture, 0, Qt::AlignTop);
+        }
+        outer->addLayout(grid, ownWidths ? 0 : 1);
+        if (ownWidths)
+            outer->addStretch(1);
         if (!definition.sideButtons.isEmpty()) {
             auto* side = new QGridLayout;
             side->setSpacing(4);
@@ -204,7 +230,7 @@ private:
         for (const CardButton& definition : m_definition.commands) {
             QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextBesideIcon);
             command->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-            command->setIconSize(QSize(22, 22));
+            command->setIconSize(QSize(30, 30));
             command->setMinimumWidth(170);
             command->setAutoRaise(true);
             column->addWidget(command, 1);
@@ -229,7 +255,7 @@ private:
             else if (m_definition.toolbarGroups.contains(definition.name))
                 line->addSpacing(14);
             QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextUnderIcon);
-            command->setIconSize(QSize(24, 24));
+            command->setIconSize(QSize(30, 30));
             command->setMinimumWidth(definition.caption.size() > 1 ? 64 : 34);
             command->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
             command->setAutoRaise(true);
@@ -253,19 +279,20 @@ private:
     {
         const CardButton arrows[] = {
             {u"cmdPrimo"_s, u"Prima scheda"_s, u"Visualizza la prima scheda in archivio."_s,
-             QStyle::SP_MediaSkipBackward},
+             u":/artwork/primo.svg"_s},
             {u"cmdIndietro"_s, u"Scheda precedente"_s, u"Visualizza la scheda precedente in archivio."_s,
-             QStyle::SP_MediaSeekBackward},
+             u":/artwork/indietro.svg"_s},
             {u"cmdAvanti"_s, u"Scheda successiva"_s, u"Visualizza la scheda successiva in archivio."_s,
-             QStyle::SP_MediaSeekForward},
+             u":/artwork/avanti.svg"_s},
             {u"cmdUltimo"_s, u"Ultima scheda"_s, u"Visualizza l'ultima scheda in archivio."_s,
-             QStyle::SP_MediaSkipForward},
+             u":/artwork/ultimo.svg"_s},
         };
         auto* line = new QHBoxLayout;
         line->setSpacing(2);
         for (const CardButton& arrow : arrows) {
             QToolButton* picture = button(&m_screen, arrow, Qt::ToolButtonIconOnly);
-            picture->setIconSize(QSize(20, 20));
+            picture->setIconSize(QSize(24, 24));
+            picture->setAutoRaise(true);
             line->addWidget(picture);
             if (arrow.name == u"cmdIndietro") {
                 auto* position = new QLabel(&m_screen);
@@ -274,7 +301,7 @@ private:
                 position->setMinimumWidth(64);
                 position->setFrameShape(QFrame::StyledPanel);
                 position->setFrameShadow(QFrame::Sunken);
-                Accessibility::describe(position, u"Numero scheda"_s);
+                Accessibility::value(position, u"Numero scheda"_s);
                 StatusHints::clearOver(position);
                 line->addWidget(position, 1);
             }

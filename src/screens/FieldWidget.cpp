@@ -71,6 +71,11 @@ QComboBox* list(QWidget* parent, const CardField& field, int width, FixedList::K
         break;
     }
     list->lineEdit()->setMaxLength(maxLength(field, width));
+    // A list of fixed values is as wide as its longest value, not as the room around it.
+    if (field.kind != FieldKind::Province) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
     return list;
 }
 

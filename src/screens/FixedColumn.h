@@ -8,4 +8,9 @@ namespace FixedColumn {
 // The text trimmed, followed by blanks and cut to exactly width characters.
 QString pad(QStringView text, int width);
 
+// The same on stored Windows-1252 bytes, one byte a character: appends the padded column to out.
+void padBytes(QByteArray& out, QByteArrayView text, int width);
+// Stored bytes without the blanks and control characters at either end, as TextField::trimmed.
+QByteArrayView trimmedBytes(QByteArrayView text);
+
 } // namespace FixedColumn

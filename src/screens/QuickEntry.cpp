@@ -86,8 +86,12 @@ void QuickEntry::build()
                     columns[{cells.size(), at}].append(caption);
                 }
             }
-            if (const QString spoken = m_definition.spokenNames.value(cell.control); !spoken.isEmpty())
-                Accessibility::describe(widget, spoken);
+            if (const QString spoken = m_definition.spokenNames.value(cell.control); !spoken.isEmpty()) {
+                if (auto* shown = qobject_cast<QLabel*>(widget))
+                    Accessibility::value(shown, spoken);
+                else
+                    Accessibility::describe(widget, spoken);
+            }
             line->addWidget(widget, cell.span);
             first = false;
         }

@@ -33,15 +33,25 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
 qsizetype SearchDefinition::list(const RecordFile& file, const Wanted& wanted, TextTable& lines) const
 {
     qsizetype unreadable = 0;
-    file.scan([&](qint64, const RecordView& record) {
-        const std::optional<bool> shows = wanted(record);
-        if (!shows)
-            ++unreadable;
-        if (!shows.value_or(false))
-            return;
-        const QString shown[] = {line(record)};
-        lines.appendRow(shown);
-    });
+    QByteArray encoded;
+    file.scan(
+        [&](qint64, const RecordView& record) {
+            const std::optional<bool> shows = wanted(record);
+            if (!shows)
+                ++unreadable;
+            if (!shows.value_or(false))
+                return;
+            if (encodedLine) {
+                encoded.clear();
+                encodedLine(record, encoded);
+                const QByteArrayView cells[] = {encoded};
+                lines.appendEncodedRow(cells);
+                return;
+            }
+            const QString shown[] = {line(record)};
+            lines.appendRow(shown);
+        },
+        filterReads);
     return unreadable;
 }
 

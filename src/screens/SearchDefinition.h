@@ -8,6 +8,7 @@
 #include <optional>
 #include <QList>
 #include <QString>
+#include <vector>
 
 class RecordFile;
 
@@ -28,6 +29,11 @@ struct SearchDefinition
     std::function<QString(const RecordView&)> line;
     QString countPrefix;
     QString printTitle;
+    // For lists that show a large share of their archive: the same line built straight from the stored
+    // bytes, appended to out in Windows-1252, and the byte offsets within a record that the list's filter
+    // reads, fetched ahead. Optional.
+    std::function<void(const RecordView&, QByteArray& out)> encodedLine = {};
+    std::vector<int> filterReads = {};
 
     // Appends the line of every record that matches to lines (one column), in file order.
     // Throws StorageError; the lines found so far stay.

@@ -92,7 +92,7 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     for (QLineEdit* input : std::as_const(m_criteria))
         FocusHighlight::attach(input);
     avvio->addWidget(form);
-    avvio->addStretch(1);
+    avvio->addSpacing(10);
     avvio->addLayout(buttons);
     placePanels();
 
@@ -100,7 +100,7 @@ SearchWindow::SearchWindow(const SearchDefinition& search, const Options& option
     connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(results(), &ResultList::pickRequested, this, &SearchWindow::lstRecordsDblClick);
-    resize(1120, 660);
+    setResultsSize({1120, 660});
 }
 
 void SearchWindow::setCallerTag(const QString& tag)

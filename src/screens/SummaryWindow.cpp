@@ -58,8 +58,9 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& summary, RegisterSource so
 void SummaryWindow::buildSelectionPanel()
 {
     const bool byDay = m_summary.selection == SummaryDefinition::Selection::DayAndMonth;
-    // Laid over the grid, covering it until "Visualizza" has filled it.
-    m_panAnno = new QWidget(grid());
+    // Laid over the grid, covering it until "Visualizza" has filled it. A child of the window, not of
+    // the grid: a grid speaks only of its cells, and would hide the panel from screen readers.
+    m_panAnno = new QWidget(this);
     m_panAnno->setObjectName(u"panAnno"_s);
     m_panAnno->setAutoFillBackground(true);
     m_panAnno->setBackgroundRole(QPalette::Window);
@@ -80,7 +81,7 @@ void SummaryWindow::buildSelectionPanel()
     m_lblAnno = new QLabel;
     m_lblAnno->setObjectName(u"lblAnno"_s);
     m_lblAnno->setFont(bold);
-    Accessibility::describe(m_lblAnno, u"Anno"_s);
+    Accessibility::value(m_lblAnno, u"Anno"_s);
 
     auto* choice = new QGridLayout;
     choice->setHorizontalSpacing(10);
@@ -138,7 +139,13 @@ void SummaryWindow::buildSelectionPanel()
     connect(icoGuida, &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(icoEsci, &PictureButton::clicked, this, &QDialog::reject);
     grid()->installEventFilter(this);
-    m_panAnno->setGeometry(grid()->rect());
+    coverGrid();
+}
+
+void SummaryWindow::coverGrid()
+{
+    m_panAnno->setGeometry(QRect(grid()->mapTo(this, QPoint()), grid()->size()));
+    m_panAnno->raise();
 }
 
 void SummaryWindow::setYearLabel(const QString& year)
@@ -155,15 +162,14 @@ void SummaryWindow::showEvent(QShowEvent* event)
     m_cboSelezione->setCurrentIndex(0);
     if (m_cboGiorno)
         m_cboGiorno->setCurrentIndex(0);
-    m_panAnno->setGeometry(grid()->rect());
+    coverGrid();
     m_panAnno->show();
-    m_panAnno->raise();
 }
 
 bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_panAnno && watched == grid() && event->type() == QEvent::Resize)
-        m_panAnno->setGeometry(grid()->rect());
+    if (m_panAnno && watched == grid() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        coverGrid();
     return ExportWindow::eventFilter(watched, event);
 }
 

@@ -29,6 +29,8 @@ protected:
 
 private:
     void buildSelectionPanel();
+    // Puts the selection panel over the grid, wherever the layout has placed it.
+    void coverGrid();
 
     const SummaryDefinition& m_summary;
     RegisterSource m_source;

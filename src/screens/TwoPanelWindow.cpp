@@ -1,5 +1,7 @@
 #include "screens/TwoPanelWindow.h"
 
+#include "platform/ScreenFit.h"
+
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -32,6 +34,8 @@ void TwoPanelWindow::showResults()
 {
     m_panAvvio->hide();
     m_panContainer->show();
+    // Grown for its list, it stays inside the screen and centred.
+    ScreenFit::resizeCentred(this, size().expandedTo(m_resultsSize));
     m_results->focusFind();
 }
 
@@ -42,6 +46,16 @@ void TwoPanelWindow::showEvent(QShowEvent* event)
         return;
     m_results->reset();
     prepareFirstPanel();
+    // The first panel's questions take little room: the window fits them, with no empty area below,
+    // at a width where their instructions read on a line or two.
+    if (m_panAvvio->isVisibleTo(this)) {
+        constexpr int firstPanelWidth = 760;
+        adjustSize();
+        QSize wanted = size();
+        if (width() < firstPanelWidth)
+            wanted = {firstPanelWidth, hasHeightForWidth() ? heightForWidth(firstPanelWidth) : height()};
+        ScreenFit::resizeCentred(this, wanted);
+    }
 }
 
 void TwoPanelWindow::done(int result)

@@ -21,8 +21,11 @@ protected:
     QWidget* panAvvio() const { return m_panAvvio; }
     // Puts both panels in the window; called once panAvvio is filled, so that its inputs lead the tab order.
     void placePanels();
-    // Hides panAvvio, shows the result list and puts the focus in its find box.
+    // Hides panAvvio, shows the result list, grows the window to the results' size and puts the focus in
+    // its find box.
     void showResults();
+    // The size the window takes for the results; until then it is as large as panAvvio needs.
+    void setResultsSize(const QSize& size) { m_resultsSize = size; }
     // What panAvvio does at each showing of the window, after the list is reset: defaults and focus.
     virtual void prepareFirstPanel() = 0;
 
@@ -32,4 +35,5 @@ private:
     QWidget* m_panAvvio;
     QWidget* m_panContainer;
     ResultList* m_results;
+    QSize m_resultsSize;
 };

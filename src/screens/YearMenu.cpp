@@ -2,16 +2,16 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
-#include "widgets/Accessibility.h"
 #include "screens/CardScreen.h"
+#include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
+#include "widgets/Accessibility.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
-#include "platform/ProgramFolder.h"
-#include "screens/TfrmGuida.h"
-#include "screens/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -74,7 +74,7 @@ YearMenu::YearMenu(YearMenuDefinition definition, WindowRegistry& registry, QWid
         auto* line = new QHBoxLayout(box);
         line->setContentsMargins(12, 8, 12, 10);
         line->setSpacing(8);
-        auto* open = new QPushButton(u"Apri"_s, box);
+        auto* open = new QPushButton(entry.buttonCaption.isEmpty() ? u"Apri"_s : entry.buttonCaption, box);
         open->setObjectName(entry.button);
         open->setAutoDefault(true);
         open->setMinimumWidth(90);
@@ -168,6 +168,10 @@ void YearMenu::openEntry(const YearMenuEntry& entry)
         if (!file) {
             Services::messages().warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
             field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        if (entry.openOver) {
+            entry.openOver(this, year);
             return;
         }
         if (auto* card = qobject_cast<CardScreen*>(registry().window(entry.window))) {

@@ -3,6 +3,7 @@
 #include "screens/ApplicationWindow.h"
 #include "screens/HelpTopic.h"
 
+#include <functional>
 #include <QList>
 
 class QLabel;
@@ -21,6 +22,11 @@ struct YearMenuEntry
     // A register: its year files' extension and the caption of its card, followed by the year.
     QString extension = {};
     QString cardCaption = {};
+    // The button's caption, "Apri" when empty.
+    QString buttonCaption = {};
+    // A window opened modally over the menu for the year typed (a chart), instead of a register's card;
+    // the menu stays where it is.
+    std::function<void(QWidget* menu, const QString& year)> openOver = {};
 };
 
 // Everything that makes one year menu what it is.

@@ -1,10 +1,9 @@
 #include "storage/FileIo.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/mman.h>
+#include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,21 +98,17 @@ int PosixFileIo::unlock(int fd)
     return ::fcntl(fd, F_SETLK, &request);
 }
 
-const char* PosixFileIo::map(int fd, std::size_t size)
-{
-    void* address = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-    if (address == MAP_FAILED)
-        return nullptr;
-    ::madvise(address, size, MADV_SEQUENTIAL);
-    return static_cast<const char*>(address);
-}
-
-void PosixFileIo::unmap(const char* address, std::size_t size)
-{
-    ::munmap(const_cast<char*>(address), size);
-}
-
 int PosixFileIo::rename(const QString& from, const QString& to)
 {
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+}
+
+int PosixFileIo::createNew(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    int fd;
+    do {
+        fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
 }

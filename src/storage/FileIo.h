@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <cstddef>
+#include <QString>
 #include <sys/types.h>
 
 // The operating-system calls under the record files and exports. Tests install a stand-in that fails a
@@ -23,11 +23,10 @@ public:
     // An exclusive advisory lock over the whole file, waiting for it; and its release.
     virtual int lock(int fd) = 0;
     virtual int unlock(int fd) = 0;
-    // A read-only mapping of the first size bytes, or nullptr.
-    virtual const char* map(int fd, std::size_t size) = 0;
-    virtual void unmap(const char* address, std::size_t size) = 0;
     // Replaces to by from in one step (both in the same folder), as rename(2).
     virtual int rename(const QString& from, const QString& to) = 0;
+    // A new file for writing; fails with EEXIST when the name is taken.
+    virtual int createNew(const QString& path) = 0;
 
     // The calls every file operation goes through.
     static FileIo& current();
@@ -48,7 +47,6 @@ public:
     int sync(int fd) override;
     int lock(int fd) override;
     int unlock(int fd) override;
-    const char* map(int fd, std::size_t size) override;
-    void unmap(const char* address, std::size_t size) override;
     int rename(const QString& from, const QString& to) override;
+    int createNew(const QString& path) override;
 };

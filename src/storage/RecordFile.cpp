@@ -63,9 +63,9 @@ Record RecordFile::read(qint64 index) const
     QByteArray bytes(m_layout.size(), Qt::Uninitialized);
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = FileIo::current().pread(m_fd, bytes.data() + done,
-                                                  static_cast<std::size_t>(bytes.size() - done),
-                                                  static_cast<off_t>(index * m_layout.size() + done));
+        const ssize_t n =
+            FileIo::current().pread(m_fd, bytes.data() + done, static_cast<std::size_t>(bytes.size() - done),
+                                    static_cast<off_t>(index * m_layout.size() + done));
         if (n <= 0)
             throw StorageError(QStringLiteral("read"), m_path, n < 0 ? errno : EIO);
         done += n;
@@ -127,29 +127,30 @@ qint64 RecordFile::append(std::span<const Record> records)
             flush();
         if (FileIo::current().sync(m_fd) != 0)
             throw StorageError(QStringLiteral("sync"), m_path, errno);
-    } catch (const StorageError&) {
+    } catch (const StorageError& error) {
         // Leave the file as it was: a half-written record would only become a tail to heal later.
         const int saved = errno;
-        FileIo::current().truncate(m_fd, static_cast<off_t>(size));
+        if (FileIo::current().truncate(m_fd, static_cast<off_t>(size)) != 0)
+            throw StorageError(error, errno != 0 ? errno : EIO);
         errno = saved;
         throw;
     }
     return first + 1;
 }
 
-RecordFile::Mapping::Mapping(const RecordFile& file)
+qint64 RecordFile::readBlock(char* buffer, qint64 first, qint64 wanted) const
 {
-    count = file.count();
-    bytes = static_cast<std::size_t>(count * file.m_layout.size());
-    if (bytes == 0)
-        return;
-    data = FileIo::current().map(file.m_fd, bytes);
-    if (!data)
-        throw StorageError(QStringLiteral("scan"), file.m_path, errno);
-}
-
-RecordFile::Mapping::~Mapping()
-{
-    if (data)
-        FileIo::current().unmap(data, bytes);
+    const qint64 size = m_layout.size();
+    const qint64 bytes = wanted * size;
+    qint64 done = 0;
+    while (done < bytes) {
+        const ssize_t n = FileIo::current().pread(m_fd, buffer + done, std::size_t(bytes - done),
+                                                  off_t(first * size + done));
+        if (n < 0)
+            throw StorageError(QStringLiteral("scan"), m_path, errno);
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done / size;
 }

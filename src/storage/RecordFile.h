@@ -2,6 +2,8 @@
 
 #include "storage/Record.h"
 
+#include <algorithm>
+#include <memory>
 #include <QString>
 #include <span>
 #include <type_traits>
@@ -36,69 +38,63 @@ public:
     qint64 append(const Record& record);
 
     // Appends many records under one lock and one flush (imports, generated archives); returns the
-    // number of the first. All or nothing: on failure the file is cut back to its old size.
+    // number of the first. All or nothing: on failure the file is cut back to its old size (when that
+    // fails too, the StorageError says so: cutBackFailed).
     qint64 append(std::span<const Record> records);
 
     // Calls visit(index, RecordView) for each whole record in file order; a visit that returns bool
-    // stops the scan by returning false. The records are read straight from a mapping of the file.
-    // readAhead lists the byte offsets within a record that the visit reads (fields' length bytes):
-    // they are fetched kRecordsAhead records ahead, so the waits for memory overlap with the work on the
-    // records before instead of stalling at every field. They are fetched into the second-level cache:
-    // a grid reads two dozen lines of every record, which would crowd the first level out.
+    // stops the scan by returning false. The records are read in blocks of whole records into one
+    // buffer that the scan reuses, never mapped: a file that shrinks, grows or is replaced meanwhile is
+    // read as far as it goes up to the size it had when the scan began, whole records only, and memory
+    // stays at one block whatever the file's size. readAhead lists the byte offsets within a record
+    // that the visit reads (fields' length bytes): they are fetched kRecordsAhead records ahead within
+    // the block, so that the waits for the cache overlap with the work on the records before.
     template <typename Visit> void scan(Visit&& visit, std::span<const int> readAhead = {}) const
     {
-        const Mapping mapping(*this);
         const int size = m_layout.size();
-        const qint64 fetchedUpTo = mapping.count - kRecordsAhead;
-        // A fetch ahead into a page not mapped yet is dropped, so a scan whose visit reads many fields
-        // of every record (a grid) maps the pages ahead of itself: it reads one byte of each page
-        // kPagesAhead pages before it gets there. For a visit that reads a field or two (a search) that
-        // read costs more than the dropped fetches it would save.
-        const bool mapAhead = readAhead.size() >= kMapAheadFields;
-        const std::size_t mappedUpTo =
-            mapAhead && mapping.bytes > kPagesAhead * kPage ? mapping.bytes - kPagesAhead * kPage : 0;
-        std::size_t touched = 0;
-        for (qint64 i = 0; i < mapping.count; ++i) {
-            const std::size_t at = std::size_t(i * size);
-            if (at >= touched && at < mappedUpTo) {
-                touched = (at | (kPage - 1)) + 1;
-                mapping.touch(touched + (kPagesAhead - 1) * kPage);
+        const qint64 total = count();
+        const qint64 perBlock = std::min(blockRecords(size), total);
+        if (perBlock == 0)
+            return;
+        const std::unique_ptr<char[]> buffer(new char[std::size_t(perBlock * size)]);
+        for (qint64 first = 0; first < total;) {
+            const qint64 wanted = std::min(perBlock, total - first);
+            const qint64 records = readBlock(buffer.get(), first, wanted);
+            const char* const block = buffer.get();
+            for (qint64 i = 0; i < records; ++i) {
+                if (i + kRecordsAhead < records) {
+                    const char* ahead = block + (i + kRecordsAhead) * size;
+                    for (const int offset : readAhead)
+                        __builtin_prefetch(ahead + offset, 0, 3);
+                }
+                const RecordView record(m_layout, block + i * size);
+                if constexpr (std::is_same_v<std::invoke_result_t<Visit, qint64, const RecordView&>, bool>) {
+                    if (!visit(first + i, record))
+                        return;
+                } else {
+                    visit(first + i, record);
+                }
             }
-            if (i < fetchedUpTo) {
-                const char* ahead = mapping.data + (i + kRecordsAhead) * size;
-                for (const int offset : readAhead)
-                    __builtin_prefetch(ahead + offset, 0, 2);
-            }
-            const RecordView record(m_layout, mapping.data + i * size);
-            if constexpr (std::is_same_v<std::invoke_result_t<Visit, qint64, const RecordView&>, bool>) {
-                if (!visit(i, record))
-                    return;
-            } else {
-                visit(i, record);
-            }
+            if (records < wanted)
+                return; // the file has shrunk since the scan began
+            first += records;
         }
     }
 
-private:
-    struct Mapping
+    // The records of recordSize bytes a scan reads at a time: as many as fill kScanBlockBytes, at least one.
+    static constexpr qint64 blockRecords(int recordSize)
     {
-        explicit Mapping(const RecordFile& file);
-        ~Mapping();
-        Mapping(const Mapping&) = delete;
-        Mapping& operator=(const Mapping&) = delete;
-        const char* data = nullptr;
-        qint64 count = 0;
-        std::size_t bytes = 0;
-        // Reads the byte at offset, so that its page is mapped.
-        void touch(std::size_t offset) const { *static_cast<const volatile char*>(data + offset); }
-    };
+        return std::max<qint64>(1, kScanBlockBytes / recordSize);
+    }
 
+private:
+    static constexpr qint64 kScanBlockBytes = 1 << 20;
     static constexpr qint64 kRecordsAhead = 16;
-    static constexpr std::size_t kPage = 4096;
-    static constexpr std::size_t kPagesAhead = 16;
-    static constexpr std::size_t kMapAheadFields = 4;
 
     qint64 fileSize() const;
+    // Reads up to wanted whole records from record index first into buffer; returns how many whole
+    // records were there (fewer only where the file now ends).
+    qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const;
     void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
 
     QString m_path;

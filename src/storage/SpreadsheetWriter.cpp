@@ -1,11 +1,8 @@
 #include "storage/SpreadsheetWriter.h"
 
-#include "storage/FileIo.h"
-#include "storage/StorageError.h"
 #include "storage/Windows1252.h"
 
 #include <array>
-#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -72,11 +69,8 @@ const std::array<std::string_view, 256>& replacements()
 
 SpreadsheetWriter::SpreadsheetWriter(const QString& path, const QString& sheetName,
                                      const QList<SpreadsheetColumn>& columns)
-    : m_path(path)
+    : m_file(path, QStringLiteral("export"))
 {
-    m_fd = FileIo::current().open(path, true, true);
-    if (m_fd < 0)
-        throw StorageError(QStringLiteral("export"), path, errno);
     m_buffer.resize(kBufferSize);
     put(kHead);
     putText(sheetName);
@@ -91,12 +85,6 @@ SpreadsheetWriter::SpreadsheetWriter(const QString& path, const QString& sheetNa
         put("</td>");
     }
     put("</tr>");
-}
-
-SpreadsheetWriter::~SpreadsheetWriter()
-{
-    if (m_fd >= 0)
-        FileIo::current().close(m_fd);
 }
 
 void SpreadsheetWriter::addRow(std::span<const QString> cells)
@@ -158,10 +146,7 @@ void SpreadsheetWriter::finish()
 {
     put(kTail);
     flush();
-    const int fd = m_fd;
-    m_fd = -1;
-    if (FileIo::current().close(fd) != 0)
-        throw StorageError(QStringLiteral("export"), m_path, errno);
+    m_file.commit();
 }
 
 void SpreadsheetWriter::append(const char* bytes, qsizetype size)
@@ -169,7 +154,7 @@ void SpreadsheetWriter::append(const char* bytes, qsizetype size)
     if (m_used + size > qsizetype(m_buffer.size())) {
         flush();
         if (size > qsizetype(m_buffer.size())) {
-            writeOut(bytes, size);
+            m_file.write(QByteArrayView(bytes, size));
             return;
         }
     }
@@ -207,19 +192,6 @@ void SpreadsheetWriter::putEncoded(QByteArrayView bytes)
 
 void SpreadsheetWriter::flush()
 {
-    writeOut(m_buffer.data(), m_used);
+    m_file.write(QByteArrayView(m_buffer.data(), m_used));
     m_used = 0;
-}
-
-void SpreadsheetWriter::writeOut(const char* bytes, qsizetype size)
-{
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t n = FileIo::current().pwrite(m_fd, bytes + done, static_cast<std::size_t>(size - done),
-                                                   static_cast<off_t>(m_written + done));
-        if (n <= 0)
-            throw StorageError(QStringLiteral("export"), m_path, n < 0 ? errno : EIO);
-        done += n;
-    }
-    m_written += done;
 }

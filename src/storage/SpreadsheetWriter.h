@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/ReplacementFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,14 +17,14 @@ struct SpreadsheetColumn
 };
 
 // Writes the HTML worksheet that Excel opens as an .xls file, in Windows-1252 with no line breaks,
-// streamed to disk row by row. Cells are trimmed; "&", "<" and ">" are escaped so the spreadsheet shows
-// exactly the stored value. Any failure throws StorageError; the file may then be left partly written.
+// streamed row by row to a temporary file beside the target that replaces it only when finished. Cells
+// are trimmed; "&", "<" and ">" are escaped so the spreadsheet shows exactly the stored value. Any failure
+// throws StorageError and leaves an older file of that name as it was.
 class SpreadsheetWriter
 {
 public:
-    // Creates the file (replacing an older one) and writes everything up to the header row.
+    // Creates the temporary file and writes everything up to the header row.
     SpreadsheetWriter(const QString& path, const QString& sheetName, const QList<SpreadsheetColumn>& columns);
-    ~SpreadsheetWriter();
     SpreadsheetWriter(const SpreadsheetWriter&) = delete;
     SpreadsheetWriter& operator=(const SpreadsheetWriter&) = delete;
 
@@ -31,7 +33,7 @@ public:
     // The same from cells already in Windows-1252, each ended by a 0 byte (a grid's stored row): nothing
     // is decoded, and the row's markup is formatted in one pass.
     void addEncodedCells(QByteArrayView cells);
-    // Writes the closing pieces and closes the file.
+    // Writes the closing pieces and puts the file in place of an older one.
     void finish();
 
 private:
@@ -40,11 +42,8 @@ private:
     void putText(QStringView text);
     void putEncoded(QByteArrayView bytes);
     void flush();
-    void writeOut(const char* bytes, qsizetype size);
 
-    QString m_path;
-    int m_fd = -1;
-    qint64 m_written = 0;
+    ReplacementFile m_file;
     // Filled up to m_used and written out whole: few system calls, no growth, nothing zeroed per row.
     std::vector<char> m_buffer;
     qsizetype m_used = 0;

@@ -19,3 +19,13 @@ StorageError::StorageError(const QString& operation, const QString& path, int er
       m_errorNumber(errorNumber)
 {
 }
+
+StorageError::StorageError(const StorageError& failure, int cutBackErrorNumber)
+    : std::runtime_error(std::string(failure.what()) + "; cut back " + failure.path().toStdString() + ": " +
+                         std::strerror(cutBackErrorNumber)),
+      m_operation(failure.m_operation),
+      m_path(failure.m_path),
+      m_errorNumber(failure.m_errorNumber),
+      m_cutBackErrorNumber(cutBackErrorNumber)
+{
+}

@@ -8,13 +8,18 @@ class StorageError : public std::runtime_error
 {
 public:
     StorageError(const QString& operation, const QString& path, int errorNumber = 0);
+    // The same failure of a write whose cutting back to the file's old size failed too, with
+    // cutBackErrorNumber: the file may keep part of what was being written.
+    StorageError(const StorageError& failure, int cutBackErrorNumber);
 
     QString operation() const { return m_operation; }
     QString path() const { return m_path; }
     int errorNumber() const { return m_errorNumber; }
+    bool cutBackFailed() const { return m_cutBackErrorNumber != 0; }
 
 private:
     QString m_operation;
     QString m_path;
     int m_errorNumber;
+    int m_cutBackErrorNumber = 0;
 };

@@ -14,4 +14,8 @@ void describe(QWidget* control, const QString& name, const QString& hint = {});
 // Makes the label the input's buddy and names the input after the label's text (without its colon).
 void label(QLabel* label, QWidget* input, const QString& hint = {});
 
+// A label that shows a value (a record number, a total, a year): spoken as its caption followed by the
+// text it shows at that moment ("Totale chiamate: 12"), and announced again whenever that text changes.
+void value(QLabel* value, const QString& caption, const QString& hint = {});
+
 } // namespace Accessibility

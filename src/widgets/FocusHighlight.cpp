@@ -5,8 +5,14 @@
 #include <QPainter>
 
 namespace {
-constexpr int margin = 3;
-}
+// Room for the border around the control, wide enough to be seen among many fields.
+constexpr int margin = 4;
+const QColor borderYellow(0xF2, 0xB7, 0x05);
+const QColor fillYellow(0xFF, 0xE0, 0x4D);
+// The control's own background while it has the focus: the fill seen through it, lighter so its text
+// stays easy to read.
+const QColor inputYellow(0xFF, 0xF4, 0xB0);
+} // namespace
 
 FocusHighlight* FocusHighlight::attach(QWidget* input)
 {
@@ -41,10 +47,12 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusIn:
             follow();
             show();
+            fillInput();
             break;
         case QEvent::FocusOut:
         case QEvent::Hide:
             hide();
+            restoreInput();
             break;
         case QEvent::ParentChange:
             setParent(m_input->parentWidget());
@@ -70,14 +78,35 @@ void FocusHighlight::follow()
     stackUnder(m_input);
 }
 
+// The input keeps the palette it had of its own; one that had none inherits again afterwards.
+void FocusHighlight::fillInput()
+{
+    if (m_filled)
+        return;
+    m_ownPalette = m_input->testAttribute(Qt::WA_SetPalette) ? m_input->palette() : QPalette();
+    QPalette filled = m_input->palette();
+    filled.setColor(QPalette::Base, inputYellow);
+    filled.setColor(QPalette::Button, inputYellow);
+    m_input->setPalette(filled);
+    m_filled = true;
+}
+
+void FocusHighlight::restoreInput()
+{
+    if (!m_filled)
+        return;
+    m_filled = false;
+    m_input->setPalette(m_ownPalette);
+}
+
 void FocusHighlight::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient border(0, 0, 0, height());
-    border.setColorAt(0.0, QColor(0xF5, 0xC4, 0x00));
+    border.setColorAt(0.0, borderYellow);
     border.setColorAt(1.0, Qt::white);
-    painter.setPen(QPen(QBrush(border), 2));
-    painter.setBrush(QColor(0xFF, 0xF2, 0x9E));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    painter.setPen(QPen(QBrush(border), 3));
+    painter.setBrush(fillYellow);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QPalette>
 #include <QWidget>
 
 // The highlight rectangle drawn just around an input while it has the focus (yellow fill, border from
-// yellow to white). Named "eff" + the input's name without its lower-case prefix: txtCliente ->
-// effCliente.
+// yellow to white); the input's own background turns yellow with it, so the fill shows inside as well as
+// around. Named "eff" + the input's name without its lower-case prefix: txtCliente -> effCliente.
 class FocusHighlight : public QWidget
 {
     Q_OBJECT
@@ -22,6 +23,10 @@ protected:
 private:
     explicit FocusHighlight(QWidget* input);
     void follow();
+    void fillInput();
+    void restoreInput();
 
     QWidget* m_input;
+    QPalette m_ownPalette;
+    bool m_filled = false;
 };

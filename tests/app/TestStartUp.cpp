@@ -1,7 +1,7 @@
+#include "app/Application.h"
 #include "rules/DateText.h"
 #include "rules/NumberText.h"
 #include "ServiceDoubles.h"
-#include "app/Application.h"
 #include "TempProgramFolder.h"
 
 #include <QApplication>
@@ -30,13 +30,85 @@ private slots:
         Application telvara(*qApp);
         telvara.start();
 
-        QCOMPARE(telvara.windows().names(),
-                 (QStringList{u"TfrmPassword"_s, u"TfrmAvvio"_s, u"TfrmCambiaPassword"_s, u"TfrmGuida"_s,
-                              u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmAllegaCartella"_s, u"TfrmCarta"_s,
-                              u"TfrmCartella"_s, u"TfrmClienti"_s, u"TfrmCodFisc"_s, u"TfrmDatiPneumatici"_s,
-                              u"TfrmGiacenza"_s, u"TfrmIban"_s, u"TfrmIstruttori"_s, u"TfrmMagazzino"_s,
-                              u"TfrmPartitaIva"_s, u"TfrmMenuChiamate"_s, u"TfrmChiamate"_s,
-                              u"TfrmInserisciTel"_s}));
+        // The persistent windows the program has so far, in the start-up order of the whole program.
+        const QStringList order = {u"TfrmPassword"_s,
+                                   u"TfrmAvvio"_s,
+                                   u"TfrmCambiaPassword"_s,
+                                   u"TfrmGuida"_s,
+                                   u"TfrmInfo"_s,
+                                   u"TfrmSplash"_s,
+                                   u"TfrmAllegaCartella"_s,
+                                   u"TfrmAnteprimaIstruttore"_s,
+                                   u"TfrmAnteprimaRegistro"_s,
+                                   u"TfrmCarta"_s,
+                                   u"TfrmCartella"_s,
+                                   u"TfrmClienti"_s,
+                                   u"TfrmCodFisc"_s,
+                                   u"TfrmConfermati"_s,
+                                   u"TfrmDaConfermare"_s,
+                                   u"TfrmDaRinnovare"_s,
+                                   u"TfrmDatiPneumatici"_s,
+                                   u"TfrmExpClienti"_s,
+                                   u"TfrmExpGiornaliere"_s,
+                                   u"TfrmExpImminenti"_s,
+                                   u"TfrmExpIstruttori"_s,
+                                   u"TfrmExpMagazzino"_s,
+                                   u"TfrmExpMensili"_s,
+                                   u"TfrmExpRegistro"_s,
+                                   u"TfrmExpScadenzario"_s,
+                                   u"TfrmGiacenza"_s,
+                                   u"TfrmIban"_s,
+                                   u"TfrmImportaMagazzino"_s,
+                                   u"TfrmInserisciReg"_s,
+                                   u"TfrmInserisciSca"_s,
+                                   u"TfrmIstruttori"_s,
+                                   u"TfrmMagazzino"_s,
+                                   u"TfrmMenuRegistro"_s,
+                                   u"TfrmMenuRiepCosti"_s,
+                                   u"TfrmMenuStats"_s,
+                                   u"TfrmNonConfermati"_s,
+                                   u"TfrmPartitaIva"_s,
+                                   u"TfrmRegistro"_s,
+                                   u"TfrmRicontatta"_s,
+                                   u"TfrmRiepAnnualeReg"_s,
+                                   u"TfrmRiepCosti"_s,
+                                   u"TfrmRiepGiornalieroReg"_s,
+                                   u"TfrmRiepMensileReg"_s,
+                                   u"TfrmScadenzario"_s,
+                                   u"TfrmSottoscorta"_s,
+                                   u"TfrmStampaIstruttore"_s,
+                                   u"TfrmStampaRegistro"_s,
+                                   u"TfrmStatsEntrate"_s,
+                                   u"TfrmTrovaClienti"_s,
+                                   u"TfrmTrovaIstruttori"_s,
+                                   u"TfrmTrovaMagazzino"_s,
+                                   u"TfrmTrovaRegistro"_s,
+                                   u"TfrmTrovaScadenzario"_s,
+                                   u"TfrmValoreTotale"_s,
+                                   u"TfrmReportApp"_s,
+                                   u"TfrmMenuChiamate"_s,
+                                   u"TfrmChiamate"_s,
+                                   u"TfrmRiepGiornalieroTel"_s,
+                                   u"TfrmRiepMensileTel"_s,
+                                   u"TfrmRiepAnnualeTel"_s,
+                                   u"TfrmExpChiamate"_s,
+                                   u"TfrmStampaChiamata"_s,
+                                   u"TfrmAnteprimaChiamata"_s,
+                                   u"TfrmTrovaChiamate"_s,
+                                   u"TfrmMenuStatsTel"_s,
+                                   u"TfrmStatsTelefonate"_s,
+                                   u"TfrmInserisciTel"_s,
+                                   u"TfrmReportTel"_s};
+        const QStringList names = telvara.windows().names();
+        qsizetype at = 0;
+        for (const QString& name : names) {
+            const qsizetype place = order.indexOf(name, at);
+            QVERIFY2(place >= 0, qPrintable(name + u" is unknown or out of order"_s));
+            at = place + 1;
+        }
+        for (const QString& application : {u"TfrmClienti"_s, u"TfrmMenuChiamate"_s, u"TfrmChiamate"_s,
+                                           u"TfrmMenuStats"_s, u"TfrmMenuStatsTel"_s})
+            QVERIFY2(names.contains(application), qPrintable(application));
         QWidget* login = telvara.windows().window(u"TfrmPassword"_s);
         QVERIFY(QTest::qWaitForWindowExposed(login));
         for (QWidget* window : QApplication::topLevelWidgets())

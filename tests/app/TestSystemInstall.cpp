@@ -61,7 +61,7 @@ private slots:
     {
         const QString folder = ProgramFolder::resolve(QString(), m_bin);
         ProgramFolder::setPath(folder);
-        PasswordStore::store(u"segreta"_s);
+        QVERIFY(PasswordStore::change(u"telvara"_s, u"segreta"_s));
         QCOMPARE(ProgramFolder::resolve(QString(), m_bin), folder);
         QCOMPARE(stored(folder), u"SEGRETA"_s);
     }

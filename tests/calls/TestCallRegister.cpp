@@ -361,6 +361,24 @@ private slots:
         QCOMPARE(f.stored(1).text(SchedaChiamata::OraRit), u"10:30"_s);
     }
 
+    // The date and time lists are as wide as their longest value on a 1366 x 768 screen, wherever their
+    // box would leave them room; every value shows whole.
+    void dateAndTimeListsFitTheirValues()
+    {
+        Fixture f;
+        f.card->resize(1366, 768);
+        QApplication::processEvents();
+        for (const QString& name : {u"txtGiornoRit"_s, u"txtOreRit"_s, u"txtMinutiRit"_s, u"txtMeseRit"_s}) {
+            QComboBox* list = f.list(name);
+            int widest = 0;
+            for (int i = 0; i < list->count(); ++i)
+                widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+            QVERIFY2(list->width() >= list->minimumSizeHint().width(), qPrintable(name));
+            QVERIFY2(list->width() >= widest, qPrintable(name));
+            QVERIFY2(list->width() < widest + 80, qPrintable(name));
+        }
+    }
+
     void emailButtonHandsTheAddressToTheShell()
     {
         Fixture f;

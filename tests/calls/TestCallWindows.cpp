@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "calls/CallSheet.h"
 #include "calls/SchedaChiamata.h"
 #include "calls/TfrmAnteprimaChiamata.h"
@@ -316,6 +317,39 @@ private slots:
         child<QAbstractButton>(*shown, picture)->click();
         QCOMPARE(services.modal.shown(), QStringList{u"TfrmGuida"_s});
         QCOMPARE(helpTitle, title);
+    }
+
+    // The selection panel lies over the grid, but a screen reader reaches every control of it.
+    void selectionPanelIsOnTheAccessibilityBus_data()
+    {
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QStringList>("controls");
+        QTest::newRow("day") << u"day"_s
+                             << QStringList{u"cboGiorno"_s, u"cboSelezione"_s, u"btnVisualizza"_s,
+                                            u"icoGuida"_s, u"icoEsci"_s};
+        QTest::newRow("month") << u"month"_s
+                               << QStringList{u"cboSelezione"_s, u"btnVisualizza"_s, u"icoGuida"_s,
+                                              u"icoEsci"_s};
+    }
+
+    void selectionPanelIsOnTheAccessibilityBus()
+    {
+        QFETCH(QString, period);
+        QFETCH(QStringList, controls);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
+        window->setYearLabel(kYear);
+        window->show();
+        for (const QString& name : controls) {
+            QAccessibleInterface* found = AccessibleTree::find(window.get(), child<QWidget>(*window, name));
+            QVERIFY2(found, qPrintable(name));
+            QVERIFY2(!found->text(QAccessible::Name).isEmpty(), qPrintable(name));
+        }
+        QCOMPARE(AccessibleTree::spokenName(window.get(), child<QLabel>(*window, u"lblAnno"_s)),
+                 u"Anno: "_s + kYear);
+        QCOMPARE(child<QWidget>(*window, u"panAnno"_s)->geometry(),
+                 child<QWidget>(*window, u"grdRecords"_s)->geometry());
     }
 
     void exitPictureOfThePanelCloses()

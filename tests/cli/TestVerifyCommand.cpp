@@ -3,7 +3,9 @@
 #include "clients/SchedaCliente.h"
 #include "storage/RecordFile.h"
 
+#include <QDir>
 #include <QProcess>
+#include <sys/stat.h>
 #include <QTest>
 
 namespace {
@@ -12,6 +14,7 @@ struct Run
 {
     int exitCode;
     QString out;
+    QString err;
 };
 
 Run verify(const TempProgramFolder& folder)
@@ -20,7 +23,8 @@ Run verify(const TempProgramFolder& folder)
     process.start(QStringLiteral(TELVARA_CLI),
                   {QStringLiteral("--cartella"), folder.path(), QStringLiteral("verifica")});
     process.waitForFinished();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 void appendClients(const TempProgramFolder& folder, int n)
@@ -61,6 +65,51 @@ private slots:
         const Run run = verify(folder);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QStringLiteral("Clienti.pro\t2\t10\nClienti.pro\t2\tCodFisc\n"));
+    }
+
+    // A name the searches cannot read records from is a fault of the folder, reported as one.
+    void namesThatAreNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("Magazzino.pro")
+                                << QStringLiteral("Magazzino.pro: è una cartella, non un archivio\n");
+        QTest::newRow("year folder") << QStringLiteral("folder") << QStringLiteral("2031.ven")
+                                     << QStringLiteral("2031.ven: è una cartella, non un archivio\n");
+        QTest::newRow("FIFO") << QStringLiteral("fifo") << QStringLiteral("2030.tel")
+                              << QStringLiteral(
+                                     "2030.tel: non è un file normale (FIFO, dispositivo o socket)\n");
+        QTest::newRow("dangling link")
+            << QStringLiteral("dangling") << QStringLiteral("Dipendenti.pro")
+            << QStringLiteral("Dipendenti.pro: è un collegamento a un file che non "
+                              "esiste\n");
+        QTest::newRow("link to a sound file")
+            << QStringLiteral("link") << QStringLiteral("2029.sca") << QString();
+    }
+
+    void namesThatAreNoFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, error);
+        TempProgramFolder folder;
+        appendClients(folder, 1);
+        const QString path = folder.file(name);
+        if (kind == u"folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == u"fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"dangling")
+            QVERIFY(QFile::link(folder.file(QStringLiteral("manca.pro")), path));
+        else {
+            folder.writeAll(QStringLiteral("copia.bin"), QByteArray());
+            QVERIFY(QFile::link(folder.file(QStringLiteral("copia.bin")), path));
+        }
+        const Run run = verify(folder);
+        QCOMPARE(run.err, error);
+        QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
+        QVERIFY(run.out.startsWith(QStringLiteral("Clienti.pro\t1\t0\n")));
     }
 };
 

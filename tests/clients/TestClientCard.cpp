@@ -1,3 +1,4 @@
+#include "clients/ClientCard.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmClienti.h"
 #include "FaultyFileIo.h"
@@ -15,6 +16,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -505,6 +508,31 @@ private slots:
                 QVERIFY2(!a.intersects(b),
                          qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
             }
+    }
+
+    // Every command, arrow, check and e-mail picture is drawn from the program's own artwork, and every
+    // section shows its picture.
+    void picturesAreTheProgramsOwn()
+    {
+        const CardDefinition definition = ClientCard::definition();
+        QStringList pictured;
+        for (const QList<CardButton>& buttons : {definition.commands, definition.buttons})
+            for (const CardButton& button : buttons)
+                if (!button.picture.isEmpty()) {
+                    QVERIFY2(button.picture.startsWith(u":/artwork/") && QFile::exists(button.picture),
+                             qPrintable(button.name));
+                    pictured.append(button.name);
+                }
+        QCOMPARE(pictured.size(), definition.commands.size() + 5);
+        Fixture f;
+        pictured += {u"cmdPrimo"_s, u"cmdIndietro"_s, u"cmdAvanti"_s, u"cmdUltimo"_s};
+        for (const QString& name : std::as_const(pictured)) {
+            const QImage drawn = f.button(name)->icon().pixmap(32, 32).toImage();
+            QVERIFY2(!drawn.isNull() && drawn.pixelColor(16, 16).alpha() > 0, qPrintable(name));
+        }
+        for (const QString& section :
+             {u"imgAnagrafica"_s, u"imgRecapiti"_s, u"imgFiscali"_s, u"imgProfilo"_s, u"imgSospeso"_s})
+            QVERIFY2(f.card->findChild<QWidget*>(section), qPrintable(section));
     }
 
     // Pictures of the card to look at: set TELVARA_SCREENSHOTS to a folder to get them.

@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "calls/SchedaChiamata.h"
 #include "clients/ClientHistory.h"
 #include "clients/SchedaCliente.h"
@@ -18,6 +19,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -142,11 +144,36 @@ private slots:
         QVERIFY(!child<QWidget>(*shown, u"panAvvio"_s)->isVisible());
         QCOMPARE(lineCount(*shown), amounts.size());
         QCOMPARE(child<QLabel>(*shown, u"lblTotale"_s)->text(), total);
+        QCOMPARE(AccessibleTree::spokenName(shown.get(), child<QLabel>(*shown, u"lblTotale"_s)),
+                 ClientHistory::definition(kind).totalLabel.chopped(1) + u": "_s + total);
         QCOMPARE(shown->focusWidget(), child<QLineEdit>(*shown, u"txtTrova"_s));
         child<QPushButton>(*shown, u"btnStampa"_s)->click();
         QCOMPARE(output.outputs.size(), 1);
         QCOMPARE(output.outputs.first().report.text(u"txtTitolo"_s), printTitle);
         QVERIFY(services.messages.shown().isEmpty());
+    }
+
+    // The first panel's questions fill their window: no empty area below them, whatever the history.
+    void firstPanelHasNoEmptyArea_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("sales") << Kind::Sales;
+        QTest::newRow("appointments") << Kind::Appointments;
+        QTest::newRow("calls") << Kind::Calls;
+    }
+
+    void firstPanelHasNoEmptyArea()
+    {
+        QFETCH(Kind, kind);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const std::unique_ptr<ClientHistoryWindow> shown = window(kind);
+        shown->show();
+        QWidget* first = child<QWidget>(*shown, u"panAvvio"_s);
+        QLayout* layout = first->layout();
+        const int needed = layout->hasHeightForWidth() ? layout->minimumHeightForWidth(first->width())
+                                                       : layout->minimumSize().height();
+        QVERIFY2(first->height() - needed < 12, qPrintable(u"%1 / %2"_s.arg(first->height()).arg(needed)));
     }
 
     // Enter leads from the codice fiscale to the year and on to "Apri", and Enter on "Apri" presses it.

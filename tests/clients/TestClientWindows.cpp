@@ -503,6 +503,7 @@ private slots:
     {
         TempProgramFolder folder;
         ServiceDoubles services;
+        folder.writeAll(u"Clienti.xls"_s, "vecchio");
         TfrmExpClienti window;
         window.show();
         FaultyFileIo faults;
@@ -515,6 +516,7 @@ private slots:
                 {{Messages::Kind::Question, kExportQuestion},
                  {Messages::Kind::Plain, u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                                          u"Accertarsi che il file di Excel non sia già aperto."_s}}));
+        QCOMPARE(folder.readAll(u"Clienti.xls"_s), QByteArray("vecchio"));
         QVERIFY(services.shell.opened().isEmpty());
         QVERIFY(window.isVisible());
     }

@@ -15,6 +15,8 @@
 #include "app/ArchiveCatalog.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "FaultyFileIo.h"
+#include "storage/StorageError.h"
 
 #include <QSet>
 #include <QTest>
@@ -300,6 +302,62 @@ private slots:
         QCOMPARE(generator.clientCount(), 0);
         QCOMPARE(written.size(), 2);
         QVERIFY(!QFileInfo::exists(folder.file(u"2024.tel"_s)));
+    }
+
+    // A run that fails part-way tells what each file kept: the batches written before the failure, and
+    // whether the failed batch could not be cut back either.
+    void failedRunTellsWhatStayed_data()
+    {
+        QTest::addColumn<bool>("cutBackFails");
+        QTest::newRow("failed batch cut back") << false;
+        QTest::newRow("cut-back fails too") << true;
+    }
+
+    void failedRunTellsWhatStayed()
+    {
+        QFETCH(bool, cutBackFails);
+        // Refuses every cut-back when asked to, besides the chosen fault.
+        class Faults : public FaultyFileIo
+        {
+        public:
+            bool refuseCutBack = false;
+            int truncate(int fd, off_t size) override
+            {
+                if (!refuseCutBack)
+                    return FaultyFileIo::truncate(fd, size);
+                errno = EROFS;
+                return -1;
+            }
+        };
+        TempProgramFolder folder;
+        DemoOptions options = smallOptions();
+        options.clients = 5;
+        options.staff = 0;
+        options.products = 0;
+        options.calls = 9000;
+        options.sales = 0;
+        options.appointments = 0;
+        DemoGenerator generator(options);
+        {
+            Faults faults;
+            faults.refuseCutBack = cutBackFails;
+            // One flush per batch: the clients', the first batch of calls', then the second's fails.
+            faults.failAt(FaultyFileIo::Sync, 3, ENOSPC);
+            try {
+                generator.writeTo(folder.path());
+                QFAIL("the run did not fail");
+            } catch (const StorageError& error) {
+                QCOMPARE(error.errorNumber(), ENOSPC);
+                QCOMPARE(error.cutBackFailed(), cutBackFails);
+            }
+        }
+        QCOMPARE(generator.written().size(), 2);
+        QCOMPARE(generator.written().at(0).fileName, u"Clienti.pro"_s);
+        QCOMPARE(generator.written().at(0).records, 5);
+        QCOMPARE(generator.written().at(1).fileName, u"2024.tel"_s);
+        QCOMPARE(generator.written().at(1).records, 8192);
+        QCOMPARE(QFileInfo(folder.file(u"2024.tel"_s)).size(),
+                 qint64(cutBackFails ? 9000 : 8192) * SchedaChiamata::layout.size());
     }
 };
 

@@ -1,5 +1,8 @@
 #include "clients/SchedaCliente.h"
+#include "operators/OperatorSheet.h"
 #include "operators/SchedaOperatore.h"
+#include "platform/ReportOutput.h"
+#include "RecordingReportOutput.h"
 #include "operators/TfrmIstruttori.h"
 #include "screens/CallerTargets.h"
 #include "screens/WindowRegistry.h"
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -434,6 +438,27 @@ private slots:
                 QVERIFY2(!a.intersects(b),
                          qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
             }
+    }
+
+    // Pictures of the card and its printed sheet to look at: set TELVARA_SCREENSHOTS to a folder.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        for (const QSize size : {QSize(1024, 700), QSize(1366, 768)}) {
+            Fixture f(1);
+            f.card->resize(size);
+            f.click(u"cmdPrimo"_s);
+            QApplication::processEvents();
+            f.card->grab().save(folder + u"/operatori-%1x%2.png"_s.arg(size.width()).arg(size.height()));
+            if (size.width() == 1366) {
+                RecordingReportOutput output;
+                ReportOutput::current().exportPdf(OperatorSheet::build(f.card->controlTexts(), QDateTime()),
+                                                  folder + u"/operatore.pdf"_s);
+            }
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "products/ProductStock.h"
 #include "products/ProductWebSearch.h"
 #include "products/SchedaArticolo.h"
+#include "storage/Windows1252.h"
 #include "TwoLocales.h"
 
 #include <QTest>
@@ -211,6 +212,35 @@ private slots:
         QCOMPARE(line.mid(72, 9), u"  Costo: "_s);
         const Record noBrand = product({{Modello, u"X200"_s}});
         QCOMPARE(ProductLines::stockLine(noBrand.view()).mid(32, 6), u" X200 "_s);
+    }
+
+    // The low-stock list builds its lines from the stored bytes: they read as the lines built from text.
+    void linesFromBytes_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // code, brand, model, cost, stock, notes
+        QTest::newRow("plain") << QStringList{u"ART-1"_s, u"Acme"_s, u"X200"_s,
+                                              u"12,50"_s, u"4"_s,    u"nota"_s};
+        QTest::newRow("accents and blanks")
+            << QStringList{u" Caffè "_s, u"Perché"_s, u"€ 1"_s, u"0,00"_s, u"-7"_s, u"  più tardi  "_s};
+        QTest::newRow("all empty") << QStringList{QString(), QString(), QString(),
+                                                  QString(), QString(), QString()};
+        QTest::newRow("cut") << QStringList{QString(30, u'C'), QString(30, u'M'), u"ABCDEFGHIJKLMN"_s,
+                                            QString(15, u'1'), QString(15, u'2'), QString(250, u'n')};
+        QTest::newRow("model only") << QStringList{u"A"_s, QString(), u"X200"_s, u"1"_s, u"2"_s, QString()};
+    }
+
+    void linesFromBytes()
+    {
+        QFETCH(QStringList, texts);
+        const Record card = product({{Codice, texts[0]},
+                                     {Marca, texts[1]},
+                                     {Modello, texts[2]},
+                                     {Costo, texts[3]},
+                                     {Giacenza, texts[4]},
+                                     {Note, texts[5]}});
+        QByteArray encoded = "kept";
+        ProductLines::appendStockLine(card.view(), encoded);
+        QCOMPARE(encoded, "kept" + Windows1252::encode(ProductLines::stockLine(card.view())));
     }
 
     void webAddress_data()

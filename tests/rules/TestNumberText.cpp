@@ -43,6 +43,8 @@ private slots:
         QCOMPARE(result.has_value(), readable);
         if (readable)
             QCOMPARE(*result, value);
+        // Stored bytes read the same.
+        QCOMPARE(NumberText::readBytes(text.toLatin1()), result);
     }
 
     void write_data()

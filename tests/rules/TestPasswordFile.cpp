@@ -1,10 +1,15 @@
 #include "FaultyFileIo.h"
 #include "rules/PasswordFile.h"
+#include "storage/FileSizeSignal.h"
 #include "storage/StorageError.h"
 #include "TempProgramFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -88,22 +93,27 @@ private slots:
     void interruptedChangeKeepsTheOldFile_data()
     {
         QTest::addColumn<int>("call");
-        QTest::newRow("create") << int(FaultyFileIo::Open);
-        QTest::newRow("write") << int(FaultyFileIo::Write);
-        QTest::newRow("flush") << int(FaultyFileIo::Sync);
-        QTest::newRow("close") << int(FaultyFileIo::Close);
-        QTest::newRow("rename") << int(FaultyFileIo::Rename);
+        QTest::addColumn<int>("at");
+        QTest::newRow("open") << int(FaultyFileIo::Open) << 1;
+        QTest::newRow("lock") << int(FaultyFileIo::Lock) << 1;
+        QTest::newRow("read") << int(FaultyFileIo::Read) << 1;
+        QTest::newRow("create") << int(FaultyFileIo::Open) << 2;
+        QTest::newRow("write") << int(FaultyFileIo::Write) << 1;
+        QTest::newRow("flush") << int(FaultyFileIo::Sync) << 1;
+        QTest::newRow("close") << int(FaultyFileIo::Close) << 1;
+        QTest::newRow("rename") << int(FaultyFileIo::Rename) << 1;
     }
 
     void interruptedChangeKeepsTheOldFile()
     {
         QFETCH(int, call);
+        QFETCH(int, at);
         TempProgramFolder folder;
         const QByteArray old("[Accesso]\r\nValore=7A6A\r\n[Altro]\r\nX=1\r\n");
         folder.writeAll(u"unins000.dll"_s, old);
         {
             FaultyFileIo faulty;
-            faulty.failAt(FaultyFileIo::Call(call), 1, ENOSPC);
+            faulty.failAt(FaultyFileIo::Call(call), at, ENOSPC);
             QVERIFY_THROWS_EXCEPTION(StorageError,
                                      PasswordFile::write(folder.file(u"unins000.dll"_s), u"11"_s));
         }
@@ -114,17 +124,100 @@ private slots:
                  QByteArray("[Accesso]\r\nValore=11\r\n[Altro]\r\nX=1\r\n"));
     }
 
-    void fullDiskKeepsTheOldFile()
+    void realWriteFailureKeepsTheOldFile()
     {
-        // A real failing write: the temporary file goes to /dev/full, whose writes fail with ENOSPC.
-        if (!QFileInfo::exists(u"/dev/full"_s))
-            QSKIP("no /dev/full");
+        // A failure root cannot bypass: past the file-size limit the write fails with EFBIG, as it does
+        // in the program, which ignores SIGXFSZ.
         TempProgramFolder folder;
         const QByteArray old("[Accesso]\r\nValore=7A6A\r\n");
         folder.writeAll(u"unins000.dll"_s, old);
-        QVERIFY(QFile::link(u"/dev/full"_s, folder.file(u"unins000.dll.tmp"_s)));
-        QVERIFY_THROWS_EXCEPTION(StorageError, PasswordFile::write(folder.file(u"unins000.dll"_s), u"11"_s));
+        const pid_t child = fork();
+        if (child == 0) {
+            FileSizeSignal::ignore();
+            rlimit limit{8, 8};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                PasswordFile::write(folder.file(u"unins000.dll"_s), u"11"_s);
+            } catch (const StorageError& error) {
+                _exit(error.errorNumber() == EFBIG ? 0 : 2);
+            }
+            _exit(1);
+        }
+        QCOMPARE(exitStatus(child), 0);
         QCOMPARE(folder.readAll(u"unins000.dll"_s), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"unins000.dll"_s});
+    }
+
+    void decisionSeesTheStoredValueAndMayKeepIt()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(u"unins000.dll"_s);
+        QString seen = u"none"_s;
+        const auto keep = [&seen](const QString& stored) {
+            seen = stored;
+            return std::optional<QString>();
+        };
+        QVERIFY(!PasswordFile::change(path, keep));
+        QCOMPARE(seen, QString());
+        QVERIFY(!QFile::exists(path));
+        folder.writeAll(u"unins000.dll"_s, "[Accesso]\r\nValore=7A6A\r\n");
+        QVERIFY(!PasswordFile::change(path, keep));
+        QCOMPARE(seen, u"7A6A"_s);
+        QCOMPARE(folder.readAll(u"unins000.dll"_s), QByteArray("[Accesso]\r\nValore=7A6A\r\n"));
+    }
+
+    // Workstations changing the value at the same moment: each change decides on the value the one
+    // before stored, no change fails, and a reader meanwhile always finds a whole value.
+    void concurrentChangesEachSeeTheLastOne()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(u"unins000.dll"_s);
+        PasswordFile::write(path, u"0"_s);
+        constexpr int kWriters = 4;
+        constexpr int kEach = 40;
+        const QString last = QString::number(kWriters * kEach);
+        QList<pid_t> writers;
+        for (int w = 0; w < kWriters; ++w) {
+            const pid_t child = fork();
+            if (child == 0) {
+                try {
+                    for (int i = 0; i < kEach; ++i)
+                        PasswordFile::change(path, [](const QString& stored) {
+                            return std::optional<QString>(QString::number(stored.toInt() + 1));
+                        });
+                } catch (const StorageError&) {
+                    _exit(1);
+                }
+                _exit(0);
+            }
+            writers.append(child);
+        }
+        const pid_t reader = fork();
+        if (reader == 0) {
+            QElapsedTimer waited;
+            waited.start();
+            while (waited.elapsed() < 120000) {
+                const QString value = PasswordFile::read(path);
+                if (value.isEmpty())
+                    _exit(1);
+                if (value == last)
+                    _exit(0);
+            }
+            _exit(2);
+        }
+        for (const pid_t writer : writers)
+            QCOMPARE(exitStatus(writer), 0);
+        QCOMPARE(PasswordFile::read(path), last);
+        QCOMPARE(exitStatus(reader), 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"unins000.dll"_s});
+    }
+
+private:
+    static int exitStatus(pid_t child)
+    {
+        int status = -1;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 };
 

@@ -53,7 +53,8 @@ private slots:
         QTest::addColumn<bool>("decodable");
         QTest::addColumn<QString>("plain");
         QTest::newRow("pairs") << u"7A6A"_s << true << u"AB"_s;
-        QTest::newRow("odd digit ignored") << u"7A6"_s << true << u"A"_s;
+        QTest::newRow("odd number of digits") << u"7A6"_s << false << QString();
+        QTest::newRow("one digit") << u"7"_s << false << QString();
         QTest::newRow("lower-case digits") << u"7a6a"_s << true << u"AB"_s;
         QTest::newRow("empty") << QString() << true << QString();
         QTest::newRow("not hexadecimal") << u"7G"_s << false << QString();

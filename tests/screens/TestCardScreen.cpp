@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "FaultyFileIo.h"
 #include "platform/Services.h"
 #include "rules/NumberText.h"
@@ -60,6 +61,7 @@ CardDefinition testCard()
     card.sections = {
         {u"fraProva"_s,
          u"Prova"_s,
+         {},
          {{{u"txtGiorno"_s, 2}, {u"txtMese"_s, 3}, {u"lblAnno"_s, 2}, {u"txtOre"_s, 2}},
           {{u"txtImporto"_s, 3}, {u"txtPezzi"_s, 3}, {u"txtOggetto"_s, 4}, {u"chkFatto"_s, 2}}}}};
     card.commands = {CardCommands::nuovo(),
@@ -450,6 +452,48 @@ private slots:
         f.edit(u"txtPezzi"_s)->setFocus();
         QVERIFY(!highlight->isVisible());
         QVERIFY(f.card->findChild<QWidget*>(u"effPezzi"_s)->isVisible());
+    }
+
+    // The focused input is found at a glance: a yellow frame around it and a yellow background inside,
+    // both gone once the focus leaves.
+    void focusHighlightFillsAroundAndInside()
+    {
+        Fixture f;
+        QLineEdit* input = f.edit(u"txtOggetto"_s);
+        const QColor white = input->palette().color(QPalette::Base);
+        input->setFocus();
+        QWidget* highlight = f.card->findChild<QWidget*>(u"effOggetto"_s);
+        QVERIFY(highlight->geometry().contains(input->geometry().adjusted(-3, -3, 3, 3)));
+        const auto yellow = [](const QColor& colour) {
+            return colour.red() > 220 && colour.green() > 180 && colour.blue() < 190;
+        };
+        const QImage shot = highlight->parentWidget()->grab(highlight->geometry()).toImage();
+        QVERIFY(yellow(shot.pixelColor(2, shot.height() / 2)));
+        QVERIFY(yellow(shot.pixelColor(shot.width() - 12, shot.height() / 2)));
+        QVERIFY(yellow(input->palette().color(QPalette::Base)));
+
+        f.edit(u"txtPezzi"_s)->setFocus();
+        QVERIFY(!highlight->isVisible());
+        QCOMPARE(input->palette().color(QPalette::Base), white);
+        QVERIFY(!input->testAttribute(Qt::WA_SetPalette));
+    }
+
+    // A screen reader reads the values the card shows in labels, not only what they are.
+    void recordNumberAndYearAreSpoken()
+    {
+        Fixture f;
+        auto* position = f.card->findChild<QLabel*>(u"lblPosizione"_s);
+        auto* year = f.card->findChild<QLabel*>(u"lblAnno"_s);
+        QCOMPARE(AccessibleTree::spokenName(f.card.get(), position), u"Numero scheda"_s);
+        QCOMPARE(AccessibleTree::spokenName(f.card.get(), year), u"Anno: 2023"_s);
+        f.edit(u"txtOggetto"_s)->setText(u"Preventivo"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"3"_s);
+        f.click(u"cmdSalva"_s);
+        f.click(u"cmdNuovo"_s);
+        f.edit(u"txtOggetto"_s)->setText(u"Ordine"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"2"_s);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(AccessibleTree::spokenName(f.card.get(), position), u"Numero scheda: 2"_s);
     }
 
     void unwiredCommandsWaitForTheirWindows()

@@ -33,7 +33,7 @@ CardDefinition registerCard()
     card.fields = {{u"lblAnnoRit"_s, 0, FieldKind::Label, u"Anno"_s},
                    {u"txtOggetto"_s, 1, FieldKind::Text, u"Oggetto:"_s},
                    {u"lblFile"_s, -1, FieldKind::Hidden}};
-    card.sections = {{u"fraProva"_s, u"Prova"_s, {{{u"lblAnnoRit"_s, 4}, {u"txtOggetto"_s, 8}}}}};
+    card.sections = {{u"fraProva"_s, u"Prova"_s, {}, {{{u"lblAnnoRit"_s, 4}, {u"txtOggetto"_s, 8}}}}};
     card.commands = {CardCommands::nuovo(), CardCommands::salva(u"Salva."_s),
                      CardCommands::guida(u"Guida."_s), CardCommands::esci(u"Esci."_s)};
     card.enterChain = {u"txtOggetto"_s};

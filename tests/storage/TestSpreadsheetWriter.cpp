@@ -1,10 +1,15 @@
 #include "FaultyFileIo.h"
+#include "storage/FileSizeSignal.h"
 #include "storage/SpreadsheetWriter.h"
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
 #include "TempProgramFolder.h"
 
+#include <QDir>
 #include <QTest>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -103,21 +108,69 @@ private slots:
         QVERIFY(!folder.readAll(QStringLiteral("Clienti.xls")).contains("uno"));
     }
 
-    void failureSurfacesAsStorageError()
+    // A failed export (disk full, I/O error) leaves the earlier spreadsheet as it was, and no other file.
+    void failedExportKeepsTheEarlierFile_data()
     {
-        TempProgramFolder folder;
-        FaultyFileIo io;
-        io.failAt(FaultyFileIo::Write, 1, ENOSPC);
-        SpreadsheetWriter writer(folder.file(QStringLiteral("x.xls")), QStringLiteral("S"), kColumns);
-        QVERIFY_THROWS_EXCEPTION(StorageError, writer.finish());
+        QTest::addColumn<int>("call");
+        QTest::newRow("create") << int(FaultyFileIo::Open);
+        QTest::newRow("write") << int(FaultyFileIo::Write);
+        QTest::newRow("flush") << int(FaultyFileIo::Sync);
+        QTest::newRow("close") << int(FaultyFileIo::Close);
+        QTest::newRow("rename") << int(FaultyFileIo::Rename);
     }
 
-    void diskFullIsReported()
+    void failedExportKeepsTheEarlierFile()
     {
-        QVERIFY_THROWS_EXCEPTION(StorageError, {
-            SpreadsheetWriter writer(QStringLiteral("/dev/full"), QStringLiteral("S"), kColumns);
-            writer.finish();
-        });
+        QFETCH(int, call);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.xls"));
+        writeRows(path, 10);
+        const QByteArray earlier = folder.readAll(QStringLiteral("Clienti.xls"));
+        {
+            FaultyFileIo io;
+            io.failAt(FaultyFileIo::Call(call), 1, ENOSPC);
+            QVERIFY_THROWS_EXCEPTION(StorageError, writeRows(path, 20000));
+        }
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.xls")), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Clienti.xls")});
+    }
+
+    void realWriteFailureKeepsTheEarlierFile()
+    {
+        // A failure root cannot bypass: past the file-size limit the write fails with EFBIG, as it does in
+        // the program, which ignores SIGXFSZ.
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.xls"));
+        writeRows(path, 10);
+        const QByteArray earlier = folder.readAll(QStringLiteral("Clienti.xls"));
+        const pid_t child = fork();
+        if (child == 0) {
+            FileSizeSignal::ignore();
+            rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                writeRows(path, 20000);
+            } catch (const StorageError& error) {
+                _exit(error.errorNumber() == EFBIG ? 0 : 2);
+            }
+            _exit(1);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.xls")), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Clienti.xls")});
+    }
+
+private:
+    static void writeRows(const QString& path, int count)
+    {
+        SpreadsheetWriter writer(path, QStringLiteral("Riepilogo Clienti"), kColumns);
+        const QString row[] = {QStringLiteral("uno"), QStringLiteral("due")};
+        for (int i = 0; i < count; ++i)
+            writer.addRow(row);
+        writer.finish();
     }
 };
 

@@ -79,12 +79,12 @@ int FaultyFileIo::lock(int fd)
     return shouldFail(Lock) ? -1 : PosixFileIo::lock(fd);
 }
 
-const char* FaultyFileIo::map(int fd, std::size_t size)
-{
-    return shouldFail(Map) ? nullptr : PosixFileIo::map(fd, size);
-}
-
 int FaultyFileIo::rename(const QString& from, const QString& to)
 {
     return shouldFail(Rename) ? -1 : PosixFileIo::rename(from, to);
+}
+
+int FaultyFileIo::createNew(const QString& path)
+{
+    return shouldFail(Open) ? -1 : PosixFileIo::createNew(path);
 }

@@ -9,7 +9,7 @@
 class FaultyFileIo : public PosixFileIo
 {
 public:
-    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Map, Rename, AnyCall };
+    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Rename, AnyCall };
 
     FaultyFileIo();
     ~FaultyFileIo() override;
@@ -26,8 +26,9 @@ public:
     int truncate(int fd, off_t size) override;
     int sync(int fd) override;
     int lock(int fd) override;
-    const char* map(int fd, std::size_t size) override;
     int rename(const QString& from, const QString& to) override;
+    // Counted as an Open.
+    int createNew(const QString& path) override;
 
 private:
     bool shouldFail(Call call);

@@ -1,0 +1,274 @@
+#include "screens/ChartWindow.h"
+
+#include "platform/InputBox.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ReportOutput.h"
+#include "platform/ReportTemplate.h"
+#include "platform/Services.h"
+#include "rules/ValueLists.h"
+#include "screens/PrintCopies.h"
+#include "screens/TfrmGuida.h"
+#include "storage/StorageError.h"
+#include "widgets/Accessibility.h"
+#include "widgets/PictureButton.h"
+#include "widgets/StatusHints.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Each month's colour, the same in bars and pie.
+constexpr std::array<QRgb, 12> kColours = {0xFF0000, 0x0000FF, 0xFFE4C4, 0xFF00FF, 0xC0DCC0, 0xFFFF00,
+                                           0x00FF00, 0xC0C0C0, 0xF0FBFF, 0x87CEEB, 0x800000, 0x008000};
+
+QFont verdana(int pointSize)
+{
+    QFont font(u"Verdana"_s, pointSize);
+    font.setBold(true);
+    return font;
+}
+
+// Said once, after the chart is drawn, when records were left out of it.
+QString leftOut(qint64 records)
+{
+    if (records == 1)
+        return u"Attenzione: una scheda non è compresa nel grafico perché contiene un numero non leggibile."_s;
+    return u"Attenzione: "_s + QString::number(records) +
+           u" schede non sono comprese nel grafico perché contengono un numero non leggibile."_s;
+}
+
+QPushButton* button(const QString& name, const QString& text, const QString& hint)
+{
+    auto* push = new QPushButton(text);
+    push->setObjectName(name);
+    push->setAutoDefault(true);
+    Accessibility::describe(push, text, hint);
+    StatusHints::show(push, hint);
+    return push;
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year, QWidget* parent)
+    : QDialog(parent), m_definition(definition), m_year(year), m_chart(new QChart),
+      m_view(new QChartView(m_chart))
+{
+    setObjectName(definition.window);
+    setWindowTitle(definition.caption);
+
+    auto* heading = new QLabel(definition.heading + year + u'.');
+    heading->setObjectName(u"lblTitolo"_s);
+    heading->setFont(verdana(20));
+    heading->setStyleSheet(u"color: #6A5ACD;"_s);
+    heading->setWordWrap(true);
+
+    m_chart->setTitle(definition.chartTitle);
+    m_chart->setTitleFont(verdana(20));
+    m_chart->setTitleBrush(QColor(0xD0, 0x44, 0x98));
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    m_view->setObjectName(u"ChartStats"_s);
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(640, 330);
+    Accessibility::describe(m_view, definition.chartTitle);
+
+    auto* legend = new QLabel(definition.legendTitle);
+    legend->setObjectName(u"lblLegenda"_s);
+    auto* foot = new QLabel(definition.foot);
+    foot->setObjectName(u"lblCalce"_s);
+    foot->setFont(verdana(11));
+    foot->setStyleSheet(u"color: #7294F9;"_s);
+    foot->setAlignment(Qt::AlignCenter);
+
+    // The month figures, as the chart draws them; kept in hidden labels that name their month.
+    for (std::size_t i = 0; i < m_months.size(); ++i) {
+        m_months[i] = new QLabel(this);
+        m_months[i]->setObjectName(u"mem"_s + ValueLists::monthNames().at(qsizetype(i)));
+        m_months[i]->hide();
+    }
+
+    auto* status = new QLabel(definition.idleStatus);
+    status->setObjectName(u"panInfo"_s);
+    status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusHints::setStatusLine(this, status);
+
+    auto* btnTorta = button(u"btnTorta"_s, u"Visualizza grafico a torta"_s, definition.pieHint);
+    auto* btnBarre = button(u"btnBarre"_s, u"Visualizza grafico a barre"_s, definition.barHint);
+    auto* btnStampa = button(u"btnStampa"_s, u"Stampa grafico"_s, u"Stampa il grafico corrente."_s);
+    auto* btnEsci = button(u"btnEsci"_s, u"Esci"_s, u"Esci da questo ambiente di lavoro."_s);
+    const QString helpHint = u"Visualizza la pagina della guida sensibile al contesto."_s;
+    auto* cmdGuida = new PictureButton(u"cmdGuida"_s, u":/artwork/guida.svg"_s, u"Guida"_s);
+    cmdGuida->setFixedSize(36, 36);
+    cmdGuida->setToolTip(cmdGuida->text());
+    Accessibility::describe(cmdGuida, cmdGuida->text(), helpHint);
+    StatusHints::show(cmdGuida, helpHint);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdGuida);
+    buttons->addStretch(1);
+    for (QPushButton* push : {btnTorta, btnBarre, btnStampa, btnEsci})
+        buttons->addWidget(push);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 12, 16, 8);
+    root->setSpacing(8);
+    root->addWidget(heading);
+    for (const QString& line : definition.lines)
+        root->addWidget(new QLabel(line));
+    root->addWidget(m_view, 1);
+    root->addWidget(legend);
+    root->addWidget(foot);
+    root->addLayout(buttons);
+    root->addWidget(status);
+    StatusHints::clearOver(this);
+
+    connect(btnTorta, &QPushButton::clicked, this, &ChartWindow::btnTortaClick);
+    connect(btnBarre, &QPushButton::clicked, this, &ChartWindow::btnBarreClick);
+    connect(btnStampa, &QPushButton::clicked, this, &ChartWindow::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdGuida, &PictureButton::clicked, this, [this] { showHelp(this, m_definition.help); });
+    resize(960, 640);
+}
+
+void ChartWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || m_computed)
+        return;
+    m_computed = true;
+    compute();
+}
+
+void ChartWindow::compute()
+{
+    MonthlyTotals figures;
+    try {
+        figures = m_definition.figures(ProgramFolder::yearFile(m_year.trimmed(), m_definition.extension),
+                                       m_year.trimmed());
+    } catch (const StorageError&) {
+        // A file that cannot be read leaves the chart empty, as it was.
+        return;
+    }
+    m_values.clear();
+    const std::array<qint64, 12> rounded = figures.rounded();
+    for (std::size_t i = 0; i < rounded.size(); ++i) {
+        m_values.append(rounded[i]);
+        m_months[i]->setText(QString::number(rounded[i]));
+    }
+    draw();
+    if (figures.skipped > 0)
+        Services::messages().warning(leftOut(figures.skipped));
+}
+
+void ChartWindow::draw()
+{
+    m_chart->removeAllSeries();
+    for (QAbstractAxis* axis : m_chart->axes())
+        m_chart->removeAxis(axis);
+    if (m_values.isEmpty())
+        return;
+    const QStringList& months = ValueLists::monthNames();
+    if (m_pie) {
+        auto* series = new QPieSeries;
+        series->setObjectName(u"Series1"_s);
+        for (qsizetype i = 0; i < m_values.size(); ++i) {
+            QPieSlice* slice = series->append(months.at(i), double(m_values.at(i)));
+            slice->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+            slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
+            slice->setLabelVisible(m_values.at(i) > 0);
+        }
+        m_chart->addSeries(series);
+        return;
+    }
+    // One set a month, stacked on its own category, so that every bar keeps its month's colour and
+    // the legend names the months.
+    auto* series = new QStackedBarSeries;
+    series->setObjectName(u"Series1"_s);
+    qint64 highest = 0;
+    for (qsizetype i = 0; i < m_values.size(); ++i) {
+        auto* set = new QBarSet(months.at(i));
+        set->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+        set->setBorderColor(Qt::darkGray);
+        set->setLabelColor(set->color().lightness() < 128 ? Qt::white : Qt::black);
+        for (qsizetype month = 0; month < m_values.size(); ++month)
+            set->append(month == i ? double(m_values.at(i)) : 0.0);
+        series->append(set);
+        highest = qMax(highest, m_values.at(i));
+    }
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    m_chart->addSeries(series);
+    auto* categories = new QBarCategoryAxis;
+    for (const QString& month : months)
+        categories->append(month.left(3));
+    m_chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    auto* values = new QValueAxis;
+    values->setRange(0, double(qMax<qint64>(highest, 1)));
+    values->applyNiceNumbers();
+    values->setLabelFormat(u"%.0f"_s);
+    m_chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(values);
+}
+
+void ChartWindow::btnTortaClick()
+{
+    m_pie = true;
+    draw();
+}
+
+void ChartWindow::btnBarreClick()
+{
+    m_pie = false;
+    draw();
+}
+
+ReportTemplate ChartWindow::page()
+{
+    ReportTemplate report(m_definition.window);
+    report.setPageA4(ReportTemplate::Orientation::Landscape, 10);
+    report.setTitle(m_definition.chartTitle);
+    const QSizeF area = report.printableSize();
+    // Drawn at twice the page's resolution, so that the printed chart stays sharp.
+    QImage image((area * 2).toSize(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_view->render(&painter, QRectF(QPointF(), image.size()), m_view->rect(), Qt::KeepAspectRatio);
+    }
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    image.save(&encoded, "PNG");
+    ReportBand& band = report.addBand(ReportBand::Kind::Page, area.height());
+    band.addPicture(u"imgGrafico"_s, QRectF(QPointF(), area), QString()).data = encoded.data();
+    return report;
+}
+
+void ChartWindow::btnStampaClick()
+{
+    if (!Services::messages().question(u"Si vuole stampare il presente grafico statistico?"_s))
+        return;
+    const std::optional<QString> answer =
+        Services::inputBox().text(this, u"Numero copie da stampare"_s, u"Copie:"_s, u"1"_s);
+    if (!answer)
+        return;
+    ReportOutput::current().print(page(), printCopies(*answer));
+}

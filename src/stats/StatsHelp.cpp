@@ -1,0 +1,56 @@
+#include "stats/StatsHelp.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What both charts share: the year window, the two kinds of chart and the print.
+QStringList chartParagraphs(const QString& what, const QString& figures, const QString& archive)
+{
+    return {
+        u"L'applicazione Grafici statistici "_s + what +
+            u" mostra in un grafico tridimensionale, mese per mese, "_s + figures +
+            u" di un anno solare, lette dall'archivio "_s + archive + u" di quell'anno."_s,
+        u"Nella finestra di partenza si indica l'anno con quattro cifre: il campo propone l'anno in corso "
+        u"e accetta soltanto cifre; premendo Invio si passa al pulsante Visualizza, che apre il grafico. "
+        u"Se per l'anno scelto non esiste ancora un archivio, il grafico mostra dodici valori pari a "
+        u"zero."_s,
+        u"Il grafico si apre a barre, una barra per ogni mese con il proprio colore e il valore indicato "
+        u"sopra. I pulsanti in calce mostrano gli stessi valori come grafico a torta o di nuovo a barre. "
+        u"\"Stampa grafico\" chiede conferma e il numero di copie (da 1 a 99), poi apre la finestra di "
+        u"stampa: il grafico, così come è visualizzato, viene stampato su un foglio in orizzontale."_s,
+    };
+}
+
+} // namespace
+
+namespace StatsHelp {
+
+QStringList callsChartParagraphs()
+{
+    return chartParagraphs(u"telefonate mensili"_s, u"quante chiamate ai clienti sono state registrate"_s,
+                           u"del Registro chiamate"_s);
+}
+
+HelpTopic callsChart()
+{
+    return HelpTopic::fromParagraphs(u"Grafici statistici telefonate mensili."_s, callsChartParagraphs());
+}
+
+QStringList incomeChartParagraphs()
+{
+    QStringList paragraphs = chartParagraphs(
+        u"entrate mensili"_s, u"le entrate, cioè la somma degli importi delle vendite registrate"_s,
+        u"del Registro vendite"_s);
+    paragraphs.append(u"Gli importi di ogni mese sono arrotondati all'euro: da 50 centesimi in su si "
+                      u"arrotonda per eccesso. Una vendita il cui importo non è leggibile non viene "
+                      u"conteggiata, e al termine un avviso dice quante vendite sono state escluse."_s);
+    return paragraphs;
+}
+
+HelpTopic incomeChart()
+{
+    return HelpTopic::fromParagraphs(u"Grafici statistici entrate mensili."_s, incomeChartParagraphs());
+}
+
+} // namespace StatsHelp

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "screens/YearMenu.h"
+
+// The year window of the income chart.
+class TfrmMenuStats : public YearMenu
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMenuStats(WindowRegistry& registry);
+};

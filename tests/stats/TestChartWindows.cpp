@@ -1,0 +1,216 @@
+#include "calls/SchedaChiamata.h"
+#include "PdfTools.h"
+#include "platform/QtReportOutput.h"
+#include "RecordingReportOutput.h"
+#include "sales/SchedaVendita.h"
+#include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
+#include "stats/TfrmMenuStats.h"
+#include "stats/TfrmMenuStatsTel.h"
+#include "stats/TfrmStatsEntrate.h"
+#include "storage/RecordFile.h"
+#include "TempProgramFolder.h"
+
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Kind = Messages::Kind;
+using Shown = RecordedMessages::Shown;
+
+namespace {
+
+void sale(RecordFile& file, const QString& date, const QString& amount)
+{
+    Record record(SchedaVendita::layout);
+    record.setText(SchedaVendita::DataRit, date);
+    record.setText(SchedaVendita::Importo, amount);
+    file.append(record);
+}
+
+struct Fixture
+{
+    Fixture() { services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30))); }
+
+    TempProgramFolder folder;
+    ServiceDoubles services;
+    RecordingReportOutput reports;
+    WindowRegistry registry;
+};
+
+QList<qint64> march(qint64 value)
+{
+    QList<qint64> values(12, 0);
+    values[2] = value;
+    return values;
+}
+
+QAbstractSeries* drawn(ChartWindow& window)
+{
+    const QList<QAbstractSeries*> series = window.findChild<QChartView*>(u"ChartStats"_s)->chart()->series();
+    return series.size() == 1 ? series.first() : nullptr;
+}
+
+} // namespace
+
+// The year windows of the two charts and the chart window: the year check, what the chart draws from
+// the year file, the switch between bars and pie, and the print with its copies on a landscape page.
+class TestChartWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theYearWindowsOpenTheirChartForFourDigits_data()
+    {
+        QTest::addColumn<bool>("income");
+        QTest::addColumn<QString>("chart");
+        QTest::newRow("income") << true << u"TfrmStatsEntrate"_s;
+        QTest::newRow("calls") << false << u"TfrmStatsTelefonate"_s;
+    }
+
+    void theYearWindowsOpenTheirChartForFourDigits()
+    {
+        QFETCH(bool, income);
+        QFETCH(QString, chart);
+        Fixture f;
+        std::unique_ptr<YearMenu> menu(income ? static_cast<YearMenu*>(new TfrmMenuStats(f.registry))
+                                              : new TfrmMenuStatsTel(f.registry));
+        menu->open();
+        auto* year = menu->findChild<QLineEdit*>(u"txtAnnoPreventivi"_s);
+        auto* show = menu->findChild<QPushButton*>(u"btnApriPreventivi"_s);
+        QCOMPARE(year->text(), u"2024"_s);
+        QCOMPARE(show->text(), u"Visualizza"_s);
+
+        year->setText(u"202"_s);
+        show->click();
+        const QList<Shown> warned{
+            {Kind::Warning, u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}};
+        QCOMPARE(f.services.messages.take(), warned);
+        QVERIFY(f.services.modal.shown().isEmpty());
+
+        year->setText(u"2023"_s);
+        QString heading;
+        f.services.modal.setNextScript([&heading](QDialog& window) {
+            heading = window.findChild<QLabel*>(u"lblTitolo"_s)->text();
+            return 0;
+        });
+        show->click();
+        QCOMPARE(f.services.modal.shown(), QStringList{chart});
+        QVERIFY(heading.endsWith(u"dell'anno 2023."_s));
+        QVERIFY(menu->isVisible());
+        QVERIFY(QFile::exists(f.folder.file(income ? u"2023.ven"_s : u"2023.tel"_s)));
+    }
+
+    void barsAndPieDrawTheSameMonths()
+    {
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            sale(file, u"05/03/2024"_s, u"10,40"_s);
+            sale(file, u"20/03/2024"_s, u"20,20"_s);
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        QCOMPARE(window.values(), march(31));
+        QCOMPARE(window.findChild<QLabel*>(u"memMarzo"_s)->text(), u"31"_s);
+        QVERIFY(f.services.messages.shown().isEmpty());
+
+        auto* bars = qobject_cast<QStackedBarSeries*>(drawn(window));
+        QVERIFY(bars);
+        QCOMPARE(bars->count(), 12);
+        QCOMPARE(bars->barSets().at(2)->label(), u"Marzo"_s);
+        QCOMPARE(bars->barSets().at(2)->at(2), 31.0);
+        QCOMPARE(bars->barSets().at(2)->color(), QColor(0xFF, 0xE4, 0xC4));
+
+        window.findChild<QPushButton*>(u"btnTorta"_s)->click();
+        auto* pie = qobject_cast<QPieSeries*>(drawn(window));
+        QVERIFY(pie);
+        QCOMPARE(pie->count(), 12);
+        QCOMPARE(pie->slices().at(2)->value(), 31.0);
+        QCOMPARE(pie->slices().at(11)->color(), QColor(0x00, 0x80, 0x00));
+
+        window.findChild<QPushButton*>(u"btnBarre"_s)->click();
+        QVERIFY(qobject_cast<QStackedBarSeries*>(drawn(window)));
+        QCOMPARE(window.values(), march(31));
+    }
+
+    void anUnreadableAmountIsLeftOutAndToldOnce()
+    {
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            sale(file, u"05/03/2024"_s, u"12"_s);
+            sale(file, u"06/03/2024"_s, u"1,2,3"_s);
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        QCOMPARE(window.values(), march(12));
+        const QList<Shown> told{{Kind::Warning, u"Attenzione: una scheda non è compresa nel grafico perché "
+                                                u"contiene un numero non leggibile."_s}};
+        QCOMPARE(f.services.messages.take(), told);
+    }
+
+    void printingAsksThenPrintsTheCopiesInLandscape_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("no") << false << std::optional<QString>() << 0;
+        QTest::newRow("cancelled copies") << true << std::optional<QString>() << 0;
+        QTest::newRow("two") << true << std::optional<QString>(u"2"_s) << 2;
+        QTest::newRow("not a number") << true << std::optional<QString>(u"due"_s) << 1;
+        QTest::newRow("a long number") << true << std::optional<QString>(u"123456789012345678901234"_s) << 99;
+    }
+
+    void printingAsksThenPrintsTheCopiesInLandscape()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(int, copies);
+        Fixture f;
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        f.services.messages.setNextAnswer(confirmed);
+        f.services.inputBox.setNextAnswer(answer);
+        window.findChild<QPushButton*>(u"btnStampa"_s)->click();
+        const QList<Shown> asked{{Kind::Question, u"Si vuole stampare il presente grafico statistico?"_s}};
+        QCOMPARE(f.services.messages.take(), asked);
+        QCOMPARE(f.services.inputBox.asked().size(), confirmed ? 1 : 0);
+        if (confirmed)
+            QCOMPARE(f.services.inputBox.asked().first(),
+                     (QStringList{u"Numero copie da stampare"_s, u"Copie:"_s, u"1"_s}));
+        QCOMPARE(f.reports.outputs.size(), copies ? 1 : 0);
+        if (copies) {
+            QCOMPARE(f.reports.outputs.first().copies, copies);
+            QCOMPARE(f.reports.outputs.first().report.orientation(), ReportTemplate::Orientation::Landscape);
+            QVERIFY(!f.reports.outputs.first().report.element(u"imgGrafico"_s)->data.isEmpty());
+        }
+    }
+
+    void theChartPageReadsBackFromItsPdfInLandscape()
+    {
+        if (!PdfTools::available())
+            QSKIP("pdfinfo is not installed");
+        Fixture f;
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        const QString path = f.folder.file(u"Grafico.pdf"_s);
+        QtReportOutput output;
+        QVERIFY(output.exportPdf(window.page(), path));
+        const QMap<QString, QString> info = PdfTools::info(path);
+        QCOMPARE(info.value(u"Pages"_s), u"1"_s);
+        QCOMPARE(info.value(u"Title"_s), u"Statistiche entrate mensili"_s);
+        QCOMPARE(info.value(u"Page size"_s), u"842 x 595 pts (A4)"_s);
+    }
+};
+
+QTEST_MAIN(TestChartWindows)
+#include "TestChartWindows.moc"
