@@ -42,6 +42,7 @@ const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &Operato
                                                &ProductHelp::paragraphs,
                                                &CallHelp::paragraphs,
                                                &StatsHelp::callsChartParagraphs,
+                                               &StatsHelp::profitSummaryParagraphs,
                                                &StatsHelp::incomeChartParagraphs};
 
 QStringList closing()

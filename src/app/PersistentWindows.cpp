@@ -19,6 +19,7 @@
 #include "products/TfrmDatiPneumatici.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
+#include "stats/TfrmMenuRiepCosti.h"
 #include "stats/TfrmMenuStats.h"
 #include "stats/TfrmMenuStatsTel.h"
 #include "app/TfrmAvvio.h"
@@ -46,6 +47,7 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmIban>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
+        WindowRegistry::entry<TfrmMenuRiepCosti>(),
         WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),

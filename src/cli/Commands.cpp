@@ -5,6 +5,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/LowStockCommand.h"
+#include "cli/ProfitCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
 
@@ -30,6 +31,7 @@ const QList<Command>& commands()
         {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
         {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
+        {"riepilogo", "riepilogo profitti --anno AAAA --dal GG/MM --al GG/MM [--cf T] [--articolo T]", runProfit},
         {"demo",
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",

@@ -70,6 +70,13 @@ std::optional<double> readBytes(QByteArrayView text)
     }
     if (!digits)
         return std::nullopt;
+    // A whole number of up to 15 digits, what stock and threshold fields hold, is exact as it is summed.
+    if (!comma && length <= 15) {
+        double whole = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            whole = whole * 10 + (plain[i] - '0');
+        return negative ? -whole : whole;
+    }
     double value = 0;
     const std::from_chars_result parsed = std::from_chars(plain, plain + length, value);
     if (parsed.ec != std::errc() || parsed.ptr != plain + length || !std::isfinite(value))

@@ -5,10 +5,10 @@
 #include "platform/Messages.h"
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
-#include "widgets/Accessibility.h"
-#include "widgets/DialogButton.h"
 #include "screens/ListFind.h"
 #include "screens/ResultListModel.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DialogButton.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -178,8 +178,15 @@ void ResultList::btnTrovaClick()
 
 void ResultList::btnStampaClick()
 {
+    if (!m_options.emptyPrintWarning.isEmpty() && count() == 0) {
+        Services::messages().warning(m_options.emptyPrintWarning);
+        return;
+    }
+    if (!m_options.printQuestion.isEmpty() && !Services::messages().question(m_options.printQuestion))
+        return;
+    const QStringList footer = m_options.printFooter ? m_options.printFooter() : QStringList();
     ReportOutput::current().print(
-        ListReport::build(m_options.printTitle, m_model->allLines(), {}, Services::clock().today()));
+        ListReport::build(m_options.printTitle, m_model->allLines(), footer, Services::clock().today()));
 }
 
 bool ResultList::eventFilter(QObject* watched, QEvent* event)

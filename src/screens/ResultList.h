@@ -2,6 +2,7 @@
 
 #include "screens/TextTable.h"
 
+#include <functional>
 #include <optional>
 #include <QWidget>
 
@@ -30,6 +31,11 @@ public:
         // The remembered find text of a window class that keeps it for the whole run; nullptr: the
         // list's own, forgotten at each showing of its window.
         QString* runFind = nullptr;
+        // A print that asks first: what an empty list says instead, the question, and the lines the
+        // report adds after the list's (a summary's interval and total).
+        QString emptyPrintWarning = {};
+        QString printQuestion = {};
+        std::function<QStringList()> printFooter = {};
     };
 
     explicit ResultList(const Options& options, QWidget* parent = nullptr);

@@ -37,6 +37,34 @@ HelpTopic callsChart()
     return HelpTopic::fromParagraphs(u"Grafici statistici telefonate mensili."_s, callsChartParagraphs());
 }
 
+QStringList profitSummaryParagraphs()
+{
+    return {
+        u"L'applicazione Riepilogo profitti elenca le vendite di un anno solare registrate in un intervallo "
+        u"di "
+        u"date, di tutti i clienti e di tutti gli articoli oppure soltanto di un cliente e/o di un articolo, "
+        u"e ne somma gli importi: il profitto di quel periodo."_s,
+        u"Si indica l'anno con quattro cifre, il codice fiscale del cliente e/o il codice dell'articolo "
+        u"(anche "
+        u"soltanto una parte: vengono considerate tutte le vendite il cui codice la contiene; i pulsanti "
+        u"accanto ai campi li prendono dall'anagrafica clienti e dal magazzino) e si scelgono dagli elenchi "
+        u"il "
+        u"giorno e il mese di inizio e di fine dell'intervallo. Per il riepilogo di tutte le vendite basta "
+        u"lasciare in bianco i campi di testo. Una data che non esiste, o una fine anteriore all'inizio, non "
+        u"viene accettata."_s,
+        u"Il pulsante Visualizza riepilogo apre l'elenco delle vendite trovate, con l'intervallo scelto e il "
+        u"totale dei profitti. Il campo Trova cerca una o più parole nell'elenco; premendo di nuovo Trova si "
+        u"passa alla voce successiva. Stampa riepilogo, dopo una conferma, stampa l'elenco seguito "
+        u"dall'intervallo e dal totale. Una vendita con una data o un importo non leggibili non viene "
+        u"conteggiata, e un avviso dice quante vendite sono state escluse."_s,
+    };
+}
+
+HelpTopic profitSummary()
+{
+    return HelpTopic::fromParagraphs(u"Applicazione Riepilogo profitti."_s, profitSummaryParagraphs());
+}
+
 QStringList incomeChartParagraphs()
 {
     QStringList paragraphs = chartParagraphs(

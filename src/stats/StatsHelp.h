@@ -4,11 +4,14 @@
 
 #include <QStringList>
 
-// The help of the two monthly charts (year window and chart), also part of the general guide.
+// The help of the profit summary and of the two monthly charts, also part of the general guide.
 namespace StatsHelp {
 
 QStringList callsChartParagraphs();
 HelpTopic callsChart();
+
+QStringList profitSummaryParagraphs();
+HelpTopic profitSummary();
 
 QStringList incomeChartParagraphs();
 HelpTopic incomeChart();

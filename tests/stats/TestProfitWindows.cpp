@@ -1,0 +1,137 @@
+#include "RecordingReportOutput.h"
+#include "sales/SchedaVendita.h"
+#include "screens/ResultList.h"
+#include "screens/ResultListModel.h"
+#include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
+#include "stats/TfrmMenuRiepCosti.h"
+#include "storage/RecordFile.h"
+#include "TempProgramFolder.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Kind = Messages::Kind;
+using Shown = RecordedMessages::Shown;
+
+namespace {
+
+struct Fixture
+{
+    Fixture()
+    {
+        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+        RecordFile file(folder.file(u"2024.ven"_s), SchedaVendita::layout);
+        for (const auto& [date, amount] : {std::pair{u"14/03/2024"_s, u"10,50"_s},
+                                           {u"15/03/2024"_s, u"2,25"_s},
+                                           {u"15/03/2024"_s, u"oops"_s},
+                                           {u"15/03/2024"_s, u"10,50"_s}}) {
+            Record record(SchedaVendita::layout);
+            record.setText(SchedaVendita::DataRit, date);
+            record.setText(SchedaVendita::Importo, amount);
+            record.setText(SchedaVendita::CodFisc, u"RSSMRA80A01H501U"_s);
+            file.append(record);
+        }
+        menu = new TfrmMenuRiepCosti(registry);
+        registry.add(u"TfrmMenuRiepCosti"_s, menu);
+        menu->open();
+    }
+
+    void choose(const QString& name, const QString& value) const
+    {
+        menu->findChild<QComboBox*>(name)->setEditText(value);
+    }
+
+    TempProgramFolder folder;
+    ServiceDoubles services;
+    RecordingReportOutput reports;
+    WindowRegistry registry;
+    TfrmMenuRiepCosti* menu;
+};
+
+} // namespace
+
+// The profit summary's windows: the selection refuses what cannot be summarised, the result shows the
+// sales of the interval with a total equal to its lines, and prints them after asking.
+class TestProfitWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theSelectionRefusesAnImpossibleDate()
+    {
+        Fixture f;
+        QCOMPARE(f.menu->findChild<QLineEdit*>(u"txtAnno"_s)->text(), u"2024"_s);
+        QCOMPARE(f.menu->findChild<QLabel*>(u"lblAnnoInizio"_s)->text(), u"2024"_s);
+        f.choose(u"txtGiornoInizio"_s, u"31"_s);
+        f.choose(u"txtMeseInizio"_s, u"Aprile"_s);
+        f.choose(u"txtGiornoFine"_s, u"30"_s);
+        f.choose(u"txtMeseFine"_s, u"Maggio"_s);
+        f.menu->btnVisualizzaClick();
+        const QList<Shown> refused{{Kind::Plain,
+                                    u"Attenzione: la data 31/04/2024 di inizio intervallo non esiste."
+                                    u"\n\r\n\rPer poter visualizzare il riepilogo è necessario "
+                                    u"indicare una data valida."_s}};
+        QCOMPARE(f.services.messages.take(), refused);
+        QVERIFY(f.services.modal.shown().isEmpty());
+    }
+
+    void oneDayListsItsSalesTotalsThemAndPrintsThem()
+    {
+        Fixture f;
+        f.choose(u"txtGiornoInizio"_s, u"15"_s);
+        f.choose(u"txtMeseInizio"_s, u"Marzo"_s);
+        f.choose(u"txtGiornoFine"_s, u"15"_s);
+        f.choose(u"txtMeseFine"_s, u"Marzo"_s);
+        QStringList facts;
+        int lines = -1;
+        f.services.modal.setNextScript([&](QDialog& window) {
+            for (const char* name : {"titTipologia", "lblIntervallo", "lblTotCosti"})
+                facts.append(window.findChild<QLabel*>(QLatin1StringView(name))->text());
+            auto* results = window.findChild<ResultList*>();
+            lines = results->count();
+            f.services.messages.take();
+            f.services.messages.setNextAnswer(true);
+            results->btnStampaClick();
+            return 0;
+        });
+        f.menu->btnVisualizzaClick();
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmRiepCosti"_s});
+        QCOMPARE(lines, 2);
+        QCOMPARE(facts, (QStringList{u"- - -"_s, u"Dal   15/03/2024   al   15/03/2024"_s, u"12,75"_s}));
+        QCOMPARE(f.reports.outputs.size(), 1);
+        const QString printed = f.reports.outputs.first().report.text(u"txtElenco"_s);
+        QVERIFY2(printed.endsWith(u"INTERVALLO SELEZIONATO:    Dal   15/03/2024   al   15/03/2024\n"
+                                  u"TOTALE PROFITTI:           € 12,75"_s),
+                 qPrintable(printed));
+    }
+
+    void anEmptySummaryIsNotPrinted()
+    {
+        Fixture f;
+        f.menu->findChild<QLineEdit*>(u"txtCliente"_s)->setText(u"ZZZ"_s);
+        for (const auto& [name, value] : {std::pair{u"txtGiornoInizio"_s, u"01"_s},
+                                          {u"txtMeseInizio"_s, u"Gennaio"_s},
+                                          {u"txtGiornoFine"_s, u"31"_s},
+                                          {u"txtMeseFine"_s, u"Dicembre"_s}})
+            f.choose(name, value);
+        f.services.modal.setNextScript([&](QDialog& window) {
+            window.findChild<ResultList*>()->btnStampaClick();
+            return 0;
+        });
+        f.menu->btnVisualizzaClick();
+        const QList<Shown> said{
+            {Kind::Warning,
+             u"Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."_s}};
+        QCOMPARE(f.services.messages.take(), said);
+        QVERIFY(f.reports.outputs.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProfitWindows)
+#include "TestProfitWindows.moc"
