@@ -10,5 +10,6 @@ cmake --build "$build" --target telvara-bench -j 2 >"$build/build.log" || { cat 
 folder="$(mktemp -d "${TMPDIR:-/tmp}/telvara-bench.XXXXXX")"
 trap 'rm -rf "$folder"' EXIT
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) CPU $(lscpu | sed -n 's/^Model name: *//p');" \
-  "$(free -h | awk '/^Mem:/ {print $2}') RAM; Linux $(uname -r); $(findmnt -n -o FSTYPE -T "$folder") in $folder"
+  "$(free -h | awk '/^Mem:/ {print $2}') RAM; Linux $(uname -r); $(findmnt -n -o FSTYPE -T "$folder") in $folder;" \
+  "load $(cut -d' ' -f1-3 /proc/loadavg)"
 "$build/bench/telvara-bench" --folder "$folder" "$@"

@@ -4,6 +4,7 @@
 #include "clients/ClientHelp.h"
 #include "operators/OperatorHelp.h"
 #include "products/ProductHelp.h"
+#include "schedule/ScheduleHelp.h"
 #include "stats/StatsHelp.h"
 
 #include <QList>
@@ -40,6 +41,7 @@ QStringList introduction()
 // profit summary, income chart. Each application adds its own function here as it lands.
 const QList<QStringList (*)()> applications = {&ClientHelp::paragraphs, &OperatorHelp::paragraphs,
                                                &ProductHelp::paragraphs,
+                                               &ScheduleHelp::paragraphs,
                                                &CallHelp::paragraphs,
                                                &StatsHelp::callsChartParagraphs,
                                                &StatsHelp::profitSummaryParagraphs,

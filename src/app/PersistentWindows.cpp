@@ -28,6 +28,8 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "schedule/TfrmInserisciSca.h"
+#include "schedule/TfrmScadenzario.h"
 
 QList<WindowRegistry::Entry> persistentWindows()
 {
@@ -45,11 +47,13 @@ QList<WindowRegistry::Entry> persistentWindows()
         WindowRegistry::entry<TfrmExpIstruttori>(),
         WindowRegistry::entry<TfrmGiacenza>(),
         WindowRegistry::entry<TfrmIban>(),
+        WindowRegistry::entry<TfrmInserisciSca>(),
         WindowRegistry::entry<TfrmIstruttori>(),
         WindowRegistry::entry<TfrmMagazzino>(),
         WindowRegistry::entry<TfrmMenuRiepCosti>(),
         WindowRegistry::entry<TfrmMenuStats>(),
         WindowRegistry::entry<TfrmPartitaIva>(),
+        WindowRegistry::entry<TfrmScadenzario>(),
         WindowRegistry::entry<TfrmStampaIstruttore>(),
         WindowRegistry::entry<TfrmTrovaIstruttori>(),
         WindowRegistry::entry<TfrmMenuChiamate>(),

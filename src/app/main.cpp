@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "platform/DesktopServices.h"
+#include "platform/MediaSound.h"
 #include "platform/ProgramFolder.h"
 #include "storage/FileSizeSignal.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    MediaSound::chooseBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

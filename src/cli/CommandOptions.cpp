@@ -3,12 +3,14 @@
 #include <QCommandLineParser>
 
 std::optional<CommandOptions> CommandOptions::parse(const QStringList& arguments, const QStringList& known,
-                                                    QTextStream& err)
+                                                    QTextStream& err, const QStringList& flags)
 {
     QCommandLineParser parser;
     QList<QCommandLineOption> options;
     for (const QString& name : known)
         options.append(QCommandLineOption(name, QString(), QStringLiteral("T")));
+    for (const QString& name : flags)
+        options.append(QCommandLineOption(name));
     parser.addOptions(options);
     // The parser reads its first argument as the program's name.
     if (!parser.parse(QStringList{QString()} + arguments)) {

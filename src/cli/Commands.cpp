@@ -6,6 +6,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/LowStockCommand.h"
 #include "cli/ProfitCommand.h"
+#include "cli/ScheduleCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/VerifyCommand.h"
 
@@ -21,15 +22,20 @@ const QList<Command>& commands()
                   "  cerca chiamate --anno AAAA [--data T] [--mese T] [--oggetto T] [--prodotti T] [--risposta T] "
                   "[--operatore T] [--cliente T] [--cf T] [--zona T] [--note T]\n"
                   "  cerca articoli [--codice T] [--tipologia T] [--marca T] [--modello T] [--descrizione T] "
-                  "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]",
+                  "[--accessori T] [--fornitore T] [--documento T] [--collocazione T] [--note T]\n"
+                  "  cerca appuntamenti --anno AAAA [--data T] [--ora T] [--cliente T] [--cf T] [--zona T] "
+                  "[--questioni T] [--operatore T] [--agente T] [--causale T] [--note T]",
          runSearch},
         {"esporta",
          "esporta clienti\n  esporta operatori\n"
          "  esporta chiamate --anno AAAA [--giorno GG --mese NOME | --mese NOME]\n"
-         "  esporta articoli",
+         "  esporta articoli\n"
+         "  esporta appuntamenti --anno AAAA [--giorno GG/MM | --mese NOME | --imminenti] [--oggi GG/MM/AAAA]",
          runExport},
         {"contratti", "contratti [--oggi GG/MM/AAAA]", runContracts},
         {"sottoscorta", "sottoscorta", runLowStock},
+        {"scadenze", "scadenze --anno AAAA (--giorno GG/MM | --mese NOME | --imminenti) [--oggi GG/MM/AAAA]",
+         runSchedule},
         {"grafico", "grafico entrate|chiamate --anno AAAA", runChart},
         {"riepilogo", "riepilogo profitti --anno AAAA --dal GG/MM --al GG/MM [--cf T] [--articolo T]", runProfit},
         {"demo",

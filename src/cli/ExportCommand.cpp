@@ -3,6 +3,7 @@
 #include "calls/CallGrid.h"
 #include "calls/SchedaChiamata.h"
 #include "cli/CommandOptions.h"
+#include "cli/ScheduleListOptions.h"
 #include "cli/YearOption.h"
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
@@ -11,6 +12,8 @@
 #include "platform/ProgramFolder.h"
 #include "products/ProductExport.h"
 #include "products/SchedaArticolo.h"
+#include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleExports.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -23,6 +26,7 @@ struct ExportableArchive
     // Fills the grid as the export window would and names the file and sheet it goes to; false (said on
     // err) when the options are not right.
     bool (*fill)(const CommandOptions&, TextTable&, QList<GridColumn>&, GridExport&, QTextStream& err);
+    QStringList flags = {};
 };
 
 const QList<ExportableArchive>& archives()
@@ -85,6 +89,29 @@ const QList<ExportableArchive>& archives()
              RecordGrid::fill(file, columns, table);
              return true;
          }},
+        // The whole year in file order, or the day, month or imminent list sorted as its window shows it.
+        {"appuntamenti", kScheduleListOptions,
+         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
+            QTextStream& err) {
+             if (!namesScheduleList(options)) {
+                 const std::optional<QString> path = yearFile(options, SchedaScadenza::kExtension, err);
+                 if (!path)
+                     return false;
+                 columns = ScheduleGrid::archiveColumns();
+                 target = ScheduleGrid::archiveTarget();
+                 table = TextTable(int(columns.size()));
+                 ScheduleGrid::fillArchive(RecordFile(*path, SchedaScadenza::layout), table);
+                 return true;
+             }
+             const std::optional<ScheduleListChoice> choice = scheduleListChoice(options, err);
+             if (!choice)
+                 return false;
+             columns = ScheduleGrid::listColumns();
+             target = ScheduleGrid::listTarget(choice->list);
+             table = std::move(ScheduleExports::listRows(choice->list, choice->date).sorted.rows);
+             return true;
+         },
+         kScheduleListFlags},
     };
     return all;
 }
@@ -97,7 +124,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const ExportableArchive& archive : archives()) {
         if (name != QLatin1StringView(archive.name))
             continue;
-        const std::optional<CommandOptions> options = CommandOptions::parse(arguments.mid(1), archive.options, err);
+        const std::optional<CommandOptions> options =
+            CommandOptions::parse(arguments.mid(1), archive.options, err, archive.flags);
         if (!options)
             return 2;
         TextTable table;

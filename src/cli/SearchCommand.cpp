@@ -11,6 +11,8 @@
 #include "platform/ProgramFolder.h"
 #include "products/ProductSearch.h"
 #include "products/SchedaArticolo.h"
+#include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleSearch.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
@@ -46,6 +48,9 @@ const QList<SearchableArchive>& archives()
              return ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName));
          },
          {}},
+        {"appuntamenti", ScheduleSearch::definition,
+         [](const CommandOptions& options, QTextStream& err) { return yearFile(options, SchedaScadenza::kExtension, err); },
+         {QStringLiteral("anno")}},
     };
     return all;
 }

@@ -5,6 +5,7 @@
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleLines.h"
 #include "screens/FixedColumn.h"
 #include "storage/RecordFile.h"
 #include "storage/TextField.h"
@@ -25,14 +26,6 @@ QString saleLine(const RecordView& sale)
         + pad(sale.text(Tipologia), 25) + u"  "_s + sale.text(Descrizione);
 }
 
-QString appointmentLine(const RecordView& appointment)
-{
-    using namespace SchedaScadenza;
-    return pad(appointment.text(Dettagli), 35) + u"  Data: "_s + pad(appointment.text(Data), 10) + u"  Ora: "_s
-        + pad(appointment.text(Ora), 5) + u"  Cliente: "_s + pad(appointment.text(Pagatore), 24) + u"  Agente:  "_s
-        + pad(appointment.text(Beneficiario), 24) + u"  € "_s + appointment.text(Costo);
-}
-
 struct Source
 {
     int codFisc;
@@ -46,7 +39,7 @@ Source source(Kind kind)
     case Kind::Sales:
         return {SchedaVendita::CodFisc, SchedaVendita::Importo, saleLine};
     case Kind::Appointments:
-        return {SchedaScadenza::CodFisc, SchedaScadenza::Costo, appointmentLine};
+        return {SchedaScadenza::CodFisc, SchedaScadenza::Costo, ScheduleLines::line};
     case Kind::Calls:
         break;
     }

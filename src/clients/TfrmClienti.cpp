@@ -18,6 +18,7 @@
 #include "platform/Modal.h"
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
+#include "schedule/TfrmInserisciSca.h"
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
 #include "platform/ProgramFolder.h"
@@ -49,6 +50,7 @@ TfrmClienti::TfrmClienti(WindowRegistry& registry) : CardScreen(ClientCard::defi
     onCommand(u"btnRiepChiamate"_s, [this] { showHistory<TfrmReportTel>(); });
     onCommand(u"btnRiepVendite"_s, [this] { showHistory<TfrmValoreTotale>(); });
     onCommand(u"btnRiepAppuntamenti"_s, [this] { showHistory<TfrmReportApp>(); });
+    onCommand(u"btnAppuntamento"_s, [this] { btnAppuntamentoClick(); });
     // The client search and the recontact list load the chosen card here, with its record number.
     CallerTargets::registerTarget(SchedaCliente::layout, kTag,
                                   [this](const Record& card, qint64 number) { loadRecord(number, card); });
@@ -131,6 +133,17 @@ void TfrmClienti::btnChiamataClick()
                            {u"txtTelCel"_s, u"txtTelCel"_s},
                            {u"txtEmail"_s, u"txtEmail"_s},
                            {u"txtRecapito"_s, u"txtRecapito"_s}});
+}
+
+void TfrmClienti::btnAppuntamentoClick()
+{
+    TfrmInserisciSca entry(this);
+    openQuickEntry(entry, {{u"txtCliente"_s, u"txtPagatore"_s},
+                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                           {u"txtZona"_s, u"txtNumTessera"_s},
+                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                           {u"txtEstremi"_s, u"txtOfficina"_s}});
 }
 
 void TfrmClienti::openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies)

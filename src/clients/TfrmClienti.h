@@ -26,6 +26,7 @@ private:
     void cmdPDFClick();
     void cmdCartellaClick();
     void btnChiamataClick();
+    void btnAppuntamentoClick();
     // Shows a quick entry with the current year and these client fields (card control, entry control).
     void openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies);
     // The client's calls, sales or appointments of the current year.

@@ -5,6 +5,7 @@
 #include "platform/DesktopMessages.h"
 #include "platform/DesktopModal.h"
 #include "platform/DesktopShell.h"
+#include "platform/MediaSound.h"
 #include "platform/Services.h"
 #include "platform/SystemClock.h"
 
@@ -18,12 +19,14 @@ void install()
     static DesktopMessages messages;
     static DesktopModal modal;
     static DesktopShell shell;
+    static MediaSound sound;
     Services::setClock(&clock);
     Services::setFileDialog(&fileDialog);
     Services::setInputBox(&inputBox);
     Services::setMessages(&messages);
     Services::setModal(&modal);
     Services::setShell(&shell);
+    Services::setSound(&sound);
 }
 
 } // namespace DesktopServices

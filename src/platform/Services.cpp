@@ -11,6 +11,7 @@ InputBox* g_inputBox = nullptr;
 Messages* g_messages = nullptr;
 Modal* g_modal = nullptr;
 Shell* g_shell = nullptr;
+Sound* g_sound = nullptr;
 
 template <class T> T& installed(T* service)
 {
@@ -46,6 +47,10 @@ Shell& shell()
 {
     return installed(g_shell);
 }
+Sound& sound()
+{
+    return installed(g_sound);
+}
 
 Clock* setClock(Clock* clock)
 {
@@ -70,6 +75,10 @@ Modal* setModal(Modal* modal)
 Shell* setShell(Shell* shell)
 {
     return std::exchange(g_shell, shell);
+}
+Sound* setSound(Sound* sound)
+{
+    return std::exchange(g_sound, sound);
 }
 
 } // namespace Services

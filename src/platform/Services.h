@@ -6,6 +6,7 @@ class InputBox;
 class Messages;
 class Modal;
 class Shell;
+class Sound;
 
 // The one place where the desktop's services are installed: the program installs the real ones at
 // start-up, tests install their doubles. Each getter expects its service to be installed.
@@ -17,6 +18,7 @@ InputBox& inputBox();
 Messages& messages();
 Modal& modal();
 Shell& shell();
+Sound& sound();
 
 // Each setter returns the service it replaces, so that a test can put it back.
 Clock* setClock(Clock* clock);
@@ -25,5 +27,6 @@ InputBox* setInputBox(InputBox* inputBox);
 Messages* setMessages(Messages* messages);
 Modal* setModal(Modal* modal);
 Shell* setShell(Shell* shell);
+Sound* setSound(Sound* sound);
 
 } // namespace Services

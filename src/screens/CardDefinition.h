@@ -136,6 +136,9 @@ struct CardDefinition
 {
     QString window;
     QString caption;
+    // The panel the form is built in, for a screen that shows another face of its own beside the card;
+    // empty: the screen itself.
+    QString panel = {};
     const RecordLayout* layout = nullptr;
     // The archive file, asked at every action: a fixed file or the year file a menu chose.
     std::function<QString(const CardScreen&)> file;
@@ -166,6 +169,8 @@ struct CardDefinition
     // Duplicate exists when this is set; it empties the position and sets these controls.
     bool duplicate = false;
     QList<CardReset> duplicateResets = {};
+    // Duplicate first opens (or creates) the file; when that fails it says so and changes nothing.
+    bool duplicateOpensFile = false;
 
     QString appendedMessage = QStringLiteral("La scheda corrente è stata inserita in archivio.");
     Messages::Kind accessMessageKind = Messages::Kind::Error;

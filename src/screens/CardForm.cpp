@@ -30,7 +30,16 @@ public:
 
     void build()
     {
-        auto* root = new QGridLayout(&m_screen);
+        QWidget* form = &m_screen;
+        if (!m_definition.panel.isEmpty()) {
+            form = new QWidget(&m_screen);
+            form->setObjectName(m_definition.panel);
+            auto* faces = new QVBoxLayout(&m_screen);
+            faces->setContentsMargins(0, 0, 0, 0);
+            faces->addWidget(form);
+            StatusHints::clearOver(form);
+        }
+        auto* root = new QGridLayout(form);
         root->setContentsMargins(10, 6, 10, 4);
         root->setHorizontalSpacing(12);
         root->setVerticalSpacing(4);

@@ -146,6 +146,14 @@ void CardScreen::duplicateCard()
                          u"stata inserita in archivio."_s);
         return;
     }
+    if (m_definition.duplicateOpensFile) {
+        try {
+            RecordFile file(recordPath(), *m_definition.layout);
+        } catch (const StorageError&) {
+            showAccessMessage();
+            return;
+        }
+    }
     setRecordNumber(0);
     for (const auto& [name, text] : m_definition.duplicateResets) {
         if (auto* list = qobject_cast<QComboBox*>(control(name)))

@@ -5,6 +5,8 @@
 #include "platform/Shell.h"
 #include "widgets/Accessibility.h"
 #include "screens/GridModel.h"
+#include "screens/GridSort.h"
+#include "screens/StorageMessages.h"
 #include "widgets/PictureButton.h"
 #include "platform/ProgramFolder.h"
 #include "widgets/StatusHints.h"
@@ -126,7 +128,14 @@ void ExportWindow::refill()
         m_definition.fill(rows);
     } catch (const StorageError&) {
     }
-    m_model->setTable(std::move(rows));
+    if (m_definition.sortColumn >= 0) {
+        GridSort::SortedRows sorted = GridSort::byColumn(rows, m_definition.sortColumn);
+        m_model->setTable(std::move(sorted.rows), std::move(sorted.numbers));
+    } else {
+        m_model->setTable(std::move(rows));
+    }
+    if (const qint64 left = m_definition.skipped ? m_definition.skipped() : 0; left > 0)
+        Services::messages().warning(StorageMessages::cardsLeftOut(left));
 }
 
 void ExportWindow::cmdEsportaClick()

@@ -21,7 +21,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (index.column() == 0)
-        return QString::number(index.row() + 1);
+        return QString::number(m_numbers.isEmpty() ? index.row() + 1 : m_numbers.at(index.row()));
     return m_table.cell(index.row(), index.column() - 1);
 }
 
@@ -34,8 +34,15 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void GridModel::setTable(TextTable table)
 {
+    setTable(std::move(table), {});
+}
+
+void GridModel::setTable(TextTable table, QList<qint64> numbers)
+{
     Q_ASSERT(table.columnCount() == m_headers.size());
+    Q_ASSERT(numbers.isEmpty() || numbers.size() == table.rowCount());
     beginResetModel();
     m_table = std::move(table);
+    m_numbers = std::move(numbers);
     endResetModel();
 }

@@ -5,8 +5,9 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-// A read-only grid as a model: the row number "N." (1, 2, 3, ...) first, then the columns of a compact
-// text table, decoded only when a cell is shown. No item is kept per row or cell, so a grid of half a
+// A read-only grid as a model: the row number "N." first (1, 2, 3, ..., or the numbers a sorted grid
+// carries over from file order), then the columns of a compact text table, decoded only when a cell is
+// shown. No item is kept per row or cell, so a grid of half a
 // million rows opens at once.
 class GridModel : public QAbstractTableModel
 {
@@ -22,9 +23,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void setTable(TextTable table);
+    // A grid whose "N." are its own (one per row) rather than the row's place.
+    void setTable(TextTable table, QList<qint64> numbers);
     const TextTable& table() const { return m_table; }
 
 private:
     QStringList m_headers;
     TextTable m_table;
+    QList<qint64> m_numbers;
 };

@@ -6,6 +6,7 @@
 #include "ScriptedFileDialog.h"
 #include "ScriptedInputBox.h"
 #include "ScriptedModal.h"
+#include "RecordedSound.h"
 
 class Clock;
 class FileDialog;
@@ -13,6 +14,7 @@ class InputBox;
 class Messages;
 class Modal;
 class Shell;
+class Sound;
 
 // Every service replaced by its double while this lives; the previous services come back after.
 class ServiceDoubles
@@ -29,6 +31,7 @@ public:
     RecordedMessages messages;
     ScriptedModal modal;
     RecordedShell shell;
+    RecordedSound sound;
 
 private:
     Clock* m_clock;
@@ -37,4 +40,5 @@ private:
     Messages* m_messages;
     Modal* m_modal;
     Shell* m_shell;
+    Sound* m_sound;
 };

@@ -1,0 +1,142 @@
+#include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleGrid.h"
+#include "schedule/ScheduleRules.h"
+#include "screens/GridSort.h"
+#include "storage/RecordFile.h"
+#include "TempProgramFolder.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace SchedaScadenza;
+
+namespace {
+
+Record appointment(const QString& date, const QString& notice, const QString& time = u"10:00"_s,
+                   const QString& reason = {})
+{
+    Record r(layout);
+    r.setText(Giorno, date.left(2));
+    r.setText(Mese, u"Marzo"_s);
+    r.setText(Anno, date.right(4));
+    r.setText(Data, date);
+    r.setText(OreApp, time.left(2));
+    r.setText(MinutiApp, time.right(2));
+    r.setText(Ora, time);
+    r.setText(Avviso, notice);
+    r.setText(Dettagli, reason);
+    return r;
+}
+
+} // namespace
+
+class TestScheduleRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void imminence_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("expected"); // 1 imminent, 0 not, -1 unreadable
+
+        const QString due = u"10/03/2024"_s;
+        QTest::newRow("notice 5, four days before the window") << due << u"5"_s << QDate(2024, 3, 4) << 0;
+        QTest::newRow("notice 5, first day") << due << u"5"_s << QDate(2024, 3, 5) << 1;
+        QTest::newRow("notice 5, between") << due << u"5"_s << QDate(2024, 3, 8) << 1;
+        QTest::newRow("notice 5, on the day") << due << u"5"_s << QDate(2024, 3, 10) << 1;
+        QTest::newRow("notice 5, the day after") << due << u"5"_s << QDate(2024, 3, 11) << 0;
+        QTest::newRow("notice 0, the day before") << due << u"0"_s << QDate(2024, 3, 9) << 0;
+        QTest::newRow("notice 0, on the day") << due << u"0"_s << QDate(2024, 3, 10) << 1;
+        QTest::newRow("notice across the year's turn")
+            << u"03/01/2025"_s << u"5"_s << QDate(2024, 12, 30) << 1;
+        QTest::newRow("a whole year's notice") << due << u"365"_s << QDate(2023, 3, 11) << 1;
+        QTest::newRow("date the calendar lacks") << u"31/04/2024"_s << u"5"_s << QDate(2024, 4, 28) << -1;
+        QTest::newRow("29 February of a common year")
+            << u"29/02/2023"_s << u"1"_s << QDate(2023, 2, 28) << -1;
+        QTest::newRow("date not a date") << u"10-03-2024"_s << u"5"_s << QDate(2024, 3, 8) << -1;
+        QTest::newRow("notice not a number") << due << u"5x"_s << QDate(2024, 3, 8) << -1;
+        QTest::newRow("notice empty") << due << QString() << QDate(2024, 3, 10) << -1;
+    }
+
+    void imminence()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, notice);
+        QFETCH(QDate, today);
+        QFETCH(int, expected);
+        const std::optional<bool> answer = ScheduleRules::imminent(appointment(date, notice).view(), today);
+        QCOMPARE(answer.has_value(), expected >= 0);
+        if (answer)
+            QCOMPARE(*answer, expected == 1);
+    }
+
+    // An unreadable card before the imminent one does not hide it; one after it is never reached.
+    void checkDecidesFromTheReadableCards()
+    {
+        TempProgramFolder folder;
+        RecordFile file(folder.file(u"2024.sca"_s), layout);
+        file.append(appointment(u"31/02/2024"_s, u"5"_s));
+        file.append(appointment(u"20/03/2024"_s, u"zz"_s));
+        file.append(appointment(u"20/03/2024"_s, u"1"_s));
+        ScheduleRules::ImminentCheck check = ScheduleRules::checkImminent(file, QDate(2024, 3, 15));
+        QVERIFY(!check.found);
+        QCOMPARE(check.skipped, 2);
+
+        file.append(appointment(u"16/03/2024"_s, u"1"_s));
+        check = ScheduleRules::checkImminent(file, QDate(2024, 3, 15));
+        QVERIFY(check.found);
+    }
+
+    void sortKeyIsMonthDayHourMinutes()
+    {
+        QCOMPARE(ScheduleRules::sortKey(appointment(u"05/03/2024"_s, u"1"_s, u"09:30"_s).view()),
+                 u"03050930"_s);
+    }
+
+    // Entered at 15:00, 09:00 and 11:30 on one day: listed 09:00, 11:30, 15:00 numbered 2, 3, 1. Equal
+    // keys keep their file order.
+    void listSortsByDateAndTimeKeepingTheOrderOfEntry()
+    {
+        TempProgramFolder folder;
+        RecordFile file(folder.file(u"2024.sca"_s), layout);
+        file.append(appointment(u"05/03/2024"_s, u"1"_s, u"15:00"_s, u"terzo"_s));
+        file.append(appointment(u"05/03/2024"_s, u"1"_s, u"09:00"_s, u"primo"_s));
+        file.append(appointment(u"05/03/2024"_s, u"1"_s, u"11:30"_s, u"secondo A"_s));
+        file.append(appointment(u"06/03/2024"_s, u"1"_s, u"08:00"_s, u"altro giorno"_s));
+        file.append(appointment(u"05/03/2024"_s, u"1"_s, u"11:30"_s, u"secondo B"_s));
+        TextTable rows(int(ScheduleGrid::listColumns().size()));
+        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::dayOf(QDate(2024, 3, 5)), rows), 0);
+        const GridSort::SortedRows sorted = GridSort::byColumn(rows, ScheduleGrid::kKeyColumn);
+        QStringList reasons;
+        for (qsizetype r = 0; r < sorted.rows.rowCount(); ++r)
+            reasons.append(sorted.rows.cell(r, 12));
+        QCOMPARE(reasons, (QStringList{u"primo"_s, u"secondo A"_s, u"secondo B"_s, u"terzo"_s}));
+        QCOMPARE(sorted.numbers, (QList<qint64>{2, 3, 4, 1}));
+        QCOMPARE(sorted.rows.cell(0, ScheduleGrid::kKeyColumn), u"03050900"_s);
+    }
+
+    // A month list leaves out, and counts, a card of the month whose date cannot be read; another
+    // month's card is simply not in it.
+    void monthListSkipsUnreadableDates()
+    {
+        TempProgramFolder folder;
+        RecordFile file(folder.file(u"2024.sca"_s), layout);
+        file.append(appointment(u"12/03/2024"_s, u"1"_s, u"10:00"_s, u"buono"_s));
+        file.append(appointment(u"32/03/2024"_s, u"1"_s, u"10:00"_s, u"rotto"_s));
+        Record april = appointment(u"12/04/2024"_s, u"1"_s, u"10:00"_s, u"aprile"_s);
+        april.setText(Mese, u"Aprile"_s);
+        file.append(april);
+        Record otherYear = appointment(u"12/03/2023"_s, u"1"_s, u"10:00"_s, u"altro anno"_s);
+        file.append(otherYear);
+        TextTable rows(int(ScheduleGrid::listColumns().size()));
+        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::monthOf(QDate(2024, 3, 20)), rows), 1);
+        QCOMPARE(rows.rowCount(), 1);
+        QCOMPARE(rows.cell(0, 12), u"buono"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScheduleRules)
+#include "TestScheduleRules.moc"
