@@ -54,7 +54,7 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
     if (m_definition.digitsOnly)
         KeyFilter::digitsOnly(m_input);
     if (m_definition.upperCaseTrimmed)
-        UpperCaseField::attach(m_input, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+        UpperCaseField::attach(m_input, UpperCaseField::Trim::Yes);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(10);

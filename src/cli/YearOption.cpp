@@ -2,15 +2,11 @@
 
 #include "platform/ProgramFolder.h"
 
-#include <QRegularExpression>
-
 std::optional<QString> yearFile(const CommandOptions& options, const char* extension, QTextStream& err)
 {
-    static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
-    const QString year = options.value(QStringLiteral("anno"));
-    if (!fourDigits.match(year).hasMatch()) {
+    std::optional<QString> path =
+        ProgramFolder::yearFile(options.value(QStringLiteral("anno")), QString::fromLatin1(extension));
+    if (!path)
         err << "Indicare l'anno con quattro cifre: --anno AAAA\n";
-        return std::nullopt;
-    }
-    return ProgramFolder::yearFile(year, extension);
+    return path;
 }

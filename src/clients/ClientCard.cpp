@@ -23,7 +23,7 @@ QList<CardField> fields()
         {u"txtIndirizzoRes"_s,  IndirizzoRes, K::Text,               u"Residente in Via / Piazza e numero civico:"_s},
         {u"txtProvRes"_s,       ProvRes,      K::Province,           u"Prov."_s},
         {u"txtComuneRes"_s,     ComuneRes,    K::Text,               u"Comune di residenza:"_s},
-        {u"txtCapRes"_s,        CapRes,       K::UpperCaseOnKeyRelease, u"CAP:"_s},
+        {u"txtCapRes"_s,        CapRes,       K::UpperCase,          u"CAP:"_s},
         {u"txtEstremi"_s,       Estremi,      K::Text,               u"Modalità di pagamento:"_s},
         {u"txtTelCasa"_s,       TelCasa,      K::Text,               u"Tel. casa:"_s},
         {u"txtTelUff"_s,        TelUff,       K::Text,               u"Tel. ufficio:"_s},

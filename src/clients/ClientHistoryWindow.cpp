@@ -51,7 +51,7 @@ ClientHistoryWindow::ClientHistoryWindow(ClientHistory::Kind kind, QWidget* pare
 
     m_txtCodFisc->setObjectName(u"txtCodFisc"_s);
     m_txtCodFisc->setMaxLength(16);
-    UpperCaseField::attach(m_txtCodFisc, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+    UpperCaseField::attach(m_txtCodFisc, UpperCaseField::Trim::Yes);
     m_txtAnno->setObjectName(u"txtAnno"_s);
     m_txtAnno->setMaxLength(4);
     KeyFilter::digitsOnly(m_txtAnno);
@@ -142,7 +142,9 @@ void ClientHistoryWindow::btnApriClick()
         m_txtCodFisc->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (m_txtAnno->text().size() != 4) {
+    const std::optional<QString> path =
+        ProgramFolder::yearFile(m_txtAnno->text(), QString::fromLatin1(m_history.extension));
+    if (!path) {
         messages.warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
         m_txtAnno->setFocus(Qt::OtherFocusReason);
         return;
@@ -152,8 +154,7 @@ void ClientHistoryWindow::btnApriClick()
     ClientHistory::Result result;
     // A file that cannot be read, or an amount that is not a number, keeps the first panel, silently.
     try {
-        const RecordFile file(ProgramFolder::yearFile(m_txtAnno->text(), m_history.extension),
-                              m_history.layout);
+        const RecordFile file(*path, m_history.layout);
         ClientHistory::collect(file, m_history, codFisc, result);
     } catch (const StorageError&) {
         result.complete = false;

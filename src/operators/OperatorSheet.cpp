@@ -135,7 +135,7 @@ ReportTemplate build(const ControlTexts& controls, const QDateTime& when)
 
     ReportElement& footer = page.addText(footerBox, rectFromMm(0, kFootTop, kWidth, kBandHeight),
                                          {QStringLiteral("Arial"), 8, false});
-    footer.text = CardSheet::printedAt(when);
+    footer.text = CardSheet::printedAt(when, CardSheet::TimeFormat::Long);
     footer.background = ReportColor::gold;
     footer.alignment = Qt::AlignCenter;
     return report;

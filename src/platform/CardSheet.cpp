@@ -3,10 +3,11 @@
 using ReportUnits::fromMm;
 using ReportUnits::rectFromMm;
 
-QString CardSheet::printedAt(const QDateTime& when)
+QString CardSheet::printedAt(const QDateTime& when, TimeFormat format)
 {
     return QStringLiteral("Stampa eseguita in data ") + when.date().toString(u"dd/MM/yyyy") +
-           QStringLiteral(" alle ore ") + when.time().toString(u"HH:mm:ss");
+           QStringLiteral(" alle ore ") +
+           when.time().toString(format == TimeFormat::Long ? u"HH:mm:ss" : u"HH:mm");
 }
 
 ReportTemplate CardSheet::build(const Heading& heading, const QList<ReportRow>& rows,
@@ -47,7 +48,7 @@ ReportTemplate CardSheet::build(const Heading& heading, const QList<ReportRow>& 
     page.addLine(QStringLiteral("linCalce"), {fromMm(3), fromMm(265)}, {fromMm(3 + 185), fromMm(265)});
     ReportElement& footer =
         page.addText(footerBox, rectFromMm(3, 269, 185, 6), {QStringLiteral("Arial"), 10, false});
-    footer.text = printedAt(when);
+    footer.text = printedAt(when, TimeFormat::Long);
     footer.color = ReportColor::white;
     footer.background = ReportColor::darkOrange;
     footer.alignment = Qt::AlignCenter;

@@ -27,8 +27,11 @@ struct Heading
     int numberWidth = 1;
 };
 
-// "Stampa eseguita in data dd/mm/yyyy alle ore hh:mm:ss".
-QString printedAt(const QDateTime& when);
+// How a sheet's foot writes the time of printing: "hh:mm:ss" or "hh:mm".
+enum class TimeFormat { Long, Short };
+
+// "Stampa eseguita in data dd/mm/yyyy alle ore " and the time in the given format.
+QString printedAt(const QDateTime& when, TimeFormat format);
 
 // The sheet with one row per entry of rows (24 fit the page), filled from the controls' texts.
 ReportTemplate build(const Heading& heading, const QList<ReportRow>& rows, const ControlTexts& controls,

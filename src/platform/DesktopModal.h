@@ -2,7 +2,7 @@
 
 #include "platform/Modal.h"
 
-// Runs the dialog's own modal loop.
+// Runs the dialog's own modal loop, the dialog centred inside the available screen area.
 class DesktopModal : public Modal
 {
 public:

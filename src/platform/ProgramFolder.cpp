@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include "rules/DateText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,9 +71,11 @@ QString file(const QString& name)
     return QDir(g_folder).filePath(name);
 }
 
-QString yearFile(const QString& year, const char* extension)
+std::optional<QString> yearFile(const QString& year, const QString& extension)
 {
-    return file(year + QLatin1StringView(extension));
+    if (!DateText::isYear(year))
+        return std::nullopt;
+    return file(year + extension);
 }
 
 } // namespace ProgramFolder

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +32,8 @@ void setPath(const QString& folder);
 // The full path of a file in the program folder.
 QString file(const QString& name);
 
-// The year file of a register, for example "2022" and ".tel" -> .../2022.tel.
-QString yearFile(const QString& year, const char* extension);
+// The year file of a register, for example "2022" and ".tel" -> .../2022.tel; nothing unless the year is
+// exactly four digits, so that no other text ("../x", "20 4") ever names a file.
+std::optional<QString> yearFile(const QString& year, const QString& extension);
 
 } // namespace ProgramFolder

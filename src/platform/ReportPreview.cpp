@@ -2,6 +2,7 @@
 
 #include "platform/ReportOutput.h"
 #include "platform/ReportPainter.h"
+#include "platform/ScreenFit.h"
 
 #include <QAction>
 #include <QIcon>
@@ -70,7 +71,8 @@ ReportPreview::ReportPreview(const ReportTemplate& report, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(m_pages, 1);
-    resize(1000, 800);
+    // As tall as the screen allows, for a whole page; 1000 pixels wide where the screen has them.
+    ScreenFit::resizeCentred(this, {1000, ScreenFit::availableArea(this).height()});
 }
 
 ReportPreview::~ReportPreview()

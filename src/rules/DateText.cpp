@@ -59,4 +59,9 @@ QString composeTime(QStringView hour, QStringView minute)
     return hour.toString() + u':' + minute.toString();
 }
 
+bool isYear(QStringView text)
+{
+    return text.size() == 4 && digitsAt(text, 0, 4) >= 0;
+}
+
 } // namespace DateText

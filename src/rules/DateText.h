@@ -24,4 +24,8 @@ QString composeFromParts(QStringView day, QStringView monthName, QStringView yea
 // "hh:mm" from the two list values.
 QString composeTime(QStringView hour, QStringView minute);
 
+// Whether a text is a year that may name a year file: exactly four characters "0" to "9", nothing
+// around them (no blank, sign, separator or digit of another script).
+bool isYear(QStringView text);
+
 } // namespace DateText

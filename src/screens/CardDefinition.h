@@ -15,22 +15,21 @@ class FormTexts;
 
 // How the user fills one control of a card, and so which widget and input behaviour it gets.
 enum class FieldKind {
-    Text,                  // free text
-    UpperCase,             // upper-cased at every change typed
-    UpperCaseOnKeyRelease, // upper-cased at every key release
-    UpperCaseTrimmed,      // trimmed and upper-cased at every change typed
-    Trimmed,               // trimmed at every change typed and on leaving
-    DigitsOnly,            // a code made of digits
-    Amount,                // euro, normalised with four decimals on leaving
-    WholeNumber,           // normalised to a whole number on leaving
-    Province,              // province list that also takes typing
-    Day,                   // "01".."31", chosen from the list only
-    Month,                 // "Gennaio".."Dicembre", chosen from the list only
-    Hour,                  // "00".."23", chosen from the list only
-    Minute,                // "00".."59", chosen from the list only
-    Flag,                  // check box, stored as "Sì" or "No"
-    Hidden,                // hidden label the user does not type
-    Label,                 // shown label that New leaves alone (the year of a year file)
+    Text,             // free text
+    UpperCase,        // upper-cased at every change the user makes
+    UpperCaseTrimmed, // trimmed and upper-cased at every change the user makes
+    Trimmed,          // trimmed at every change the user makes and on leaving
+    DigitsOnly,       // a code made of digits
+    Amount,           // euro, normalised with four decimals on leaving
+    WholeNumber,      // normalised to a whole number on leaving
+    Province,         // province list that also takes typing
+    Day,              // "01".."31", chosen from the list only
+    Month,            // "Gennaio".."Dicembre", chosen from the list only
+    Hour,             // "00".."23", chosen from the list only
+    Minute,           // "00".."59", chosen from the list only
+    Flag,             // check box, stored as "Sì" or "No"
+    Hidden,           // hidden label the user does not type
+    Label,            // shown label that New leaves alone (the year of a year file)
 };
 
 // One control of a card and the record field it edits (-1 for a control outside the record, such as the

@@ -4,6 +4,7 @@
 #include "screens/CardForm.h"
 #include "widgets/ControlText.h"
 #include "widgets/ListSelection.h"
+#include "widgets/NumberFields.h"
 #include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
 #include "storage/RecordFile.h"
@@ -167,6 +168,7 @@ void CardScreen::duplicateCard()
 void CardScreen::saveCard()
 {
     Messages& messages = Services::messages();
+    NumberFields::normaliseFocused(this);
     for (const CardField& field : m_definition.fields)
         if (isChosenFromList(field.kind))
             ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));

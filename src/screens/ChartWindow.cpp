@@ -158,10 +158,14 @@ void ChartWindow::showEvent(QShowEvent* event)
 
 void ChartWindow::compute()
 {
+    // Only a four-digit year names a year file; any other leaves the chart empty.
+    const std::optional<QString> file =
+        ProgramFolder::yearFile(m_year.trimmed(), QString::fromLatin1(m_definition.extension));
+    if (!file)
+        return;
     MonthlyTotals figures;
     try {
-        figures = m_definition.figures(ProgramFolder::yearFile(m_year.trimmed(), m_definition.extension),
-                                       m_year.trimmed());
+        figures = m_definition.figures(*file, m_year.trimmed());
     } catch (const StorageError&) {
         // A file that cannot be read leaves the chart empty, as it was.
         return;

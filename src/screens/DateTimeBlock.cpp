@@ -36,7 +36,7 @@ CardCheck DateTimeBlock::yearCheck() const
 {
     const QString control = year;
     return {
-        [control](const FormTexts& form) { return form.text(control).size() >= 4; },
+        [control](const FormTexts& form) { return DateText::isYear(form.text(control)); },
         u"Attenzione: per salvare la scheda è necessario indicare l'anno solare utilizzando quattro cifre."_s,
         control};
 }

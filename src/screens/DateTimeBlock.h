@@ -36,7 +36,7 @@ struct DateTimeBlock
     // Day given, day of two digits, month given, hour given, minutes given, hour of two digits, minutes
     // of two digits; each sends the user to its list.
     QList<CardCheck> checks(const Warnings& warnings) const;
-    // The year field of a quick entry holds four characters.
+    // The year field of a quick entry holds exactly four digits, the only year that names a year file.
     CardCheck yearCheck() const;
 
     // Puts the composed time in its label, refuses a month that is none of the twelve names, puts the

@@ -28,11 +28,8 @@ QLineEdit* lineEdit(QWidget* parent, const CardField& field, int width)
     case FieldKind::UpperCase:
         UpperCaseField::attach(edit);
         break;
-    case FieldKind::UpperCaseOnKeyRelease:
-        UpperCaseField::attach(edit, UpperCaseField::When::KeyRelease);
-        break;
     case FieldKind::UpperCaseTrimmed:
-        UpperCaseField::attach(edit, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+        UpperCaseField::attach(edit, UpperCaseField::Trim::Yes);
         break;
     case FieldKind::Trimmed:
         TrimmedField::attach(edit);

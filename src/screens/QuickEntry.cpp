@@ -8,6 +8,7 @@
 #include "screens/FieldWidget.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/ListSelection.h"
+#include "widgets/NumberFields.h"
 #include "platform/ProgramFolder.h"
 #include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
@@ -197,6 +198,7 @@ void QuickEntry::showEvent(QShowEvent* event)
 
 void QuickEntry::btnChiudiClick()
 {
+    NumberFields::normaliseFocused(this);
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();
@@ -205,16 +207,21 @@ void QuickEntry::btnChiudiClick()
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
         return;
 
-    const QString path =
-        ProgramFolder::file(text(m_definition.yearControl).trimmed() + m_definition.extension);
-    setText(kFile, path);
+    // The checks ask for the year; whatever got past them never names a file.
+    const std::optional<QString> path =
+        ProgramFolder::yearFile(text(m_definition.yearControl), m_definition.extension);
+    if (!path) {
+        messages.error(StorageMessages::accessDenied());
+        return;
+    }
+    setText(kFile, *path);
     Record record(*m_definition.layout);
     for (const CardField& field : std::as_const(m_definition.fields))
         if (field.field >= 0)
             record.setText(field.field, text(field.control));
     qint64 number = 0;
     try {
-        RecordFile file(path, *m_definition.layout);
+        RecordFile file(*path, *m_definition.layout);
         number = file.append(record);
     } catch (const StorageError&) {
         messages.error(StorageMessages::accessDenied());

@@ -16,7 +16,7 @@ struct QuickEntryDefinition
     QString heading;
     QString instruction;
     const RecordLayout* layout = nullptr;
-    // The year file: the program folder, the trimmed text of this control, the extension.
+    // The year file: the program folder, the text of this control (exactly four digits), the extension.
     QString yearControl;
     QString extension;
 

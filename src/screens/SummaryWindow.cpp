@@ -2,6 +2,7 @@
 
 #include "rules/ValueLists.h"
 #include "widgets/Accessibility.h"
+#include "widgets/DeliberatePick.h"
 #include "screens/GridModel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
@@ -39,6 +40,7 @@ QComboBox* list(const QString& name, const QString& accessibleName, const QStrin
     auto* combo = new QComboBox;
     combo->setObjectName(name);
     combo->addItems(items);
+    DeliberatePick::attach(combo);
     Accessibility::describe(combo, accessibleName);
     return combo;
 }

@@ -1,5 +1,7 @@
 #include "screens/TwoPanelWindow.h"
 
+#include "platform/ScreenFit.h"
+
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -32,7 +34,8 @@ void TwoPanelWindow::showResults()
 {
     m_panAvvio->hide();
     m_panContainer->show();
-    resize(size().expandedTo(m_resultsSize));
+    // Grown for its list, it stays inside the screen and centred.
+    ScreenFit::resizeCentred(this, size().expandedTo(m_resultsSize));
     m_results->focusFind();
 }
 
@@ -48,8 +51,10 @@ void TwoPanelWindow::showEvent(QShowEvent* event)
     if (m_panAvvio->isVisibleTo(this)) {
         constexpr int firstPanelWidth = 760;
         adjustSize();
+        QSize wanted = size();
         if (width() < firstPanelWidth)
-            resize(firstPanelWidth, hasHeightForWidth() ? heightForWidth(firstPanelWidth) : height());
+            wanted = {firstPanelWidth, hasHeightForWidth() ? heightForWidth(firstPanelWidth) : height()};
+        ScreenFit::resizeCentred(this, wanted);
     }
 }
 

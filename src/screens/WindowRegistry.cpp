@@ -1,5 +1,7 @@
 #include "screens/WindowRegistry.h"
 
+#include "platform/ScreenFit.h"
+
 #include <QScreen>
 #include <QWidget>
 
@@ -50,9 +52,7 @@ void WindowRegistry::showMaximised(QWidget* window)
 void WindowRegistry::showCentred(QWidget* window)
 {
     window->adjustSize();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(window->screen()->availableGeometry().center());
-    window->move(frame.topLeft());
+    ScreenFit::centre(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -167,19 +167,19 @@ void YearMenu::showEvent(QShowEvent* event)
 void YearMenu::openEntry(const YearMenuEntry& entry)
 {
     if (QLineEdit* field = yearField(entry)) {
-        // Only the length counts: the key filter keeps the text to digits.
-        if (field->text().size() != 4) {
+        const QString year = field->text();
+        const std::optional<QString> file = ProgramFolder::yearFile(year, entry.extension);
+        if (!file) {
             Services::messages().warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
             field->setFocus(Qt::OtherFocusReason);
             return;
         }
-        const QString year = field->text().trimmed();
         if (entry.openOver) {
             entry.openOver(this, year);
             return;
         }
         if (auto* card = qobject_cast<CardScreen*>(registry().window(entry.window))) {
-            card->setText(u"lblFile"_s, ProgramFolder::file(year + entry.extension));
+            card->setText(u"lblFile"_s, *file);
             card->setWindowTitle(entry.cardCaption + year);
             card->setText(u"lblAnnoRit"_s, year);
         }

@@ -32,7 +32,7 @@ namespace ProfitSummary {
 std::optional<Refusal> check(const QString& year, const QString& startDay, const QString& startMonth,
                              const QString& endDay, const QString& endMonth, Selection& selection)
 {
-    if (year.size() != 4)
+    if (!DateText::isYear(year))
         return Refusal{u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s, false,
                        u"txtAnno"_s};
     if (startDay.trimmed().isEmpty())

@@ -118,7 +118,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
     m_lblAttendere->hide();
 
     KeyFilter::digitsOnly(m_txtAnno);
-    UpperCaseField::attach(m_txtCliente, UpperCaseField::When::Typing, UpperCaseField::Trim::Yes);
+    UpperCaseField::attach(m_txtCliente, UpperCaseField::Trim::Yes);
     connect(m_txtAnno, &QLineEdit::textChanged, this, [this](const QString& year) {
         m_lblAnnoInizio->setText(year.trimmed());
         m_lblAnnoFine->setText(year.trimmed());
@@ -241,7 +241,10 @@ void TfrmMenuRiepCosti::btnVisualizzaClick()
     }
     m_lblDataInizio->setText(DateText::compose(selection.start));
     m_lblDataFine->setText(DateText::compose(selection.end));
-    m_lblFile->setText(ProgramFolder::yearFile(m_txtAnno->text().trimmed(), SchedaVendita::kExtension));
+    // The check above lets only a four-digit year through, the only year that names a file.
+    m_lblFile->setText(
+        ProgramFolder::yearFile(m_txtAnno->text(), QString::fromLatin1(SchedaVendita::kExtension))
+            .value_or(QString()));
     TfrmRiepCosti window(m_lblFile->text(), selection, this);
     Services::modal().exec(window);
     m_lblAttendere->hide();

@@ -17,9 +17,14 @@ AmountField::AmountField(QLineEdit* input) : QObject(input), m_input(input)
     input->installEventFilter(this);
 }
 
+void AmountField::normalise()
+{
+    m_input->setText(NumberText::normaliseAmount(m_input->text(), 4));
+}
+
 bool AmountField::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_input && LeavingFocus::isLeaving(event))
-        m_input->setText(NumberText::normaliseAmount(m_input->text(), 4));
+        normalise();
     return false;
 }

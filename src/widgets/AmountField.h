@@ -13,6 +13,9 @@ class AmountField : public QObject
 public:
     static AmountField* attach(QLineEdit* input);
 
+    // What leaving the field does, for a Save whose command took no focus.
+    void normalise();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

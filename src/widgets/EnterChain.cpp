@@ -11,16 +11,15 @@ EnterChain* EnterChain::attach(const QList<QWidget*>& inputs, End end)
 
 EnterChain* EnterChain::toButton(QWidget* input, QAbstractButton* button)
 {
-    auto* chain = new EnterChain({input, button}, End::Stop);
-    button->removeEventFilter(chain);
-    return chain;
+    return new EnterChain({input, button}, End::Stop);
 }
 
 EnterChain::EnterChain(const QList<QWidget*>& inputs, End end)
     : QObject(inputs.value(0)), m_inputs(inputs), m_end(end)
 {
     for (QWidget* input : inputs)
-        input->installEventFilter(this);
+        if (!qobject_cast<QAbstractButton*>(input))
+            input->installEventFilter(this);
 }
 
 bool EnterChain::eventFilter(QObject* watched, QEvent* event)

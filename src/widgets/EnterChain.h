@@ -7,7 +7,8 @@ class QAbstractButton;
 class QWidget;
 
 // Enter (or the keypad's Enter) in one input of the chain moves the focus to the next one; the last
-// leads back to the first when the chain is closed. Enter never reaches the window's buttons.
+// leads back to the first when the chain is closed. Enter in an input never reaches the window's buttons;
+// a button the chain leads to keeps Enter for itself, so that Enter on it presses it.
 class EnterChain : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "widgets/FixedList.h"
 
+#include "widgets/DeliberatePick.h"
 #include "widgets/LeavingFocus.h"
 #include "widgets/ListSelection.h"
 
@@ -19,9 +20,14 @@ FixedList::FixedList(QComboBox* list, const QStringList& items, Keys keys)
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(items);
+    // The text shows the pick; the user never writes it, by keys, paste, middle click, drop or input method
+    // (whose commits a read-only text box still takes: they are dropped below).
+    list->lineEdit()->setReadOnly(true);
+    list->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     list->lineEdit()->setAcceptDrops(false);
     list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     ListSelection::clear(list);
+    DeliberatePick::attach(list);
     list->installEventFilter(this);
     list->lineEdit()->installEventFilter(this);
 }
@@ -41,8 +47,7 @@ bool FixedList::filterKey(const QKeyEvent* key)
         return m_keys == Keys::PickOnly;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
+    case Qt::Key_Down: // Alt+Down opens the list; the plain arrows are held back by DeliberatePick
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_F4:
@@ -58,13 +63,10 @@ bool FixedList::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress)
         return filterKey(static_cast<QKeyEvent*>(event));
-    if (watched != m_list)
-        return false;
-    if (event->type() == QEvent::FocusIn) {
-        ListSelection::clear(m_list);
-    } else if (LeavingFocus::isLeaving(event)) {
-        if (m_list->findText(m_list->currentText().trimmed(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-            m_list->setEditText(QString());
-    }
+    if (event->type() == QEvent::InputMethod)
+        return true;
+    if (watched == m_list && LeavingFocus::isLeaving(event) &&
+        m_list->findText(m_list->currentText().trimmed(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        m_list->setEditText(QString());
     return false;
 }

@@ -1,7 +1,7 @@
 #include "widgets/KeyFilter.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include "widgets/TextReplacement.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -20,9 +20,10 @@ KeyFilter* KeyFilter::amount(QLineEdit* input)
 KeyFilter::KeyFilter(QLineEdit* input, QString accepted)
     : QObject(input), m_input(input), m_accepted(std::move(accepted))
 {
-    // A drop would bring in any text; a field of digits takes its text from the keyboard only.
-    input->setAcceptDrops(false);
     input->installEventFilter(this);
+    // Every change the user makes, typed or not, is reported as an edit; texts the program puts in are
+    // shown as they are.
+    connect(input, &QLineEdit::textEdited, this, &KeyFilter::dropRefused);
 }
 
 bool KeyFilter::accepts(const QString& text) const
@@ -33,18 +34,17 @@ bool KeyFilter::accepts(const QString& text) const
     return true;
 }
 
+void KeyFilter::dropRefused()
+{
+    TextReplacement::keepOnly(m_input, m_accepted);
+}
+
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_input || event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Paste)) {
-        QString pasted = QGuiApplication::clipboard()->text();
-        pasted.removeIf([this](QChar c) { return !m_accepted.contains(c); });
-        m_input->insert(pasted);
-        return true;
-    }
-    // Shortcuts (copy, cut, select all, undo) and keys that type nothing pass.
+    // Shortcuts (paste, copy, cut, select all, undo) and keys that type nothing pass.
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = key->text();

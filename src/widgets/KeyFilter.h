@@ -5,15 +5,16 @@
 
 class QLineEdit;
 
-// Keeps the characters a numeric field does not hold out of it: a typed key that would insert any
-// other character is discarded, and a pasted text loses those characters. Editing, moving and
-// Enter (which belongs to the window's Enter chain) pass.
+// Keeps the characters a numeric field does not hold out of it, however text arrives: a typed key that
+// would insert any other character is discarded, and text that comes in any other way (Ctrl+V, the
+// context menu's paste, a middle-click paste, a drop, an input method) loses those characters as soon
+// as it is in. Editing, moving and Enter (which belongs to the window's Enter chain) pass.
 class KeyFilter : public QObject
 {
     Q_OBJECT
 
 public:
-    // Digits 0 to 9 only: whole numbers and codes made of digits.
+    // Digits 0 to 9 only: whole numbers, years and codes made of digits.
     static KeyFilter* digitsOnly(QLineEdit* input);
     // Digits and the decimal comma: amounts.
     static KeyFilter* amount(QLineEdit* input);
@@ -24,6 +25,7 @@ protected:
 private:
     KeyFilter(QLineEdit* input, QString accepted);
     bool accepts(const QString& text) const;
+    void dropRefused();
 
     QLineEdit* m_input;
     QString m_accepted;

@@ -1,6 +1,7 @@
 #include "widgets/ProvinceList.h"
 
 #include "rules/ValueLists.h"
+#include "widgets/DeliberatePick.h"
 #include "widgets/LeavingFocus.h"
 #include "widgets/ListSelection.h"
 #include "widgets/TextReplacement.h"
@@ -21,6 +22,7 @@ ProvinceList::ProvinceList(QComboBox* list) : QObject(list), m_list(list)
     list->addItems(ValueLists::provinces());
     list->lineEdit()->setMaxLength(2);
     ListSelection::clear(list);
+    DeliberatePick::attach(list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, &ProvinceList::normalise);
     list->installEventFilter(this);
 }
@@ -32,11 +34,7 @@ void ProvinceList::normalise()
 
 bool ProvinceList::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_list)
-        return false;
-    if (event->type() == QEvent::FocusIn)
-        ListSelection::clear(m_list);
-    else if (LeavingFocus::isLeaving(event))
+    if (watched == m_list && LeavingFocus::isLeaving(event))
         normalise();
     return false;
 }

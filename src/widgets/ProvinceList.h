@@ -4,9 +4,10 @@
 
 class QComboBox;
 
-// A province field: the list of the 112 province codes, which also takes any two characters typed.
-// Taking the focus clears the list's selection (the text stays); the text is trimmed and upper-cased at
-// every change the user types and again when the field is left.
+// A province field: the list of the 112 province codes, which also takes any two characters typed or
+// pasted. The wheel and the arrow keys leave its value as it is, and taking the focus leaves its
+// selection alone; the text is trimmed and upper-cased at every change the user makes and again when the
+// field is left.
 class ProvinceList : public QObject
 {
     Q_OBJECT

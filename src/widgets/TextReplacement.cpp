@@ -28,4 +28,23 @@ void replace(QLineEdit* input, const QString& text)
     input->setCursorPosition(qBound(0, cursor, int(text.size())));
 }
 
+void keepOnly(QLineEdit* input, const QString& accepted)
+{
+    const QString old = input->text();
+    const int cursor = input->cursorPosition();
+    QString kept;
+    int keptBeforeCursor = 0;
+    for (qsizetype at = 0; at < old.size(); ++at) {
+        if (!accepted.contains(old.at(at)))
+            continue;
+        kept.append(old.at(at));
+        if (at < cursor)
+            ++keptBeforeCursor;
+    }
+    if (kept == old)
+        return;
+    input->setText(kept);
+    input->setCursorPosition(keptBeforeCursor);
+}
+
 } // namespace TextReplacement

@@ -9,4 +9,8 @@ namespace TextReplacement {
 
 void replace(QLineEdit* input, const QString& text);
 
+// Takes every character that is not one of the accepted ones out of the input's text; the cursor stays
+// after the character it followed.
+void keepOnly(QLineEdit* input, const QString& accepted);
+
 } // namespace TextReplacement

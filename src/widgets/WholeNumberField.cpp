@@ -17,9 +17,14 @@ WholeNumberField::WholeNumberField(QLineEdit* input) : QObject(input), m_input(i
     input->installEventFilter(this);
 }
 
+void WholeNumberField::normalise()
+{
+    m_input->setText(NumberText::normaliseWhole(m_input->text()));
+}
+
 bool WholeNumberField::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_input && LeavingFocus::isLeaving(event))
-        m_input->setText(NumberText::normaliseWhole(m_input->text()));
+        normalise();
     return false;
 }

@@ -13,6 +13,9 @@ class WholeNumberField : public QObject
 public:
     static WholeNumberField* attach(QLineEdit* input);
 
+    // What leaving the field does, for a Save whose command took no focus.
+    void normalise();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -449,7 +449,7 @@ private slots:
         QCOMPARE(sheet.text(u"txtOggetto"_s), u"Rinnovo"_s);
         QCOMPARE(sheet.text(u"txtOperatore"_s), u"Bruni"_s);
         QCOMPARE(sheet.text(u"txtNote"_s), QString());
-        QCOMPARE(sheet.text(u"txtCalce"_s), u"Stampa eseguita in data 15/03/2024 alle ore 10:30:00"_s);
+        QCOMPARE(sheet.text(u"txtCalce"_s), u"Stampa eseguita in data 15/03/2024 alle ore 10:30"_s);
         QCOMPARE(sheet.element(u"txtTitolo"_s)->background, ReportColor::lightSteelBlue);
         QCOMPARE(sheet.element(u"txtCalce"_s)->background, ReportColor::gold);
         // Every row lies above the foot.
@@ -491,7 +491,7 @@ private slots:
         const RecordingReportOutput::Output& out = output.outputs.first();
         QCOMPARE(out.kind, print ? RecordingReportOutput::Kind::Print : RecordingReportOutput::Kind::Preview);
         QCOMPARE(out.report.text(u"txtCliente"_s), u"Rossi Anna"_s);
-        QCOMPARE(out.report.text(u"txtCalce"_s), u"Stampa eseguita in data 02/01/2025 alle ore 08:05:09"_s);
+        QCOMPARE(out.report.text(u"txtCalce"_s), u"Stampa eseguita in data 02/01/2025 alle ore 08:05"_s);
     }
 
     void callSheetReadsBackFromPdf()
@@ -510,7 +510,7 @@ private slots:
         const QString text = PdfTools::text(path).simplified();
         for (const QString& expected : {u"SCHEDA INFORMATIVA CHIAMATA"_s, u"Data chiamata: 05 Marzo 2024"_s,
                                         u"Codice fiscale: RSSNNA80A41H501X"_s, u"Operatore / Agente:"_s,
-                                        u"Stampa eseguita in data 15/03/2024 alle ore 10:30:00"_s})
+                                        u"Stampa eseguita in data 15/03/2024 alle ore 10:30"_s})
             QVERIFY2(text.contains(expected), qPrintable(expected));
         QCOMPARE(PdfTools::info(path).value(u"Title"_s), u"Scheda chiamata"_s);
         QCOMPARE(PdfTools::info(path).value(u"Pages"_s), u"1"_s);

@@ -31,7 +31,8 @@ ClientHistory::Result collect(Kind kind, const QString& year = QStringLiteral("2
 {
     const ClientHistory::Definition& history = ClientHistory::definition(kind);
     ClientHistory::Result result;
-    const RecordFile file(ProgramFolder::yearFile(year, history.extension), history.layout);
+    const RecordFile file(*ProgramFolder::yearFile(year, QString::fromLatin1(history.extension)),
+                          history.layout);
     ClientHistory::collect(file, history, kClient, result);
     return result;
 }

@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -173,6 +174,34 @@ private slots:
         const int needed = layout->hasHeightForWidth() ? layout->minimumHeightForWidth(first->width())
                                                        : layout->minimumSize().height();
         QVERIFY2(first->height() - needed < 12, qPrintable(u"%1 / %2"_s.arg(first->height()).arg(needed)));
+    }
+
+    // Enter leads from the codice fiscale to the year and on to "Apri", and Enter on "Apri" presses it.
+    void enterRunsTheChainAndPressesApri_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("sales") << Kind::Sales;
+        QTest::newRow("appointments") << Kind::Appointments;
+        QTest::newRow("calls") << Kind::Calls;
+    }
+
+    void enterRunsTheChainAndPressesApri()
+    {
+        QFETCH(Kind, kind);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        add(folder, kind, u"2024"_s, kClient, u"1"_s);
+        const std::unique_ptr<ClientHistoryWindow> shown = window(kind);
+        shown->setCodFisc(kClient);
+        shown->show();
+        QApplication::setActiveWindow(shown.get());
+        QTest::keyClick(child<QLineEdit>(*shown, u"txtCodFisc"_s), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(*shown, u"txtAnno"_s));
+        QTest::keyClick(child<QLineEdit>(*shown, u"txtAnno"_s), Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(*shown, u"btnApri"_s));
+        QTest::keyClick(child<QPushButton>(*shown, u"btnApri"_s), Qt::Key_Return);
+        QVERIFY(child<QWidget>(*shown, u"panContainer"_s)->isVisible());
+        QCOMPARE(lineCount(*shown), 1);
     }
 
     void missingYearFileIsCreatedEmpty()

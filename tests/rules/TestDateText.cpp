@@ -81,6 +81,31 @@ private slots:
         QCOMPARE(DateText::composeFromParts(day, month, year), text);
     }
 
+    void isYear_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("year");
+        QTest::newRow("four digits") << u"2024"_s << true;
+        QTest::newRow("leading zero") << u"0999"_s << true;
+        QTest::newRow("three digits") << u"204"_s << false;
+        QTest::newRow("five digits") << u"20245"_s << false;
+        QTest::newRow("inner blank") << u"20 4"_s << false;
+        QTest::newRow("blank around") << u" 2024"_s << false;
+        QTest::newRow("parent folder") << u"../x"_s << false;
+        QTest::newRow("separator") << u"20/4"_s << false;
+        QTest::newRow("full-width digits") << u"\uFF12\uFF10\uFF12\uFF14"_s << false;
+        QTest::newRow("Arabic-Indic digits") << u"\u0662\u0660\u0662\u0664"_s << false;
+        QTest::newRow("signed") << u"-202"_s << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+
+    void isYear()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, year);
+        QCOMPARE(DateText::isYear(text), year);
+    }
+
     void composeTime() { QCOMPARE(DateText::composeTime(u"09", u"05"), u"09:05"_s); }
 
     void monthNumber_data()

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 using Kind = Messages::Kind;
@@ -93,10 +94,10 @@ CardDefinition testCard()
 
 struct Fixture
 {
-    Fixture()
+    explicit Fixture(CardDefinition definition = testCard())
     {
         services.clock.set(QDateTime(QDate(2024, 3, 5), QTime(9, 7)));
-        card = std::make_unique<CardScreen>(testCard(), registry);
+        card = std::make_unique<CardScreen>(std::move(definition), registry);
         card->setText(u"lblFile"_s, folder.file(u"2023.tst"_s));
         card->setText(u"lblAnno"_s, u"2023"_s);
         card->resize(1366, 768);
@@ -163,6 +164,67 @@ private slots:
         QCOMPARE(record.text(Scheda::Anno), u"2023"_s);
         QCOMPARE(record.text(Scheda::Mese), u"Marzo"_s);
         QCOMPARE(record.text(Scheda::Fatto), u"No"_s);
+    }
+
+    // The command pictures take no focus, so the field being edited is never left before Save: Save writes
+    // it as leaving would have (the card without its own hook, which would mask this).
+    void saveNormalisesTheFieldBeingEdited_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("amount of two commas")
+            << u"txtImporto"_s << int(Scheda::Importo) << u"1,2,3"_s << u"0,00"_s;
+        QTest::newRow("amount of one decimal")
+            << u"txtImporto"_s << int(Scheda::Importo) << u"12,5"_s << u"12,50"_s;
+        QTest::newRow("amount emptied") << u"txtImporto"_s << int(Scheda::Importo) << QString() << u"0,00"_s;
+        QTest::newRow("amount of five decimals")
+            << u"txtImporto"_s << int(Scheda::Importo) << u"1,23456"_s << u"1,2346"_s;
+        QTest::newRow("count with zeros") << u"txtPezzi"_s << int(Scheda::Pezzi) << u"007"_s << u"7"_s;
+        QTest::newRow("count emptied") << u"txtPezzi"_s << int(Scheda::Pezzi) << QString() << u"0"_s;
+    }
+
+    void saveNormalisesTheFieldBeingEdited()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        CardDefinition definition = testCard();
+        definition.beforeWrite = {};
+        Fixture f(std::move(definition));
+        f.edit(u"txtOggetto"_s)->setText(u"Preventivo"_s);
+        QLineEdit* edited = f.edit(control);
+        edited->setFocus();
+        edited->clear();
+        QTest::keyClicks(edited, typed);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(QApplication::focusWidget(), edited);
+        QCOMPARE(f.stored(1).text(field), stored);
+        QCOMPARE(edited->text(), stored);
+    }
+
+    // A wheel turned over a list of a stored card, and its arrow keys, change nothing that Save stores.
+    void aStoredListValueSurvivesTheWheelAndTheArrows()
+    {
+        Fixture f;
+        f.edit(u"txtOggetto"_s)->setText(u"Preventivo"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"3"_s);
+        f.list(u"txtOre"_s)->setEditText(u"15"_s);
+        f.click(u"cmdSalva"_s);
+        f.click(u"cmdPrimo"_s);
+        QComboBox* hour = f.list(u"txtOre"_s);
+        QCOMPARE(hour->currentText(), u"15"_s);
+        hour->setFocus(Qt::TabFocusReason);
+        const QPointF at = hour->rect().center();
+        QWheelEvent wheel(at, hour->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(hour, &wheel);
+        QTest::keyClick(hour, Qt::Key_Down);
+        QTest::keyClick(hour, Qt::Key_Up);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(f.stored(1).text(Scheda::Ore), u"15"_s);
     }
 
     void checksRunInOrderAndAHookMayStopTheSave_data()
