@@ -142,7 +142,7 @@ ReportTemplate build(const ControlTexts& controls, const QDateTime& when)
 
     ReportElement& footer =
         page.addText(footerBox, rectFromMm(0, kFootTop, kWidth, kFootHeight), {u"Arial"_s, 10, false});
-    footer.text = CardSheet::printedAt(when);
+    footer.text = CardSheet::printedAt(when, CardSheet::TimeFormat::Long);
     footer.background = ReportColor::gold;
     footer.alignment = Qt::AlignCenter;
     return report;
