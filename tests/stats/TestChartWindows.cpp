@@ -129,6 +129,9 @@ private slots:
         QCOMPARE(bars->barSets().at(2)->label(), u"Marzo"_s);
         QCOMPARE(bars->barSets().at(2)->at(2), 31.0);
         QCOMPARE(bars->barSets().at(2)->color(), QColor(0xFF, 0xE4, 0xC4));
+        // The value inside a bar reads against its colour: white on February's blue, black on March's.
+        QCOMPARE(bars->barSets().at(1)->labelColor(), QColor(Qt::white));
+        QCOMPARE(bars->barSets().at(2)->labelColor(), QColor(Qt::black));
 
         window.findChild<QPushButton*>(u"btnTorta"_s)->click();
         auto* pie = qobject_cast<QPieSeries*>(drawn(window));
