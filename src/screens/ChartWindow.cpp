@@ -225,6 +225,9 @@ void ChartWindow::draw()
     auto* values = new QValueAxis;
     values->setRange(0, double(qMax<qint64>(highest, 1)));
     values->applyNiceNumbers();
+    // Whole numbers only: a small range gets one tick per unit, so that no two ticks read the same.
+    if (values->max() < values->tickCount() - 1)
+        values->setTickCount(int(values->max()) + 1);
     values->setLabelFormat(u"%.0f"_s);
     m_chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);

@@ -9,6 +9,7 @@
 #include "calls/TfrmRiepMensileTel.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "demo/DemoGenerator.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmReportApp.h"
 #include "clients/TfrmReportTel.h"
@@ -17,6 +18,7 @@
 #include "clients/TfrmValoreTotale.h"
 #include "operators/OperatorSheet.h"
 #include "platform/DesktopModal.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ReportPreview.h"
 #include "products/ProductSheet.h"
 #include "products/TfrmExpMagazzino.h"
@@ -165,13 +167,32 @@ void runModal(QDialog& dialog, const std::function<void(QDialog&)>& step)
     DesktopModal().exec(dialog);
 }
 
+// A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
 struct Fixture
 {
-    Fixture() { services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30))); }
+    Fixture()
+    {
+        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+        DemoOptions demo;
+        demo.clients = 40;
+        demo.staff = 6;
+        demo.products = 30;
+        demo.calls = 120;
+        demo.sales = 80;
+        demo.appointments = 60;
+        demo.today = QDate(2024, 3, 15);
+        DemoGenerator(demo).writeTo(folder.path());
+    }
 
     TempProgramFolder folder;
     ServiceDoubles services;
 };
+
+// A year file of the program folder, named when the window reads it, as a card's lblFile does.
+std::function<QString()> yearFile(const QString& name)
+{
+    return [name] { return ProgramFolder::file(name); };
+}
 
 } // namespace
 
@@ -213,7 +234,7 @@ private slots:
     void oneUseWindowsFit_data()
     {
         QTest::addColumn<Factory>("make");
-        const RegisterSource calls = RegisterSource::fixed(u"2024.tel"_s, u"2024"_s);
+        const RegisterSource calls{yearFile(u"2024.tel"_s), [] { return u"2024"_s; }};
         const ControlTexts card = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
         QTest::newRow("TfrmTrovaClienti") << Factory([] { return std::make_unique<TfrmTrovaClienti>(); });
         QTest::newRow("TfrmExpClienti") << Factory([] { return std::make_unique<TfrmExpClienti>(); });
@@ -222,7 +243,7 @@ private slots:
         QTest::newRow("TfrmReportApp") << Factory([] { return std::make_unique<TfrmReportApp>(); });
         QTest::newRow("TfrmValoreTotale") << Factory([] { return std::make_unique<TfrmValoreTotale>(); });
         QTest::newRow("TfrmTrovaChiamate")
-            << Factory([] { return std::make_unique<TfrmTrovaChiamate>([] { return u"2024.tel"_s; }); });
+            << Factory([] { return std::make_unique<TfrmTrovaChiamate>(yearFile(u"2024.tel"_s)); });
         QTest::newRow("TfrmExpChiamate")
             << Factory([calls] { return std::make_unique<TfrmExpChiamate>(calls); });
         QTest::newRow("TfrmRiepGiornalieroTel")
@@ -249,10 +270,10 @@ private slots:
         });
 
         // Sales, opened from the sale card with its year file.
-        const RegisterSource sales = RegisterSource::fixed(u"2024.ven"_s, u"2024"_s);
+        const RegisterSource sales{yearFile(u"2024.ven"_s), [] { return u"2024"_s; }};
         const ControlTexts sale = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
         QTest::newRow("TfrmTrovaRegistro")
-            << Factory([] { return std::make_unique<TfrmTrovaRegistro>([] { return u"2024.ven"_s; }); });
+            << Factory([] { return std::make_unique<TfrmTrovaRegistro>(yearFile(u"2024.ven"_s)); });
         QTest::newRow("TfrmRiepGiornalieroReg")
             << Factory([sales] { return std::make_unique<TfrmRiepGiornalieroReg>(sales); });
         QTest::newRow("TfrmRiepMensileReg")
@@ -270,7 +291,7 @@ private slots:
         });
 
         // The schedule, opened from the schedule card with its year file and the calendar's day.
-        const auto schedule = [] { return u"2024.sca"_s; };
+        const auto schedule = yearFile(u"2024.sca"_s);
         QTest::newRow("TfrmTrovaScadenzario")
             << Factory([schedule] { return std::make_unique<TfrmTrovaScadenzario>(schedule); });
         QTest::newRow("TfrmExpScadenzario")
@@ -295,7 +316,7 @@ private slots:
         // Statistics: the profit summary of a chosen period and the two monthly charts.
         QTest::newRow("TfrmRiepCosti") << Factory([] {
             return std::make_unique<TfrmRiepCosti>(
-                u"2024.ven"_s, ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
+                ProgramFolder::file(u"2024.ven"_s), ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
         });
         QTest::newRow("TfrmStatsEntrate") << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
         QTest::newRow("TfrmStatsTelefonate")
