@@ -7,6 +7,7 @@
 #include "platform/ReportTemplate.h"
 #include "platform/Services.h"
 #include "rules/ValueLists.h"
+#include "screens/ChartColours.h"
 #include "screens/PrintCopies.h"
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
@@ -33,10 +34,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Each month's colour, the same in bars and pie.
-constexpr std::array<QRgb, 12> kColours = {0xFF0000, 0x0000FF, 0xFFE4C4, 0xFF00FF, 0xC0DCC0, 0xFFFF00,
-                                           0x00FF00, 0xC0C0C0, 0xF0FBFF, 0x87CEEB, 0x800000, 0x008000};
 
 QFont verdana(int pointSize)
 {
@@ -194,7 +191,7 @@ void ChartWindow::draw()
         series->setObjectName(u"Series1"_s);
         for (qsizetype i = 0; i < m_values.size(); ++i) {
             QPieSlice* slice = series->append(months.at(i), double(m_values.at(i)));
-            slice->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+            slice->setColor(QColor::fromRgb(ChartColours::months()[std::size_t(i)]));
             slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
             slice->setLabelVisible(m_values.at(i) > 0);
         }
@@ -208,9 +205,10 @@ void ChartWindow::draw()
     qint64 highest = 0;
     for (qsizetype i = 0; i < m_values.size(); ++i) {
         auto* set = new QBarSet(months.at(i));
-        set->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+        const quint32 colour = ChartColours::months()[std::size_t(i)];
+        set->setColor(QColor::fromRgb(colour));
         set->setBorderColor(Qt::darkGray);
-        set->setLabelColor(set->color().lightness() < 128 ? Qt::white : Qt::black);
+        set->setLabelColor(QColor::fromRgb(ChartColours::labelOn(colour)));
         for (qsizetype month = 0; month < m_values.size(); ++month)
             set->append(month == i ? double(m_values.at(i)) : 0.0);
         series->append(set);
@@ -227,6 +225,9 @@ void ChartWindow::draw()
     auto* values = new QValueAxis;
     values->setRange(0, double(qMax<qint64>(highest, 1)));
     values->applyNiceNumbers();
+    // Whole numbers only: a small range gets one tick per unit, so that no two ticks read the same.
+    if (values->max() < values->tickCount() - 1)
+        values->setTickCount(int(values->max()) + 1);
     values->setLabelFormat(u"%.0f"_s);
     m_chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTest>
+#include <QValueAxis>
 
 using namespace Qt::StringLiterals;
 using Kind = Messages::Kind;
@@ -129,6 +130,9 @@ private slots:
         QCOMPARE(bars->barSets().at(2)->label(), u"Marzo"_s);
         QCOMPARE(bars->barSets().at(2)->at(2), 31.0);
         QCOMPARE(bars->barSets().at(2)->color(), QColor(0xFF, 0xE4, 0xC4));
+        // The value inside a bar reads against its colour: white on February's blue, black on March's.
+        QCOMPARE(bars->barSets().at(1)->labelColor(), QColor(Qt::white));
+        QCOMPARE(bars->barSets().at(2)->labelColor(), QColor(Qt::black));
 
         window.findChild<QPushButton*>(u"btnTorta"_s)->click();
         auto* pie = qobject_cast<QPieSeries*>(drawn(window));
@@ -140,6 +144,40 @@ private slots:
         window.findChild<QPushButton*>(u"btnBarre"_s)->click();
         QVERIFY(qobject_cast<QStackedBarSeries*>(drawn(window)));
         QCOMPARE(window.values(), march(31));
+    }
+
+    // The value axis writes whole numbers; a small range must not write the same number on two ticks.
+    void theValueAxisNeverRepeatsANumber_data()
+    {
+        QTest::addColumn<QStringList>("amounts");
+        QTest::newRow("an empty year") << QStringList();
+        QTest::newRow("one euro") << QStringList{u"1"_s};
+        QTest::newRow("three euros") << QStringList{u"3"_s};
+        QTest::newRow("thirty-one euros") << QStringList{u"10,40"_s, u"20,20"_s};
+        QTest::newRow("thousands") << QStringList{u"1234"_s, u"5678,90"_s};
+    }
+
+    void theValueAxisNeverRepeatsANumber()
+    {
+        QFETCH(QStringList, amounts);
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            for (const QString& amount : amounts)
+                sale(file, u"05/03/2024"_s, amount);
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        const QList<QAbstractAxis*> axes =
+            window.findChild<QChartView*>(u"ChartStats"_s)->chart()->axes(Qt::Vertical);
+        QCOMPARE(axes.size(), 1);
+        auto* axis = qobject_cast<QValueAxis*>(axes.first());
+        QVERIFY(axis);
+        QStringList ticks;
+        for (int i = 0; i < axis->tickCount(); ++i)
+            ticks.append(QString::asprintf("%.0f", axis->min() + (axis->max() - axis->min()) * i / (axis->tickCount() - 1)));
+        QCOMPARE(ticks.removeDuplicates(), 0);
+        QVERIFY(axis->max() >= double(window.values().at(2)));
     }
 
     void anUnreadableAmountIsLeftOutAndToldOnce()
