@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;
 
-namespace {
+namespace CallCard {
 
 // clang-format off
 QList<CardField> fields()
@@ -39,7 +39,13 @@ QList<CardField> fields()
         {u"lblFile"_s,          -1,           K::Hidden},
     };
 }
+// clang-format on
 
+} // namespace CallCard
+
+namespace {
+
+// clang-format off
 QList<CardSection> sections()
 {
     CardSection time{u"fraOra"_s, u" Ora chiamata: "_s, {},
@@ -111,6 +117,15 @@ DateTimeBlock dateTime()
             u"txtOreRit"_s,    u"txtMinutiRit"_s, u"lblOraRit"_s};
 }
 
+QList<CardCheck> detailChecks()
+{
+    const QString prefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
+    return {
+        CardCheck::required(u"txtOggetto"_s, prefix + u"l'oggetto della chiamata."_s),
+        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
+    };
+}
+
 CardDefinition definition()
 {
     CardDefinition card;
@@ -145,10 +160,7 @@ CardDefinition definition()
         prefix + u"l'ora della chiamata usando due cifre."_s,
         prefix + u"i minuti dell'ora della chiamata usando due cifre."_s,
     });
-    card.checks += {
-        CardCheck::required(u"txtOggetto"_s, prefix + u"l'oggetto della chiamata."_s),
-        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
-    };
+    card.checks += detailChecks();
     card.beforeWrite = [block](CardScreen& screen) { return block.compose(screen); };
 
     card.duplicate = true;

@@ -7,7 +7,11 @@
 namespace CallCard {
 
 CardDefinition definition();
+// The card's fields, which the quick call entry takes its inputs from.
+QList<CardField> fields();
 // The card's call date and time: its lists, the register's year and the composed labels.
 DateTimeBlock dateTime();
+// The checks after the date and time: subject and client.
+QList<CardCheck> detailChecks();
 
 } // namespace CallCard

@@ -5,10 +5,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
 
 namespace {
+
 QString g_folder = QDir::currentPath();
+
+// The shipped files that are the program's, not the user's: the guide and Qt's Italian texts. An
+// upgraded package brings new ones, which replace the copies of an earlier version.
+bool ownedByTheProgram(const QString& name)
+{
+    return name == u"Guida.pdf"_s || name == u"qtbase_it.qm"_s;
 }
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the shipped copy over the folder's when the two differ; the old copy stays whole until the new
+// one is complete, so a failed write leaves it as it was.
+void refresh(const QString& shipped, const QString& copy)
+{
+    if (QFileInfo(shipped).size() == QFileInfo(copy).size() && contents(shipped) == contents(copy))
+        return;
+    QFile source(shipped);
+    if (!source.open(QIODevice::ReadOnly))
+        return;
+    QSaveFile target(copy);
+    if (target.open(QIODevice::WriteOnly) && target.write(source.readAll()) == source.size())
+        target.commit();
+}
+
+} // namespace
 
 namespace ProgramFolder {
 
@@ -52,6 +84,8 @@ bool furnish(const QString& folder, const QString& shipped)
     for (const QString& name : from.entryList(QDir::Files)) {
         if (!QFileInfo::exists(to.filePath(name)))
             QFile::copy(from.filePath(name), to.filePath(name));
+        else if (ownedByTheProgram(name))
+            refresh(from.filePath(name), to.filePath(name));
     }
     return true;
 }

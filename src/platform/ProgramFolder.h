@@ -22,8 +22,10 @@ QString shippedFiles(const QString& executableFolder);
 // ~/.local/share/Telvara.
 QString userFolder();
 
-// Creates the folder with its parents and copies into it every shipped file it does not have; a file
-// already there (a changed password above all) is kept. False when the folder cannot be made.
+// Creates the folder with its parents and copies into it every shipped file it does not have. A file
+// already there is kept (a changed password above all), except the program's own documents (the guide,
+// Qt's Italian texts), which are replaced when the shipped copy differs, after an upgrade. False when
+// the folder cannot be made.
 bool furnish(const QString& folder, const QString& shipped);
 
 QString path();

@@ -1,6 +1,7 @@
 #include "products/ProductPicker.h"
 
 #include "products/ProductLines.h"
+#include "products/ProductSearch.h"
 #include "products/ProductStock.h"
 #include "products/SchedaArticolo.h"
 #include "rules/NumberText.h"
@@ -14,21 +15,9 @@ namespace ProductPicker {
 
 const SearchDefinition& definition()
 {
-    using namespace SchedaArticolo;
     static const SearchDefinition search{
-        layout,
-        {
-            {u"txtCodice"_s, u"Codice articolo:"_s, u"codice"_s, Codice},
-            {u"txtTipologia"_s, u"Tipologia:"_s, u"tipologia"_s, Tipologia},
-            {u"txtMarca"_s, u"Marca:"_s, u"marca"_s, Marca},
-            {u"txtModello"_s, u"Modello:"_s, u"modello"_s, Modello},
-            {u"txtDescrizione"_s, u"Descrizione:"_s, u"descrizione"_s, Descrizione},
-            {u"txtAccessori"_s, u"Accessori:"_s, u"accessori"_s, Accessori},
-            {u"txtFornitore"_s, u"Fornitore:"_s, u"fornitore"_s, Fornitore},
-            {u"txtDocumento"_s, u"Estremi documento di acquisto:"_s, u"documento"_s, Documento},
-            {u"txtCollocazione"_s, u"Collocazione in magazzino:"_s, u"collocazione"_s, Collocazione},
-            {u"txtNote"_s, u"Note:"_s, u"note"_s, Note},
-        },
+        SchedaArticolo::layout,
+        ProductSearch::criteria(),
         ProductLines::pickerLine,
         u"Il presente elenco contiene "_s,
         u"Riepilogo articoli in magazzino"_s,

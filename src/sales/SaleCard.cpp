@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace SchedaVendita;
 
-namespace {
+namespace SaleCard {
 
 // clang-format off
 QList<CardField> fields()
@@ -39,7 +39,13 @@ QList<CardField> fields()
         {u"lblFile"_s,          -1,           K::Hidden},
     };
 }
+// clang-format on
 
+} // namespace SaleCard
+
+namespace {
+
+// clang-format off
 QList<CardSection> sections()
 {
     CardSection time{u"fraOra"_s, u" Ora vendita: "_s, {},
@@ -130,6 +136,17 @@ QList<CardCheck> mailChecks()
     };
 }
 
+QList<CardCheck> detailChecks()
+{
+    const QString prefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
+    return {
+        CardCheck::required(u"txtCodice"_s, prefix + u"il codice dell'articolo venduto."_s),
+        CardCheck::required(u"txtTipologia"_s, prefix + u"la tipologia dell'articolo venduto."_s),
+        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
+        CardCheck::required(u"txtCodFisc"_s, prefix + u"il codice fiscale del cliente."_s),
+    };
+}
+
 CardDefinition definition()
 {
     CardDefinition card;
@@ -164,12 +181,7 @@ CardDefinition definition()
         prefix + u"l'ora della vendita usando due cifre."_s,
         prefix + u"i minuti dell'ora della vendita usando due cifre."_s,
     });
-    card.checks += {
-        CardCheck::required(u"txtCodice"_s, prefix + u"il codice dell'articolo venduto."_s),
-        CardCheck::required(u"txtTipologia"_s, prefix + u"la tipologia dell'articolo venduto."_s),
-        CardCheck::required(u"txtCliente"_s, prefix + u"cognome e nome del cliente."_s),
-        CardCheck::required(u"txtCodFisc"_s, prefix + u"il codice fiscale del cliente."_s),
-    };
+    card.checks += detailChecks();
     // A click on Save leaves the focus in the amount: it is normalised here as leaving it would.
     card.beforeWrite = [block, fields = card.fields](CardScreen& screen) {
         CardAmounts::normalise(fields, screen);

@@ -7,8 +7,12 @@
 namespace SaleCard {
 
 CardDefinition definition();
+// The card's fields, which the quick sale entry takes its inputs from.
+QList<CardField> fields();
 // The card's sale date and time: its lists, the register's year and the composed labels.
 DateTimeBlock dateTime();
+// The checks after the date and time: article code and type, client and tax code.
+QList<CardCheck> detailChecks();
 // What the confirmation e-mail needs, each a warning that sends the user to its field.
 QList<CardCheck> mailChecks();
 

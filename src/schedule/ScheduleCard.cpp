@@ -12,6 +12,10 @@ namespace {
 
 const QString kPrefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
 
+} // namespace
+
+namespace ScheduleCard {
+
 // clang-format off
 QList<CardField> fields()
 {
@@ -49,7 +53,13 @@ QList<CardField> fields()
         {u"lblFile"_s,          -1,           K::Hidden},
     };
 }
+// clang-format on
 
+} // namespace ScheduleCard
+
+namespace {
+
+// clang-format off
 QList<CardSection> sections()
 {
     CardSection time{u"fraOra"_s, u" Ora appuntamento: "_s, {},
@@ -149,11 +159,10 @@ QList<CardCheck> detailChecks()
     };
 }
 
-bool prepareWrite(FormTexts& form, const DateTimeBlock& block)
+void zeroEmptyAmount(FormTexts& form)
 {
     if (form.text(u"txtCosto"_s).trimmed().isEmpty())
         form.setText(u"txtCosto"_s, u"0,00"_s);
-    return block.compose(form);
 }
 
 CardDefinition definition()
@@ -179,7 +188,10 @@ CardDefinition definition()
 
     const DateTimeBlock block = dateTime();
     card.checks = block.checks(dateTimeWarnings()) + detailChecks();
-    card.beforeWrite = [block](CardScreen& screen) { return prepareWrite(screen, block); };
+    card.beforeWrite = [block](CardScreen& screen) {
+        zeroEmptyAmount(screen);
+        return block.compose(screen);
+    };
 
     card.duplicate = true;
     card.duplicateResets = {{u"txtGiorno"_s, QString()},

@@ -7,6 +7,7 @@
 #include "platform/ReportTemplate.h"
 #include "platform/Services.h"
 #include "rules/ValueLists.h"
+#include "screens/ChartColours.h"
 #include "screens/PrintCopies.h"
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
@@ -19,8 +20,12 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -33,10 +38,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Each month's colour, the same in bars and pie.
-constexpr std::array<QRgb, 12> kColours = {0xFF0000, 0x0000FF, 0xFFE4C4, 0xFF00FF, 0xC0DCC0, 0xFFFF00,
-                                           0x00FF00, 0xC0C0C0, 0xF0FBFF, 0x87CEEB, 0x800000, 0x008000};
 
 QFont verdana(int pointSize)
 {
@@ -67,8 +68,7 @@ QPushButton* button(const QString& name, const QString& text, const QString& hin
 } // namespace
 
 ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year, QWidget* parent)
-    : QDialog(parent), m_definition(definition), m_year(year), m_chart(new QChart),
-      m_view(new QChartView(m_chart))
+    : QDialog(parent), m_definition(definition), m_year(year), m_view(new QChartView)
 {
     setObjectName(definition.window);
     setWindowTitle(definition.caption);
@@ -79,11 +79,7 @@ ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year,
     heading->setStyleSheet(u"color: #6A5ACD;"_s);
     heading->setWordWrap(true);
 
-    m_chart->setTitle(definition.chartTitle);
-    m_chart->setTitleFont(verdana(20));
-    m_chart->setTitleBrush(QColor(0xD0, 0x44, 0x98));
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_chart->setAnimationOptions(QChart::NoAnimation);
+    draw();
     m_view->setObjectName(u"ChartStats"_s);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(640, 330);
@@ -183,23 +179,38 @@ void ChartWindow::compute()
 
 void ChartWindow::draw()
 {
-    m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes())
-        m_chart->removeAxis(axis);
+    // A fresh chart each time: the axes of bars removed from a chart stay drawn behind a pie.
+    QChart* old = m_view->chart();
+    m_view->setChart(makeChart());
+    delete old;
+}
+
+QChart* ChartWindow::makeChart() const
+{
+    auto* chart = new QChart;
+    chart->setTitle(m_definition.chartTitle);
+    chart->setTitleFont(verdana(20));
+    chart->setTitleBrush(QColor(0xD0, 0x44, 0x98));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
     if (m_values.isEmpty())
-        return;
+        return chart;
     const QStringList& months = ValueLists::monthNames();
     if (m_pie) {
         auto* series = new QPieSeries;
         series->setObjectName(u"Series1"_s);
         for (qsizetype i = 0; i < m_values.size(); ++i) {
             QPieSlice* slice = series->append(months.at(i), double(m_values.at(i)));
-            slice->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+            slice->setColor(QColor::fromRgb(ChartColours::months()[std::size_t(i)]));
             slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
             slice->setLabelVisible(m_values.at(i) > 0);
         }
-        m_chart->addSeries(series);
-        return;
+        chart->addSeries(series);
+        // The legend names the months, as with bars; the figures are on the slices.
+        const QList<QLegendMarker*> markers = chart->legend()->markers(series);
+        for (qsizetype i = 0; i < markers.size() && i < months.size(); ++i)
+            markers.at(i)->setLabel(months.at(i));
+        return chart;
     }
     // One set a month, stacked on its own category, so that every bar keeps its month's colour and
     // the legend names the months.
@@ -208,9 +219,10 @@ void ChartWindow::draw()
     qint64 highest = 0;
     for (qsizetype i = 0; i < m_values.size(); ++i) {
         auto* set = new QBarSet(months.at(i));
-        set->setColor(QColor::fromRgb(kColours[std::size_t(i)]));
+        const quint32 colour = ChartColours::months()[std::size_t(i)];
+        set->setColor(QColor::fromRgb(colour));
         set->setBorderColor(Qt::darkGray);
-        set->setLabelColor(set->color().lightness() < 128 ? Qt::white : Qt::black);
+        set->setLabelColor(QColor::fromRgb(ChartColours::labelOn(colour)));
         for (qsizetype month = 0; month < m_values.size(); ++month)
             set->append(month == i ? double(m_values.at(i)) : 0.0);
         series->append(set);
@@ -218,18 +230,22 @@ void ChartWindow::draw()
     }
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-    m_chart->addSeries(series);
+    chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     for (const QString& month : months)
         categories->append(month.left(3));
-    m_chart->addAxis(categories, Qt::AlignBottom);
+    chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
     values->setRange(0, double(qMax<qint64>(highest, 1)));
     values->applyNiceNumbers();
+    // Whole numbers only: a small range gets one tick per unit, so that no two ticks read the same.
+    if (values->max() < values->tickCount() - 1)
+        values->setTickCount(int(values->max()) + 1);
     values->setLabelFormat(u"%.0f"_s);
-    m_chart->addAxis(values, Qt::AlignLeft);
+    chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    return chart;
 }
 
 void ChartWindow::btnTortaClick()
@@ -254,9 +270,17 @@ ReportTemplate ChartWindow::page()
     QImage image((area * 2).toSize(), QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
+        // A chart of its own, laid out as wide as the window's and as tall as the page's proportions
+        // ask, so that it fills the sheet with the window's type sizes.
+        QGraphicsScene scene;
+        QChart* chart = makeChart();
+        scene.addItem(chart);
+        const qreal width = qMax<qreal>(m_view->width(), 900);
+        chart->resize(width, width * area.height() / area.width());
+        chart->layout()->activate();
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        m_view->render(&painter, QRectF(QPointF(), image.size()), m_view->rect(), Qt::KeepAspectRatio);
+        scene.render(&painter, QRectF(QPointF(), image.size()), chart->geometry(), Qt::KeepAspectRatio);
     }
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);

@@ -1,14 +1,27 @@
 #pragma once
 
 #include "screens/CardDefinition.h"
+#include "screens/DateTimeBlock.h"
 #include "screens/FormTexts.h"
 
 #include <functional>
 #include <QDialog>
 #include <QHash>
 
-// Everything that makes one quick entry what it is: the window, the record it appends, its fields laid
-// out in rows, its checks and what it says when the record is stored.
+class QuickEntry;
+
+// An input of a quick entry: a control of its card, the columns it spans in its row and the shorter
+// caption it shows there (empty: the caption of its field).
+struct QuickCell
+{
+    QString control;
+    int span = 1;
+    QString caption = {};
+};
+
+// Everything that makes one quick entry what it is: the window, the record it appends, the card its
+// inputs are taken from and how it lays them out, its checks and what it says when the record is stored.
+// The first row, the same in every quick entry, holds the card's date and time lists and the year.
 struct QuickEntryDefinition
 {
     QString window;
@@ -16,26 +29,35 @@ struct QuickEntryDefinition
     QString heading;
     QString instruction;
     const RecordLayout* layout = nullptr;
-    // The year file: the program folder, the text of this control (exactly four digits), the extension.
-    QString yearControl;
+    // The year file: the program folder, the year shown (exactly four digits), this extension.
     QString extension;
 
-    // Fields of the record (hidden labels too) and of nothing (-1); a field with an initial text gets
-    // it each time the window is shown, the others keep what the caller put in.
-    QList<CardField> fields;
-    // Rows of inputs, each with its caption left of it; the first captions of the rows line up.
-    QList<QList<CardCell>> rows;
-    // What a screen reader calls the inputs that show no caption of their own.
+    // The card's fields: an input placed here takes its record field, kind and initial text from them.
+    QList<CardField> cardFields;
+    // The card's date and time, whose fields the first row takes.
+    DateTimeBlock cardDateTime;
+    // Fields declared otherwise than on the card, or that the card lacks (hidden labels the entry fills
+    // itself); each takes the place of the card's field of the same control. A field with an initial text
+    // gets it each time the window is shown, the others keep what the caller put in.
+    QList<CardField> ownFields = {};
+    // The rows of inputs below the date and time, each input with its caption left of it; the first
+    // captions of the rows line up.
+    QList<QList<QuickCell>> rows;
+    // What a screen reader calls the inputs below the date and time that show no caption of their own.
     QHash<QString, QString> spokenNames = {};
-    // Enter moves along these inputs; the last leads back to the first.
-    QStringList enterChain;
+    // Enter moves along the date and time, then along these inputs (empty: in the order of the rows); the
+    // last leads back to the first.
+    QStringList enterChain = {};
     // The input that has the focus when the window is shown.
     QString firstFocus;
 
+    // What the date and time checks say; they run after the year's.
+    DateTimeBlock::Warnings dateTimeWarnings;
+    // The checks after the date and time.
     QList<CardCheck> checks;
-    // Runs after the checks and before the file is opened (composed date and time, default amounts); it
-    // may show its own message and return false to stop.
-    std::function<bool(FormTexts&)> beforeWrite = {};
+    // Runs after the checks and before the date and time are composed (default amounts); it may show its
+    // own message and return false to stop.
+    std::function<bool(QuickEntry&)> beforeWrite = {};
     QString savedMessage;
 };
 
@@ -51,6 +73,11 @@ public:
     QuickEntry(QuickEntryDefinition definition, QWidget* parent = nullptr);
 
     const QuickEntryDefinition& definition() const { return m_definition; }
+    // Every field of the window, the date and time first, as the record receives them.
+    const QList<CardField>& fields() const { return m_fields; }
+
+    // The controls of the first row and the hidden labels of the composed date and time.
+    static DateTimeBlock dateTime();
 
     QString text(const QString& control) const override;
     void setText(const QString& control, const QString& text) override;
@@ -66,4 +93,7 @@ private:
     QWidget* input(const QString& control);
 
     QuickEntryDefinition m_definition;
+    QList<CardField> m_fields;
+    QList<QList<QuickCell>> m_rows;
+    QList<CardCheck> m_checks;
 };

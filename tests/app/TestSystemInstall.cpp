@@ -2,7 +2,9 @@
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +19,24 @@ class TestSystemInstall : public QObject
     QTemporaryDir m_root;
     QString m_bin;
     QString m_data;
+
+    QString shipped(const QString& name) const
+    {
+        return QDir(m_root.path()).filePath(u"usr/share/telvara/"_s + name);
+    }
+
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(mancante)");
+    }
 
     QString stored(const QString& folder)
     {
@@ -64,6 +84,68 @@ private slots:
         QVERIFY(PasswordStore::change(u"telvara"_s, u"segreta"_s));
         QCOMPARE(ProgramFolder::resolve(QString(), m_bin), folder);
         QCOMPARE(stored(folder), u"SEGRETA"_s);
+    }
+
+    // An upgraded package brings a new guide and new Qt texts: they replace the user's old copies, while
+    // the password file, a sound the user changed and the user's own files stay as they are.
+    void anUpgradeRefreshesTheProgramsDocumentsOnly()
+    {
+        write(shipped(u"qtbase_it.qm"_s), "testi 1");
+        write(shipped(u"Avviso.mp3"_s), "suono 1");
+        const QString folder = ProgramFolder::resolve(QString(), m_bin);
+        const QDir user(folder);
+        ProgramFolder::setPath(folder);
+        QVERIFY(PasswordStore::change(u"telvara"_s, u"segreta"_s));
+        write(user.filePath(u"Avviso.mp3"_s), "il mio suono");
+        write(user.filePath(u"2024.tel"_s), "chiamate");
+
+        write(shipped(u"Guida.pdf"_s), "%PDF guida aggiornata, più lunga");
+        write(shipped(u"qtbase_it.qm"_s), "testi 2");
+        write(shipped(u"Avviso.mp3"_s), "suono 2");
+        QFile::remove(shipped(u"unins000.dll"_s));
+        write(shipped(u"unins000.dll"_s), read(QStringLiteral(TELVARA_ASSETS_DIR "/unins000.dll")) + "x");
+        QCOMPARE(ProgramFolder::resolve(QString(), m_bin), folder);
+
+        QCOMPARE(read(user.filePath(u"Guida.pdf"_s)), QByteArray("%PDF guida aggiornata, più lunga"));
+        QCOMPARE(read(user.filePath(u"qtbase_it.qm"_s)), QByteArray("testi 2"));
+        QCOMPARE(read(user.filePath(u"Avviso.mp3"_s)), QByteArray("il mio suono"));
+        QCOMPARE(read(user.filePath(u"2024.tel"_s)), QByteArray("chiamate"));
+        QCOMPARE(stored(folder), u"SEGRETA"_s);
+        // No copy is left behind by the replacement.
+        QStringList expected = QDir(shipped({})).entryList(QDir::Files);
+        expected.append(u"2024.tel"_s);
+        expected.sort();
+        QCOMPARE(user.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    }
+
+    // A guide of the same size but other bytes is still another guide; one equal to the shipped copy is
+    // left untouched, so that a start does not rewrite it each time.
+    void theGuideIsReplacedOnlyWhenItDiffers_data()
+    {
+        QTest::addColumn<QByteArray>("inFolder");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("the same") << QByteArray("%PDF guida") << false;
+        QTest::newRow("same size, other bytes") << QByteArray("%PDF guidA") << true;
+        QTest::newRow("shorter") << QByteArray("%PDF") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+    }
+
+    void theGuideIsReplacedOnlyWhenItDiffers()
+    {
+        QFETCH(QByteArray, inFolder);
+        QFETCH(bool, replaced);
+        const QString folder = ProgramFolder::resolve(QString(), m_bin);
+        const QString guide = QDir(folder).filePath(u"Guida.pdf"_s);
+        write(guide, inFolder);
+        const QDateTime old(QDate(2020, 1, 1), QTime(12, 0));
+        {
+            QFile file(guide);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        ProgramFolder::resolve(QString(), m_bin);
+        QCOMPARE(read(guide), QByteArray("%PDF guida"));
+        QCOMPARE(QFileInfo(guide).lastModified() != old, replaced);
     }
 
     void aNamedFolderIsFurnishedAndUsed()

@@ -9,25 +9,57 @@
 #include "calls/TfrmRiepMensileTel.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "demo/DemoGenerator.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmReportApp.h"
 #include "clients/TfrmReportTel.h"
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "clients/TfrmValoreTotale.h"
+#include "operators/OperatorSheet.h"
 #include "platform/DesktopModal.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ReportPreview.h"
+#include "products/ProductSheet.h"
+#include "products/TfrmExpMagazzino.h"
+#include "products/TfrmImportaMagazzino.h"
+#include "products/TfrmSottoscorta.h"
+#include "products/TfrmTrovaMagazzino.h"
+#include "sales/SaleSheet.h"
+#include "sales/TfrmAnteprimaRegistro.h"
+#include "sales/TfrmExpRegistro.h"
+#include "sales/TfrmRiepAnnualeReg.h"
+#include "sales/TfrmRiepGiornalieroReg.h"
+#include "sales/TfrmRiepMensileReg.h"
+#include "sales/TfrmStampaRegistro.h"
+#include "sales/TfrmTrovaRegistro.h"
+#include "schedule/ScheduleSheet.h"
+#include "schedule/TfrmConfermati.h"
+#include "schedule/TfrmDaConfermare.h"
+#include "schedule/TfrmExpGiornaliere.h"
+#include "schedule/TfrmExpImminenti.h"
+#include "schedule/TfrmExpMensili.h"
+#include "schedule/TfrmExpScadenzario.h"
+#include "schedule/TfrmNonConfermati.h"
+#include "schedule/TfrmTrovaScadenzario.h"
 #include "screens/ApplicationWindow.h"
 #include "screens/RegisterSource.h"
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
+#include "stats/TfrmRiepCosti.h"
+#include "stats/TfrmStatsEntrate.h"
+#include "stats/TfrmStatsTelefonate.h"
 #include "TempProgramFolder.h"
 
 #include <functional>
 #include <memory>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -58,11 +90,56 @@ void grab(QWidget* window, const QString& name)
         window->grab().save(QDir(folder).filePath(name + u'-' + screenName() + u".png"_s));
 }
 
+// Whether the widget sits inside a scrolled view, where being partly out of sight is what scrolling is
+// for, or is a part of a compound control (the text of a combo box or a date field), which sizes it.
+bool scrolledOrPart(const QWidget* widget, const QWidget* window)
+{
+    for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QComboBox*>(up) ||
+            qobject_cast<const QAbstractSpinBox*>(up))
+            return true;
+    return false;
+}
+
+// Every control the window shows lies inside it at no less than its smallest readable size, and a
+// one-line label is as wide as its text: nothing is cut off.
+void checkNothingCutOff(QWidget* window)
+{
+    const QRect inside(QPoint(), window->size());
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window) || control->isWindow() || scrolledOrPart(control, window) ||
+            control->objectName().startsWith(u"qt_"_s))
+            continue;
+        const QString name = window->objectName() + u'/' +
+                             (control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                                               : control->objectName());
+        const QRect place(control->mapTo(window, QPoint()), control->size());
+        const QString where = u"%1: %2,%3 %4x%5 in %6x%7"_s.arg(name)
+                                  .arg(place.x())
+                                  .arg(place.y())
+                                  .arg(place.width())
+                                  .arg(place.height())
+                                  .arg(inside.width())
+                                  .arg(inside.height());
+        QVERIFY2(inside.contains(place), qPrintable(where));
+        const QSize least = control->minimumSizeHint();
+        QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),
+                 qPrintable(where + u" smaller than %1x%2"_s.arg(least.width()).arg(least.height())));
+        if (auto* label = qobject_cast<QLabel*>(control);
+            label && !label->wordWrap() && !label->text().isEmpty() && label->pixmap().isNull())
+            QVERIFY2(label->width() >= label->sizeHint().width(),
+                     qPrintable(where + u" narrower than its text, %1"_s.arg(label->sizeHint().width())));
+    }
+}
+
 // Inside the available area, and centred there unless it fills it. The frame of a window about to be
 // shown is not known yet and is taken as a 32-pixel title bar and 8-pixel borders; this platform draws
 // 2-pixel borders, so such a window may sit up to 6 pixels left of the centre and 20 above it.
-void checkFits(const QWidget* window)
+void checkFits(QWidget* window)
 {
+    checkNothingCutOff(window);
+    if (QTest::currentTestFailed())
+        return;
     const QRect frame = window->frameGeometry();
     QVERIFY2(area().contains(frame), qPrintable(u"%1: %2,%3 %4x%5"_s.arg(window->objectName())
                                                     .arg(frame.x())
@@ -90,13 +167,32 @@ void runModal(QDialog& dialog, const std::function<void(QDialog&)>& step)
     DesktopModal().exec(dialog);
 }
 
+// A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
 struct Fixture
 {
-    Fixture() { services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30))); }
+    Fixture()
+    {
+        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+        DemoOptions demo;
+        demo.clients = 40;
+        demo.staff = 6;
+        demo.products = 30;
+        demo.calls = 120;
+        demo.sales = 80;
+        demo.appointments = 60;
+        demo.today = QDate(2024, 3, 15);
+        DemoGenerator(demo).writeTo(folder.path());
+    }
 
     TempProgramFolder folder;
     ServiceDoubles services;
 };
+
+// A year file of the program folder, named when the window reads it, as a card's lblFile does.
+std::function<QString()> yearFile(const QString& name)
+{
+    return [name] { return ProgramFolder::file(name); };
+}
 
 } // namespace
 
@@ -138,7 +234,7 @@ private slots:
     void oneUseWindowsFit_data()
     {
         QTest::addColumn<Factory>("make");
-        const RegisterSource calls = RegisterSource::fixed(u"2024.tel"_s, u"2024"_s);
+        const RegisterSource calls{yearFile(u"2024.tel"_s), [] { return u"2024"_s; }};
         const ControlTexts card = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
         QTest::newRow("TfrmTrovaClienti") << Factory([] { return std::make_unique<TfrmTrovaClienti>(); });
         QTest::newRow("TfrmExpClienti") << Factory([] { return std::make_unique<TfrmExpClienti>(); });
@@ -147,7 +243,7 @@ private slots:
         QTest::newRow("TfrmReportApp") << Factory([] { return std::make_unique<TfrmReportApp>(); });
         QTest::newRow("TfrmValoreTotale") << Factory([] { return std::make_unique<TfrmValoreTotale>(); });
         QTest::newRow("TfrmTrovaChiamate")
-            << Factory([] { return std::make_unique<TfrmTrovaChiamate>([] { return u"2024.tel"_s; }); });
+            << Factory([] { return std::make_unique<TfrmTrovaChiamate>(yearFile(u"2024.tel"_s)); });
         QTest::newRow("TfrmExpChiamate")
             << Factory([calls] { return std::make_unique<TfrmExpChiamate>(calls); });
         QTest::newRow("TfrmRiepGiornalieroTel")
@@ -162,6 +258,74 @@ private slots:
             << Factory([card] { return std::make_unique<TfrmAnteprimaChiamata>(card); });
         QTest::newRow("TfrmAnteprima") << Factory([card] {
             return std::make_unique<ReportPreview>(CallSheet::build(card, QDateTime(QDate(2024, 3, 15), {})));
+        });
+
+        // Products, opened from the product card and from the profit summary's selection.
+        QTest::newRow("TfrmTrovaMagazzino") << Factory([] { return std::make_unique<TfrmTrovaMagazzino>(); });
+        QTest::newRow("TfrmExpMagazzino") << Factory([] { return std::make_unique<TfrmExpMagazzino>(); });
+        QTest::newRow("TfrmSottoscorta") << Factory([] { return std::make_unique<TfrmSottoscorta>(); });
+        QTest::newRow("TfrmAnteprima products") << Factory([] {
+            return std::make_unique<ReportPreview>(ProductSheet::build(
+                {{u"txtArticolo"_s, u"Pneumatico 205/55 R16"_s}}, QDateTime(QDate(2024, 3, 15), {})));
+        });
+
+        // Sales, opened from the sale card with its year file.
+        const RegisterSource sales{yearFile(u"2024.ven"_s), [] { return u"2024"_s; }};
+        const ControlTexts sale = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
+        QTest::newRow("TfrmTrovaRegistro")
+            << Factory([] { return std::make_unique<TfrmTrovaRegistro>(yearFile(u"2024.ven"_s)); });
+        QTest::newRow("TfrmRiepGiornalieroReg")
+            << Factory([sales] { return std::make_unique<TfrmRiepGiornalieroReg>(sales); });
+        QTest::newRow("TfrmRiepMensileReg")
+            << Factory([sales] { return std::make_unique<TfrmRiepMensileReg>(sales); });
+        QTest::newRow("TfrmRiepAnnualeReg")
+            << Factory([sales] { return std::make_unique<TfrmRiepAnnualeReg>(sales); });
+        QTest::newRow("TfrmExpRegistro") << Factory([sales] { return std::make_unique<TfrmExpRegistro>(sales); });
+        QTest::newRow("TfrmStampaRegistro")
+            << Factory([sale] { return std::make_unique<TfrmStampaRegistro>(sale); });
+        QTest::newRow("TfrmAnteprimaRegistro")
+            << Factory([sale] { return std::make_unique<TfrmAnteprimaRegistro>(sale); });
+        QTest::newRow("TfrmImportaMagazzino") << Factory([] { return std::make_unique<TfrmImportaMagazzino>(); });
+        QTest::newRow("TfrmAnteprima sales") << Factory([sale] {
+            return std::make_unique<ReportPreview>(SaleSheet::build(sale, QDateTime(QDate(2024, 3, 15), {})));
+        });
+
+        // The schedule, opened from the schedule card with its year file and the calendar's day.
+        const auto schedule = yearFile(u"2024.sca"_s);
+        QTest::newRow("TfrmTrovaScadenzario")
+            << Factory([schedule] { return std::make_unique<TfrmTrovaScadenzario>(schedule); });
+        QTest::newRow("TfrmExpScadenzario")
+            << Factory([schedule] { return std::make_unique<TfrmExpScadenzario>(schedule); });
+        QTest::newRow("TfrmExpGiornaliere")
+            << Factory([] { return std::make_unique<TfrmExpGiornaliere>(QDate(2024, 3, 15)); });
+        QTest::newRow("TfrmExpMensili")
+            << Factory([] { return std::make_unique<TfrmExpMensili>(QDate(2024, 3, 15)); });
+        QTest::newRow("TfrmExpImminenti")
+            << Factory([] { return std::make_unique<TfrmExpImminenti>(QDate(2024, 3, 15)); });
+        QTest::newRow("TfrmDaConfermare")
+            << Factory([schedule] { return std::make_unique<TfrmDaConfermare>(schedule); });
+        QTest::newRow("TfrmConfermati")
+            << Factory([schedule] { return std::make_unique<TfrmConfermati>(schedule); });
+        QTest::newRow("TfrmNonConfermati")
+            << Factory([schedule] { return std::make_unique<TfrmNonConfermati>(schedule); });
+        QTest::newRow("TfrmAnteprima schedule") << Factory([] {
+            return std::make_unique<ReportPreview>(ScheduleSheet::build(
+                {{u"txtCliente"_s, u"Rossi Anna"_s}}, QDateTime(QDate(2024, 3, 15), {})));
+        });
+
+        // Statistics: the profit summary of a chosen period and the two monthly charts.
+        QTest::newRow("TfrmRiepCosti") << Factory([] {
+            return std::make_unique<TfrmRiepCosti>(
+                ProgramFolder::file(u"2024.ven"_s), ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
+        });
+        QTest::newRow("TfrmStatsEntrate") << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
+        QTest::newRow("TfrmStatsTelefonate")
+            << Factory([] { return std::make_unique<TfrmStatsTelefonate>(u"2024"_s); });
+
+        // The operators' sheet in the preview; their other windows are persistent.
+        QTest::newRow("TfrmAnteprima operators") << Factory([] {
+            return std::make_unique<ReportPreview>(OperatorSheet::build(
+                {{u"txtIstruttore"_s, u"Bianchi Marco"_s}}, QDateTime(QDate(2024, 3, 15), {})));
         });
     }
 

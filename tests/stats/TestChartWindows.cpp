@@ -15,12 +15,19 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QPieSeries>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTest>
+#include <QValueAxis>
 
 using namespace Qt::StringLiterals;
 using Kind = Messages::Kind;
@@ -53,10 +60,36 @@ QList<qint64> march(qint64 value)
     return values;
 }
 
+// The texts the chart view shows: title, axis labels, legend, values.
+QStringList shownTexts(ChartWindow& window)
+{
+    QStringList texts;
+    for (const QGraphicsItem* item : window.findChild<QChartView*>(u"ChartStats"_s)->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            texts.append(text->toPlainText());
+        else if (const auto* simple = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
+            texts.append(simple->text());
+    }
+    return texts;
+}
+
 QAbstractSeries* drawn(ChartWindow& window)
 {
     const QList<QAbstractSeries*> series = window.findChild<QChartView*>(u"ChartStats"_s)->chart()->series();
     return series.size() == 1 ? series.first() : nullptr;
+}
+
+// Whether the rows from top to bottom of the image are all of one colour.
+bool blank(const QImage& image, int top, int bottom)
+{
+    const QRgb first = image.pixel(0, top);
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < image.width(); x += 2)
+            if (image.pixel(x, y) != first)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -129,17 +162,67 @@ private slots:
         QCOMPARE(bars->barSets().at(2)->label(), u"Marzo"_s);
         QCOMPARE(bars->barSets().at(2)->at(2), 31.0);
         QCOMPARE(bars->barSets().at(2)->color(), QColor(0xFF, 0xE4, 0xC4));
+        // The value inside a bar reads against its colour: white on February's blue, black on March's.
+        QCOMPARE(bars->barSets().at(1)->labelColor(), QColor(Qt::white));
+        QCOMPARE(bars->barSets().at(2)->labelColor(), QColor(Qt::black));
 
+        // Laid out and drawn as bars first, as a user sees it.
+        QApplication::processEvents();
+        QVERIFY(shownTexts(window).contains(u"Mar"_s));
         window.findChild<QPushButton*>(u"btnTorta"_s)->click();
+        QApplication::processEvents();
         auto* pie = qobject_cast<QPieSeries*>(drawn(window));
         QVERIFY(pie);
         QCOMPARE(pie->count(), 12);
         QCOMPARE(pie->slices().at(2)->value(), 31.0);
         QCOMPARE(pie->slices().at(11)->color(), QColor(0x00, 0x80, 0x00));
+        // The pie is drawn alone: no month axis of the bars is left behind it, and the legend names the
+        // months, the figures being on the slices.
+        QVERIFY(!shownTexts(window).contains(u"Mar"_s));
+        QVERIFY(shownTexts(window).contains(u"Marzo 31"_s));
+        const QList<QLegendMarker*> markers =
+            window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers();
+        QCOMPARE(markers.size(), 12);
+        QCOMPARE(markers.at(2)->label(), u"Marzo"_s);
 
         window.findChild<QPushButton*>(u"btnBarre"_s)->click();
         QVERIFY(qobject_cast<QStackedBarSeries*>(drawn(window)));
+        QVERIFY(shownTexts(window).contains(u"Mar"_s));
         QCOMPARE(window.values(), march(31));
+    }
+
+    // The value axis writes whole numbers; a small range must not write the same number on two ticks.
+    void theValueAxisNeverRepeatsANumber_data()
+    {
+        QTest::addColumn<QStringList>("amounts");
+        QTest::newRow("an empty year") << QStringList();
+        QTest::newRow("one euro") << QStringList{u"1"_s};
+        QTest::newRow("three euros") << QStringList{u"3"_s};
+        QTest::newRow("thirty-one euros") << QStringList{u"10,40"_s, u"20,20"_s};
+        QTest::newRow("thousands") << QStringList{u"1234"_s, u"5678,90"_s};
+    }
+
+    void theValueAxisNeverRepeatsANumber()
+    {
+        QFETCH(QStringList, amounts);
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            for (const QString& amount : amounts)
+                sale(file, u"05/03/2024"_s, amount);
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.show();
+        const QList<QAbstractAxis*> axes =
+            window.findChild<QChartView*>(u"ChartStats"_s)->chart()->axes(Qt::Vertical);
+        QCOMPARE(axes.size(), 1);
+        auto* axis = qobject_cast<QValueAxis*>(axes.first());
+        QVERIFY(axis);
+        QStringList ticks;
+        for (int i = 0; i < axis->tickCount(); ++i)
+            ticks.append(QString::asprintf("%.0f", axis->min() + (axis->max() - axis->min()) * i / (axis->tickCount() - 1)));
+        QCOMPARE(ticks.removeDuplicates(), 0);
+        QVERIFY(axis->max() >= double(window.values().at(2)));
     }
 
     void anUnreadableAmountIsLeftOutAndToldOnce()
@@ -191,7 +274,11 @@ private slots:
         if (copies) {
             QCOMPARE(f.reports.outputs.first().copies, copies);
             QCOMPARE(f.reports.outputs.first().report.orientation(), ReportTemplate::Orientation::Landscape);
-            QVERIFY(!f.reports.outputs.first().report.element(u"imgGrafico"_s)->data.isEmpty());
+            const QImage printed =
+                QImage::fromData(f.reports.outputs.first().report.element(u"imgGrafico"_s)->data);
+            QVERIFY(!printed.isNull());
+            // The chart fills the sheet, not only its upper half: the bottom rows carry the legend.
+            QVERIFY(!blank(printed, printed.height() * 3 / 4, printed.height()));
         }
     }
 
