@@ -3,6 +3,7 @@
 #include "app/ItalianTranslation.h"
 #include "app/PersistentWindows.h"
 #include "app/ProcessFormats.h"
+#include "app/ProgramStyle.h"
 #include "platform/ProgramFolder.h"
 #include "app/TfrmPassword.h"
 
@@ -20,6 +21,7 @@ void Application::start()
 {
     ProcessFormats::install();
     ItalianTranslation::install(m_application, ProgramFolder::path());
+    ProgramStyle::install();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/logo.svg")));
     m_windows.create(persistentWindows());
     m_windows.find<TfrmPassword>()->open();

@@ -20,8 +20,12 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -64,8 +68,7 @@ QPushButton* button(const QString& name, const QString& text, const QString& hin
 } // namespace
 
 ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year, QWidget* parent)
-    : QDialog(parent), m_definition(definition), m_year(year), m_chart(new QChart),
-      m_view(new QChartView(m_chart))
+    : QDialog(parent), m_definition(definition), m_year(year), m_view(new QChartView)
 {
     setObjectName(definition.window);
     setWindowTitle(definition.caption);
@@ -76,11 +79,7 @@ ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year,
     heading->setStyleSheet(u"color: #6A5ACD;"_s);
     heading->setWordWrap(true);
 
-    m_chart->setTitle(definition.chartTitle);
-    m_chart->setTitleFont(verdana(20));
-    m_chart->setTitleBrush(QColor(0xD0, 0x44, 0x98));
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_chart->setAnimationOptions(QChart::NoAnimation);
+    draw();
     m_view->setObjectName(u"ChartStats"_s);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(640, 330);
@@ -180,11 +179,22 @@ void ChartWindow::compute()
 
 void ChartWindow::draw()
 {
-    m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes())
-        m_chart->removeAxis(axis);
+    // A fresh chart each time: the axes of bars removed from a chart stay drawn behind a pie.
+    QChart* old = m_view->chart();
+    m_view->setChart(makeChart());
+    delete old;
+}
+
+QChart* ChartWindow::makeChart() const
+{
+    auto* chart = new QChart;
+    chart->setTitle(m_definition.chartTitle);
+    chart->setTitleFont(verdana(20));
+    chart->setTitleBrush(QColor(0xD0, 0x44, 0x98));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
     if (m_values.isEmpty())
-        return;
+        return chart;
     const QStringList& months = ValueLists::monthNames();
     if (m_pie) {
         auto* series = new QPieSeries;
@@ -195,8 +205,12 @@ void ChartWindow::draw()
             slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
             slice->setLabelVisible(m_values.at(i) > 0);
         }
-        m_chart->addSeries(series);
-        return;
+        chart->addSeries(series);
+        // The legend names the months, as with bars; the figures are on the slices.
+        const QList<QLegendMarker*> markers = chart->legend()->markers(series);
+        for (qsizetype i = 0; i < markers.size() && i < months.size(); ++i)
+            markers.at(i)->setLabel(months.at(i));
+        return chart;
     }
     // One set a month, stacked on its own category, so that every bar keeps its month's colour and
     // the legend names the months.
@@ -216,11 +230,11 @@ void ChartWindow::draw()
     }
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-    m_chart->addSeries(series);
+    chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     for (const QString& month : months)
         categories->append(month.left(3));
-    m_chart->addAxis(categories, Qt::AlignBottom);
+    chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
     values->setRange(0, double(qMax<qint64>(highest, 1)));
@@ -229,8 +243,9 @@ void ChartWindow::draw()
     if (values->max() < values->tickCount() - 1)
         values->setTickCount(int(values->max()) + 1);
     values->setLabelFormat(u"%.0f"_s);
-    m_chart->addAxis(values, Qt::AlignLeft);
+    chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    return chart;
 }
 
 void ChartWindow::btnTortaClick()
@@ -255,9 +270,17 @@ ReportTemplate ChartWindow::page()
     QImage image((area * 2).toSize(), QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
+        // A chart of its own, laid out as wide as the window's and as tall as the page's proportions
+        // ask, so that it fills the sheet with the window's type sizes.
+        QGraphicsScene scene;
+        QChart* chart = makeChart();
+        scene.addItem(chart);
+        const qreal width = qMax<qreal>(m_view->width(), 900);
+        chart->resize(width, width * area.height() / area.width());
+        chart->layout()->activate();
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        m_view->render(&painter, QRectF(QPointF(), image.size()), m_view->rect(), Qt::KeepAspectRatio);
+        scene.render(&painter, QRectF(QPointF(), image.size()), chart->geometry(), Qt::KeepAspectRatio);
     }
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);

@@ -36,10 +36,11 @@ protected:
 private:
     void compute();
     void draw();
+    // The chart of the values as currently chosen, bars or pie; only its title while nothing is read.
+    QChart* makeChart() const;
 
     const ChartDefinition& m_definition;
     QString m_year;
-    QChart* m_chart;
     QChartView* m_view;
     std::array<QLabel*, 12> m_months{};
     QList<qint64> m_values;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -129,6 +130,10 @@ private slots:
         QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), u"No"_s);
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), u"Annulla"_s);
         QCOMPARE(box.button(QMessageBox::Ok)->text().remove(u'&'), u"OK"_s);
+        // ...and show no stock pictures, whatever the desktop's theme: only the program's own artwork.
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+        for (QAbstractButton* button : box.buttons())
+            QVERIFY2(button->icon().isNull(), qPrintable(button->text()));
     }
 };
 

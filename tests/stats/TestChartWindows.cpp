@@ -15,7 +15,13 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QPieSeries>
 #include <QPushButton>
@@ -54,10 +60,36 @@ QList<qint64> march(qint64 value)
     return values;
 }
 
+// The texts the chart view shows: title, axis labels, legend, values.
+QStringList shownTexts(ChartWindow& window)
+{
+    QStringList texts;
+    for (const QGraphicsItem* item : window.findChild<QChartView*>(u"ChartStats"_s)->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            texts.append(text->toPlainText());
+        else if (const auto* simple = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
+            texts.append(simple->text());
+    }
+    return texts;
+}
+
 QAbstractSeries* drawn(ChartWindow& window)
 {
     const QList<QAbstractSeries*> series = window.findChild<QChartView*>(u"ChartStats"_s)->chart()->series();
     return series.size() == 1 ? series.first() : nullptr;
+}
+
+// Whether the rows from top to bottom of the image are all of one colour.
+bool blank(const QImage& image, int top, int bottom)
+{
+    const QRgb first = image.pixel(0, top);
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < image.width(); x += 2)
+            if (image.pixel(x, y) != first)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -134,15 +166,28 @@ private slots:
         QCOMPARE(bars->barSets().at(1)->labelColor(), QColor(Qt::white));
         QCOMPARE(bars->barSets().at(2)->labelColor(), QColor(Qt::black));
 
+        // Laid out and drawn as bars first, as a user sees it.
+        QApplication::processEvents();
+        QVERIFY(shownTexts(window).contains(u"Mar"_s));
         window.findChild<QPushButton*>(u"btnTorta"_s)->click();
+        QApplication::processEvents();
         auto* pie = qobject_cast<QPieSeries*>(drawn(window));
         QVERIFY(pie);
         QCOMPARE(pie->count(), 12);
         QCOMPARE(pie->slices().at(2)->value(), 31.0);
         QCOMPARE(pie->slices().at(11)->color(), QColor(0x00, 0x80, 0x00));
+        // The pie is drawn alone: no month axis of the bars is left behind it, and the legend names the
+        // months, the figures being on the slices.
+        QVERIFY(!shownTexts(window).contains(u"Mar"_s));
+        QVERIFY(shownTexts(window).contains(u"Marzo 31"_s));
+        const QList<QLegendMarker*> markers =
+            window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers();
+        QCOMPARE(markers.size(), 12);
+        QCOMPARE(markers.at(2)->label(), u"Marzo"_s);
 
         window.findChild<QPushButton*>(u"btnBarre"_s)->click();
         QVERIFY(qobject_cast<QStackedBarSeries*>(drawn(window)));
+        QVERIFY(shownTexts(window).contains(u"Mar"_s));
         QCOMPARE(window.values(), march(31));
     }
 
@@ -229,7 +274,11 @@ private slots:
         if (copies) {
             QCOMPARE(f.reports.outputs.first().copies, copies);
             QCOMPARE(f.reports.outputs.first().report.orientation(), ReportTemplate::Orientation::Landscape);
-            QVERIFY(!f.reports.outputs.first().report.element(u"imgGrafico"_s)->data.isEmpty());
+            const QImage printed =
+                QImage::fromData(f.reports.outputs.first().report.element(u"imgGrafico"_s)->data);
+            QVERIFY(!printed.isNull());
+            // The chart fills the sheet, not only its upper half: the bottom rows carry the legend.
+            QVERIFY(!blank(printed, printed.height() * 3 / 4, printed.height()));
         }
     }
 
