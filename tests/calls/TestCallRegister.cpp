@@ -1,15 +1,13 @@
+#include "app/GeneralHelp.h"
 #include "calls/SchedaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmMenuChiamate.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "FaultyFileIo.h"
-#include "ServiceDoubles.h"
-#include "app/GeneralHelp.h"
+#include "RegisterFixture.h"
 #include "screens/StorageMessages.h"
-#include "screens/WindowRegistry.h"
-#include "storage/RecordFile.h"
-#include "TempProgramFolder.h"
+#include "TestRecords.h"
 #include "TwoLocales.h"
 
 #include <QAbstractButton>
@@ -33,57 +31,22 @@ const QString kModified = u"Le modifiche apportate alla scheda corrente sono sta
 const QString kPrefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
 const QString kValidDate = u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida."_s;
 
-// The year menu and the call card of a fresh program folder, on 15 March 2024 at 10:30, with the 2021
-// register opened.
-struct Fixture
+// The call register's year menu and card, with the 2021 register opened.
+struct Fixture : RegisterFixture<TfrmMenuChiamate, TfrmChiamate>
 {
     Fixture()
-    {
-        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-        registry.create({WindowRegistry::entry<TfrmMenuChiamate>(), WindowRegistry::entry<TfrmChiamate>()});
-        menu = registry.find<TfrmMenuChiamate>();
-        card = registry.find<TfrmChiamate>();
-        openYear(u"2021"_s);
-    }
+        : RegisterFixture({u"txtAnnoPreventivi"_s, u"btnApriPreventivi"_s, SchedaChiamata::layout, u".tel"_s})
+    {}
 
-    void openYear(const QString& year)
-    {
-        menu->open();
-        menu->findChild<QLineEdit*>(u"txtAnnoPreventivi"_s)->setText(year);
-        menu->findChild<QPushButton*>(u"btnApriPreventivi"_s)->click();
-        QApplication::setActiveWindow(card);
-    }
-
-    QLineEdit* edit(const QString& name) const { return card->findChild<QLineEdit*>(name); }
-    QComboBox* list(const QString& name) const { return card->findChild<QComboBox*>(name); }
-    void click(const QString& name) const { card->button(name)->click(); }
-    QString position() const { return card->text(u"lblPosizione"_s); }
-    QByteArray archive() const { return folder.readAll(u"2021.tel"_s); }
-    Record stored(qint64 number) const
-    {
-        const int size = SchedaChiamata::layout.size();
-        return Record(SchedaChiamata::layout, archive().mid((number - 1) * size, size));
-    }
     // A card that passes every check.
     void fill() const
     {
         edit(u"txtOggetto"_s)->setText(u"Rinnovo contratto"_s);
         edit(u"txtCliente"_s)->setText(u"Rossi Anna"_s);
     }
-
-    TempProgramFolder folder;
-    ServiceDoubles services;
-    WindowRegistry registry;
-    TfrmMenuChiamate* menu = nullptr;
-    TfrmChiamate* card = nullptr;
 };
 
-// A field of the record as the file holds it: its length byte, then its text in Windows-1252 padded
-// with zeros to its width.
-QByteArray field(int width, const QByteArray& text)
-{
-    return char(text.size()) + text + QByteArray(width - text.size(), '\0');
-}
+using TestRecords::field;
 
 } // namespace
 
@@ -271,18 +234,16 @@ private slots:
     void importingAClientIntoAStoredCardOverwritesIt()
     {
         Fixture f;
-        {
-            Record client(SchedaCliente::layout);
-            const std::pair<SchedaCliente::Field, QString> fields[] = {
-                {SchedaCliente::Cliente, u"Verdi Luca"_s}, {SchedaCliente::CodFisc, u"VRDLCU70B02F205X"_s},
-                {SchedaCliente::Zona, u"Sud"_s},           {SchedaCliente::Email, u"luca@example.it"_s},
-                {SchedaCliente::TelCel, u"347 7654321"_s}, {SchedaCliente::Recapito, u"Casa"_s},
-                {SchedaCliente::Note, u"Non copiare"_s},
-            };
-            for (const auto& [index, text] : fields)
-                client.setText(index, text);
-            RecordFile(f.folder.file(u"Clienti.pro"_s), SchedaCliente::layout).append(client);
-        }
+        TestRecords::append(f.folder.file(u"Clienti.pro"_s), SchedaCliente::layout,
+                            {{
+                                {SchedaCliente::Cliente, u"Verdi Luca"_s},
+                                {SchedaCliente::CodFisc, u"VRDLCU70B02F205X"_s},
+                                {SchedaCliente::Zona, u"Sud"_s},
+                                {SchedaCliente::Email, u"luca@example.it"_s},
+                                {SchedaCliente::TelCel, u"347 7654321"_s},
+                                {SchedaCliente::Recapito, u"Casa"_s},
+                                {SchedaCliente::Note, u"Non copiare"_s},
+                            }});
         f.fill();
         f.click(u"cmdSalva"_s);
         f.click(u"cmdNuovo"_s);

@@ -8,14 +8,16 @@
 #include "calls/TfrmRiepMensileTel.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "CompanionCli.h"
 #include "PdfTools.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/CallerTargets.h"
 #include "screens/GridModel.h"
 #include "screens/ResultListModel.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -23,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -87,19 +88,6 @@ void addRegister(const TempProgramFolder& folder)
                       {u"05"_s, u"Marzo"_s, u"08:00"_s, u"altro anno"_s, u"Rossi Anna"_s, u"2023"_s}});
 }
 
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-GridModel* gridOf(const QWidget& window)
-{
-    return static_cast<GridModel*>(child<QTableView>(window, u"grdRecords"_s)->model());
-}
-
 // The subjects (column 4: "N.", date, time, subject) of the grid's rows, and their numbers.
 QStringList subjects(const QWidget& window)
 {
@@ -123,26 +111,9 @@ std::unique_ptr<SummaryWindow> summary(const QString& period, const QString& fil
     return std::make_unique<TfrmRiepAnnualeTel>(source);
 }
 
-void choose(const QWidget& window, const QString& day, const QString& month)
-{
-    if (!day.isEmpty())
-        child<QComboBox>(window, u"cboGiorno"_s)->setCurrentText(day);
-    child<QComboBox>(window, u"cboSelezione"_s)->setCurrentText(month);
-    child<QPushButton>(window, u"btnVisualizza"_s)->click();
-}
-
 const QString kExportQuestion =
     u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
     u"numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
-
-QByteArray runCli(const TempProgramFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TELVARA_CLI), QStringList{u"--cartella"_s, folder.path()} + arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        qFatal("telvara-cli failed: %s", process.readAllStandardError().constData());
-    return process.readAllStandardOutput();
-}
 
 } // namespace
 
@@ -183,7 +154,7 @@ private slots:
             QCOMPARE(child<QLabel>(*window, u"lblAnno"_s)->text(), kYear);
             QCOMPARE(child<QComboBox>(*window, u"cboSelezione"_s)->currentText(), u"GENNAIO"_s);
             QCOMPARE(gridOf(*window)->rowCount(), 0);
-            choose(*window, day, month);
+            chooseSummaryPeriod(*window, day, month);
             QVERIFY(!panel->isVisible());
         }
         QCOMPARE(subjects(*window), listed);
@@ -204,7 +175,7 @@ private slots:
         ServiceDoubles services;
         const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
         window->show();
-        choose(*window, period == u"day" ? u"01"_s : QString(), u"GENNAIO"_s);
+        chooseSummaryPeriod(*window, period == u"day" ? u"01"_s : QString(), u"GENNAIO"_s);
         QVERIFY(child<QWidget>(*window, u"panAnno"_s)->isVisible());
         QVERIFY(QFile::exists(yearFile(folder)));
         QVERIFY(services.messages.shown().isEmpty());
@@ -233,7 +204,7 @@ private slots:
         folder.writeAll(file, QByteArray(100000, 'x'));
         const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
         window->show();
-        choose(*window, period == u"day" ? u"05"_s : QString(), u"MARZO"_s);
+        chooseSummaryPeriod(*window, period == u"day" ? u"05"_s : QString(), u"MARZO"_s);
         services.messages.setNextAnswer(true);
         services.messages.setNextAnswer(true);
         child<QAbstractButton>(*window, u"cmdEsporta"_s)->click();

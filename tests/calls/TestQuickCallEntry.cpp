@@ -1,12 +1,11 @@
 #include "calls/SchedaChiamata.h"
 #include "calls/TfrmInserisciTel.h"
-#include "clients/TfrmClienti.h"
+#include "ClientCardFixture.h"
 #include "FaultyFileIo.h"
-#include "ServiceDoubles.h"
 #include "screens/StorageMessages.h"
-#include "screens/WindowRegistry.h"
-#include "storage/RecordFile.h"
+#include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
 #include "TwoLocales.h"
 
 #include <memory>
@@ -46,8 +45,7 @@ struct Fixture
     void apply() const { entry->findChild<QPushButton*>(u"btnChiudi"_s)->click(); }
     Record stored(const QString& file, qint64 number) const
     {
-        const int size = SchedaChiamata::layout.size();
-        return Record(SchedaChiamata::layout, folder.readAll(file).mid((number - 1) * size, size));
+        return TestRecords::at(folder.readAll(file), SchedaChiamata::layout, number);
     }
 
     TempProgramFolder folder;
@@ -65,38 +63,15 @@ private slots:
     // "Nuova chiamata" opens a fresh entry with the current year and the client's six fields, trimmed.
     void clientCardOpensTheEntryWithItsClient()
     {
-        TempProgramFolder folder;
-        ServiceDoubles services;
-        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-        WindowRegistry registry;
-        TfrmClienti card(registry);
-        card.show();
-        const std::pair<const char16_t*, const char16_t*> client[] = {
-            {u"txtCliente", u" Rossi Anna "},
-            {u"txtCodFisc", u"RSSNNA80A41H501U"},
-            {u"txtZona", u"Nord "},
-            {u"txtTelCel", u" 333 1234567"},
-            {u"txtEmail", u"anna@example.it"},
-            {u"txtRecapito", u"Ufficio"},
-            {u"txtNote", u"Non copiare"},
-        };
-        for (const auto& [control, text] : client)
-            card.setText(QString::fromUtf16(control), QString::fromUtf16(text));
-
-        QHash<QString, QString> shown;
-        QString focus;
-        services.modal.setNextScript([&](QDialog& dialog) {
-            auto& entry = static_cast<TfrmInserisciTel&>(dialog);
-            for (const QString& name :
-                 {u"lblAnno"_s, u"txtGiorno"_s, u"txtMese"_s, u"txtOreApp"_s, u"txtMinutiApp"_s,
-                  u"txtCliente"_s, u"txtCodFisc"_s, u"txtZona"_s, u"txtTelCel"_s, u"txtEmail"_s,
-                  u"txtRecapito"_s, u"txtNote"_s, u"txtOggetto"_s})
-                shown.insert(name, entry.text(name));
-            focus = entry.focusWidget() ? entry.focusWidget()->objectName() : QString();
-            return int(QDialog::Rejected);
+        ClientCardFixture f({
+            {u"txtCliente"_s, u" Rossi Anna "_s},
+            {u"txtCodFisc"_s, u"RSSNNA80A41H501U"_s},
+            {u"txtZona"_s, u"Nord "_s},
+            {u"txtTelCel"_s, u" 333 1234567"_s},
+            {u"txtEmail"_s, u"anna@example.it"_s},
+            {u"txtRecapito"_s, u"Ufficio"_s},
+            {u"txtNote"_s, u"Non copiare"_s},
         });
-        card.button(u"btnChiamata"_s)->click();
-        QCOMPARE(services.modal.shown(), QStringList{u"TfrmInserisciTel"_s});
         const QHash<QString, QString> expected = {
             {u"lblAnno"_s, u"2024"_s},
             {u"txtGiorno"_s, u"15"_s},
@@ -112,10 +87,12 @@ private slots:
             {u"txtNote"_s, QString()},
             {u"txtOggetto"_s, QString()},
         };
-        QCOMPARE(shown, expected);
-        QCOMPARE(focus, u"txtOggetto"_s);
-        QVERIFY(folder.readAll(u"2024.tel"_s).isEmpty());
-        QVERIFY(services.messages.shown().isEmpty());
+        const ClientCardFixture::Opened opened = f.openQuickEntry(u"btnChiamata"_s, expected.keys());
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmInserisciTel"_s});
+        QCOMPARE(opened.texts, expected);
+        QCOMPARE(opened.focus, u"txtOggetto"_s);
+        QVERIFY(f.folder.readAll(u"2024.tel"_s).isEmpty());
+        QVERIFY(f.services.messages.shown().isEmpty());
     }
 
     void checksInOrder_data()

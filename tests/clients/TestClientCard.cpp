@@ -2,9 +2,10 @@
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmClienti.h"
 #include "FaultyFileIo.h"
-#include "ServiceDoubles.h"
+#include "LayoutFaults.h"
 #include "screens/StorageMessages.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
@@ -479,35 +480,9 @@ private slots:
         Fixture f;
         f.card->resize(screen);
         QApplication::processEvents();
-        QList<QWidget*> controls;
-        for (QWidget* widget : f.card->findChildren<QWidget*>()) {
-            if (!widget->isVisible() || widget->objectName().isEmpty() ||
-                widget->objectName().startsWith(u"eff") || widget->objectName().startsWith(u"fra") ||
-                widget->objectName().startsWith(u"qt_"))
-                continue;
-            controls.append(widget);
-        }
+        const QList<QWidget*> controls = LayoutFaults::controls(*f.card);
         QVERIFY(controls.size() > 80);
-        const QRect window(QPoint(), f.card->size());
-        for (QWidget* control : controls) {
-            const QRect place(control->mapTo(f.card.get(), QPoint()), control->size());
-            QVERIFY2(window.contains(place), qPrintable(control->objectName()));
-            QVERIFY2(control->width() >= control->minimumSizeHint().width(),
-                     qPrintable(control->objectName()));
-            QVERIFY2(control->height() >= control->minimumSizeHint().height(),
-                     qPrintable(control->objectName()));
-            if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty())
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(control->objectName()));
-        }
-        for (qsizetype i = 0; i < controls.size(); ++i)
-            for (qsizetype j = i + 1; j < controls.size(); ++j) {
-                if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
-                    continue;
-                const QRect a(controls[i]->mapTo(f.card.get(), QPoint()), controls[i]->size());
-                const QRect b(controls[j]->mapTo(f.card.get(), QPoint()), controls[j]->size());
-                QVERIFY2(!a.intersects(b),
-                         qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
-            }
+        QCOMPARE(LayoutFaults::of(*f.card, controls, LayoutFaults::Widths::Checked), QStringList());
     }
 
     // Every command, arrow, check and e-mail picture is drawn from the program's own artwork, and every

@@ -9,11 +9,12 @@
 #include "RecordingReportOutput.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
-#include "ServiceDoubles.h"
 #include "screens/ResultListModel.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -68,14 +69,6 @@ std::unique_ptr<ClientHistoryWindow> window(Kind kind)
         break;
     }
     return std::make_unique<TfrmReportTel>();
-}
-
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
 }
 
 int lineCount(const QWidget& window)

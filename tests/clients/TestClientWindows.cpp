@@ -6,14 +6,16 @@
 #include "FaultyFileIo.h"
 #include "platform/ListReport.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/CallerTargets.h"
 #include "screens/GridModel.h"
 #include "screens/ResultList.h"
 #include "screens/ResultListModel.h"
 #include "screens/StorageMessages.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,46 +33,9 @@ using namespace SchedaCliente;
 
 namespace {
 
-using Fields = std::initializer_list<std::pair<Field, QString>>;
-
-Record card(Fields fields)
+void addCards(const TempProgramFolder& folder, const QList<TestRecords::Fields>& cards)
 {
-    Record record(layout);
-    for (const auto& [field, text] : fields)
-        record.setText(field, text);
-    return record;
-}
-
-void addCards(const TempProgramFolder& folder, std::initializer_list<Fields> cards)
-{
-    RecordFile file(folder.file(u"Clienti.pro"_s), layout);
-    for (const Fields& fields : cards)
-        file.append(card(fields));
-}
-
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-QStringList shownLines(const QWidget& window)
-{
-    return static_cast<ResultListModel*>(child<QListView>(window, u"lstRecords"_s)->model())->allLines();
-}
-
-// A double click on the first line, or below the last one.
-void doubleClickList(const QWidget& window, bool onFirstLine = true)
-{
-    // The list lays its lines out once the events posted by filling it have run.
-    QCoreApplication::processEvents();
-    QWidget* viewport = child<QListView>(window, u"lstRecords"_s)->viewport();
-    const QPoint at(5, onFirstLine ? 5 : viewport->height() - 5);
-    // As the mouse does it: a click, then the second press that makes it a double click.
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    TestRecords::append(folder.file(u"Clienti.pro"_s), layout, cards);
 }
 
 int find(const QWidget& window, const QString& word)
@@ -218,8 +183,9 @@ private slots:
         {
             RecordFile file(folder.file(u"Clienti.pro"_s), layout);
             for (int i = 1; i <= 10; ++i)
-                file.append(card({{Cliente, u"Cliente %1"_s.arg(i)},
-                                  {Note, i == 2 || i == 5 ? u"parlare con ROSSI"_s : QString()}}));
+                file.append(TestRecords::make(
+                    layout, {{Cliente, u"Cliente %1"_s.arg(i)},
+                             {Note, i == 2 || i == 5 ? u"parlare con ROSSI"_s : QString()}}));
         }
         TfrmTrovaClienti again;
         again.show();
@@ -246,7 +212,7 @@ private slots:
         child<QLineEdit>(window, u"txtCliente"_s)->setText(u"rossi"_s);
         child<QPushButton>(window, u"btnCerca"_s)->click();
         QCOMPARE(shownLines(window).size(), 2);
-        doubleClickList(window);
+        doubleClickLine(window, 0);
 
         QCOMPARE(clientCard.filled, (QList<std::pair<QString, qint64>>{{u"PRIMA"_s, 1}, {u"SECONDA"_s, 3}}));
         QVERIFY(!window.isVisible());
@@ -288,7 +254,10 @@ private slots:
         FaultyFileIo faults;
         if (failing)
             faults.failAt(FaultyFileIo::Open, 1);
-        doubleClickList(window, selected);
+        if (selected)
+            doubleClickLine(window, 0);
+        else
+            doubleClickBelowLines(window);
 
         QCOMPARE(callCard.filled.size(), calls);
         QCOMPARE(clientCard.filled.size(), clients);
@@ -304,7 +273,7 @@ private slots:
         {
             RecordFile file(folder.file(u"Clienti.pro"_s), layout);
             for (int i = 0; i < 100; ++i)
-                file.append(card({{Cliente, u"Cliente %1"_s.arg(i)}}));
+                file.append(TestRecords::make(layout, {{Cliente, u"Cliente %1"_s.arg(i)}}));
         }
         TfrmTrovaClienti window;
         window.show();
@@ -381,13 +350,13 @@ private slots:
             QVERIFY(lines[0].endsWith(u"  Preventivo"_s));
             QVERIFY(lines[1].endsWith(u"                              "_s + u"  "_s));
             QCOMPARE(window.focusWidget(), child<QLineEdit>(window, u"txtTrova"_s));
-            doubleClickList(window);
+            doubleClickLine(window, 0);
             QVERIFY(!window.isVisible());
         }
         QCOMPARE(clientCard.filled, (QList<std::pair<QString, qint64>>{{u"VRDLCU"_s, 2}}));
 
         RecordFile(folder.file(u"Clienti.pro"_s), layout)
-            .overwrite(2, card({{Cliente, u"Verdi Luca"_s}, {Ricontatta, u"No"_s}}));
+            .overwrite(2, TestRecords::make(layout, {{Cliente, u"Verdi Luca"_s}, {Ricontatta, u"No"_s}}));
         TfrmRicontatta after;
         after.show();
         QCOMPARE(shownLines(after).size(), 1);

@@ -1,9 +1,10 @@
 #include "clients/SchedaCliente.h"
+#include "LayoutFaults.h"
 #include "operators/OperatorSheet.h"
 #include "operators/SchedaOperatore.h"
+#include "operators/TfrmIstruttori.h"
 #include "platform/ReportOutput.h"
 #include "RecordingReportOutput.h"
-#include "operators/TfrmIstruttori.h"
 #include "screens/CallerTargets.h"
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
@@ -412,32 +413,8 @@ private slots:
         Fixture f;
         f.card->resize(screen);
         QApplication::processEvents();
-        QList<QWidget*> controls;
-        for (QWidget* widget : f.card->findChildren<QWidget*>()) {
-            if (!widget->isVisible() || widget->objectName().isEmpty() ||
-                widget->objectName().startsWith(u"eff") || widget->objectName().startsWith(u"fra") ||
-                widget->objectName().startsWith(u"qt_"))
-                continue;
-            controls.append(widget);
-        }
-        const QRect window(QPoint(), f.card->size());
-        for (QWidget* control : controls) {
-            const QRect place(control->mapTo(f.card.get(), QPoint()), control->size());
-            QVERIFY2(window.contains(place), qPrintable(control->objectName()));
-            QVERIFY2(control->height() >= control->minimumSizeHint().height(),
-                     qPrintable(control->objectName()));
-            if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty())
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(control->objectName()));
-        }
-        for (qsizetype i = 0; i < controls.size(); ++i)
-            for (qsizetype j = i + 1; j < controls.size(); ++j) {
-                if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
-                    continue;
-                const QRect a(controls[i]->mapTo(f.card.get(), QPoint()), controls[i]->size());
-                const QRect b(controls[j]->mapTo(f.card.get(), QPoint()), controls[j]->size());
-                QVERIFY2(!a.intersects(b),
-                         qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
-            }
+        QCOMPARE(LayoutFaults::of(*f.card, LayoutFaults::controls(*f.card), LayoutFaults::Widths::Free),
+                 QStringList());
     }
 
     // Pictures of the card and its printed sheet to look at: set TELVARA_SCREENSHOTS to a folder.

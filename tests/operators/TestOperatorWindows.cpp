@@ -11,8 +11,9 @@
 #include "screens/StorageMessages.h"
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
-#include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -31,38 +32,7 @@ using Shown = RecordedMessages::Shown;
 
 namespace {
 
-using Fields = QList<std::pair<int, QString>>;
-
-Record card(const Fields& fields)
-{
-    Record record(layout);
-    for (const auto& [field, text] : fields)
-        record.setText(field, text);
-    return record;
-}
-
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-QStringList shownLines(const QWidget& window)
-{
-    return static_cast<ResultListModel*>(child<QListView>(window, u"lstRecords"_s)->model())->allLines();
-}
-
-// A click on a line, then the second press that makes it a double click.
-void doubleClickLine(const QWidget& window, int line)
-{
-    QCoreApplication::processEvents();
-    auto* list = child<QListView>(window, u"lstRecords"_s);
-    const QPoint at = list->visualRect(list->model()->index(line, 0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
+using Fields = TestRecords::Fields;
 
 // A program folder with some operators, the service doubles, today 10/06/2024, and the operator card.
 struct Fixture
@@ -70,9 +40,7 @@ struct Fixture
     explicit Fixture(const QList<Fields>& cards)
     {
         services.clock.set(QDateTime(QDate(2024, 6, 10), QTime(9, 5, 7)));
-        RecordFile file(folder.file(u"Dipendenti.pro"_s), layout);
-        for (const Fields& fields : cards)
-            file.append(card(fields));
+        TestRecords::append(folder.file(u"Dipendenti.pro"_s), layout, cards);
         operatorCard = std::make_unique<TfrmIstruttori>(registry);
         operatorCard->show();
     }

@@ -8,6 +8,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -50,14 +51,6 @@ Record storedProduct(const QString& code)
     for (const auto& [field, text] : fields)
         record.setText(field, text);
     return record;
-}
-
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
 }
 
 // A program folder with some products, the service doubles and the product card, shown.

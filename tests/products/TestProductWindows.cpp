@@ -15,6 +15,8 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,34 +34,9 @@ using Shown = RecordedMessages::Shown;
 
 namespace {
 
-using Fields = std::initializer_list<std::pair<Field, QString>>;
-
-Record product(Fields fields)
+void addProducts(const TempProgramFolder& folder, const QList<TestRecords::Fields>& products)
 {
-    Record record(layout);
-    for (const auto& [field, text] : fields)
-        record.setText(field, text);
-    return record;
-}
-
-void addProducts(const TempProgramFolder& folder, std::initializer_list<Fields> products)
-{
-    RecordFile file(folder.file(u"Magazzino.pro"_s), layout);
-    for (const Fields& fields : products)
-        file.append(product(fields));
-}
-
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-QStringList shownLines(const QWidget& window)
-{
-    return static_cast<ResultListModel*>(child<QListView>(window, u"lstRecords"_s)->model())->allLines();
+    TestRecords::append(folder.file(u"Magazzino.pro"_s), layout, products);
 }
 
 QStringList shownCodes(const QWidget& window)
@@ -68,14 +45,6 @@ QStringList shownCodes(const QWidget& window)
     for (const QString& line : shownLines(window))
         codes.append(line.left(30).trimmed());
     return codes;
-}
-
-void doubleClickFirstLine(const QWidget& window)
-{
-    QCoreApplication::processEvents();
-    QWidget* viewport = child<QListView>(window, u"lstRecords"_s)->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 // What the profit summary registers for "riepilogo": the chosen code alone.
@@ -181,7 +150,7 @@ private slots:
         services.modal.setNextScript([](QDialog& search) {
             child<QLineEdit>(search, u"txtMarca"_s)->setText(u"acme"_s);
             child<QPushButton>(search, u"btnCerca"_s)->click();
-            doubleClickFirstLine(search);
+            doubleClickLine(search, 0);
             return search.result();
         });
         QTest::mouseClick(card.button(u"cmdTrova"_s), Qt::LeftButton);
@@ -194,7 +163,7 @@ private slots:
         search.setCallerTag(u"riepilogo"_s);
         search.show();
         child<QPushButton>(search, u"btnCerca"_s)->click();
-        doubleClickFirstLine(search);
+        doubleClickLine(search, 0);
         QCOMPARE(summary.codes, QStringList{u"A1"_s});
         QCOMPARE(card.text(u"txtCodice"_s), u"B2"_s);
     }
@@ -249,7 +218,7 @@ private slots:
         services.modal.setNextScript([&](QDialog& list) {
             child<QPushButton>(list, u"btnStampa"_s)->click();
             title = output.outputs.value(0).report.text(QString(ListReport::titleBox));
-            doubleClickFirstLine(list);
+            doubleClickLine(list, 0);
             return list.result();
         });
         QTest::mouseClick(card.button(u"cmdSottoscorta"_s), Qt::LeftButton);

@@ -1,17 +1,18 @@
 #include "app/GeneralHelp.h"
+#include "ClientCardFixture.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmClienti.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "FaultyFileIo.h"
+#include "RegisterFixture.h"
 #include "sales/SchedaVendita.h"
 #include "sales/TfrmInserisciReg.h"
 #include "sales/TfrmMenuRegistro.h"
 #include "sales/TfrmRegistro.h"
 #include "screens/StorageMessages.h"
-#include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
-#include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
 #include "TwoLocales.h"
 
 #include <QAbstractButton>
@@ -37,37 +38,12 @@ const QString kPrefix = u"Attenzione: per salvare la scheda è necessario indica
 const QString kMailPrefix = u"Attenzione: per inviare l'e-mail è necessario indicare "_s;
 const QString kValidDate = u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida."_s;
 
-// The sales menu and the sale card of a fresh program folder, on 15 March 2024 at 10:30, with the 2021
-// register opened.
-struct Fixture
+// The sales menu and the sale card, with the 2021 register opened.
+struct Fixture : RegisterFixture<TfrmMenuRegistro, TfrmRegistro>
 {
-    Fixture()
-    {
-        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-        registry.create({WindowRegistry::entry<TfrmMenuRegistro>(), WindowRegistry::entry<TfrmRegistro>()});
-        menu = registry.find<TfrmMenuRegistro>();
-        card = registry.find<TfrmRegistro>();
-        openYear(u"2021"_s);
-    }
+    Fixture() : RegisterFixture({u"txtAnnoFatture"_s, u"btnApriFatture"_s, SchedaVendita::layout, u".ven"_s})
+    {}
 
-    void openYear(const QString& year)
-    {
-        menu->open();
-        menu->findChild<QLineEdit*>(u"txtAnnoFatture"_s)->setText(year);
-        menu->findChild<QPushButton*>(u"btnApriFatture"_s)->click();
-        QApplication::setActiveWindow(card);
-    }
-
-    QLineEdit* edit(const QString& name) const { return card->findChild<QLineEdit*>(name); }
-    QComboBox* list(const QString& name) const { return card->findChild<QComboBox*>(name); }
-    void click(const QString& name) const { card->button(name)->click(); }
-    QString position() const { return card->text(u"lblPosizione"_s); }
-    QByteArray archive() const { return folder.readAll(u"2021.ven"_s); }
-    Record stored(qint64 number) const
-    {
-        const int size = SchedaVendita::layout.size();
-        return Record(SchedaVendita::layout, archive().mid((number - 1) * size, size));
-    }
     // A card that passes every check.
     void fill() const
     {
@@ -76,18 +52,9 @@ struct Fixture
         edit(u"txtCliente"_s)->setText(u"Rossi Anna"_s);
         edit(u"txtCodFisc"_s)->setText(u"RSSNNA80A41H501U"_s);
     }
-
-    TempProgramFolder folder;
-    ServiceDoubles services;
-    WindowRegistry registry;
-    TfrmMenuRegistro* menu = nullptr;
-    TfrmRegistro* card = nullptr;
 };
 
-QByteArray field(int width, const QByteArray& text)
-{
-    return char(text.size()) + text + QByteArray(width - text.size(), '\0');
-}
+using TestRecords::field;
 
 } // namespace
 
@@ -293,22 +260,17 @@ private slots:
     void importingAClientFillsThePaymentMethod()
     {
         Fixture f;
-        {
-            Record client(SchedaCliente::layout);
-            const std::pair<SchedaCliente::Field, QString> fields[] = {
-                {SchedaCliente::Cliente, u"Verdi Luca"_s},
-                {SchedaCliente::CodFisc, u"VRDLCU70B02F205X"_s},
-                {SchedaCliente::Zona, u"Sud"_s},
-                {SchedaCliente::Email, u"luca@example.it"_s},
-                {SchedaCliente::TelCel, u"347 7654321"_s},
-                {SchedaCliente::Recapito, u"Casa"_s},
-                {SchedaCliente::Estremi, u"RID bancario"_s},
-                {SchedaCliente::Note, u"Non copiare"_s},
-            };
-            for (const auto& [index, text] : fields)
-                client.setText(index, text);
-            RecordFile(f.folder.file(u"Clienti.pro"_s), SchedaCliente::layout).append(client);
-        }
+        TestRecords::append(f.folder.file(u"Clienti.pro"_s), SchedaCliente::layout,
+                            {{
+                                {SchedaCliente::Cliente, u"Verdi Luca"_s},
+                                {SchedaCliente::CodFisc, u"VRDLCU70B02F205X"_s},
+                                {SchedaCliente::Zona, u"Sud"_s},
+                                {SchedaCliente::Email, u"luca@example.it"_s},
+                                {SchedaCliente::TelCel, u"347 7654321"_s},
+                                {SchedaCliente::Recapito, u"Casa"_s},
+                                {SchedaCliente::Estremi, u"RID bancario"_s},
+                                {SchedaCliente::Note, u"Non copiare"_s},
+                            }});
         f.edit(u"txtPagamento"_s)->setText(u"Contanti"_s);
         f.edit(u"txtNote"_s)->setText(u"Mia nota"_s);
         QString tag;
@@ -442,44 +404,16 @@ private slots:
     // and appends one sale to that year's register; the client's sales history then shows it.
     void quickSaleFromTheClientCard()
     {
-        TempProgramFolder folder;
-        ServiceDoubles services;
-        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-        WindowRegistry registry;
-        TfrmClienti card(registry);
-        card.show();
-        const std::pair<const char16_t*, const char16_t*> client[] = {
-            {u"txtCliente", u" Rossi Anna "},
-            {u"txtCodFisc", u"RSSNNA80A41H501U"},
-            {u"txtZona", u"Nord "},
-            {u"txtTelCel", u" 333 1234567"},
-            {u"txtEmail", u"anna@example.it"},
-            {u"txtRecapito", u"Ufficio"},
-            {u"txtEstremi", u" Bonifico "},
-            {u"txtNote", u"Non copiare"},
-        };
-        for (const auto& [control, text] : client)
-            card.setText(QString::fromUtf16(control), QString::fromUtf16(text));
-
-        QHash<QString, QString> shown;
-        QString focus;
-        services.modal.setNextScript([&](QDialog& dialog) {
-            auto& entry = static_cast<TfrmInserisciReg&>(dialog);
-            for (const QString& name :
-                 {u"lblAnno"_s, u"txtGiorno"_s, u"txtMese"_s, u"txtOreApp"_s, u"txtMinutiApp"_s,
-                  u"txtCliente"_s, u"txtCodFisc"_s, u"txtZona"_s, u"txtTelCel"_s, u"txtEmail"_s,
-                  u"txtRecapito"_s, u"txtPagamento"_s, u"txtNote"_s, u"txtImporto"_s})
-                shown.insert(name, entry.text(name));
-            focus = entry.focusWidget() ? entry.focusWidget()->objectName() : QString();
-            entry.setText(u"txtCodice"_s, u"ART-9"_s);
-            entry.setText(u"txtTipologia"_s, u"Servizio"_s);
-            entry.setText(u"txtImporto"_s, u"15"_s);
-            entry.btnChiudiClick();
-            return entry.result();
+        ClientCardFixture f({
+            {u"txtCliente"_s, u" Rossi Anna "_s},
+            {u"txtCodFisc"_s, u"RSSNNA80A41H501U"_s},
+            {u"txtZona"_s, u"Nord "_s},
+            {u"txtTelCel"_s, u" 333 1234567"_s},
+            {u"txtEmail"_s, u"anna@example.it"_s},
+            {u"txtRecapito"_s, u"Ufficio"_s},
+            {u"txtEstremi"_s, u" Bonifico "_s},
+            {u"txtNote"_s, u"Non copiare"_s},
         });
-        QVERIFY(card.button(u"btnVendita"_s)->isEnabled());
-        card.button(u"btnVendita"_s)->click();
-        QCOMPARE(services.modal.shown(), QStringList{u"TfrmInserisciReg"_s});
         const QHash<QString, QString> expected = {
             {u"lblAnno"_s, u"2024"_s},
             {u"txtGiorno"_s, u"15"_s},
@@ -496,12 +430,22 @@ private slots:
             {u"txtNote"_s, QString()},
             {u"txtImporto"_s, u"0,00"_s},
         };
-        QCOMPARE(shown, expected);
-        QCOMPARE(focus, u"txtCodice"_s);
-        QCOMPARE(services.messages.shown(),
+        QVERIFY(f.card->button(u"btnVendita"_s)->isEnabled());
+        const ClientCardFixture::Opened opened =
+            f.openQuickEntry(u"btnVendita"_s, expected.keys(), [](QuickEntry& entry) {
+                entry.setText(u"txtCodice"_s, u"ART-9"_s);
+                entry.setText(u"txtTipologia"_s, u"Servizio"_s);
+                entry.setText(u"txtImporto"_s, u"15"_s);
+                entry.btnChiudiClick();
+                return entry.result();
+            });
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmInserisciReg"_s});
+        QCOMPARE(opened.texts, expected);
+        QCOMPARE(opened.focus, u"txtCodice"_s);
+        QCOMPARE(f.services.messages.shown(),
                  (QList<Shown>{
                      {Kind::Information, u"La vendita corrente è stata salvata nel Registro vendite."_s}}));
-        const Record sale(SchedaVendita::layout, folder.readAll(u"2024.ven"_s));
+        const Record sale(SchedaVendita::layout, f.folder.readAll(u"2024.ven"_s));
         QCOMPARE(sale.text(SchedaVendita::DataRit), u"15/03/2024"_s);
         QCOMPARE(sale.text(SchedaVendita::OraRit), u"10:30"_s);
         QCOMPARE(sale.text(SchedaVendita::Importo), u"15,00"_s);
@@ -511,7 +455,7 @@ private slots:
         // The client's sales history reads the register just written.
         QString history;
         QString total;
-        services.modal.setNextScript([&](QDialog& window) {
+        f.services.modal.setNextScript([&](QDialog& window) {
             window.findChild<QLineEdit*>(u"txtAnno"_s)->setText(u"2024"_s);
             window.findChild<QPushButton*>(u"btnApri"_s)->click();
             const QAbstractItemModel* lines = window.findChild<QListView*>(u"lstRecords"_s)->model();
@@ -521,7 +465,7 @@ private slots:
                     total = label->text();
             return int(QDialog::Rejected);
         });
-        card.button(u"btnRiepVendite"_s)->click();
+        f.card->button(u"btnRiepVendite"_s)->click();
         QCOMPARE(history, u"Data: 15/03/2024  Ora: 10:30  Cod. art. ART-9                 € 15,00         "
                           u"Tipo: Servizio                   "_s);
         QCOMPARE(total, u"€ 15,00"_s);

@@ -1,3 +1,4 @@
+#include "CompanionCli.h"
 #include "PdfTools.h"
 #include "RecordingReportOutput.h"
 #include "sales/SaleLines.h"
@@ -16,6 +17,7 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -23,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -88,19 +89,6 @@ void addRegister(const TempProgramFolder& folder)
                       {u"05"_s, u"Marzo"_s, u"altro anno"_s, u"Gomme"_s, u"1,00"_s, u"2023"_s}});
 }
 
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-GridModel* gridOf(const QWidget& window)
-{
-    return static_cast<GridModel*>(child<QTableView>(window, u"grdRecords"_s)->model());
-}
-
 // One column of the grid ("N." is column 0), row by row.
 QStringList column(const QWidget& window, int index)
 {
@@ -119,23 +107,6 @@ std::unique_ptr<SummaryWindow> summary(const QString& period, const QString& fil
     if (period == u"month")
         return std::make_unique<TfrmRiepMensileReg>(source);
     return std::make_unique<TfrmRiepAnnualeReg>(source);
-}
-
-void choose(const QWidget& window, const QString& day, const QString& month)
-{
-    if (!day.isEmpty())
-        child<QComboBox>(window, u"cboGiorno"_s)->setCurrentText(day);
-    child<QComboBox>(window, u"cboSelezione"_s)->setCurrentText(month);
-    child<QPushButton>(window, u"btnVisualizza"_s)->click();
-}
-
-QByteArray runCli(const TempProgramFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TELVARA_CLI), QStringList{u"--cartella"_s, folder.path()} + arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        qFatal("telvara-cli failed: %s", process.readAllStandardError().constData());
-    return process.readAllStandardOutput();
 }
 
 ControlTexts saleCard()
@@ -196,7 +167,7 @@ private slots:
         window->setYearLabel(kYear);
         window->show();
         if (period != u"year")
-            choose(*window, day, month);
+            chooseSummaryPeriod(*window, day, month);
         QCOMPARE(gridOf(*window)->columnCount(), 17);
         QCOMPARE(gridOf(*window)->headerData(6, Qt::Horizontal).toString(), u"Importo in euro"_s);
         QCOMPARE(column(*window, 3), codes);
@@ -256,7 +227,7 @@ private slots:
         const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
         window->show();
         if (period != u"year")
-            choose(*window, period == u"day" ? u"05"_s : QString(), u"MARZO"_s);
+            chooseSummaryPeriod(*window, period == u"day" ? u"05"_s : QString(), u"MARZO"_s);
         services.messages.setNextAnswer(true);
         services.messages.setNextAnswer(false);
         child<QAbstractButton>(*window, u"cmdEsporta"_s)->click();

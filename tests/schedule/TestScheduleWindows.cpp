@@ -1,5 +1,7 @@
+#include "ClientCardFixture.h"
 #include "clients/TfrmClienti.h"
 #include "clients/TfrmReportApp.h"
+#include "CompanionCli.h"
 #include "rules/ValueLists.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/TfrmConfermati.h"
@@ -8,11 +10,11 @@
 #include "schedule/TfrmExpImminenti.h"
 #include "schedule/TfrmExpMensili.h"
 #include "schedule/TfrmExpScadenzario.h"
-#include "schedule/TfrmInserisciSca.h"
 #include "schedule/TfrmNonConfermati.h"
 #include "schedule/TfrmScadenzario.h"
 #include "schedule/TfrmTrovaScadenzario.h"
 #include "screens/GridModel.h"
+#include "screens/QuickEntry.h"
 #include "screens/ResultList.h"
 #include "screens/ResultListModel.h"
 #include "screens/StorageMessages.h"
@@ -20,6 +22,7 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -31,7 +34,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -82,19 +84,6 @@ void add(const TempProgramFolder& folder, const QString& file,
         opened.append(record(a));
 }
 
-template <class Widget> Widget* child(const QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-const GridModel* gridOf(const QWidget& window)
-{
-    return static_cast<const GridModel*>(child<QTableView>(window, u"grdRecords"_s)->model());
-}
-
 // "N." and the reason (grid column 13) of every row, top to bottom.
 QStringList rows(const QWidget& window)
 {
@@ -103,15 +92,6 @@ QStringList rows(const QWidget& window)
     for (int row = 0; row < grid->rowCount(); ++row)
         all.append(grid->index(row, 0).data().toString() + u' ' + grid->index(row, 13).data().toString());
     return all;
-}
-
-QByteArray runCli(const TempProgramFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TELVARA_CLI), QStringList{u"--cartella"_s, folder.path()} + arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        qFatal("telvara-cli failed: %s", process.readAllStandardError().constData());
-    return process.readAllStandardOutput();
 }
 
 QStringList lines(const QWidget& window)
@@ -381,42 +361,16 @@ private slots:
     // goes to that year's file with empty issues, duration and receipt and both flags "No".
     void quickEntryAppendsFromTheClientCard()
     {
-        TempProgramFolder folder;
-        ServiceDoubles services;
-        services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-        WindowRegistry registry;
-        TfrmClienti card(registry);
-        card.show();
-        card.setText(u"txtCliente"_s, u" Rossi Anna "_s);
-        card.setText(u"txtCodFisc"_s, u"RSSNNA80A41H501X"_s);
-        card.setText(u"txtZona"_s, u"Nord"_s);
-        card.setText(u"txtTelCel"_s, u"333"_s);
-        card.setText(u"txtRecapito"_s, u"Ufficio"_s);
-        card.setText(u"txtEstremi"_s, u"Bonifico"_s);
-        card.setText(u"txtQuestioni"_s, u"Non copiare"_s);
-        QVERIFY(card.button(u"btnAppuntamento"_s)->isEnabled());
-
-        QHash<QString, QString> shown;
-        QString focus;
-        services.modal.setNextScript([&](QDialog& dialog) {
-            auto& entry = static_cast<TfrmInserisciSca&>(dialog);
-            for (const QString& name :
-                 {u"lblAnno"_s, u"txtPagatore"_s, u"txtCodFisc"_s, u"txtNumTessera"_s, u"txtTelCel"_s,
-                  u"txtRecapito"_s, u"txtOfficina"_s, u"txtAvviso"_s, u"txtOreApp"_s, u"txtCosto"_s})
-                shown.insert(name, entry.text(name));
-            focus = entry.focusWidget() ? entry.focusWidget()->objectName() : QString();
-            // 29 February 2023 does not exist; 29 February 2024 does.
-            entry.setText(u"lblAnno"_s, u"2023"_s);
-            entry.setText(u"txtGiorno"_s, u"29"_s);
-            entry.setText(u"txtMese"_s, u"Febbraio"_s);
-            entry.setText(u"txtDettagli"_s, u"Firma contratto"_s);
-            entry.btnChiudiClick();
-            entry.setText(u"lblAnno"_s, u"2024"_s);
-            entry.btnChiudiClick();
-            return entry.result();
+        ClientCardFixture f({
+            {u"txtCliente"_s, u" Rossi Anna "_s},
+            {u"txtCodFisc"_s, u"RSSNNA80A41H501X"_s},
+            {u"txtZona"_s, u"Nord"_s},
+            {u"txtTelCel"_s, u"333"_s},
+            {u"txtRecapito"_s, u"Ufficio"_s},
+            {u"txtEstremi"_s, u"Bonifico"_s},
+            {u"txtQuestioni"_s, u"Non copiare"_s},
         });
-        card.button(u"btnAppuntamento"_s)->click();
-        QCOMPARE(services.modal.shown(), QStringList{u"TfrmInserisciSca"_s});
+        QVERIFY(f.card->button(u"btnAppuntamento"_s)->isEnabled());
         const QHash<QString, QString> expected = {
             {u"lblAnno"_s, u"2024"_s},
             {u"txtPagatore"_s, u"Rossi Anna"_s},
@@ -429,15 +383,28 @@ private slots:
             {u"txtOreApp"_s, u"00"_s},
             {u"txtCosto"_s, u"0,00"_s},
         };
-        QCOMPARE(shown, expected);
-        QCOMPARE(focus, u"txtAvviso"_s);
-        QCOMPARE(services.messages.shown(),
+        const ClientCardFixture::Opened opened =
+            f.openQuickEntry(u"btnAppuntamento"_s, expected.keys(), [](QuickEntry& entry) {
+                // 29 February 2023 does not exist; 29 February 2024 does.
+                entry.setText(u"lblAnno"_s, u"2023"_s);
+                entry.setText(u"txtGiorno"_s, u"29"_s);
+                entry.setText(u"txtMese"_s, u"Febbraio"_s);
+                entry.setText(u"txtDettagli"_s, u"Firma contratto"_s);
+                entry.btnChiudiClick();
+                entry.setText(u"lblAnno"_s, u"2024"_s);
+                entry.btnChiudiClick();
+                return entry.result();
+            });
+        QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmInserisciSca"_s});
+        QCOMPARE(opened.texts, expected);
+        QCOMPARE(opened.focus, u"txtAvviso"_s);
+        QCOMPARE(f.services.messages.shown(),
                  (QList<Shown>{
                      {Kind::Plain, u"Attenzione: la data 29/02/2023 non esiste.\n\r\n\rPer poter salvare "
                                    u"la scheda è necessario indicare una data valida."_s},
                      {Kind::Information, u"L'appuntamento corrente è stato salvato nello scadenzario."_s}}));
-        QVERIFY(!QFile::exists(folder.file(u"2023.sca"_s)) || folder.readAll(u"2023.sca"_s).isEmpty());
-        const QByteArray bytes = folder.readAll(u"2024.sca"_s);
+        QVERIFY(!QFile::exists(f.folder.file(u"2023.sca"_s)) || f.folder.readAll(u"2023.sca"_s).isEmpty());
+        const QByteArray bytes = f.folder.readAll(u"2024.sca"_s);
         QCOMPARE(bytes.size(), 1368);
         const Record stored(layout, bytes);
         QCOMPARE(stored.text(Data), u"29/02/2024"_s);

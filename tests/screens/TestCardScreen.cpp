@@ -2,12 +2,13 @@
 #include "FaultyFileIo.h"
 #include "platform/Services.h"
 #include "rules/NumberText.h"
-#include "ServiceDoubles.h"
 #include "screens/CardScreen.h"
 #include "screens/StorageMessages.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "TestRecords.h"
 #include "TwoLocales.h"
 
 #include <memory>
@@ -110,11 +111,7 @@ struct Fixture
     void click(const QString& name) const { QTest::mouseClick(card->button(name), Qt::LeftButton); }
     QString position() const { return card->text(u"lblPosizione"_s); }
     QByteArray archive() const { return folder.readAll(u"2023.tst"_s); }
-    Record stored(qint64 number) const
-    {
-        return Record(Scheda::layout,
-                      archive().mid((number - 1) * Scheda::layout.size(), Scheda::layout.size()));
-    }
+    Record stored(qint64 number) const { return TestRecords::at(archive(), Scheda::layout, number); }
 
     TempProgramFolder folder;
     ServiceDoubles services;
