@@ -9,13 +9,13 @@
 #include "calls/TfrmRiepMensileTel.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
-#include "demo/DemoGenerator.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmReportApp.h"
 #include "clients/TfrmReportTel.h"
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "clients/TfrmValoreTotale.h"
+#include "demo/DemoGenerator.h"
 #include "operators/OperatorSheet.h"
 #include "platform/DesktopModal.h"
 #include "platform/ProgramFolder.h"
@@ -54,8 +54,8 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <QAbstractScrollArea>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -115,9 +115,10 @@ void checkNothingCutOff(QWidget* window)
         if (!control->isVisibleTo(window) || control->isWindow() || scrolledOrPart(control, window) ||
             control->objectName().startsWith(u"qt_"_s))
             continue;
-        const QString name = window->objectName() + u'/' +
-                             (control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                                               : control->objectName());
+        const QString name =
+            window->objectName() + u'/' +
+            (control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                             : control->objectName());
         const QRect place(control->mapTo(window, QPoint()), control->size());
         const QString where = u"%1: %2,%3 %4x%5 in %6x%7"_s.arg(name)
                                   .arg(place.x())
@@ -354,18 +355,28 @@ private slots:
         const ControlTexts sale = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
         QTest::newRow("TfrmTrovaRegistro")
             << Factory([] { return std::make_unique<TfrmTrovaRegistro>(yearFile(u"2024.ven"_s)); });
-        QTest::newRow("TfrmRiepGiornalieroReg")
-            << Factory([sales] { return std::make_unique<TfrmRiepGiornalieroReg>(sales); });
-        QTest::newRow("TfrmRiepMensileReg")
-            << Factory([sales] { return std::make_unique<TfrmRiepMensileReg>(sales); });
+        QTest::newRow("TfrmRiepGiornalieroReg") << Factory([sales] {
+            // The card hands its year to the daily and monthly summaries.
+            auto window = std::make_unique<TfrmRiepGiornalieroReg>(sales);
+            window->setYearLabel(u"2024"_s);
+            return window;
+        });
+        QTest::newRow("TfrmRiepMensileReg") << Factory([sales] {
+            // The card hands its year to the daily and monthly summaries.
+            auto window = std::make_unique<TfrmRiepMensileReg>(sales);
+            window->setYearLabel(u"2024"_s);
+            return window;
+        });
         QTest::newRow("TfrmRiepAnnualeReg")
             << Factory([sales] { return std::make_unique<TfrmRiepAnnualeReg>(sales); });
-        QTest::newRow("TfrmExpRegistro") << Factory([sales] { return std::make_unique<TfrmExpRegistro>(sales); });
+        QTest::newRow("TfrmExpRegistro")
+            << Factory([sales] { return std::make_unique<TfrmExpRegistro>(sales); });
         QTest::newRow("TfrmStampaRegistro")
             << Factory([sale] { return std::make_unique<TfrmStampaRegistro>(sale); });
         QTest::newRow("TfrmAnteprimaRegistro")
             << Factory([sale] { return std::make_unique<TfrmAnteprimaRegistro>(sale); });
-        QTest::newRow("TfrmImportaMagazzino") << Factory([] { return std::make_unique<TfrmImportaMagazzino>(); });
+        QTest::newRow("TfrmImportaMagazzino")
+            << Factory([] { return std::make_unique<TfrmImportaMagazzino>(); });
         QTest::newRow("TfrmAnteprima sales") << Factory([sale] {
             return std::make_unique<ReportPreview>(SaleSheet::build(sale, QDateTime(QDate(2024, 3, 15), {})));
         });
@@ -389,16 +400,18 @@ private slots:
         QTest::newRow("TfrmNonConfermati")
             << Factory([schedule] { return std::make_unique<TfrmNonConfermati>(schedule); });
         QTest::newRow("TfrmAnteprima schedule") << Factory([] {
-            return std::make_unique<ReportPreview>(ScheduleSheet::build(
-                {{u"txtCliente"_s, u"Rossi Anna"_s}}, QDateTime(QDate(2024, 3, 15), {})));
+            return std::make_unique<ReportPreview>(ScheduleSheet::build({{u"txtCliente"_s, u"Rossi Anna"_s}},
+                                                                        QDateTime(QDate(2024, 3, 15), {})));
         });
 
         // Statistics: the profit summary of a chosen period and the two monthly charts.
         QTest::newRow("TfrmRiepCosti") << Factory([] {
             return std::make_unique<TfrmRiepCosti>(
-                ProgramFolder::file(u"2024.ven"_s), ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
+                ProgramFolder::file(u"2024.ven"_s),
+                ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
         });
-        QTest::newRow("TfrmStatsEntrate") << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
+        QTest::newRow("TfrmStatsEntrate")
+            << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
         QTest::newRow("TfrmStatsTelefonate")
             << Factory([] { return std::make_unique<TfrmStatsTelefonate>(u"2024"_s); });
 
