@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "app/PersistentWindows.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
@@ -218,6 +219,20 @@ void checkKeyboardReachesEverything(QWidget* window)
     }
 }
 
+// A screen reader names every control a user works with.
+void checkEveryControlIsNamed(QWidget* window)
+{
+    for (QWidget* control : workingControls(window)) {
+        const QString spoken = AccessibleTree::spokenName(window, control).trimmed();
+        QVERIFY2(!spoken.isEmpty() && !spoken.startsWith(u'<'),
+                 qPrintable(window->objectName() + u'/' +
+                            (control->objectName().isEmpty()
+                                 ? QString::fromLatin1(control->metaObject()->className())
+                                 : control->objectName()) +
+                            u": "_s + (spoken.isEmpty() ? u"no name"_s : spoken)));
+    }
+}
+
 // A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
 struct Fixture
 {
@@ -281,7 +296,7 @@ private slots:
         }
     }
 
-    // The persistent windows answer the keyboard as they are opened.
+    // The persistent windows answer the keyboard, and name their controls, as they are opened.
     void persistentWindowsWorkByKeyboard()
     {
         Fixture f;
@@ -300,6 +315,7 @@ private slots:
                     QApplication::setActiveWindow(&shown);
                     QApplication::processEvents();
                     checkKeyboardReachesEverything(&shown);
+                    checkEveryControlIsNamed(&shown);
                 });
                 continue;
             } else
@@ -307,6 +323,7 @@ private slots:
             QApplication::setActiveWindow(window);
             QApplication::processEvents();
             checkKeyboardReachesEverything(window);
+            checkEveryControlIsNamed(window);
             window->hide();
         }
     }
@@ -434,6 +451,7 @@ private slots:
         });
     }
 
+    // The one-use windows too.
     void oneUseWindowsWorkByKeyboard_data() { oneUseWindowsFit_data(); }
 
     void oneUseWindowsWorkByKeyboard()
@@ -445,6 +463,7 @@ private slots:
             QApplication::setActiveWindow(&shown);
             QApplication::processEvents();
             checkKeyboardReachesEverything(&shown);
+            checkEveryControlIsNamed(&shown);
         });
     }
 
