@@ -5,6 +5,8 @@
 #include "demo/DemoGenerator.h"
 #include "operators/SchedaOperatore.h"
 #include "products/SchedaArticolo.h"
+#include "sales/SchedaVendita.h"
+#include "schedule/SchedaScadenza.h"
 #include "storage/RecordFile.h"
 
 #include <QDir>
@@ -57,40 +59,55 @@ void BenchArchives::generate(const QString& dir, int clientRecords, int callReco
     generationSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 
-void BenchArchives::generateProducts(int count, bool reuse)
+void BenchArchives::generateOne(const QString& path, qint64 records, qsizetype recordSize, bool reuse,
+                                const std::function<void(DemoOptions&)>& counted) const
 {
-    products = QDir(folder).filePath(QLatin1StringView(SchedaArticolo::kFileName));
-    if (reuse && QFileInfo(products).size() == qint64(count) * SchedaArticolo::layout.size())
+    if (reuse && QFileInfo(path).size() == records * recordSize)
         return;
-    QFile::remove(products);
+    QFile::remove(path);
     DemoOptions options;
     options.clients = 0;
     options.staff = 0;
-    options.products = count;
-    options.calls = 0;
-    options.sales = 0;
-    options.appointments = 0;
-    options.year = kYear;
-    options.today = QDate(kYear, 6, 15);
-    DemoGenerator(options).writeTo(folder);
-}
-
-void BenchArchives::generateStaff(int count, bool reuse)
-{
-    staff = QDir(folder).filePath(QLatin1StringView(SchedaOperatore::kFileName));
-    if (reuse && QFileInfo(staff).size() == qint64(count) * SchedaOperatore::layout.size())
-        return;
-    QFile::remove(staff);
-    DemoOptions options;
-    options.clients = 0;
-    options.staff = count;
     options.products = 0;
     options.calls = 0;
     options.sales = 0;
     options.appointments = 0;
     options.year = kYear;
     options.today = QDate(kYear, 6, 15);
+    counted(options);
     DemoGenerator(options).writeTo(folder);
+}
+
+void BenchArchives::generateProducts(int count, bool reuse)
+{
+    products = QDir(folder).filePath(QLatin1StringView(SchedaArticolo::kFileName));
+    generateOne(products, count, SchedaArticolo::layout.size(), reuse,
+                [count](DemoOptions& options) { options.products = count; });
+}
+
+void BenchArchives::generateStaff(int count, bool reuse)
+{
+    staff = QDir(folder).filePath(QLatin1StringView(SchedaOperatore::kFileName));
+    generateOne(staff, count, SchedaOperatore::layout.size(), reuse,
+                [count](DemoOptions& options) { options.staff = count; });
+}
+
+void BenchArchives::generateSales(int count, bool reuse)
+{
+    sales = QDir(folder).filePath(QString::number(kYear) + QLatin1StringView(SchedaVendita::kExtension));
+    generateOne(sales, count, SchedaVendita::layout.size(), reuse,
+                [count](DemoOptions& options) { options.sales = count; });
+}
+
+void BenchArchives::generateAppointments(int count, bool reuse)
+{
+    appointments =
+        QDir(folder).filePath(QString::number(kYear) + QLatin1StringView(SchedaScadenza::kExtension));
+    generateOne(appointments, count, SchedaScadenza::layout.size(), reuse, [count](DemoOptions& options) {
+        options.appointments = count;
+        // A day of another year: the generator then places no appointment near it on purpose.
+        options.today = QDate(kYear + 1, 6, 15);
+    });
 }
 
 void BenchArchives::loadSqlite()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <QString>
+
+struct DemoOptions;
 
 struct sqlite3;
 
@@ -13,6 +16,8 @@ struct BenchArchives
     QString calls;
     QString products;
     QString staff;
+    QString sales;
+    QString appointments;
     int clientCount = 0;
     int callCount = 0;
     double generationSeconds = 0;
@@ -29,6 +34,18 @@ struct BenchArchives
     // Writes Dipendenti.pro, count operator cards, through the demo generator (about one contract in four
     // due on the bench's day).
     void generateStaff(int count, bool reuse);
+    // Writes the year's sale file, count sales spread over its working days, for the clients written by
+    // generate().
+    void generateSales(int count, bool reuse);
+    // Writes the year's schedule file, count appointments on random days of it, none placed on purpose
+    // near the bench's day.
+    void generateAppointments(int count, bool reuse);
     void loadSqlite();
     void closeSqlite();
+
+private:
+    // Writes one archive at path through the demo generator, with every count but the one `counted`
+    // sets at zero; with reuse, a file already holding that many records of recordSize is kept.
+    void generateOne(const QString& path, qint64 records, qsizetype recordSize, bool reuse,
+                     const std::function<void(DemoOptions&)>& counted) const;
 };

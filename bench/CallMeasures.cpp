@@ -2,6 +2,7 @@
 #include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
 #include "Measures.h"
+#include "stats/MonthlyFigures.h"
 #include "storage/RecordFile.h"
 
 #include <QFileInfo>
@@ -33,4 +34,11 @@ TextTable Measures::annualCallSummary(const BenchArchives& archives)
     const RecordFile file(archives.calls, SchedaChiamata::layout);
     RecordGrid::fill(file, columns, grid, CallGrid::filter(yearOf(archives.calls)));
     return grid;
+}
+
+qint64 Measures::callsChart(const BenchArchives& archives)
+{
+    const MonthlyTotals totals =
+        MonthlyFigures::calls(RecordFile(archives.calls, SchedaChiamata::layout), yearOf(archives.calls));
+    return qint64(totals.rounded()[0]);
 }

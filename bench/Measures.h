@@ -26,6 +26,8 @@ qint64 clientSearchSqliteInstr(const BenchArchives& archives);
 qint64 callSearch(const BenchArchives& archives);
 // The grid of the annual call summary: every call of the file's year, sixteen columns.
 TextTable annualCallSummary(const BenchArchives& archives);
+// The twelve monthly counts of the calls chart; returns January's.
+qint64 callsChart(const BenchArchives& archives);
 
 // The grid of the client export window, and the grid plus Clienti.xls written from it.
 TextTable clientExportGrid(const BenchArchives& archives);
@@ -40,6 +42,21 @@ qint64 lowStockList(const BenchArchives& archives);
 // renew on the day the staff was generated for, as their windows run them.
 qint64 operatorSearch(const BenchArchives& archives);
 qint64 contractsToRenew(const BenchArchives& archives);
+
+// The sale search with two criteria (client "bianchi", type "ROUTER") as the window runs it, and the
+// grid of the annual sale summary: every sale of the file's year, sixteen columns.
+qint64 saleSearch(const BenchArchives& archives);
+TextTable annualSaleSummary(const BenchArchives& archives);
+// The profit summary of the whole year (no tax code, no article): a line for every sale and the total.
+qint64 yearProfitSummary(const BenchArchives& archives);
+// The twelve monthly sums of the income chart; returns January's.
+qint64 incomeChart(const BenchArchives& archives);
+
+// The imminent check of the schedule on a day when nothing is imminent (it reads the whole file: its
+// longest run), returning the records it could not read; and the month list of June, filtered and
+// sorted as its window shows it.
+qint64 imminentCheck(const BenchArchives& archives);
+qint64 monthList(const BenchArchives& archives);
 
 // What the machine itself costs, for reading the figures above: mapping a whole file (one byte read
 // every 64 KiB, so each fault maps its neighbourhood), reaching every field a grid shows, and fresh

@@ -4,6 +4,7 @@
 #include "BenchArchives.h"
 #include "Measures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -61,6 +62,15 @@ const QList<Measure>& measures()
          [](const BenchArchives& a) { return Measures::clientExport(a, keptGrid()); }},
         {"product search, 2 criteria", &BenchArchives::products, 1.2, Measures::productSearch},
         {"product low-stock list", &BenchArchives::products, 1.2, Measures::lowStockList},
+        {"sale search, 2 criteria", &BenchArchives::sales, 1.2, Measures::saleSearch},
+        {"annual sale summary, grid fill", &BenchArchives::sales, 3.5,
+         [](const BenchArchives& a) { return (keptGrid() = Measures::annualSaleSummary(a)).rowCount(); }},
+        {"profit summary, whole year", &BenchArchives::sales, 1.5, Measures::yearProfitSummary},
+        {"income chart, twelve sums", &BenchArchives::sales, 1.2, Measures::incomeChart},
+        {"calls chart, twelve counts", &BenchArchives::calls, 1.2, Measures::callsChart},
+        {"imminent check, nothing imminent (whole file)", &BenchArchives::appointments, 1.2,
+         Measures::imminentCheck},
+        {"month list, filtered and sorted", &BenchArchives::appointments, 1.5, Measures::monthList},
         {"operator search, 2 criteria", &BenchArchives::staff, 0, Measures::operatorSearch},
         {"operator contracts to renew", &BenchArchives::staff, 0, Measures::contractsToRenew},
         {"floor: the summary's scan reaching its 16 fields", &BenchArchives::calls, 0,
@@ -132,6 +142,8 @@ int main(int argc, char* argv[])
     const int calls = intOption(arguments, QStringLiteral("--calls"), 1000000);
     const int products = intOption(arguments, QStringLiteral("--products"), 100000);
     const int staff = intOption(arguments, QStringLiteral("--staff"), 100000);
+    const int sales = intOption(arguments, QStringLiteral("--sales"), 1000000);
+    const int appointments = intOption(arguments, QStringLiteral("--appointments"), 1000000);
     const int repeat = std::max(1, intOption(arguments, QStringLiteral("--repeat"), 10));
     // The processor time of the measuring thread, its own work and the kernel's on its behalf (copies,
     // page faults), leaves out the time other programs of a shared machine hold the processors; --wall
@@ -146,13 +158,19 @@ int main(int argc, char* argv[])
     archives.generate(folder, clients, calls, arguments.contains(QStringLiteral("--reuse")));
     archives.generateProducts(products, arguments.contains(QStringLiteral("--reuse")));
     archives.generateStaff(staff, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateSales(sales, arguments.contains(QStringLiteral("--reuse")));
+    archives.generateAppointments(appointments, arguments.contains(QStringLiteral("--reuse")));
     std::printf("Generated %d clients and %d calls in %.2f s (through the record files, flushed)\n", clients,
                 calls, archives.generationSeconds);
-    // --only TEXT runs just the measures whose name holds TEXT, without the memory figures (profiling).
+    // --only TEXT runs just the measures whose name holds TEXT (or one of several texts separated by
+    // commas), without the memory figures (profiling).
     const QString only = stringOption(arguments, QStringLiteral("--only"));
+    const QStringList onlyTexts = only.split(QLatin1Char(','), Qt::SkipEmptyParts);
     QList<Measure> chosen;
     for (const Measure& measure : measures())
-        if (QString::fromLatin1(measure.name).contains(only))
+        if (onlyTexts.isEmpty() || std::any_of(onlyTexts.begin(), onlyTexts.end(), [&](const QString& text) {
+                return QString::fromLatin1(measure.name).contains(text);
+            }))
             chosen.append(measure);
     if (only.isEmpty()) {
         archives.loadSqlite();
@@ -182,10 +200,21 @@ int main(int argc, char* argv[])
         }
         return best;
     };
-    const QList<QString BenchArchives::*> files = {&BenchArchives::clients, &BenchArchives::calls,
-                                                   &BenchArchives::products, &BenchArchives::staff};
-    for (QString BenchArchives::*file : files) {
+    struct Archive
+    {
+        QString BenchArchives::*file;
+        int records;
+    };
+    const QList<Archive> archiveFiles = {
+        {&BenchArchives::clients, clients}, {&BenchArchives::calls, calls},
+        {&BenchArchives::products, products}, {&BenchArchives::staff, staff},
+        {&BenchArchives::sales, sales}, {&BenchArchives::appointments, appointments},
+    };
+    for (const auto& [file, records] : archiveFiles) {
         const QString path = archives.*file;
+        // Only the files the chosen measures read: --only is for profiling one measure.
+        if (std::none_of(chosen.begin(), chosen.end(), [&](const Measure& m) { return m.file == file; }))
+            continue;
         for (int i = 0; i <= repeat; ++i)
             readOnce(path);
         const double map = bestAfterReads(path, [&] { return Measures::mapOnly(path); }).seconds;
@@ -205,16 +234,14 @@ int main(int argc, char* argv[])
 
     std::printf("%-14s %10s %9s %12s %10s %8s %8s\n", "file", "records", "MiB", "(a) read s", "MiB/s", "map",
                 "fresh");
-    for (QString BenchArchives::*file : files) {
+    for (const auto& [file, records] : archiveFiles) {
+        if (!floors.contains(archives.*file))
+            continue;
         const Floors floor = floors.value(archives.*file);
         const double mib = static_cast<double>(floor.read.result) / (1 << 20);
         std::printf("%-14s %10d %9.0f %12.4f %10.0f %8.3f %8.3f\n",
-                    qPrintable(QFileInfo(archives.*file).fileName()),
-                    file == &BenchArchives::clients ? clients
-                    : file == &BenchArchives::calls ? calls
-                    : file == &BenchArchives::staff ? staff
-                                                    : products,
-                    mib, floor.read.seconds, mib / floor.read.seconds, floor.map, floor.fresh);
+                    qPrintable(QFileInfo(archives.*file).fileName()), records, mib, floor.read.seconds,
+                    mib / floor.read.seconds, floor.map, floor.fresh);
     }
     std::printf("(map: mapping the whole file, one byte read every 64 KiB; fresh: fresh memory as large as\n"
                 "the file, every page written once; both as ratios to (a), the floors beside each ratio)\n");
@@ -249,6 +276,7 @@ int main(int argc, char* argv[])
     const QList<Memory> memories = {
         {"annual call summary grid", archives.calls, 0.3, Measures::annualCallSummary(archives).memoryUsed()},
         {"client export grid", archives.clients, 0.5, Measures::clientExportGrid(archives).memoryUsed()},
+        {"annual sale summary grid", archives.sales, 0.3, Measures::annualSaleSummary(archives).memoryUsed()},
     };
     std::printf("\n%-54s %12s %8s %7s\n", "grid memory", "MiB", "ratio", "target");
     for (const Memory& memory : memories) {

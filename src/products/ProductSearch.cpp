@@ -34,6 +34,8 @@ const SearchDefinition& definition()
         ProductLines::stockLine,
         u"Il presente elenco contiene "_s,
         u"Riepilogo articoli in magazzino"_s,
+        // Brand and model may match a large share of the catalogue.
+        ProductLines::appendStockLine,
     };
     return search;
 }

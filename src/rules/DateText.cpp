@@ -1,21 +1,35 @@
 #include "rules/DateText.h"
 
 #include "rules/ValueLists.h"
+#include "storage/Windows1252.h"
 
 namespace DateText {
 namespace {
 
 // The value of n decimal digits starting at from, or -1.
-int digitsAt(QStringView text, qsizetype from, qsizetype n)
+template <typename View> int digitsAt(View text, qsizetype from, qsizetype n)
 {
     int value = 0;
     for (qsizetype i = from; i < from + n; ++i) {
-        const QChar c = text[i];
-        if (c < u'0' || c > u'9')
+        const int c = int(text[i].unicode());
+        if (c < '0' || c > '9')
             return -1;
-        value = value * 10 + (c.unicode() - u'0');
+        value = value * 10 + (c - '0');
     }
     return value;
+}
+
+// "dd/mm/yyyy" of a real calendar day, in characters or bytes.
+template <typename View> std::optional<QDate> parseTrimmed(View t)
+{
+    if (t.size() != 10 || t[2] != QLatin1Char('/') || t[5] != QLatin1Char('/'))
+        return std::nullopt;
+    const int day = digitsAt(t, 0, 2);
+    const int month = digitsAt(t, 3, 2);
+    const int year = digitsAt(t, 6, 4);
+    if (day < 0 || month < 0 || year < 0 || !QDate::isValid(year, month, day))
+        return std::nullopt;
+    return QDate(year, month, day);
 }
 
 QString twoDigits(int n)
@@ -27,15 +41,12 @@ QString twoDigits(int n)
 
 std::optional<QDate> parse(QStringView text)
 {
-    const QStringView t = text.trimmed();
-    if (t.size() != 10 || t[2] != u'/' || t[5] != u'/')
-        return std::nullopt;
-    const int day = digitsAt(t, 0, 2);
-    const int month = digitsAt(t, 3, 2);
-    const int year = digitsAt(t, 6, 4);
-    if (day < 0 || month < 0 || year < 0 || !QDate::isValid(year, month, day))
-        return std::nullopt;
-    return QDate(year, month, day);
+    return parseTrimmed(text.trimmed());
+}
+
+std::optional<QDate> parseBytes(QByteArrayView text)
+{
+    return parseTrimmed(QLatin1StringView(Windows1252::trimmed(text)));
 }
 
 QString compose(QDate date)

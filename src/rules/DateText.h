@@ -13,6 +13,8 @@ namespace DateText {
 // around it are ignored); nothing for any other text and for a day the calendar lacks (31/04/2023,
 // 29/02/2023).
 std::optional<QDate> parse(QStringView text);
+// The same from stored Windows-1252 bytes, without decoding them first (scans over many records).
+std::optional<QDate> parseBytes(QByteArrayView text);
 
 // "dd/mm/yyyy"; empty for an invalid date.
 QString compose(QDate date);

@@ -1,5 +1,7 @@
 #include "rules/NumberText.h"
 
+#include "storage/Windows1252.h"
+
 #include <charconv>
 #include <cmath>
 #include <QLocale>
@@ -38,44 +40,46 @@ std::optional<double> read(QStringView text)
 
 std::optional<double> readBytes(QByteArrayView text)
 {
-    // The blanks QStringView::trimmed() removes, as Windows-1252 bytes: ASCII white space and 0xA0.
-    const auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; };
+    text = Windows1252::trimmed(text);
     qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
+    const qsizetype end = text.size();
     bool negative = false;
     if (begin < end && (text[begin] == '-' || text[begin] == '+'))
         negative = text[begin++] == '-';
     // Digits with at most one comma, as read() takes them; the longest a number field holds fits.
     char plain[64];
     qsizetype length = 0;
-    bool comma = false;
-    bool digits = false;
+    qsizetype decimals = -1;
+    qsizetype digits = 0;
+    qint64 whole = 0;
     for (qsizetype i = begin; i < end; ++i) {
         const char c = text[i];
         if (length == qsizetype(sizeof plain))
             return read(QString::fromLatin1(text));
         if (c >= '0' && c <= '9') {
             plain[length++] = c;
-            digits = true;
-        } else if (c == ',' && !comma) {
+            if (digits < 18)
+                whole = whole * 10 + (c - '0');
+            ++digits;
+            if (decimals >= 0)
+                ++decimals;
+        } else if (c == ',' && decimals < 0) {
             plain[length++] = '.';
-            comma = true;
+            decimals = 0;
         } else {
             return std::nullopt;
         }
     }
-    if (!digits)
+    if (digits == 0)
         return std::nullopt;
-    // A whole number of up to 15 digits, what stock and threshold fields hold, is exact as it is summed.
-    if (!comma && length <= 15) {
-        double whole = 0;
-        for (qsizetype i = 0; i < length; ++i)
-            whole = whole * 10 + (plain[i] - '0');
-        return negative ? -whole : whole;
+    // Up to 15 digits in all, what amount, stock and threshold fields hold: the digits as a whole number
+    // are exact in a double, and so is the power of ten, so one division gives the nearest double to the
+    // decimal number, as a full conversion would.
+    if (digits <= 15) {
+        static constexpr double kPowers[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double value = double(whole) / kPowers[std::max<qsizetype>(decimals, 0)];
+        return negative ? -value : value;
     }
     double value = 0;
     const std::from_chars_result parsed = std::from_chars(plain, plain + length, value);

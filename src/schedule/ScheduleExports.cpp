@@ -77,8 +77,12 @@ ExportDefinition archive(std::function<QString()> file)
 
 ListRows listRows(ScheduleGrid::List list, QDate date)
 {
+    return listRows(RecordFile(yearFile(date), SchedaScadenza::layout), list, date);
+}
+
+ListRows listRows(const RecordFile& file, ScheduleGrid::List list, QDate date)
+{
     TextTable rows(int(ScheduleGrid::listColumns().size()));
-    const RecordFile file(yearFile(date), SchedaScadenza::layout);
     const qint64 skipped = ScheduleGrid::fillList(file, selection(list, date), rows);
     return {GridSort::byColumn(rows, ScheduleGrid::kKeyColumn), skipped};
 }

@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+class RecordFile;
+
 // The schedule's grid windows as data, and their rows as the companion prints them.
 namespace ScheduleExports {
 
@@ -25,5 +27,7 @@ struct ListRows
 };
 // The rows a list window shows. Throws StorageError.
 ListRows listRows(ScheduleGrid::List list, QDate date);
+// The same from a given year file.
+ListRows listRows(const RecordFile& file, ScheduleGrid::List list, QDate date);
 
 } // namespace ScheduleExports

@@ -143,20 +143,24 @@ qint64 fillList(const RecordFile& file, const Selection& selection, TextTable& r
 {
     qint64 skipped = 0;
     std::array<QByteArrayView, std::size(kColumns) + 1> cells;
-    file.scan([&](qint64, const RecordView& appointment) {
-        const std::optional<bool> taken = selection(appointment);
-        if (!taken) {
-            ++skipped;
-            return;
-        }
-        if (!*taken)
-            return;
-        for (std::size_t c = 0; c < std::size(kColumns); ++c)
-            cells[c] = appointment.raw(kColumns[c].field);
-        const QByteArray key = Windows1252::encode(ScheduleRules::sortKey(appointment));
-        cells[std::size(kColumns)] = key;
-        rows.appendEncodedRow(cells);
-    });
+    // The selections read the date block at the start of a record (day, month, year, date, notice).
+    const int read[] = {layout.offset(Giorno), layout.offset(Avviso)};
+    file.scan(
+        [&](qint64, const RecordView& appointment) {
+            const std::optional<bool> taken = selection(appointment);
+            if (!taken) {
+                ++skipped;
+                return;
+            }
+            if (!*taken)
+                return;
+            for (std::size_t c = 0; c < std::size(kColumns); ++c)
+                cells[c] = appointment.raw(kColumns[c].field);
+            const QByteArray key = ScheduleRules::sortKey(appointment);
+            cells[std::size(kColumns)] = key;
+            rows.appendEncodedRow(cells, QByteArrayView(appointment.bytes(), layout.size()));
+        },
+        read);
     rows.squeeze();
     return skipped;
 }

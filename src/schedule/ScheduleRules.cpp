@@ -1,7 +1,10 @@
 #include "schedule/ScheduleRules.h"
 
 #include "schedule/SchedaScadenza.h"
+#include "screens/FixedColumn.h"
 #include "storage/RecordFile.h"
+
+#include <algorithm>
 
 namespace ScheduleRules {
 
@@ -20,23 +23,39 @@ int digits(QByteArrayView text, qsizetype from, qsizetype count)
     return value;
 }
 
-} // namespace
-
-std::optional<QDate> date(const RecordView& appointment)
+// The Julian day of `Data`, read from the stored bytes and computed without a QDate: the check runs
+// over every record each time the schedule is shown.
+std::optional<qint64> julianDay(const RecordView& appointment)
 {
-    // Read from the stored bytes: the check runs over every record each time the schedule is shown.
     const QByteArrayView text = appointment.raw(SchedaScadenza::Data).trimmed();
     if (text.size() != 10 || text[2] != '/' || text[5] != '/')
         return std::nullopt;
     const int day = digits(text, 0, 2);
     const int month = digits(text, 3, 2);
     const int year = digits(text, 6, 4);
-    if (day < 0 || month < 0 || year < 0)
+    if (day < 1 || month < 1 || month > 12 || year < 1)
         return std::nullopt;
-    const QDate parsed(year, month, day);
-    if (!parsed.isValid())
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (day > kDays[month - 1] + (month == 2 && leap))
         return std::nullopt;
-    return parsed;
+    // Days from 1 March of year 0 of the proleptic Gregorian calendar, then shifted to the Julian day.
+    const qint64 y = year - (month <= 2);
+    const qint64 era = y / 400;
+    const qint64 yearOfEra = y - era * 400;
+    const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra + 1721120;
+}
+
+} // namespace
+
+std::optional<QDate> date(const RecordView& appointment)
+{
+    const std::optional<qint64> day = julianDay(appointment);
+    if (!day)
+        return std::nullopt;
+    return QDate::fromJulianDay(*day);
 }
 
 std::optional<int> notice(const RecordView& appointment)
@@ -52,34 +71,44 @@ std::optional<int> notice(const RecordView& appointment)
 
 std::optional<bool> imminent(const RecordView& appointment, QDate today)
 {
-    const std::optional<QDate> due = date(appointment);
+    const std::optional<qint64> due = julianDay(appointment);
     const std::optional<int> days = notice(appointment);
     if (!due || !days)
         return std::nullopt;
     const qint64 t = today.toJulianDay();
-    const qint64 d = due->toJulianDay();
-    return d - *days <= t && t <= d;
+    return *due - *days <= t && t <= *due;
 }
 
-QString sortKey(const RecordView& appointment)
+QByteArray sortKey(const RecordView& appointment)
 {
     using namespace SchedaScadenza;
-    return appointment.text(Data).mid(3, 2) + appointment.text(Giorno) + appointment.text(OreApp) +
-           appointment.text(MinutiApp);
+    using FixedColumn::trimmedBytes;
+    const QByteArrayView date = trimmedBytes(appointment.raw(Data));
+    QByteArray key;
+    if (date.size() > 3)
+        key = date.sliced(3, std::min<qsizetype>(2, date.size() - 3)).toByteArray();
+    key.append(trimmedBytes(appointment.raw(Giorno)));
+    key.append(trimmedBytes(appointment.raw(OreApp)));
+    key.append(trimmedBytes(appointment.raw(MinutiApp)));
+    return key;
 }
 
 ImminentCheck checkImminent(const RecordFile& file, QDate today)
 {
     ImminentCheck check;
+    using namespace SchedaScadenza;
+    const int read[] = {layout.offset(Data), layout.offset(Avviso)};
     // One imminent record is the answer: the scan stops there.
-    file.scan([&](qint64, const RecordView& appointment) {
-        const std::optional<bool> answer = imminent(appointment, today);
-        if (!answer)
-            ++check.skipped;
-        else if (*answer)
-            check.found = true;
-        return !check.found;
-    });
+    file.scan(
+        [&](qint64, const RecordView& appointment) {
+            const std::optional<bool> answer = imminent(appointment, today);
+            if (!answer)
+                ++check.skipped;
+            else if (*answer)
+                check.found = true;
+            return !check.found;
+        },
+        read);
     return check;
 }
 

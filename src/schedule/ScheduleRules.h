@@ -21,8 +21,8 @@ std::optional<int> notice(const RecordView& appointment);
 // the notice cannot be read.
 std::optional<bool> imminent(const RecordView& appointment, QDate today);
 
-// Month (characters 4-5 of `Data`), day, hours and minutes, two digits each.
-QString sortKey(const RecordView& appointment);
+// Month (characters 4-5 of `Data`), day, hours and minutes, two digits each, as stored bytes.
+QByteArray sortKey(const RecordView& appointment);
 
 struct ImminentCheck
 {

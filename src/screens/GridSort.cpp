@@ -24,11 +24,9 @@ SortedRows byColumn(const TextTable& rows, int keyColumn)
 
     SortedRows sorted{TextTable(rows.columnCount()), {}};
     sorted.numbers.reserve(count);
-    std::vector<QByteArrayView> cells(static_cast<std::size_t>(rows.columnCount()));
+    sorted.rows.reserve(count, 0);
     for (const qsizetype r : order) {
-        for (int c = 0; c < rows.columnCount(); ++c)
-            cells[std::size_t(c)] = rows.encodedCell(r, c);
-        sorted.rows.appendEncodedRow(cells);
+        sorted.rows.appendRowOf(rows, r);
         sorted.numbers.append(r + 1);
     }
     sorted.rows.squeeze();

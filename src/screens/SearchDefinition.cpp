@@ -20,14 +20,26 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
         readAhead = {layout.offset(fields.first()),
                      std::min(layout.offset(fields.first()) + 17, layout.size() - 1)};
     const FieldCriteria::Probes probes = matching.probes(layout);
+    QByteArray encoded;
     file.scan(
         [&](qint64, const RecordView& record) {
-            if (!probes.matches(record.bytes()))
-                return;
-            const QString shown[] = {line(record)};
-            lines.appendRow(shown);
+            if (probes.matches(record.bytes()))
+                appendLine(record, lines, encoded);
         },
         readAhead);
+}
+
+void SearchDefinition::appendLine(const RecordView& record, TextTable& lines, QByteArray& encoded) const
+{
+    if (encodedLine) {
+        encoded.resize(0); // keeps its room for the next line
+        encodedLine(record, encoded);
+        const QByteArrayView cells[] = {encoded};
+        lines.appendEncodedRow(cells);
+        return;
+    }
+    const QString shown[] = {line(record)};
+    lines.appendRow(shown);
 }
 
 qsizetype SearchDefinition::list(const RecordFile& file, const Wanted& wanted, TextTable& lines) const
@@ -39,17 +51,8 @@ qsizetype SearchDefinition::list(const RecordFile& file, const Wanted& wanted, T
             const std::optional<bool> shows = wanted(record);
             if (!shows)
                 ++unreadable;
-            if (!shows.value_or(false))
-                return;
-            if (encodedLine) {
-                encoded.clear();
-                encodedLine(record, encoded);
-                const QByteArrayView cells[] = {encoded};
-                lines.appendEncodedRow(cells);
-                return;
-            }
-            const QString shown[] = {line(record)};
-            lines.appendRow(shown);
+            if (shows.value_or(false))
+                appendLine(record, lines, encoded);
         },
         filterReads);
     return unreadable;

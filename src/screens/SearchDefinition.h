@@ -29,9 +29,9 @@ struct SearchDefinition
     std::function<QString(const RecordView&)> line;
     QString countPrefix;
     QString printTitle;
-    // For lists that show a large share of their archive: the same line built straight from the stored
-    // bytes, appended to out in Windows-1252, and the byte offsets within a record that the list's filter
-    // reads, fetched ahead. Optional.
+    // For searches and lists that may show a large share of their archive: the same line built straight
+    // from the stored bytes, appended to out in Windows-1252 (used instead of line when given), and the
+    // byte offsets within a record that a list's filter reads, fetched ahead. Optional.
     std::function<void(const RecordView&, QByteArray& out)> encodedLine = {};
     std::vector<int> filterReads = {};
 
@@ -54,4 +54,8 @@ struct SearchDefinition
     // with its record number, to the caller named by tag (CallerTargets). Throws StorageError; what was
     // delivered before a failure stays.
     void deliverPick(const QString& path, const QString& chosenLine, const QString& tag) const;
+
+private:
+    // Appends the line of a record found; encoded is the room the lines are built in.
+    void appendLine(const RecordView& record, TextTable& lines, QByteArray& encoded) const;
 };

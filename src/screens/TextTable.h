@@ -34,6 +34,9 @@ public:
     // record they were taken from) may be read past their end up to its end, sixteen bytes at a time.
     void appendEncodedRow(std::span<const QByteArrayView> cells, QByteArrayView readable = {});
 
+    // Appends a row of another table with as many columns, its bytes as they are.
+    void appendRowOf(const TextTable& other, qsizetype row);
+
     QString cell(qsizetype row, int column) const;
     QByteArrayView encodedCell(qsizetype row, int column) const;
     // A row's cells as held: their bytes, each cell ended by a 0 byte.
@@ -46,14 +49,18 @@ private:
     // Has the kernel map the arena's pages a megabyte ahead of the rows, in one call rather than a
     // fault at the first write to each page.
     void mapAhead(qsizetype room);
+    // Frees the arena, whichever way it is held.
+    void release();
 
     int m_columns;
     Cells m_cells;
-    // Cells, each followed by a 0 byte. Held with malloc/realloc: a large arena grows by remapping its
-    // pages instead of copying them, and nothing is zeroed before the cells are copied in.
+    // Cells, each followed by a 0 byte. A small arena is a heap block; a large one is a mapping of its
+    // own that grows by moving its pages instead of copying them. Nothing is zeroed before the cells are
+    // copied in.
     char* m_arena = nullptr;
     qsizetype m_used = 0;
     qsizetype m_capacity = 0;
     qsizetype m_mapped = 0;    // the arena's bytes known to have their pages mapped
+    bool m_ownMapping = false; // a large arena is a mapping of its own rather than a heap block
     QList<qint64> m_rowStarts; // offset of each row's first cell
 };

@@ -4,7 +4,6 @@
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
 #include "storage/RecordFile.h"
-#include "storage/Windows1252.h"
 
 namespace {
 
@@ -34,19 +33,22 @@ namespace MonthlyFigures {
 
 MonthlyTotals income(const RecordFile& sales, const QString& year)
 {
+    using namespace SchedaVendita;
     const QByteArray wanted = year.trimmed().toLatin1();
     MonthlyTotals figures;
-    sales.scan([&](qint64, const RecordView& record) {
-        const int month = monthOf(record.raw(SchedaVendita::DataRit), wanted);
-        if (month < 0)
-            return;
-        const std::optional<double> amount =
-            NumberText::read(Windows1252::decode(record.raw(SchedaVendita::Importo)));
-        if (amount)
-            figures.totals[std::size_t(month)] += *amount;
-        else
-            ++figures.skipped;
-    });
+    const int read[] = {layout.offset(DataRit), layout.offset(Importo)};
+    sales.scan(
+        [&](qint64, const RecordView& record) {
+            const int month = monthOf(record.raw(DataRit), wanted);
+            if (month < 0)
+                return;
+            const std::optional<double> amount = NumberText::readBytes(record.raw(Importo));
+            if (amount)
+                figures.totals[std::size_t(month)] += *amount;
+            else
+                ++figures.skipped;
+        },
+        read);
     return figures;
 }
 
@@ -54,11 +56,14 @@ MonthlyTotals calls(const RecordFile& calls, const QString& year)
 {
     const QByteArray wanted = year.trimmed().toLatin1();
     MonthlyTotals figures;
-    calls.scan([&](qint64, const RecordView& record) {
-        const int month = monthOf(record.raw(SchedaChiamata::DataRit), wanted);
-        if (month >= 0)
-            figures.totals[std::size_t(month)] += 1;
-    });
+    const int read[] = {SchedaChiamata::layout.offset(SchedaChiamata::DataRit)};
+    calls.scan(
+        [&](qint64, const RecordView& record) {
+            const int month = monthOf(record.raw(SchedaChiamata::DataRit), wanted);
+            if (month >= 0)
+                figures.totals[std::size_t(month)] += 1;
+        },
+        read);
     return figures;
 }
 

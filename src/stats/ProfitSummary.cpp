@@ -3,8 +3,13 @@
 #include "rules/DateText.h"
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
+#include "screens/FieldCriteria.h"
 #include "screens/FixedColumn.h"
 #include "storage/RecordFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -15,14 +20,42 @@ QString attention(const QString& what)
     return u"Attenzione: indicare il "_s + what + u" intervallo selezionandolo dall'elenco a cascata."_s;
 }
 
-QString line(const RecordView& sale)
+// The longest line: its labels and columns, and a telephone of the field's full width.
+constexpr int kLongestLine = 200;
+static_assert(kLongestLine >= 141 + SchedaVendita::layout.width(SchedaVendita::Recapito));
+
+// Writes the line of a sale from its stored bytes, in Windows-1252 as the list keeps it, and returns its
+// end: a million of them are built for a year, so they go straight into one buffer.
+char* writeLine(const RecordView& sale, char* out)
 {
     using namespace SchedaVendita;
-    return u"Data: "_s + FixedColumn::pad(sale.text(DataRit), 10) + u"  Ora: "_s +
-           FixedColumn::pad(sale.text(OraRit), 5) + u"  Cod. art. "_s +
-           FixedColumn::pad(sale.text(Codice), 20) + u"  € "_s + FixedColumn::pad(sale.text(Importo), 12) +
-           u"  Cliente: "_s + FixedColumn::pad(sale.text(Cliente), 25) + u"  CF: "_s +
-           FixedColumn::pad(sale.text(CodFisc), 16) + u"  Tel. "_s + sale.text(Recapito);
+    const auto put = [&out](std::string_view text) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    };
+    const auto column = [&out](QByteArrayView stored, int width) {
+        const QByteArrayView text = FixedColumn::trimmedBytes(stored);
+        const qsizetype length = std::min<qsizetype>(text.size(), width);
+        std::memcpy(out, text.data(), std::size_t(length));
+        std::memset(out + length, ' ', std::size_t(width - length));
+        out += width;
+    };
+    put("Data: ");
+    column(sale.raw(DataRit), 10);
+    put("  Ora: ");
+    column(sale.raw(OraRit), 5);
+    put("  Cod. art. ");
+    column(sale.raw(Codice), 20);
+    put("  \x80 "); // the euro sign in Windows-1252
+    column(sale.raw(Importo), 12);
+    put("  Cliente: ");
+    column(sale.raw(Cliente), 25);
+    put("  CF: ");
+    column(sale.raw(CodFisc), 16);
+    put("  Tel. ");
+    const QByteArrayView telephone = FixedColumn::trimmedBytes(sale.raw(Recapito));
+    std::memcpy(out, telephone.data(), std::size_t(telephone.size()));
+    return out + telephone.size();
 }
 
 } // namespace
@@ -72,28 +105,34 @@ std::optional<Refusal> check(const QString& year, const QString& startDay, const
 
 void collect(const RecordFile& sales, const Selection& selection, Result& result)
 {
-    const QString codFisc = selection.codFisc.trimmed();
-    const QString article = selection.article.trimmed();
-    sales.scan([&](qint64, const RecordView& sale) {
-        if (!codFisc.isEmpty() && !sale.text(SchedaVendita::CodFisc).contains(codFisc, Qt::CaseInsensitive))
-            return;
-        if (!article.isEmpty() && !sale.text(SchedaVendita::Codice).contains(article, Qt::CaseInsensitive))
-            return;
-        const std::optional<QDate> date = DateText::parse(sale.text(SchedaVendita::DataRit));
-        if (!date) {
-            ++result.skipped;
-            return;
-        }
-        if (*date < selection.start || *date > selection.end)
-            return;
-        const std::optional<double> amount = NumberText::read(sale.text(SchedaVendita::Importo));
-        if (!amount) {
-            ++result.skipped;
-            return;
-        }
-        result.lines.appendRow(std::array{line(sale)});
-        result.total += *amount;
-    });
+    using namespace SchedaVendita;
+    FieldCriteria filters;
+    filters.add(CodFisc, selection.codFisc.trimmed());
+    filters.add(Codice, selection.article.trimmed());
+    const FieldCriteria::Probes wanted = filters.probes(layout);
+    const int read[] = {layout.offset(DataRit), layout.offset(Importo)};
+    char line[kLongestLine];
+    sales.scan(
+        [&](qint64, const RecordView& sale) {
+            if (!wanted.matches(sale.bytes()))
+                return;
+            const std::optional<QDate> date = DateText::parseBytes(sale.raw(DataRit));
+            if (!date) {
+                ++result.skipped;
+                return;
+            }
+            if (*date < selection.start || *date > selection.end)
+                return;
+            const std::optional<double> amount = NumberText::readBytes(sale.raw(Importo));
+            if (!amount) {
+                ++result.skipped;
+                return;
+            }
+            const QByteArrayView cells[] = {QByteArrayView(line, writeLine(sale, line))};
+            result.lines.appendEncodedRow(cells);
+            result.total += *amount;
+        },
+        read);
 }
 
 QString totalText(double total)

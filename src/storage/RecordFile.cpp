@@ -4,6 +4,7 @@
 #include "storage/StorageError.h"
 
 #include <cerrno>
+#include <new>
 
 namespace {
 
@@ -136,6 +137,15 @@ qint64 RecordFile::append(std::span<const Record> records)
         throw;
     }
     return first + 1;
+}
+
+RecordFile::BlockBuffer RecordFile::allocateBlock(qint64 bytes)
+{
+    const qint64 rounded = (bytes + 2 * kCopyAlignment - 1) / kCopyAlignment * kCopyAlignment;
+    BlockBuffer buffer(static_cast<char*>(std::aligned_alloc(kCopyAlignment, std::size_t(rounded))));
+    if (!buffer)
+        throw std::bad_alloc();
+    return buffer;
 }
 
 qint64 RecordFile::readBlock(char* buffer, qint64 first, qint64 wanted) const

@@ -17,6 +17,10 @@ QString decode(QByteArrayView bytes);
 // One byte per character; a character outside the code page (a surrogate pair counts as one) becomes '?'.
 QByteArray encode(QStringView text);
 
+// The bytes without those at either end that decode to the blanks QStringView::trimmed() removes
+// (ASCII white space and the no-break space 0xA0): what a stored number or date is read from.
+QByteArrayView trimmed(QByteArrayView bytes);
+
 // Lower-case form of a byte, as the code page's letters map (A-Z, accented capitals, Š Œ Ž Ÿ).
 unsigned char toLower(unsigned char byte);
 

@@ -51,11 +51,14 @@
 #include "stats/TfrmStatsTelefonate.h"
 #include "TempProgramFolder.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <QAbstractScrollArea>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -63,6 +66,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -91,12 +95,13 @@ void grab(QWidget* window, const QString& name)
 }
 
 // Whether the widget sits inside a scrolled view, where being partly out of sight is what scrolling is
-// for, or is a part of a compound control (the text of a combo box or a date field), which sizes it.
+// for, or is a part of a compound control (the text of a combo box or a date field, the month buttons of
+// a calendar, which its keys also work), which sizes and serves it.
 bool scrolledOrPart(const QWidget* widget, const QWidget* window)
 {
     for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
         if (qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QComboBox*>(up) ||
-            qobject_cast<const QAbstractSpinBox*>(up))
+            qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QCalendarWidget*>(up))
             return true;
     return false;
 }
@@ -167,6 +172,51 @@ void runModal(QDialog& dialog, const std::function<void(QDialog&)>& step)
     DesktopModal().exec(dialog);
 }
 
+// The controls a user works with: buttons, inputs, lists and grids that are shown and enabled.
+QList<QWidget*> workingControls(QWidget* window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window) || !control->isEnabled() || scrolledOrPart(control, window))
+            continue;
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+            qobject_cast<QAbstractItemView*>(control)) {
+            if (auto* line = qobject_cast<QLineEdit*>(control); line && line->isReadOnly())
+                continue;
+            controls.append(control);
+        }
+    }
+    return controls;
+}
+
+// Tab, pressed again and again from the first control, reaches every control of the window and then
+// comes back: nothing needs the mouse, and no list or grid keeps the focus to itself.
+void checkKeyboardReachesEverything(QWidget* window)
+{
+    const QList<QWidget*> controls = workingControls(window);
+    QSet<QWidget*> reached;
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY2(first && window->isAncestorOf(first), qPrintable(window->objectName() + u": no focus"_s));
+    for (qsizetype press = 0; press < 3 * controls.size() + 3; ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused)
+            break;
+        reached.insert(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    for (QWidget* control : controls) {
+        const bool inside = std::any_of(reached.cbegin(), reached.cend(), [control](QWidget* focused) {
+            return focused == control || control->isAncestorOf(focused) || focused->focusProxy() == control;
+        });
+        QVERIFY2(inside, qPrintable(window->objectName() + u'/' +
+                                    (control->objectName().isEmpty()
+                                         ? QString::fromLatin1(control->metaObject()->className())
+                                         : control->objectName()) +
+                                    u" is not reached by Tab"_s));
+    }
+}
+
 // A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
 struct Fixture
 {
@@ -226,6 +276,36 @@ private slots:
             QApplication::processEvents();
             checkFits(window);
             grab(window, name);
+            window->hide();
+        }
+    }
+
+    // The persistent windows answer the keyboard as they are opened.
+    void persistentWindowsWorkByKeyboard()
+    {
+        Fixture f;
+        WindowRegistry windows;
+        windows.create(persistentWindows());
+        for (const QString& name : windows.names()) {
+            QWidget* window = windows.window(name);
+            if (auto* application = qobject_cast<ApplicationWindow*>(window))
+                application->open();
+            else if (auto* password = qobject_cast<TfrmPassword*>(window))
+                password->open();
+            else if (auto* change = qobject_cast<TfrmCambiaPassword*>(window))
+                change->open();
+            else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+                runModal(*dialog, [](QDialog& shown) {
+                    QApplication::setActiveWindow(&shown);
+                    QApplication::processEvents();
+                    checkKeyboardReachesEverything(&shown);
+                });
+                continue;
+            } else
+                continue;
+            QApplication::setActiveWindow(window);
+            QApplication::processEvents();
+            checkKeyboardReachesEverything(window);
             window->hide();
         }
     }
@@ -338,6 +418,20 @@ private slots:
         runModal(*window, [name](QDialog& shown) {
             checkFits(&shown);
             grab(&shown, name);
+        });
+    }
+
+    void oneUseWindowsWorkByKeyboard_data() { oneUseWindowsFit_data(); }
+
+    void oneUseWindowsWorkByKeyboard()
+    {
+        QFETCH(Factory, make);
+        Fixture f;
+        const std::unique_ptr<QDialog> window = make();
+        runModal(*window, [](QDialog& shown) {
+            QApplication::setActiveWindow(&shown);
+            QApplication::processEvents();
+            checkKeyboardReachesEverything(&shown);
         });
     }
 

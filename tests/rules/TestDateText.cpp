@@ -1,4 +1,5 @@
 #include "rules/DateText.h"
+#include "storage/Windows1252.h"
 #include "rules/ValueLists.h"
 #include "TwoLocales.h"
 
@@ -32,6 +33,8 @@ private slots:
         QTest::newRow("letter") << u"0a/03/2022"_s << QDate();
         QTest::newRow("signed") << u"+1/03/2022"_s << QDate();
         QTest::newRow("empty") << QString() << QDate();
+        QTest::newRow("no-break spaces around") << u"\u00A005/03/2022\u00A0"_s << QDate(2022, 3, 5);
+        QTest::newRow("Arabic-Indic digits") << u"\u0660\u0665/03/2022"_s << QDate();
     }
 
     void parse()
@@ -42,6 +45,9 @@ private slots:
         QCOMPARE(parsed.has_value(), date.isValid());
         if (parsed)
             QCOMPARE(*parsed, date);
+        // Stored bytes read the same.
+        if (Windows1252::decode(Windows1252::encode(text)) == text)
+            QCOMPARE(DateText::parseBytes(Windows1252::encode(text)), parsed);
     }
 
     void compose_data()

@@ -2,6 +2,7 @@
 #include "TwoLocales.h"
 
 #include <limits>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,6 +46,28 @@ private slots:
             QCOMPARE(*result, value);
         // Stored bytes read the same.
         QCOMPARE(NumberText::readBytes(text.toLatin1()), result);
+    }
+
+    // Stored amounts are read by a shortcut for up to fifteen digits: it must give the very double the
+    // full conversion gives, for every place of the comma.
+    void readBytesAgreesWithTheFullConversion()
+    {
+        QRandomGenerator random(7);
+        for (int i = 0; i < 200000; ++i) {
+            const int digits = 1 + int(random.bounded(15));
+            QString text;
+            for (int d = 0; d < digits; ++d)
+                text += QChar(u'0' + int(random.bounded(10)));
+            const int comma = int(random.bounded(digits + 2)) - 1;
+            if (comma >= 0)
+                text.insert(comma, u',');
+            if (random.bounded(4) == 0)
+                text.prepend(u'-');
+            const std::optional<double> full = NumberText::read(text);
+            const std::optional<double> shortcut = NumberText::readBytes(text.toLatin1());
+            QVERIFY2(full && shortcut, qPrintable(text));
+            QVERIFY2(*full == *shortcut, qPrintable(text));
+        }
     }
 
     void write_data()

@@ -73,6 +73,24 @@ private slots:
             QCOMPARE(*answer, expected == 1);
     }
 
+    // The date is computed from the stored bytes without a QDate: it must be the calendar's, leap years
+    // and the days a month lacks included.
+    void dateIsTheCalendars()
+    {
+        for (const int year : {1, 4, 100, 400, 1582, 1900, 2000, 2023, 2024, 2100, 9999})
+            for (int month = 0; month <= 13; ++month)
+                for (int day = 0; day <= 32; ++day) {
+                    const QString text = u"%1/%2/%3"_s.arg(day, 2, 10, QLatin1Char('0'))
+                                             .arg(month, 2, 10, QLatin1Char('0'))
+                                             .arg(year, 4, 10, QLatin1Char('0'));
+                    const QDate expected(year, month, day);
+                    const std::optional<QDate> read = ScheduleRules::date(appointment(text, u"1"_s).view());
+                    QCOMPARE(read.has_value(), expected.isValid());
+                    if (read)
+                        QCOMPARE(*read, expected);
+                }
+    }
+
     // An unreadable card before the imminent one does not hide it; one after it is never reached.
     void checkDecidesFromTheReadableCards()
     {
@@ -93,7 +111,7 @@ private slots:
     void sortKeyIsMonthDayHourMinutes()
     {
         QCOMPARE(ScheduleRules::sortKey(appointment(u"05/03/2024"_s, u"1"_s, u"09:30"_s).view()),
-                 u"03050930"_s);
+                 QByteArray("03050930"));
     }
 
     // Entered at 15:00, 09:00 and 11:30 on one day: listed 09:00, 11:30, 15:00 numbered 2, 3, 1. Equal
