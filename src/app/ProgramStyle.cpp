@@ -10,6 +10,16 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                 const QWidget* widget) const
+{
+    if (standardIcon == SP_ArrowLeft)
+        return QIcon(QStringLiteral(":/artwork/indietro.svg"));
+    if (standardIcon == SP_ArrowRight)
+        return QIcon(QStringLiteral(":/artwork/avanti.svg"));
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
+
 void ProgramStyle::install()
 {
     QApplication::setStyle(new ProgramStyle);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "screens/CardDefinition.h"
-#include "screens/DateTimeBlock.h"
 
 // The call card as data: its fields, boxes, toolbar, Enter chain and the checks of saving.
 namespace CallCard {
@@ -9,8 +8,6 @@ namespace CallCard {
 CardDefinition definition();
 // The card's fields, which the quick call entry takes its inputs from.
 QList<CardField> fields();
-// The card's call date and time: its lists, the register's year and the composed labels.
-DateTimeBlock dateTime();
 // The checks after the date and time: subject and client.
 QList<CardCheck> detailChecks();
 

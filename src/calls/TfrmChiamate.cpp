@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
+#include "screens/RegisterCard.h"
 #include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
@@ -46,12 +47,12 @@ TfrmChiamate::~TfrmChiamate()
 
 void TfrmChiamate::impRitiroClick()
 {
-    CallCard::dateTime().putToday(*this);
+    RegisterCard::dateTime().putToday(*this);
 }
 
 void TfrmChiamate::impOraRitClick()
 {
-    CallCard::dateTime().putNow(*this);
+    RegisterCard::dateTime().putNow(*this);
 }
 
 void TfrmChiamate::impClienteClick()

@@ -2,6 +2,7 @@
 
 #include "calls/CallCard.h"
 #include "calls/SchedaChiamata.h"
+#include "screens/RegisterCard.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +18,7 @@ QuickEntryDefinition quickCall()
     entry.layout = &SchedaChiamata::layout;
     entry.extension = QString::fromLatin1(SchedaChiamata::kExtension);
     entry.cardFields = CallCard::fields();
-    entry.cardDateTime = CallCard::dateTime();
+    entry.cardDateTime = RegisterCard::dateTime();
     // clang-format off
     entry.rows = {
         {{u"txtOggetto"_s, 1, u"Oggetto:"_s}},

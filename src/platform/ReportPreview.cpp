@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,6 +66,10 @@ ReportPreview::ReportPreview(const ReportTemplate& report, QWidget* parent)
     connect(
         toolAction(bar, QStringLiteral("actChiudi"), QStringLiteral("esci"), QStringLiteral("Chiudi"), {}),
         &QAction::triggered, this, &QDialog::accept);
+
+    // The commands are reached with Tab too, not only with the mouse or their shortcuts.
+    for (QToolButton* button : bar->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

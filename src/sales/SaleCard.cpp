@@ -3,58 +3,17 @@
 #include "sales/SaleHelp.h"
 #include "sales/SchedaVendita.h"
 #include "screens/CardScreen.h"
+#include "screens/RegisterCard.h"
 
 using namespace Qt::StringLiterals;
 using namespace SchedaVendita;
-
-namespace SaleCard {
-
-// clang-format off
-QList<CardField> fields()
-{
-    using K = FieldKind;
-    return {
-        // control              field         kind                 label
-        {u"txtGiornoRit"_s,     GiornoRit,    K::Day,              u"Giorno:"_s, {}, CardDefault::currentDay()},
-        {u"txtMeseRit"_s,       MeseRit,      K::Month,            u"Mese:"_s, {}, CardDefault::currentMonth()},
-        {u"lblAnnoRit"_s,       AnnoRit,      K::Label,            u"Anno"_s},
-        {u"lblDataRit"_s,       DataRit,      K::Hidden},
-        {u"txtOreRit"_s,        OreRit,       K::Hour,             u"Ore:"_s, {}, CardDefault::currentHour()},
-        {u"txtMinutiRit"_s,     MinutiRit,    K::Minute,           u"Minuti:"_s, {}, CardDefault::currentMinute()},
-        {u"lblOraRit"_s,        OraRit,       K::Hidden},
-        {u"txtCodice"_s,        Codice,       K::Text,             u"Codice articolo:"_s},
-        {u"txtTipologia"_s,     Tipologia,    K::Text,             u"Tipologia:"_s},
-        {u"txtDescrizione"_s,   Descrizione,  K::Text,             u"Descrizione:"_s},
-        {u"txtImporto"_s,       Importo,      K::Amount,           u"Importo: €"_s, {}, CardDefault::text(u"0,00"_s)},
-        {u"txtConsegna"_s,      Consegna,     K::Text,             u"Modalità di consegna:"_s},
-        {u"txtPagamento"_s,     Pagamento,    K::Text,             u"Modalità di pagamento:"_s},
-        {u"txtCliente"_s,       Cliente,      K::Text,             u"Cognome e nome cliente:"_s},
-        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
-        {u"txtZona"_s,          Zona,         K::Text,             u"Zona di appartenenza:"_s},
-        {u"txtRecapito"_s,      Recapito,     K::Text,             u"Recapito preferenziale:"_s},
-        {u"txtTelCel"_s,        TelCel,       K::Text,             u"Tel. cellulare:"_s},
-        {u"txtEmail"_s,         Email,        K::Trimmed,          u"E-mail:"_s},
-        {u"txtNote"_s,          Note,         K::Text,             u"Note:"_s},
-        {u"txtOperatore"_s,     Operatore,    K::Text,             u"Operatore / Agente:"_s},
-        {u"lblFile"_s,          -1,           K::Hidden},
-    };
-}
-// clang-format on
-
-} // namespace SaleCard
 
 namespace {
 
 // clang-format off
 QList<CardSection> sections()
 {
-    CardSection time{u"fraOra"_s, u" Ora vendita: "_s, {},
-                     {{{u"txtOreRit"_s, 6}, {u"txtMinutiRit"_s, 6, u"impOraRit"_s}}}};
-    time.besidePrevious = true;
-    return {
-        {u"fraData"_s, u" Data vendita: "_s, {},
-         {{{u"txtGiornoRit"_s, 3}, {u"txtMeseRit"_s, 5}, {u"lblAnnoRit"_s, 4, u"impRitiro"_s}}}},
-        time,
+    return RegisterCard::dateTimeSections(u" Data vendita: "_s, u" Ora vendita: "_s) + QList<CardSection>{
         {u"fraArticolo"_s, u"Articolo venduto"_s, u":/artwork/prodotti.svg"_s,
          {{{u"txtCodice"_s, 4, u"impArticolo"_s}, {u"txtTipologia"_s, 8}},
           {{u"txtDescrizione"_s, 12}},
@@ -70,10 +29,8 @@ QList<CardSection> sections()
 
 QList<CardButton> buttons()
 {
-    return {
+    return RegisterCard::dateTimeButtons() + QList<CardButton>{
         // name               caption                      hint
-        {u"impRitiro"_s,     u"Oggi"_s,                   u"Inserisci la data corrente."_s, u":/artwork/oggi.svg"_s},
-        {u"impOraRit"_s,     u"Adesso"_s,                 u"Inserisci l'ora corrente."_s, u":/artwork/adesso.svg"_s},
         {u"impArticolo"_s,   u"Importa articolo"_s,       u"Importa i dati dell'articolo dal magazzino."_s,
          u":/artwork/importa.svg"_s},
         {u"impCliente"_s,    u"Importa cliente"_s,        u"Importa i dati dall'archivio anagrafico dei clienti."_s,
@@ -85,40 +42,36 @@ QList<CardButton> buttons()
          u":/artwork/email.svg"_s},
     };
 }
-
-QList<CardButton> commands()
-{
-    return {
-        CardCommands::nuovo(),
-        CardCommands::duplica(),
-        CardCommands::salva(u"Salva la scheda corrente in archivio."_s),
-        CardCommands::trova(),
-        {u"cmdAnteprima"_s, u"Anteprima"_s, u"Visualizza l'anteprima di stampa della scheda corrente."_s,
-         u":/artwork/anteprima.svg"_s},
-        {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, u":/artwork/stampa.svg"_s},
-        {u"cmdEsporta"_s, u"Esporta"_s, u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
-         u":/artwork/esporta.svg"_s},
-        {u"cmdRiepGiornaliero"_s, u"G"_s, u"Visualizza il riepilogo giornaliero delle vendite."_s,
-         u":/artwork/riep_giornaliero.svg"_s},
-        {u"cmdRiepMensile"_s, u"M"_s, u"Visualizza il riepilogo mensile delle vendite."_s,
-         u":/artwork/riep_mensile.svg"_s},
-        {u"cmdRiepAnnuale"_s, u"A"_s, u"Visualizza il riepilogo annuale delle vendite."_s,
-         u":/artwork/riep_annuale.svg"_s},
-        CardCommands::guida(u"Visualizza la pagina della guida sensibile al contesto."_s),
-        CardCommands::esci(u"Esci da questa schermata di lavoro."_s),
-    };
-}
 // clang-format on
 
 } // namespace
 
 namespace SaleCard {
 
-DateTimeBlock dateTime()
+// clang-format off
+QList<CardField> fields()
 {
-    return {u"txtGiornoRit"_s, u"txtMeseRit"_s,   u"lblAnnoRit"_s, u"lblDataRit"_s,
-            u"txtOreRit"_s,    u"txtMinutiRit"_s, u"lblOraRit"_s};
+    using K = FieldKind;
+    return RegisterCard::dateTimeFields({GiornoRit, MeseRit, AnnoRit, DataRit, OreRit, MinutiRit, OraRit}) +
+           QList<CardField>{
+        // control              field         kind                 label
+        {u"txtCodice"_s,        Codice,       K::Text,             u"Codice articolo:"_s},
+        {u"txtTipologia"_s,     Tipologia,    K::Text,             u"Tipologia:"_s},
+        {u"txtDescrizione"_s,   Descrizione,  K::Text,             u"Descrizione:"_s},
+        {u"txtImporto"_s,       Importo,      K::Amount,           u"Importo: €"_s, {}, CardDefault::text(u"0,00"_s)},
+        {u"txtConsegna"_s,      Consegna,     K::Text,             u"Modalità di consegna:"_s},
+        {u"txtPagamento"_s,     Pagamento,    K::Text,             u"Modalità di pagamento:"_s},
+        {u"txtCliente"_s,       Cliente,      K::Text,             u"Cognome e nome cliente:"_s},
+        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtZona"_s,          Zona,         K::Text,             u"Zona di appartenenza:"_s},
+        {u"txtRecapito"_s,      Recapito,     K::Text,             u"Recapito preferenziale:"_s},
+        {u"txtTelCel"_s,        TelCel,       K::Text,             u"Tel. cellulare:"_s},
+        {u"txtEmail"_s,         Email,        K::Trimmed,          u"E-mail:"_s},
+        {u"txtNote"_s,          Note,         K::Text,             u"Note:"_s},
+        {u"txtOperatore"_s,     Operatore,    K::Text,             u"Operatore / Agente:"_s},
+    };
 }
+// clang-format on
 
 QList<CardCheck> mailChecks()
 {
@@ -153,47 +106,35 @@ CardDefinition definition()
     card.window = u"TfrmRegistro"_s;
     card.caption = u" Telvara 3.0 - Registro vendite"_s;
     card.layout = &layout;
-    card.file = CardFile::fromLabel(u"lblFile"_s);
     card.fields = fields();
     card.sections = sections();
     card.buttons = buttons();
-    card.commands = commands();
-    card.commandPlacement = CommandPlacement::Toolbar;
-    card.toolbarGroups = {u"cmdAnteprima"_s, u"cmdEsporta"_s, u"cmdRiepGiornaliero"_s, u"cmdGuida"_s};
-    card.navigationBefore = u"cmdEsporta"_s;
+    card.commands = RegisterCard::commands(u"Visualizza il riepilogo giornaliero delle vendite."_s,
+                                           u"Visualizza il riepilogo mensile delle vendite."_s,
+                                           u"Visualizza il riepilogo annuale delle vendite."_s);
     card.enterChain = {
         u"txtGiornoRit"_s, u"txtMeseRit"_s,     u"txtOreRit"_s,    u"txtMinutiRit"_s, u"txtCodice"_s,
         u"txtTipologia"_s, u"txtDescrizione"_s, u"txtImporto"_s,   u"txtConsegna"_s,  u"txtPagamento"_s,
         u"txtCliente"_s,   u"txtCodFisc"_s,     u"txtZona"_s,      u"txtRecapito"_s,  u"txtTelCel"_s,
         u"txtEmail"_s,     u"txtNote"_s,        u"txtOperatore"_s,
     };
-    card.idleText = u"Pronto per stampare una nuova scheda..."_s;
     card.help = SaleHelp::topic();
+    card.checks = detailChecks();
 
     const QString prefix = u"Attenzione: per salvare la scheda è necessario indicare "_s;
-    const DateTimeBlock block = dateTime();
-    card.checks = block.checks({
-        prefix + u"il giorno della data di vendita."_s,
-        prefix + u"il giorno della data di vendita usando due cifre."_s,
-        prefix + u"il mese della data di vendita."_s,
-        prefix + u"l'ora della vendita."_s,
-        prefix + u"i minuti dell'ora della vendita."_s,
-        prefix + u"l'ora della vendita usando due cifre."_s,
-        prefix + u"i minuti dell'ora della vendita usando due cifre."_s,
-    });
-    card.checks += detailChecks();
     // A click on Save leaves the focus in the amount: it is normalised here as leaving it would.
-    card.beforeWrite = [block, fields = card.fields](CardScreen& screen) {
-        CardAmounts::normalise(fields, screen);
-        return block.compose(screen);
-    };
-
-    card.duplicate = true;
-    card.duplicateResets = {{u"txtGiornoRit"_s, QString()},
-                            {u"txtMeseRit"_s, QString()},
-                            {u"txtOreRit"_s, QString()},
-                            {u"txtMinutiRit"_s, QString()}};
-    card.appendedMessage = u"La scheda corrente è stata salvata in archivio."_s;
+    RegisterCard::complete(
+        card,
+        {
+            prefix + u"il giorno della data di vendita."_s,
+            prefix + u"il giorno della data di vendita usando due cifre."_s,
+            prefix + u"il mese della data di vendita."_s,
+            prefix + u"l'ora della vendita."_s,
+            prefix + u"i minuti dell'ora della vendita."_s,
+            prefix + u"l'ora della vendita usando due cifre."_s,
+            prefix + u"i minuti dell'ora della vendita usando due cifre."_s,
+        },
+        [fields = card.fields](CardScreen& screen) { CardAmounts::normalise(fields, screen); });
     return card;
 }
 

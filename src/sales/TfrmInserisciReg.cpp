@@ -2,6 +2,7 @@
 
 #include "sales/SaleCard.h"
 #include "sales/SchedaVendita.h"
+#include "screens/RegisterCard.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +18,7 @@ QuickEntryDefinition quickSale()
     entry.layout = &SchedaVendita::layout;
     entry.extension = QString::fromLatin1(SchedaVendita::kExtension);
     entry.cardFields = SaleCard::fields();
-    entry.cardDateTime = SaleCard::dateTime();
+    entry.cardDateTime = RegisterCard::dateTime();
     // clang-format off
     entry.rows = {
         {{u"txtCodice"_s, 2, u"Codice art."_s}, {u"txtTipologia"_s, 3, u"Tipo:"_s}},

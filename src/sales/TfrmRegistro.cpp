@@ -19,6 +19,7 @@
 #include "sales/TfrmStampaRegistro.h"
 #include "sales/TfrmTrovaRegistro.h"
 #include "screens/CallerTargets.h"
+#include "screens/RegisterCard.h"
 #include "screens/RegisterCommands.h"
 #include "storage/Record.h"
 
@@ -30,8 +31,8 @@ const QString kTag = u"registro"_s;
 
 TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::definition(), registry)
 {
-    onCommand(u"impRitiro"_s, [this] { SaleCard::dateTime().putToday(*this); });
-    onCommand(u"impOraRit"_s, [this] { SaleCard::dateTime().putNow(*this); });
+    onCommand(u"impRitiro"_s, [this] { RegisterCard::dateTime().putToday(*this); });
+    onCommand(u"impOraRit"_s, [this] { RegisterCard::dateTime().putNow(*this); });
     onCommand(u"impArticolo"_s, [this] { impArticoloClick(); });
     onCommand(u"impCliente"_s, [this] { impClienteClick(); });
     onCommand(u"cmdEmail"_s, [this] { cmdEmailClick(); });

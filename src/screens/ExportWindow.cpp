@@ -49,6 +49,8 @@ ExportWindow::ExportWindow(ExportDefinition definition, QWidget* parent)
     m_grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grdRecords->setAlternatingRowColors(true);
     m_grdRecords->setWordWrap(false);
+    // Arrows move through the grid; Tab goes on to the commands, as everywhere else.
+    m_grdRecords->setTabKeyNavigation(false);
     m_grdRecords->verticalHeader()->hide();
     m_grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grdRecords->verticalHeader()->setDefaultSectionSize(m_grdRecords->fontMetrics().height() + 6);

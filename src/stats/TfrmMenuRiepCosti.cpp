@@ -27,6 +27,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,12 +60,16 @@ QComboBox* list(const QString& name, const QStringList& items)
     return combo;
 }
 
-QToolButton* importer(const QString& name, const QString& hint)
+// The import arrow beside a field, with the cards' import picture.
+QToolButton* importer(const QString& name, const QString& caption, const QString& hint)
 {
     auto* button = new QToolButton;
     button->setObjectName(name);
-    button->setArrowType(Qt::LeftArrow);
-    Accessibility::describe(button, hint);
+    button->setText(caption);
+    button->setIcon(QIcon(u":/artwork/importa.svg"_s));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setCursor(Qt::PointingHandCursor);
+    Accessibility::describe(button, caption, hint);
     button->setToolTip(hint);
     return button;
 }
@@ -124,8 +129,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
         m_lblAnnoFine->setText(year.trimmed());
     });
 
-    auto* impCliente = importer(u"impCliente"_s, u"Importa il codice fiscale dall'anagrafica clienti"_s);
-    auto* impArticolo = importer(u"impArticolo"_s, u"Importa il codice dal magazzino prodotti e servizi"_s);
+    auto* impCliente = importer(u"impCliente"_s, u"Importa cliente"_s,
+                                u"Importa il codice fiscale dall'anagrafica clienti"_s);
+    auto* impArticolo = importer(u"impArticolo"_s, u"Importa articolo"_s,
+                                 u"Importa il codice dal magazzino prodotti e servizi"_s);
 
     auto* fields = new QGridLayout;
     const QList<std::tuple<QString, QLineEdit*, QToolButton*>> rows = {

@@ -5,6 +5,7 @@
 #include "TempProgramFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -134,6 +135,15 @@ private slots:
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
         for (QAbstractButton* button : box.buttons())
             QVERIFY2(button->icon().isNull(), qPrintable(button->text()));
+        // The calendar's month arrows are the program's own pictures.
+        const std::pair<QStyle::StandardPixmap, QString> arrows[] = {
+            {QStyle::SP_ArrowLeft, u":/artwork/indietro.svg"_s},
+            {QStyle::SP_ArrowRight, u":/artwork/avanti.svg"_s}};
+        for (const auto& [arrow, artwork] : arrows) {
+            QVERIFY(!QIcon(artwork).pixmap(24).isNull());
+            QCOMPARE(QApplication::style()->standardIcon(arrow).pixmap(24).toImage(),
+                     QIcon(artwork).pixmap(24).toImage());
+        }
     }
 };
 

@@ -1,8 +1,8 @@
 #include "app/PasswordStore.h"
 #include "platform/ProgramFolder.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>

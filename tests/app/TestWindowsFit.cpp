@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "app/PersistentWindows.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
@@ -9,13 +10,13 @@
 #include "calls/TfrmRiepMensileTel.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
-#include "demo/DemoGenerator.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmReportApp.h"
 #include "clients/TfrmReportTel.h"
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "clients/TfrmValoreTotale.h"
+#include "demo/DemoGenerator.h"
 #include "operators/OperatorSheet.h"
 #include "platform/DesktopModal.h"
 #include "platform/ProgramFolder.h"
@@ -51,11 +52,14 @@
 #include "stats/TfrmStatsTelefonate.h"
 #include "TempProgramFolder.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -63,6 +67,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -91,12 +96,13 @@ void grab(QWidget* window, const QString& name)
 }
 
 // Whether the widget sits inside a scrolled view, where being partly out of sight is what scrolling is
-// for, or is a part of a compound control (the text of a combo box or a date field), which sizes it.
+// for, or is a part of a compound control (the text of a combo box or a date field, the month buttons of
+// a calendar, which its keys also work), which sizes and serves it.
 bool scrolledOrPart(const QWidget* widget, const QWidget* window)
 {
     for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
         if (qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QComboBox*>(up) ||
-            qobject_cast<const QAbstractSpinBox*>(up))
+            qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QCalendarWidget*>(up))
             return true;
     return false;
 }
@@ -110,9 +116,10 @@ void checkNothingCutOff(QWidget* window)
         if (!control->isVisibleTo(window) || control->isWindow() || scrolledOrPart(control, window) ||
             control->objectName().startsWith(u"qt_"_s))
             continue;
-        const QString name = window->objectName() + u'/' +
-                             (control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                                               : control->objectName());
+        const QString name =
+            window->objectName() + u'/' +
+            (control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                             : control->objectName());
         const QRect place(control->mapTo(window, QPoint()), control->size());
         const QString where = u"%1: %2,%3 %4x%5 in %6x%7"_s.arg(name)
                                   .arg(place.x())
@@ -165,6 +172,65 @@ void runModal(QDialog& dialog, const std::function<void(QDialog&)>& step)
         dialog.reject();
     });
     DesktopModal().exec(dialog);
+}
+
+// The controls a user works with: buttons, inputs, lists and grids that are shown and enabled.
+QList<QWidget*> workingControls(QWidget* window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window) || !control->isEnabled() || scrolledOrPart(control, window))
+            continue;
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+            qobject_cast<QAbstractItemView*>(control)) {
+            if (auto* line = qobject_cast<QLineEdit*>(control); line && line->isReadOnly())
+                continue;
+            controls.append(control);
+        }
+    }
+    return controls;
+}
+
+// Tab, pressed again and again from the first control, reaches every control of the window and then
+// comes back: nothing needs the mouse, and no list or grid keeps the focus to itself.
+void checkKeyboardReachesEverything(QWidget* window)
+{
+    const QList<QWidget*> controls = workingControls(window);
+    QSet<QWidget*> reached;
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY2(first && window->isAncestorOf(first), qPrintable(window->objectName() + u": no focus"_s));
+    for (qsizetype press = 0; press < 3 * controls.size() + 3; ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused)
+            break;
+        reached.insert(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    for (QWidget* control : controls) {
+        const bool inside = std::any_of(reached.cbegin(), reached.cend(), [control](QWidget* focused) {
+            return focused == control || control->isAncestorOf(focused) || focused->focusProxy() == control;
+        });
+        QVERIFY2(inside, qPrintable(window->objectName() + u'/' +
+                                    (control->objectName().isEmpty()
+                                         ? QString::fromLatin1(control->metaObject()->className())
+                                         : control->objectName()) +
+                                    u" is not reached by Tab"_s));
+    }
+}
+
+// A screen reader names every control a user works with.
+void checkEveryControlIsNamed(QWidget* window)
+{
+    for (QWidget* control : workingControls(window)) {
+        const QString spoken = AccessibleTree::spokenName(window, control).trimmed();
+        QVERIFY2(!spoken.isEmpty() && !spoken.startsWith(u'<'),
+                 qPrintable(window->objectName() + u'/' +
+                            (control->objectName().isEmpty()
+                                 ? QString::fromLatin1(control->metaObject()->className())
+                                 : control->objectName()) +
+                            u": "_s + (spoken.isEmpty() ? u"no name"_s : spoken)));
+    }
 }
 
 // A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
@@ -230,6 +296,38 @@ private slots:
         }
     }
 
+    // The persistent windows answer the keyboard, and name their controls, as they are opened.
+    void persistentWindowsWorkByKeyboard()
+    {
+        Fixture f;
+        WindowRegistry windows;
+        windows.create(persistentWindows());
+        for (const QString& name : windows.names()) {
+            QWidget* window = windows.window(name);
+            if (auto* application = qobject_cast<ApplicationWindow*>(window))
+                application->open();
+            else if (auto* password = qobject_cast<TfrmPassword*>(window))
+                password->open();
+            else if (auto* change = qobject_cast<TfrmCambiaPassword*>(window))
+                change->open();
+            else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+                runModal(*dialog, [](QDialog& shown) {
+                    QApplication::setActiveWindow(&shown);
+                    QApplication::processEvents();
+                    checkKeyboardReachesEverything(&shown);
+                    checkEveryControlIsNamed(&shown);
+                });
+                continue;
+            } else
+                continue;
+            QApplication::setActiveWindow(window);
+            QApplication::processEvents();
+            checkKeyboardReachesEverything(window);
+            checkEveryControlIsNamed(window);
+            window->hide();
+        }
+    }
+
     // The windows made for one use, each through the modal path.
     void oneUseWindowsFit_data()
     {
@@ -274,18 +372,28 @@ private slots:
         const ControlTexts sale = {{u"txtCliente"_s, u"Rossi Anna"_s}, {u"lblAnnoRit"_s, u"2024"_s}};
         QTest::newRow("TfrmTrovaRegistro")
             << Factory([] { return std::make_unique<TfrmTrovaRegistro>(yearFile(u"2024.ven"_s)); });
-        QTest::newRow("TfrmRiepGiornalieroReg")
-            << Factory([sales] { return std::make_unique<TfrmRiepGiornalieroReg>(sales); });
-        QTest::newRow("TfrmRiepMensileReg")
-            << Factory([sales] { return std::make_unique<TfrmRiepMensileReg>(sales); });
+        QTest::newRow("TfrmRiepGiornalieroReg") << Factory([sales] {
+            // The card hands its year to the daily and monthly summaries.
+            auto window = std::make_unique<TfrmRiepGiornalieroReg>(sales);
+            window->setYearLabel(u"2024"_s);
+            return window;
+        });
+        QTest::newRow("TfrmRiepMensileReg") << Factory([sales] {
+            // The card hands its year to the daily and monthly summaries.
+            auto window = std::make_unique<TfrmRiepMensileReg>(sales);
+            window->setYearLabel(u"2024"_s);
+            return window;
+        });
         QTest::newRow("TfrmRiepAnnualeReg")
             << Factory([sales] { return std::make_unique<TfrmRiepAnnualeReg>(sales); });
-        QTest::newRow("TfrmExpRegistro") << Factory([sales] { return std::make_unique<TfrmExpRegistro>(sales); });
+        QTest::newRow("TfrmExpRegistro")
+            << Factory([sales] { return std::make_unique<TfrmExpRegistro>(sales); });
         QTest::newRow("TfrmStampaRegistro")
             << Factory([sale] { return std::make_unique<TfrmStampaRegistro>(sale); });
         QTest::newRow("TfrmAnteprimaRegistro")
             << Factory([sale] { return std::make_unique<TfrmAnteprimaRegistro>(sale); });
-        QTest::newRow("TfrmImportaMagazzino") << Factory([] { return std::make_unique<TfrmImportaMagazzino>(); });
+        QTest::newRow("TfrmImportaMagazzino")
+            << Factory([] { return std::make_unique<TfrmImportaMagazzino>(); });
         QTest::newRow("TfrmAnteprima sales") << Factory([sale] {
             return std::make_unique<ReportPreview>(SaleSheet::build(sale, QDateTime(QDate(2024, 3, 15), {})));
         });
@@ -309,16 +417,18 @@ private slots:
         QTest::newRow("TfrmNonConfermati")
             << Factory([schedule] { return std::make_unique<TfrmNonConfermati>(schedule); });
         QTest::newRow("TfrmAnteprima schedule") << Factory([] {
-            return std::make_unique<ReportPreview>(ScheduleSheet::build(
-                {{u"txtCliente"_s, u"Rossi Anna"_s}}, QDateTime(QDate(2024, 3, 15), {})));
+            return std::make_unique<ReportPreview>(ScheduleSheet::build({{u"txtCliente"_s, u"Rossi Anna"_s}},
+                                                                        QDateTime(QDate(2024, 3, 15), {})));
         });
 
         // Statistics: the profit summary of a chosen period and the two monthly charts.
         QTest::newRow("TfrmRiepCosti") << Factory([] {
             return std::make_unique<TfrmRiepCosti>(
-                ProgramFolder::file(u"2024.ven"_s), ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
+                ProgramFolder::file(u"2024.ven"_s),
+                ProfitSummary::Selection{{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)});
         });
-        QTest::newRow("TfrmStatsEntrate") << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
+        QTest::newRow("TfrmStatsEntrate")
+            << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); });
         QTest::newRow("TfrmStatsTelefonate")
             << Factory([] { return std::make_unique<TfrmStatsTelefonate>(u"2024"_s); });
 
@@ -338,6 +448,22 @@ private slots:
         runModal(*window, [name](QDialog& shown) {
             checkFits(&shown);
             grab(&shown, name);
+        });
+    }
+
+    // The one-use windows too.
+    void oneUseWindowsWorkByKeyboard_data() { oneUseWindowsFit_data(); }
+
+    void oneUseWindowsWorkByKeyboard()
+    {
+        QFETCH(Factory, make);
+        Fixture f;
+        const std::unique_ptr<QDialog> window = make();
+        runModal(*window, [](QDialog& shown) {
+            QApplication::setActiveWindow(&shown);
+            QApplication::processEvents();
+            checkKeyboardReachesEverything(&shown);
+            checkEveryControlIsNamed(&shown);
         });
     }
 

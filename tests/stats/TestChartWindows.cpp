@@ -220,7 +220,8 @@ private slots:
         QVERIFY(axis);
         QStringList ticks;
         for (int i = 0; i < axis->tickCount(); ++i)
-            ticks.append(QString::asprintf("%.0f", axis->min() + (axis->max() - axis->min()) * i / (axis->tickCount() - 1)));
+            ticks.append(QString::asprintf("%.0f", axis->min() + (axis->max() - axis->min()) * i /
+                                                                     (axis->tickCount() - 1)));
         QCOMPARE(ticks.removeDuplicates(), 0);
         QVERIFY(axis->max() >= double(window.values().at(2)));
     }
