@@ -354,6 +354,13 @@ void TextTable::appendRow(std::span<const QString> cells)
 
 QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
 {
+    // The last cell, a sorted grid's key, is found from the row's end rather than past all the others.
+    if (column == m_columns - 1 && column > 0) {
+        const QByteArrayView bytes = encodedRowBytes(row);
+        const char* end = bytes.data() + bytes.size() - 1; // its 0 byte
+        const auto* before = static_cast<const char*>(memrchr(bytes.data(), 0, std::size_t(end - bytes.data())));
+        return QByteArrayView(before + 1, end - before - 1);
+    }
     const char* p = m_arena + m_rowStarts[row];
     for (int c = 0; c < column; ++c)
         p += std::strlen(p) + 1;
