@@ -110,8 +110,9 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
     filters.add(CodFisc, selection.codFisc.trimmed());
     filters.add(Codice, selection.article.trimmed());
     const FieldCriteria::Probes wanted = filters.probes(layout);
-    const int read[] = {layout.offset(DataRit), layout.offset(Importo)};
-    char line[kLongestLine];
+    // Every field of the line, as nearly every sale of an interval is listed.
+    const int read[] = {layout.offset(DataRit), layout.offset(Importo), layout.offset(Cliente),
+                        layout.offset(CodFisc), layout.offset(Recapito)};
     sales.scan(
         [&](qint64, const RecordView& sale) {
             if (!wanted.matches(sale.bytes()))
@@ -128,8 +129,7 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
                 ++result.skipped;
                 return;
             }
-            const QByteArrayView cells[] = {QByteArrayView(line, writeLine(sale, line))};
-            result.lines.appendEncodedRow(cells);
+            result.lines.appendWrittenCell(kLongestLine, [&sale](char* out) { return writeLine(sale, out); });
             result.total += *amount;
         },
         read);
