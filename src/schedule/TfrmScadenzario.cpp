@@ -97,6 +97,8 @@ TfrmScadenzario::TfrmScadenzario(WindowRegistry& registry) : CardScreen(Schedule
     m_panContainer = findChild<QWidget*>(u"panContainer"_s);
     m_panAvvio = buildOpeningPanel();
     static_cast<QBoxLayout*>(layout())->insertWidget(0, m_panAvvio, 1);
+    // It opens on the opening panel: sized for that, it fits the screen before it is first shown.
+    m_panContainer->hide();
 
     // The words after the notice days: a plain label, not the year's large type.
     auto* after = findChild<QLabel*>(u"lblGiorniPrima"_s);

@@ -111,6 +111,15 @@ bool scrolledOrPart(const QWidget* widget, const QWidget* window)
 // one-line label is as wide as its text: nothing is cut off.
 void checkNothingCutOff(QWidget* window)
 {
+    // A window whose layout needs more than the screen gives it is cut off wherever the desktop keeps
+    // windows to their smallest size, whatever this platform did with it.
+    const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
+    QVERIFY2(window->width() >= needed.width() && window->height() >= needed.height(),
+             qPrintable(u"%1: %2x%3, needs %4x%5"_s.arg(window->objectName())
+                            .arg(window->width())
+                            .arg(window->height())
+                            .arg(needed.width())
+                            .arg(needed.height())));
     const QRect inside(QPoint(), window->size());
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (!control->isVisibleTo(window) || control->isWindow() || scrolledOrPart(control, window) ||
@@ -275,9 +284,16 @@ private slots:
         windows.create(persistentWindows());
         for (const QString& name : windows.names()) {
             QWidget* window = windows.window(name);
-            if (auto* application = qobject_cast<ApplicationWindow*>(window))
+            if (auto* application = qobject_cast<ApplicationWindow*>(window)) {
+                // It is given the available area before it is shown: a desktop that holds a window to its
+                // smallest size would make it larger than the screen if it needed more then.
+                const QSize needed = window->minimumSizeHint();
+                QVERIFY2(needed.width() <= area().width() && needed.height() <= area().height(),
+                         qPrintable(u"%1 needs %2x%3 before it is shown"_s.arg(name)
+                                        .arg(needed.width())
+                                        .arg(needed.height())));
                 application->open();
-            else if (auto* password = qobject_cast<TfrmPassword*>(window))
+            } else if (auto* password = qobject_cast<TfrmPassword*>(window))
                 password->open();
             else if (auto* change = qobject_cast<TfrmCambiaPassword*>(window))
                 change->open();
