@@ -2,7 +2,7 @@
 
 #include "storage/Windows1252.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <QLocale>
 
@@ -41,30 +41,23 @@ std::optional<double> read(QStringView text)
 std::optional<double> readBytes(QByteArrayView text)
 {
     text = Windows1252::trimmed(text);
-    qsizetype begin = 0;
-    const qsizetype end = text.size();
-    bool negative = false;
-    if (begin < end && (text[begin] == '-' || text[begin] == '+'))
-        negative = text[begin++] == '-';
-    // Digits with at most one comma, as read() takes them; the longest a number field holds fits.
-    char plain[64];
-    qsizetype length = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    // Digits with at most one comma, as read() takes them, gathered as one whole number.
     qsizetype decimals = -1;
     qsizetype digits = 0;
     qint64 whole = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char c = text[i];
-        if (length == qsizetype(sizeof plain))
-            return read(QString::fromLatin1(text));
+    for (; p < end; ++p) {
+        const char c = *p;
         if (c >= '0' && c <= '9') {
-            plain[length++] = c;
             if (digits < 18)
                 whole = whole * 10 + (c - '0');
             ++digits;
-            if (decimals >= 0)
-                ++decimals;
+            decimals += decimals >= 0;
         } else if (c == ',' && decimals < 0) {
-            plain[length++] = '.';
             decimals = 0;
         } else {
             return std::nullopt;
@@ -81,11 +74,7 @@ std::optional<double> readBytes(QByteArrayView text)
         const double value = double(whole) / kPowers[std::max<qsizetype>(decimals, 0)];
         return negative ? -value : value;
     }
-    double value = 0;
-    const std::from_chars_result parsed = std::from_chars(plain, plain + length, value);
-    if (parsed.ec != std::errc() || parsed.ptr != plain + length || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+    return read(QString::fromLatin1(text));
 }
 
 QString write(double value)

@@ -59,17 +59,27 @@ QList<GridColumn> fieldColumns()
     return all;
 }
 
-// The trimmed text equal to wanted, letter case aside, on the stored bytes.
-bool sameIgnoringCase(QByteArrayView stored, const QByteArray& wanted)
+// The trimmed text equal to lowerWanted (lower-cased), letter case aside, on the stored bytes. A byte
+// already equal needs no lower-casing: the month names the lists compare are mostly stored as written.
+bool sameIgnoringCase(QByteArrayView stored, const QByteArray& lowerWanted)
 {
-    stored = stored.trimmed();
-    if (stored.size() != wanted.size())
+    stored = TextField::trimmedAscii(stored);
+    if (stored.size() != lowerWanted.size())
         return false;
-    for (qsizetype i = 0; i < wanted.size(); ++i)
-        if (Windows1252::toLower(static_cast<unsigned char>(stored[i])) !=
-            Windows1252::toLower(static_cast<unsigned char>(wanted[i])))
+    for (qsizetype i = 0; i < lowerWanted.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(stored[i]);
+        const auto wanted = static_cast<unsigned char>(lowerWanted[i]);
+        if (byte != wanted && Windows1252::toLower(byte) != wanted)
             return false;
+    }
     return true;
+}
+
+QByteArray lowerCased(QByteArray bytes)
+{
+    for (char& byte : bytes)
+        byte = char(Windows1252::toLower(static_cast<unsigned char>(byte)));
+    return bytes;
 }
 
 } // namespace
@@ -122,7 +132,7 @@ Selection dayOf(QDate date)
 
 Selection monthOf(QDate date)
 {
-    const QByteArray month = Windows1252::encode(ValueLists::monthName(date.month()));
+    const QByteArray month = lowerCased(Windows1252::encode(ValueLists::monthName(date.month())));
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
     return [month, year](const RecordView& appointment) -> std::optional<bool> {
         if (!sameIgnoringCase(appointment.raw(Mese), month) || appointment.raw(Anno).trimmed() != year)

@@ -3,6 +3,7 @@
 #include "schedule/SchedaScadenza.h"
 #include "screens/FixedColumn.h"
 #include "storage/RecordFile.h"
+#include "storage/TextField.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ int digits(QByteArrayView text, qsizetype from, qsizetype count)
 // over every record each time the schedule is shown.
 std::optional<qint64> julianDay(const RecordView& appointment)
 {
-    const QByteArrayView text = appointment.raw(SchedaScadenza::Data).trimmed();
+    const QByteArrayView text = TextField::trimmedAscii(appointment.raw(SchedaScadenza::Data));
     if (text.size() != 10 || text[2] != '/' || text[5] != '/')
         return std::nullopt;
     const int day = digits(text, 0, 2);
@@ -60,7 +61,7 @@ std::optional<QDate> date(const RecordView& appointment)
 
 std::optional<int> notice(const RecordView& appointment)
 {
-    const QByteArrayView text = appointment.raw(SchedaScadenza::Avviso).trimmed();
+    const QByteArrayView text = TextField::trimmedAscii(appointment.raw(SchedaScadenza::Avviso));
     if (text.isEmpty())
         return std::nullopt;
     const int value = digits(text, 0, text.size());

@@ -20,6 +20,20 @@ inline QByteArrayView rawText(const char* field, int width)
 
 QString read(const char* field, int width);
 
+// Stored bytes without ASCII white space at either end, as QByteArrayView::trimmed() but inline, for
+// scans that test a field of every record.
+inline QByteArrayView trimmedAscii(QByteArrayView text)
+{
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 // Writes trimmed, encoded, cut to N; the bytes after the text are zeroed so nothing stale stays on disk.
 void write(char* field, int width, QStringView text);
 

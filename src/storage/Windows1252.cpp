@@ -75,18 +75,6 @@ QByteArray encode(QStringView text)
     return bytes;
 }
 
-QByteArrayView trimmed(QByteArrayView bytes)
-{
-    const auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; };
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && blank(bytes[begin]))
-        ++begin;
-    while (end > begin && blank(bytes[end - 1]))
-        --end;
-    return bytes.sliced(begin, end - begin);
-}
-
 unsigned char toLower(unsigned char byte)
 {
     return kLower[byte];

@@ -18,8 +18,19 @@ QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 
 // The bytes without those at either end that decode to the blanks QStringView::trimmed() removes
-// (ASCII white space and the no-break space 0xA0): what a stored number or date is read from.
-QByteArrayView trimmed(QByteArrayView bytes);
+// (ASCII white space and the no-break space 0xA0): what a stored number or date is read from. Inline:
+// scans call it for every record.
+inline QByteArrayView trimmed(QByteArrayView bytes)
+{
+    const auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; };
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && blank(bytes[begin]))
+        ++begin;
+    while (end > begin && blank(bytes[end - 1]))
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
 
 // Lower-case form of a byte, as the code page's letters map (A-Z, accented capitals, Š Œ Ž Ÿ).
 unsigned char toLower(unsigned char byte);
