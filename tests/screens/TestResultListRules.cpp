@@ -2,6 +2,7 @@
 #include "screens/FieldCriteria.h"
 #include "screens/FixedColumn.h"
 #include "screens/ListFind.h"
+#include "screens/GridSort.h"
 #include "screens/TextTable.h"
 
 #include <cstring>
@@ -124,6 +125,24 @@ private slots:
         QCOMPARE(table.cell(1, 0), QStringLiteral("€ 5"));
         QCOMPARE(table.cell(1, 1), QString());
         QCOMPARE(table.cell(1, 2), QStringLiteral("a"));
+    }
+
+    // Rows in the byte order of their key, equal keys in file order: keys that share their first eight
+    // bytes, keys that are prefixes of others, an empty key and a byte above 0x7F.
+    void sortByKeyColumn()
+    {
+        const QByteArray keys[] = {"b", "a", "abcdefghij", "ab", "a", "abcdefgh", "", "\xE0", "abcdefghi",
+                                   "abcdefgh"};
+        TextTable table(2);
+        for (const QByteArray& key : keys) {
+            const QByteArray number = QByteArray::number(table.rowCount() + 1);
+            const QByteArrayView cells[] = {number, key};
+            table.appendEncodedRow(cells);
+        }
+        const GridSort::SortedRows sorted = GridSort::byColumn(table, 1);
+        QCOMPARE(sorted.numbers, (QList<qint64>{7, 2, 5, 4, 6, 10, 9, 3, 1, 8}));
+        for (qsizetype r = 0; r < sorted.rows.rowCount(); ++r)
+            QCOMPARE(sorted.rows.cell(r, 0), QString::number(sorted.numbers[r]));
     }
 
     // A table of several megabytes grows (past the size where it leaves the heap for a mapping of its
