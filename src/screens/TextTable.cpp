@@ -84,30 +84,48 @@ std::size_t pageRounded(qsizetype bytes)
     return (std::size_t(bytes) + page - 1) / page * page;
 }
 
-// A mapping of at least bytes (page-rounded) that begins on a 2 MiB boundary and asks for pages of
-// 2 MiB: fresh memory then costs one fault and one clearing per 2 MiB instead of per 4 KiB, measured
-// three to four times faster. Address space, not memory, is set aside up to kReservedBytes, so that the
-// arena grows in place: a mapping that moves has its large pages split. Both are only hints; where the
-// kernel refuses the reservation, the mapping is as large as asked.
-std::pair<char*, std::size_t> mapArena(std::size_t bytes)
+constexpr std::size_t kLargePage = 2 << 20;
+
+std::size_t largePageRounded(std::size_t bytes)
 {
-    constexpr std::size_t kLarge = 2 << 20;
+    return (bytes + kLargePage - 1) / kLargePage * kLargePage;
+}
+
+struct Mapping
+{
+    char* begin;
+    std::size_t usable;   // readable and writable from begin
+    std::size_t reserved; // the whole mapping, usable part included
+};
+
+// A mapping that begins on a 2 MiB boundary and asks for pages of 2 MiB: fresh memory then costs one
+// fault and one clearing per 2 MiB instead of per 4 KiB, measured three to four times faster. Beyond the
+// usable bytes, address space up to kReservedBytes is set aside without access, which costs no memory
+// and counts against no commit limit, so that the arena grows in place: a mapping that moves has its
+// large pages split. Where the kernel refuses the reservation, the mapping is as large as asked.
+Mapping mapArena(std::size_t bytes)
+{
     constexpr std::size_t kReservedBytes = std::size_t(1) << 30;
     for (const std::size_t size : {std::max(bytes, kReservedBytes), bytes}) {
-        void* block = mmap(nullptr, size + kLarge, PROT_READ | PROT_WRITE,
-                           MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        void* block = mmap(nullptr, size + kLargePage, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
+                           -1, 0);
         if (block == MAP_FAILED)
             continue;
         const auto begin = reinterpret_cast<std::uintptr_t>(block);
-        const std::uintptr_t aligned = (begin + kLarge - 1) & ~std::uintptr_t(kLarge - 1);
+        const std::uintptr_t aligned = (begin + kLargePage - 1) & ~std::uintptr_t(kLargePage - 1);
         if (aligned > begin)
             munmap(block, aligned - begin);
-        if (const std::uintptr_t end = begin + size + kLarge; end > aligned + size)
+        if (const std::uintptr_t end = begin + size + kLargePage; end > aligned + size)
             munmap(reinterpret_cast<void*>(aligned + size), end - (aligned + size));
+        auto* const arena = reinterpret_cast<char*>(aligned);
+        if (mprotect(arena, bytes, PROT_READ | PROT_WRITE) != 0) {
+            munmap(arena, size);
+            continue;
+        }
 #if defined(MADV_HUGEPAGE)
-        madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+        madvise(arena, size, MADV_HUGEPAGE);
 #endif
-        return {reinterpret_cast<char*>(aligned), size};
+        return {arena, bytes, size};
     }
     throw std::bad_alloc();
 }
@@ -122,11 +140,12 @@ TextTable::~TextTable()
 void TextTable::release()
 {
     if (m_ownMapping)
-        munmap(m_arena, std::size_t(m_capacity));
+        munmap(m_arena, std::size_t(m_reserved));
     else
         std::free(m_arena);
     m_arena = nullptr;
     m_capacity = 0;
+    m_reserved = 0;
     m_ownMapping = false;
 }
 
@@ -143,7 +162,8 @@ TextTable::TextTable(const TextTable& other)
 TextTable::TextTable(TextTable&& other) noexcept
     : m_columns(other.m_columns), m_cells(other.m_cells), m_arena(std::exchange(other.m_arena, nullptr)),
       m_used(std::exchange(other.m_used, 0)), m_capacity(std::exchange(other.m_capacity, 0)),
-      m_mapped(std::exchange(other.m_mapped, 0)), m_ownMapping(std::exchange(other.m_ownMapping, false)),
+      m_mapped(std::exchange(other.m_mapped, 0)), m_reserved(std::exchange(other.m_reserved, 0)),
+      m_ownMapping(std::exchange(other.m_ownMapping, false)),
       m_rowStarts(std::move(other.m_rowStarts))
 {
     other.m_rowStarts.clear();
@@ -168,6 +188,7 @@ TextTable& TextTable::operator=(TextTable&& other) noexcept
         m_used = std::exchange(other.m_used, 0);
         m_capacity = std::exchange(other.m_capacity, 0);
         m_mapped = std::exchange(other.m_mapped, 0);
+        m_reserved = std::exchange(other.m_reserved, 0);
         m_ownMapping = std::exchange(other.m_ownMapping, false);
         m_rowStarts = std::move(other.m_rowStarts);
         other.m_rowStarts.clear();
@@ -196,22 +217,30 @@ void TextTable::growTo(qsizetype bytes)
         m_capacity = bytes;
         return;
     }
-    const std::size_t size = pageRounded(bytes);
+    // Whole large pages, so that no page of 2 MiB is cut by the end of the usable part.
+    const std::size_t size = largePageRounded(std::size_t(bytes));
     if (m_ownMapping) {
-        // The pages move with the mapping, never copied.
-        void* grown = mremap(m_arena, std::size_t(m_capacity), size, MREMAP_MAYMOVE);
+        if (qsizetype(size) <= m_reserved) {
+            if (mprotect(m_arena + m_capacity, size - std::size_t(m_capacity), PROT_READ | PROT_WRITE) != 0)
+                throw std::bad_alloc();
+            m_capacity = qsizetype(size);
+            return;
+        }
+        // Past the reservation: the mapping, all usable by now, moves with its pages, never copied.
+        void* grown = mremap(m_arena, std::size_t(m_reserved), size, MREMAP_MAYMOVE);
         if (grown == MAP_FAILED)
             throw std::bad_alloc();
         m_arena = static_cast<char*>(grown);
-        m_capacity = qsizetype(size);
+        m_capacity = m_reserved = qsizetype(size);
         return;
     }
-    const auto [mapped, mappedSize] = mapArena(size);
+    const Mapping mapping = mapArena(size);
     if (m_used > 0)
-        std::memcpy(mapped, m_arena, std::size_t(m_used));
+        std::memcpy(mapping.begin, m_arena, std::size_t(m_used));
     std::free(m_arena);
-    m_arena = mapped;
-    m_capacity = qsizetype(mappedSize);
+    m_arena = mapping.begin;
+    m_capacity = qsizetype(mapping.usable);
+    m_reserved = qsizetype(mapping.reserved);
     m_mapped = m_used;
     m_ownMapping = true;
 }
@@ -251,8 +280,8 @@ void TextTable::squeeze()
     // Shrinking in place never fails in practice; if it does, the larger block simply stays.
     if (m_ownMapping) {
         const std::size_t size = pageRounded(m_used);
-        if (qsizetype(size) < m_capacity && mremap(m_arena, std::size_t(m_capacity), size, 0) != MAP_FAILED)
-            m_capacity = qsizetype(size);
+        if (qsizetype(size) < m_reserved && munmap(m_arena + size, std::size_t(m_reserved) - size) == 0)
+            m_capacity = m_reserved = qsizetype(size);
         return;
     }
     if (void* shrunk = std::realloc(m_arena, std::size_t(m_used))) {

@@ -73,6 +73,7 @@ private:
     qsizetype m_used = 0;
     qsizetype m_capacity = 0;
     qsizetype m_mapped = 0;    // the arena's bytes known to have their pages mapped
+    qsizetype m_reserved = 0;  // of a mapping of its own: its whole size, the usable m_capacity included
     bool m_ownMapping = false; // a large arena is a mapping of its own rather than a heap block
     QList<qint64> m_rowStarts; // offset of each row's first cell
 };
