@@ -5,16 +5,6 @@
 #include "stats/MonthlyFigures.h"
 #include "storage/RecordFile.h"
 
-#include <QFileInfo>
-
-namespace {
-
-QString yearOf(const QString& path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
-} // namespace
 
 qint64 Measures::callSearch(const BenchArchives& archives)
 {

@@ -3,11 +3,18 @@
 #include "BenchArchives.h"
 #include "screens/TextTable.h"
 
+#include <QFileInfo>
 #include <QString>
 
 // Each measure does its whole job once and returns what it found (records matched, bytes read), which
 // the table prints so that a measure that does nothing shows.
 namespace Measures {
+
+// The year of a year file ("2024.tel" gives "2024").
+inline QString yearOf(const QString& path)
+{
+    return QFileInfo(path).completeBaseName();
+}
 
 // The yardstick: read() of the whole file into user memory in 1 MiB blocks; returns the bytes read.
 qint64 plainRead(const QString& path);

@@ -1,7 +1,7 @@
 #include "Measures.h"
 
-#include <fcntl.h>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <new>
 #include <QFile>
@@ -13,8 +13,8 @@ qint64 Measures::plainRead(const QString& path)
     // Aligned as the file position is: the kernel's copy runs at full speed only then (a buffer off by
     // 16 bytes halves it), so the yardstick is the fastest plain read.
     constexpr std::size_t kBlock = 1 << 20;
-    const std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::aligned_alloc(4096, kBlock)),
-                                                             &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> buffer(
+        static_cast<char*>(std::aligned_alloc(4096, kBlock)), &std::free);
     if (!buffer)
         throw std::bad_alloc();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);

@@ -6,16 +6,6 @@
 #include "stats/ProfitSummary.h"
 #include "storage/RecordFile.h"
 
-#include <QFileInfo>
-
-namespace {
-
-QString yearOf(const QString& path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
-} // namespace
 
 qint64 Measures::saleSearch(const BenchArchives& archives)
 {

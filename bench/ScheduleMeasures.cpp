@@ -5,21 +5,11 @@
 #include "storage/RecordFile.h"
 
 #include <QDate>
-#include <QFileInfo>
-
-namespace {
-
-int yearOf(const QString& path)
-{
-    return QFileInfo(path).completeBaseName().toInt();
-}
-
-} // namespace
 
 qint64 Measures::imminentCheck(const BenchArchives& archives)
 {
     // The first day of the next year: nothing in the file is imminent, so the check reads all of it.
-    const QDate today(yearOf(archives.appointments) + 1, 1, 1);
+    const QDate today(yearOf(archives.appointments).toInt() + 1, 1, 1);
     const ScheduleRules::ImminentCheck check =
         ScheduleRules::checkImminent(RecordFile(archives.appointments, SchedaScadenza::layout), today);
     return check.found ? -1 : check.skipped;
@@ -27,7 +17,7 @@ qint64 Measures::imminentCheck(const BenchArchives& archives)
 
 qint64 Measures::monthList(const BenchArchives& archives)
 {
-    const QDate day(yearOf(archives.appointments), 6, 15);
+    const QDate day(yearOf(archives.appointments).toInt(), 6, 15);
     const ScheduleExports::ListRows rows = ScheduleExports::listRows(
         RecordFile(archives.appointments, SchedaScadenza::layout), ScheduleGrid::List::Month, day);
     return rows.sorted.rows.rowCount();

@@ -206,9 +206,9 @@ int main(int argc, char* argv[])
         int records;
     };
     const QList<Archive> archiveFiles = {
-        {&BenchArchives::clients, clients}, {&BenchArchives::calls, calls},
+        {&BenchArchives::clients, clients},   {&BenchArchives::calls, calls},
         {&BenchArchives::products, products}, {&BenchArchives::staff, staff},
-        {&BenchArchives::sales, sales}, {&BenchArchives::appointments, appointments},
+        {&BenchArchives::sales, sales},       {&BenchArchives::appointments, appointments},
     };
     for (const auto& [file, records] : archiveFiles) {
         const QString path = archives.*file;

@@ -69,8 +69,8 @@ std::optional<double> readBytes(QByteArrayView text)
     // are exact in a double, and so is the power of ten, so one division gives the nearest double to the
     // decimal number, as a full conversion would.
     if (digits <= 15) {
-        static constexpr double kPowers[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         const double value = double(whole) / kPowers[std::max<qsizetype>(decimals, 0)];
         return negative ? -value : value;
     }

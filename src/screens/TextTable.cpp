@@ -107,8 +107,8 @@ Mapping mapArena(std::size_t bytes)
 {
     constexpr std::size_t kReservedBytes = std::size_t(1) << 30;
     for (const std::size_t size : {std::max(bytes, kReservedBytes), bytes}) {
-        void* block = mmap(nullptr, size + kLargePage, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
-                           -1, 0);
+        void* block =
+            mmap(nullptr, size + kLargePage, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
         if (block == MAP_FAILED)
             continue;
         const auto begin = reinterpret_cast<std::uintptr_t>(block);
@@ -163,8 +163,7 @@ TextTable::TextTable(TextTable&& other) noexcept
     : m_columns(other.m_columns), m_cells(other.m_cells), m_arena(std::exchange(other.m_arena, nullptr)),
       m_used(std::exchange(other.m_used, 0)), m_capacity(std::exchange(other.m_capacity, 0)),
       m_mapped(std::exchange(other.m_mapped, 0)), m_reserved(std::exchange(other.m_reserved, 0)),
-      m_ownMapping(std::exchange(other.m_ownMapping, false)),
-      m_rowStarts(std::move(other.m_rowStarts))
+      m_ownMapping(std::exchange(other.m_ownMapping, false)), m_rowStarts(std::move(other.m_rowStarts))
 {
     other.m_rowStarts.clear();
 }
@@ -387,7 +386,8 @@ QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
     if (column == m_columns - 1 && column > 0) {
         const QByteArrayView bytes = encodedRowBytes(row);
         const char* end = bytes.data() + bytes.size() - 1; // its 0 byte
-        const auto* before = static_cast<const char*>(memrchr(bytes.data(), 0, std::size_t(end - bytes.data())));
+        const auto* before =
+            static_cast<const char*>(memrchr(bytes.data(), 0, std::size_t(end - bytes.data())));
         return QByteArrayView(before + 1, end - before - 1);
     }
     const char* p = m_arena + m_rowStarts[row];

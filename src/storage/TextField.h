@@ -20,11 +20,10 @@ inline QByteArrayView rawText(const char* field, int width)
 
 QString read(const char* field, int width);
 
-// Stored bytes without ASCII white space at either end, as QByteArrayView::trimmed() but inline, for
-// scans that test a field of every record.
-inline QByteArrayView trimmedAscii(QByteArrayView text)
+// Stored bytes without the bytes that blank() takes at either end; inline, for scans that test a field
+// of every record.
+template <typename Blank> QByteArrayView trimmedWhere(QByteArrayView text, Blank blank)
 {
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && blank(text[begin]))
@@ -32,6 +31,12 @@ inline QByteArrayView trimmedAscii(QByteArrayView text)
     while (end > begin && blank(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
+}
+
+// Without ASCII white space at either end, as QByteArrayView::trimmed().
+inline QByteArrayView trimmedAscii(QByteArrayView text)
+{
+    return trimmedWhere(text, [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
 // Writes trimmed, encoded, cut to N; the bytes after the text are zeroed so nothing stale stays on disk.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/TextField.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,14 +24,8 @@ QByteArray encode(QStringView text);
 // scans call it for every record.
 inline QByteArrayView trimmed(QByteArrayView bytes)
 {
-    const auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; };
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && blank(bytes[begin]))
-        ++begin;
-    while (end > begin && blank(bytes[end - 1]))
-        --end;
-    return bytes.sliced(begin, end - begin);
+    return TextField::trimmedWhere(
+        bytes, [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\xA0'; });
 }
 
 // Lower-case form of a byte, as the code page's letters map (A-Z, accented capitals, Š Œ Ž Ÿ).

@@ -1,6 +1,6 @@
 #include "rules/DateText.h"
-#include "storage/Windows1252.h"
 #include "rules/ValueLists.h"
+#include "storage/Windows1252.h"
 #include "TwoLocales.h"
 
 #include <QSet>

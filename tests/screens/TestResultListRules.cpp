@@ -1,8 +1,8 @@
 #include "clients/SchedaCliente.h"
 #include "screens/FieldCriteria.h"
 #include "screens/FixedColumn.h"
-#include "screens/ListFind.h"
 #include "screens/GridSort.h"
+#include "screens/ListFind.h"
 #include "screens/TextTable.h"
 
 #include <cstring>
@@ -131,8 +131,8 @@ private slots:
     // bytes, keys that are prefixes of others, an empty key and a byte above 0x7F.
     void sortByKeyColumn()
     {
-        const QByteArray keys[] = {"b", "a", "abcdefghij", "ab", "a", "abcdefgh", "", "\xE0", "abcdefghi",
-                                   "abcdefgh"};
+        const QByteArray keys[] = {"b",        "a", "abcdefghij", "ab",        "a",
+                                   "abcdefgh", "",  "\xE0",       "abcdefghi", "abcdefgh"};
         TextTable table(2);
         for (const QByteArray& key : keys) {
             const QByteArray number = QByteArray::number(table.rowCount() + 1);
