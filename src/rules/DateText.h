@@ -15,6 +15,9 @@ namespace DateText {
 std::optional<QDate> parse(QStringView text);
 // The same from stored Windows-1252 bytes, without decoding them first (scans over many records).
 std::optional<QDate> parseBytes(QByteArrayView text);
+// Its Julian day, computed without a QDate and taking the digits without a branch on them: for scans
+// that judge the date of every record.
+std::optional<qint64> julianDayBytes(QByteArrayView text);
 
 // "dd/mm/yyyy"; empty for an invalid date.
 QString compose(QDate date);

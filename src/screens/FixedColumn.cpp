@@ -15,13 +15,7 @@ QString pad(QStringView text, int width)
 
 QByteArrayView trimmedBytes(QByteArrayView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20)
-        --end;
-    return text.sliced(begin, end - begin);
+    return TextField::trimmedWhere(text, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
 
 void padBytes(QByteArray& out, QByteArrayView text, int width)
