@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Windows1252.h"
+
 #include <optional>
 #include <QString>
 #include <QByteArrayView>
@@ -12,8 +14,46 @@ namespace NumberText {
 // The number a text holds: optional blanks, an optional sign, digits with at most one decimal comma
 // (",5" and "12," are read too), optional blanks. Anything else, and an empty text, is unreadable.
 std::optional<double> read(QStringView text);
-// The same from stored Windows-1252 bytes, without decoding them first (scans over many records).
-std::optional<double> readBytes(QByteArrayView text);
+// The same from stored Windows-1252 bytes, without decoding them first. Inline: scans read a number of
+// every record, and an optional returned from a call costs more than the reading.
+inline std::optional<double> readBytes(QByteArrayView text)
+{
+    text = Windows1252::trimmed(text);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    // Digits with at most one comma, as read() takes them, gathered as one whole number.
+    qsizetype decimals = -1;
+    qsizetype digits = 0;
+    qint64 whole = 0;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
+            if (digits < 18)
+                whole = whole * 10 + (c - '0');
+            ++digits;
+            decimals += decimals >= 0;
+        } else if (c == ',' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    // Up to 15 digits in all, what amount, stock and threshold fields hold: the digits as a whole number
+    // are exact in a double, and so is the power of ten, so one division gives the nearest double to the
+    // decimal number, as a full conversion would.
+    if (digits <= 15) {
+        static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double value = double(whole) / kPowers[decimals > 0 ? decimals : 0];
+        return negative ? -value : value;
+    }
+    return read(QString::fromLatin1(text));
+}
 
 // The shortest text of a value with at most 15 significant digits and no trailing zeros: 12,5; 3;
 // 0,25; 1500. Values of magnitude 10^15 and above, which no field can hold, are written in full

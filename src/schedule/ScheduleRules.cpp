@@ -25,18 +25,10 @@ int digits(QByteArrayView text, qsizetype from, qsizetype count)
     return value;
 }
 
-} // namespace
-
-std::optional<QDate> date(const RecordView& appointment)
+// The notice days as stored: one to three digits, taken without a branch on their count, which varies
+// from record to record; anything else goes the long way.
+inline std::optional<int> noticeDays(QByteArrayView stored)
 {
-    return DateText::parseBytes(appointment.raw(SchedaScadenza::Data));
-}
-
-std::optional<int> notice(const RecordView& appointment)
-{
-    // One to three digits as stored, taken without a branch on their count, which varies from record to
-    // record; anything else goes the long way.
-    const QByteArrayView stored = appointment.raw(SchedaScadenza::Avviso);
     if (stored.size() >= 1 && stored.size() <= 3) {
         const auto* c = reinterpret_cast<const unsigned char*>(stored.data());
         const qsizetype n = stored.size();
@@ -57,16 +49,31 @@ std::optional<int> notice(const RecordView& appointment)
     return value;
 }
 
+// Imminent from its due day minus its notice days up to its due day, both included.
+constexpr bool imminentFrom(qint64 due, int notice, qint64 today)
+{
+    return (due - notice <= today) & (today <= due);
+}
+
+} // namespace
+
+std::optional<QDate> date(const RecordView& appointment)
+{
+    return DateText::parseBytes(appointment.raw(SchedaScadenza::Data));
+}
+
+std::optional<int> notice(const RecordView& appointment)
+{
+    return noticeDays(appointment.raw(SchedaScadenza::Avviso));
+}
+
 std::optional<bool> imminent(const RecordView& appointment, QDate today)
 {
-    // The day number straight from the stored bytes: the check runs over every record each time the
-    // schedule is shown.
     const std::optional<qint64> due = DateText::julianDayBytes(appointment.raw(SchedaScadenza::Data));
     const std::optional<int> days = notice(appointment);
     if (!due || !days)
         return std::nullopt;
-    const qint64 t = today.toJulianDay();
-    return (*due - *days <= t) & (t <= *due);
+    return imminentFrom(*due, *days, today.toJulianDay());
 }
 
 QByteArray sortKey(const RecordView& appointment)
@@ -88,13 +95,16 @@ ImminentCheck checkImminent(const RecordFile& file, QDate today)
     ImminentCheck check;
     using namespace SchedaScadenza;
     const int read[] = {layout.offset(Data), layout.offset(Avviso)};
-    // One imminent record is the answer: the scan stops there.
+    const qint64 day = today.toJulianDay();
+    // One imminent record is the answer: the scan stops there. The rules are taken inline rather than
+    // through imminent(): an optional returned from a call per record costs more than the reading.
     file.scan(
         [&](qint64, const RecordView& appointment) {
-            const std::optional<bool> answer = imminent(appointment, today);
-            if (!answer)
+            const std::optional<qint64> due = DateText::julianDayBytes(appointment.raw(Data));
+            const std::optional<int> days = noticeDays(appointment.raw(Avviso));
+            if (!due || !days)
                 ++check.skipped;
-            else if (*answer)
+            else if (imminentFrom(*due, *days, day))
                 check.found = true;
             return !check.found;
         },
