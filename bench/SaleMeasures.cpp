@@ -33,7 +33,7 @@ qint64 Measures::yearProfitSummary(const BenchArchives& archives)
     const ProfitSummary::Selection selection{{}, {}, QDate(year, 1, 1), QDate(year, 12, 31)};
     ProfitSummary::Result result;
     ProfitSummary::collect(RecordFile(archives.sales, SchedaVendita::layout), selection, result);
-    return result.lines.rowCount();
+    return result.records.size();
 }
 
 qint64 Measures::incomeChart(const BenchArchives& archives)

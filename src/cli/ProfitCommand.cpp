@@ -56,8 +56,9 @@ int runProfit(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << QString::fromLocal8Bit(error.what()) << '\n';
         return 1;
     }
-    for (qsizetype i = 0; i < result.lines.rowCount(); ++i)
-        out << result.lines.cell(i, 0) << '\n';
+    const std::shared_ptr<const ResultLines> lines = ProfitSummary::lines(*path, result);
+    for (qsizetype i = 0; i < lines->count(); ++i)
+        out << lines->line(i) << '\n';
     out << "INTERVALLO SELEZIONATO:    " << ProfitSummary::intervalText(selection) << '\n';
     out << "TOTALE PROFITTI:           € " << ProfitSummary::totalText(result.total) << '\n';
     if (result.skipped > 0)

@@ -119,6 +119,11 @@ void ResultList::reset()
 
 void ResultList::setLines(TextTable lines)
 {
+    setLines(std::make_shared<TableLines>(std::move(lines)));
+}
+
+void ResultList::setLines(std::shared_ptr<const ResultLines> lines)
+{
     m_model->setLines(std::move(lines));
     // Every item as wide as the longest line, so the list scrolls sideways instead of cutting lines.
     const QFontMetrics metrics(m_lstRecords->font());
@@ -190,6 +195,13 @@ void ResultList::btnStampaClick()
     }
     if (!m_options.printQuestion.isEmpty() && !Services::messages().question(m_options.printQuestion))
         return;
+    if (m_options.refreshBeforePrint) {
+        m_options.refreshBeforePrint();
+        if (!m_options.emptyPrintWarning.isEmpty() && count() == 0) {
+            Services::messages().warning(m_options.emptyPrintWarning);
+            return;
+        }
+    }
     const QStringList footer = m_options.printFooter ? m_options.printFooter() : QStringList();
     ReportOutput::current().print(
         ListReport::build(m_options.printTitle, m_model->allLines(), footer, Services::clock().today()));

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "screens/TextTable.h"
+#include "screens/ResultLines.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QWidget>
 
@@ -36,6 +37,10 @@ public:
         QString emptyPrintWarning = {};
         QString printQuestion = {};
         std::function<QStringList()> printFooter = {};
+        // Makes the list anew once the print is confirmed, for lines read from a file when shown: what
+        // is printed then agrees with itself (a summary's lines with its total) even where the file has
+        // changed since the list was made.
+        std::function<void()> refreshBeforePrint = {};
     };
 
     explicit ResultList(const Options& options, QWidget* parent = nullptr);
@@ -45,6 +50,7 @@ public:
     void reset();
     // Takes the lines, in file order, and sets the count line.
     void setLines(TextTable lines);
+    void setLines(std::shared_ptr<const ResultLines> lines);
     void clear();
     // The print title of a window whose title depends on what it found (a total, a client).
     void setPrintTitle(const QString& title);

@@ -1,10 +1,13 @@
 #include "screens/ResultListModel.h"
 
-ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {}
+ResultListModel::ResultListModel(QObject* parent)
+    : QAbstractListModel(parent), m_lines(std::make_shared<TableLines>(TextTable(1, TextTable::Cells::AsGiven)))
+{
+}
 
 int ResultListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.rowCount());
+    return parent.isValid() ? 0 : int(m_lines->count());
 }
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const
@@ -24,12 +27,13 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const
 
 void ResultListModel::setLines(TextTable lines)
 {
+    setLines(std::make_shared<TableLines>(std::move(lines)));
+}
+
+void ResultListModel::setLines(std::shared_ptr<const ResultLines> lines)
+{
     beginResetModel();
     m_lines = std::move(lines);
-    // A Windows-1252 line holds one byte per character.
-    m_longest = 0;
-    for (qsizetype row = 0; row < m_lines.rowCount(); ++row)
-        m_longest = std::max(m_longest, m_lines.encodedCell(row, 0).size());
     endResetModel();
 }
 
@@ -40,22 +44,22 @@ void ResultListModel::clear()
 
 QString ResultListModel::line(int row) const
 {
-    return m_lines.cell(row, 0);
+    return m_lines->line(row);
 }
 
 QStringList ResultListModel::allLines() const
 {
     QStringList lines;
-    lines.reserve(m_lines.rowCount());
-    for (qsizetype row = 0; row < m_lines.rowCount(); ++row)
-        lines.append(m_lines.cell(row, 0));
+    lines.reserve(m_lines->count());
+    for (qsizetype row = 0; row < m_lines->count(); ++row)
+        lines.append(m_lines->line(row));
     return lines;
 }
 
 void ResultListModel::setItemSize(const QSize& size)
 {
     m_itemSize = size;
-    if (!m_lines.rowCount())
+    if (!m_lines->count())
         return;
-    emit dataChanged(index(0), index(int(m_lines.rowCount()) - 1), {Qt::SizeHintRole});
+    emit dataChanged(index(0), index(int(m_lines->count()) - 1), {Qt::SizeHintRole});
 }

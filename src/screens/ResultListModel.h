@@ -1,12 +1,14 @@
 #pragma once
 
-#include "screens/TextTable.h"
+#include "screens/ResultLines.h"
 
+#include <memory>
 #include <QAbstractListModel>
 #include <QSize>
 
-// The lines of a result list as a model: one row per line, kept in a compact text table, decoded only
-// when a line is shown. Every item has the same size, so a list of any length opens at once.
+// The lines of a result list as a model: one row per line, asked of its lines only when a line is shown
+// (decoded from a compact text table, or read from the records found). Every item has the same size, so
+// a list of any length opens at once.
 class ResultListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -19,17 +21,17 @@ public:
 
     // Takes the lines (one column, kept as built).
     void setLines(TextTable lines);
+    void setLines(std::shared_ptr<const ResultLines> lines);
     void clear();
 
     QString line(int row) const;
     QStringList allLines() const;
     // Characters of the longest line, to size the items so that the list scrolls sideways.
-    qsizetype longestLine() const { return m_longest; }
+    qsizetype longestLine() const { return m_lines->longestLine(); }
     // The size of every item; an invalid size leaves it to the view.
     void setItemSize(const QSize& size);
 
 private:
-    TextTable m_lines{1, TextTable::Cells::AsGiven};
-    qsizetype m_longest = 0;
+    std::shared_ptr<const ResultLines> m_lines;
     QSize m_itemSize;
 };

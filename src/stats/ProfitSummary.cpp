@@ -5,6 +5,7 @@
 #include "sales/SchedaVendita.h"
 #include "screens/FieldCriteria.h"
 #include "screens/FixedColumn.h"
+#include "screens/RecordLines.h"
 #include "storage/RecordFile.h"
 
 #include <algorithm>
@@ -20,15 +21,17 @@ QString attention(const QString& what)
     return u"Attenzione: indicare il "_s + what + u" intervallo selezionandolo dall'elenco a cascata."_s;
 }
 
-// The longest line: its labels and columns, and a telephone of the field's full width.
-constexpr int kLongestLine = 200;
-static_assert(kLongestLine >= 141 + SchedaVendita::layout.width(SchedaVendita::Recapito));
+// A line's labels and columns before the telephone, which ends it.
+constexpr qsizetype kBeforeTelephone = 141;
+// The longest line: a telephone of the field's full width.
+constexpr qsizetype kLongestLine = kBeforeTelephone + SchedaVendita::layout.width(SchedaVendita::Recapito);
 
-// Writes the line of a sale from its stored bytes, in Windows-1252 as the list keeps it, and returns its
-// end: a million of them are built for a year, so they go straight into one buffer.
+// Writes the line of a sale from its stored bytes, in Windows-1252 as the list shows it, and returns
+// its end.
 char* writeLine(const RecordView& sale, char* out)
 {
     using namespace SchedaVendita;
+    [[maybe_unused]] const char* const start = out;
     const auto put = [&out](std::string_view text) {
         std::memcpy(out, text.data(), text.size());
         out += text.size();
@@ -53,9 +56,18 @@ char* writeLine(const RecordView& sale, char* out)
     put("  CF: ");
     column(sale.raw(CodFisc), 16);
     put("  Tel. ");
+    Q_ASSERT(out - start == kBeforeTelephone);
     const QByteArrayView telephone = FixedColumn::trimmedBytes(sale.raw(Recapito));
     std::memcpy(out, telephone.data(), std::size_t(telephone.size()));
     return out + telephone.size();
+}
+
+void encodeLine(const RecordView& sale, QByteArray& line)
+{
+    const qsizetype at = line.size();
+    line.resize(at + kLongestLine);
+    char* const end = writeLine(sale, line.data() + at);
+    line.resize(end - line.constData());
 }
 
 } // namespace
@@ -110,11 +122,11 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
     filters.add(CodFisc, selection.codFisc.trimmed());
     filters.add(Codice, selection.article.trimmed());
     const FieldCriteria::Probes wanted = filters.probes(layout);
-    // Every field of the line, as nearly every sale of an interval is listed.
-    const int read[] = {layout.offset(DataRit), layout.offset(Importo), layout.offset(Cliente),
-                        layout.offset(CodFisc), layout.offset(Recapito)};
+    // The fields judged, and the telephone's length byte, which gives the longest line.
+    const int read[] = {layout.offset(DataRit), layout.offset(Importo), layout.offset(Recapito)};
+    qsizetype longestTelephone = 0;
     sales.scan(
-        [&](qint64, const RecordView& sale) {
+        [&](qint64 index, const RecordView& sale) {
             if (!wanted.matches(sale.bytes()))
                 return;
             const std::optional<QDate> date = DateText::parseBytes(sale.raw(DataRit));
@@ -129,10 +141,19 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
                 ++result.skipped;
                 return;
             }
-            result.lines.appendWrittenCell(kLongestLine, [&sale](char* out) { return writeLine(sale, out); });
+            result.records.append(index);
             result.total += *amount;
+            // The stored length: what the line's telephone is once trimmed, or a little more.
+            longestTelephone = std::max(longestTelephone, sale.raw(Recapito).size());
         },
         read);
+    result.longestLine = result.records.isEmpty() ? 0 : kBeforeTelephone + longestTelephone;
+}
+
+std::shared_ptr<const ResultLines> lines(const QString& path, const Result& result)
+{
+    return std::make_shared<RecordLines>(path, SchedaVendita::layout, result.records, encodeLine,
+                                         result.longestLine);
 }
 
 QString totalText(double total)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "screens/TextTable.h"
+#include "screens/ResultLines.h"
 
-#include <array>
+#include <memory>
 #include <optional>
 #include <QDate>
 #include <QString>
@@ -38,13 +38,20 @@ std::optional<Refusal> check(const QString& year, const QString& startDay, const
 
 struct Result
 {
-    TextTable lines{1, TextTable::Cells::AsGiven};
+    // The indexes of the sales listed, in file order: a year lists up to a million, so their lines are
+    // built only when shown or printed (lines()).
+    QList<qint64> records;
     double total = 0;
     // Selected sales whose date or amount could not be read: left out of both the lines and the total.
     qint64 skipped = 0;
+    // Characters of the longest line.
+    qsizetype longestLine = 0;
 };
 
 void collect(const RecordFile& sales, const Selection& selection, Result& result);
+
+// The lines of the sales listed, read from the year file at path when asked for.
+std::shared_ptr<const ResultLines> lines(const QString& path, const Result& result);
 
 // The total as the window shows it: an amount with up to four decimals, "0,00" for none.
 QString totalText(double total);

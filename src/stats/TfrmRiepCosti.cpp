@@ -59,7 +59,8 @@ TfrmRiepCosti::TfrmRiepCosti(const QString& path, const ProfitSummary::Selection
                             return QStringList{u"- - - - - - - - - - - - - - - -"_s,
                                                u"INTERVALLO SELEZIONATO:    "_s + m_lblIntervallo->text(),
                                                u"TOTALE PROFITTI:           € "_s + m_lblTotCosti->text()};
-                        }},
+                        },
+                        [this] { summarise(false); }},
                        this);
 
     auto* facts = new QGridLayout;
@@ -91,6 +92,12 @@ void TfrmRiepCosti::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     m_results->reset();
+    summarise(true);
+    m_results->focusFind();
+}
+
+void TfrmRiepCosti::summarise(bool tellLeftOut)
+{
     const QString codFisc = m_selection.codFisc.trimmed();
     m_titTipologia->setText(codFisc.isEmpty() ? u"- - -"_s : codFisc);
     m_results->setPrintTitle(u"Riepilogo profitti   -   C.F. cliente:  "_s + m_titTipologia->text());
@@ -105,12 +112,11 @@ void TfrmRiepCosti::showEvent(QShowEvent* event)
         // A file that cannot be read gives an empty summary, whose total is then true.
         result = ProfitSummary::Result();
     }
-    m_results->setLines(std::move(result.lines));
+    m_results->setLines(ProfitSummary::lines(m_path, result));
     m_lblIntervallo->setText(ProfitSummary::intervalText(m_selection));
     m_lblTotCosti->setText(ProfitSummary::totalText(result.total));
-    m_results->focusFind();
     if (!readable)
         Services::messages().plain(u"Attenzione: il file di archivio non risulta accessibile."_s);
-    else if (result.skipped > 0)
+    else if (tellLeftOut && result.skipped > 0)
         Services::messages().warning(StorageMessages::cardsLeftOut(result.skipped));
 }

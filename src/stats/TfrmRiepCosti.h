@@ -22,6 +22,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Reads the summary from the year file into the list, the interval and the total; tells the user
+    // about an unreadable file, and about sales left out when asked to.
+    void summarise(bool tellLeftOut);
+
     QString m_path;
     ProfitSummary::Selection m_selection;
     ResultList* m_results;

@@ -1,4 +1,5 @@
 #include "sales/SchedaVendita.h"
+#include "screens/ResultLines.h"
 #include "stats/ProfitSummary.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
@@ -34,11 +35,25 @@ void write(const TempProgramFolder& folder, const QList<Sale>& sales)
     }
 }
 
-ProfitSummary::Result collect(const TempProgramFolder& folder, ProfitSummary::Selection selection)
+// A summary with its lines read back from the file, as the window shows them.
+struct Summary
+{
+    QStringList lines;
+    double total = 0;
+    qint64 skipped = 0;
+    qsizetype longestLine = 0;
+};
+
+Summary collect(const TempProgramFolder& folder, ProfitSummary::Selection selection)
 {
     ProfitSummary::Result result;
-    ProfitSummary::collect(RecordFile(folder.file(u"2024.ven"_s), SchedaVendita::layout), selection, result);
-    return result;
+    const QString path = folder.file(u"2024.ven"_s);
+    ProfitSummary::collect(RecordFile(path, SchedaVendita::layout), selection, result);
+    Summary summary{{}, result.total, result.skipped, result.longestLine};
+    const std::shared_ptr<const ResultLines> lines = ProfitSummary::lines(path, result);
+    for (qsizetype i = 0; i < lines->count(); ++i)
+        summary.lines.append(lines->line(i));
+    return summary;
 }
 
 ProfitSummary::Selection wholeYear(const QString& codFisc = {}, const QString& article = {})
@@ -46,11 +61,11 @@ ProfitSummary::Selection wholeYear(const QString& codFisc = {}, const QString& a
     return {codFisc, article, QDate(2024, 1, 1), QDate(2024, 12, 31)};
 }
 
-QStringList dates(const ProfitSummary::Result& result)
+QStringList dates(const Summary& summary)
 {
     QStringList found;
-    for (qsizetype i = 0; i < result.lines.rowCount(); ++i)
-        found.append(result.lines.cell(i, 0).mid(6, 10));
+    for (const QString& line : summary.lines)
+        found.append(line.mid(6, 10));
     return found;
 }
 
@@ -134,12 +149,14 @@ private slots:
         write(folder,
               {{u"14/03/2024"_s, u"10,50"_s}, {u"15/03/2024"_s, u"2,25"_s}, {u"15/03/2024"_s, u"10,50"_s}});
         const auto all = collect(folder, wholeYear());
-        QCOMPARE(all.lines.rowCount(), 3);
+        QCOMPARE(all.lines.size(), 3);
         QCOMPARE(ProfitSummary::totalText(all.total), u"23,25"_s);
         QCOMPARE(
-            all.lines.cell(0, 0),
+            all.lines.at(0),
             u"Data: 14/03/2024  Ora: 09:30  Cod. art. ART-1                 € 10,50         Cliente: Rossi "
             u"Mario                CF: RSSMRA80A01H501U  Tel. 06 1234567"_s);
+
+        QCOMPARE(all.longestLine, all.lines.at(0).size());
 
         const auto oneDay = collect(folder, {{}, {}, QDate(2024, 3, 15), QDate(2024, 3, 15)});
         QCOMPARE(dates(oneDay), (QStringList{u"15/03/2024"_s, u"15/03/2024"_s}));
@@ -173,11 +190,47 @@ private slots:
         QCOMPARE(result.skipped, 2);
     }
 
+    // The lines are read from the file when asked for, a block at a time: each line is its own sale's
+    // across the blocks, a sale changed since shows as it is now, and one the file no longer holds
+    // shows empty.
+    void linesAreReadFromTheFileWhenAskedFor()
+    {
+        TempProgramFolder folder;
+        QList<Sale> sales;
+        for (int i = 0; i < 600; ++i)
+            sales.append({u"10/06/2024"_s, QString::number(i)});
+        write(folder, sales);
+        const QString path = folder.file(u"2024.ven"_s);
+        ProfitSummary::Result result;
+        ProfitSummary::collect(RecordFile(path, SchedaVendita::layout), wholeYear(), result);
+        const std::shared_ptr<const ResultLines> lines = ProfitSummary::lines(path, result);
+        QCOMPARE(lines->count(), 600);
+        const auto amountOf = [&lines](qsizetype row) { return lines->line(row).mid(64, 12).trimmed(); };
+        for (const qsizetype row : {599, 0, 255, 256, 511, 512, 300})
+            QCOMPARE(amountOf(row), QString::number(row));
+
+        {
+            RecordFile file(path, SchedaVendita::layout);
+            Record sale = file.read(300);
+            sale.setText(SchedaVendita::Importo, u"7,77"_s);
+            file.overwrite(301, sale);
+        }
+        QFile cut(path);
+        QVERIFY(cut.resize(qint64(550) * SchedaVendita::layout.size()));
+        QCOMPARE(amountOf(549), u"549"_s);
+        QCOMPARE(amountOf(300), u"7,77"_s);
+        QCOMPARE(lines->line(550), QString());
+        QCOMPARE(lines->line(599), QString());
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(lines->line(0), QString());
+        QVERIFY(!QFile::exists(path));
+    }
+
     void aYearWithoutItsFileGivesNothingAndMakesTheFile()
     {
         TempProgramFolder folder;
         const auto result = collect(folder, wholeYear());
-        QCOMPARE(result.lines.rowCount(), 0);
+        QCOMPARE(result.lines.size(), 0);
         QCOMPARE(ProfitSummary::totalText(result.total), u"0,00"_s);
         QVERIFY(QFile::exists(folder.file(u"2024.ven"_s)));
     }

@@ -96,18 +96,31 @@ private slots:
             auto* results = window.findChild<ResultList*>();
             lines = results->count();
             f.services.messages.take();
+            // Another workstation changes a listed sale before the print: the page shows the sale as
+            // it now is, with a total equal to its lines, and so does the window.
+            {
+                RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+                Record sale = file.read(1);
+                sale.setText(SchedaVendita::Importo, u"5"_s);
+                file.overwrite(2, sale);
+            }
             f.services.messages.setNextAnswer(true);
             results->btnStampaClick();
+            facts.append(window.findChild<QLabel*>(u"lblTotCosti"_s)->text());
             return 0;
         });
         f.menu->btnVisualizzaClick();
         QCOMPARE(f.services.modal.shown(), QStringList{u"TfrmRiepCosti"_s});
         QCOMPARE(lines, 2);
-        QCOMPARE(facts, (QStringList{u"- - -"_s, u"Dal   15/03/2024   al   15/03/2024"_s, u"12,75"_s}));
+        QCOMPARE(facts, (QStringList{u"- - -"_s, u"Dal   15/03/2024   al   15/03/2024"_s, u"12,75"_s,
+                                     u"15,50"_s}));
+        QCOMPARE(f.services.messages.take(),
+                 (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s}}));
         QCOMPARE(f.reports.outputs.size(), 1);
         const QString printed = f.reports.outputs.first().report.text(u"txtElenco"_s);
+        QVERIFY2(printed.contains(u"€ 5"_s + QString(13, u' ') + u"Cliente:"_s), qPrintable(printed));
         QVERIFY2(printed.endsWith(u"INTERVALLO SELEZIONATO:    Dal   15/03/2024   al   15/03/2024\n"
-                                  u"TOTALE PROFITTI:           € 12,75"_s),
+                                  u"TOTALE PROFITTI:           € 15,50"_s),
                  qPrintable(printed));
     }
 
