@@ -84,7 +84,7 @@ ListRows listRows(const RecordFile& file, ScheduleGrid::List list, QDate date)
 {
     TextTable rows(int(ScheduleGrid::listColumns().size()));
     const qint64 skipped = ScheduleGrid::fillList(file, selection(list, date), rows);
-    return {GridSort::byColumn(rows, ScheduleGrid::kKeyColumn), skipped};
+    return {GridSort::byColumn(std::move(rows), ScheduleGrid::kKeyColumn), skipped};
 }
 
 } // namespace ScheduleExports

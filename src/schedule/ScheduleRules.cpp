@@ -57,11 +57,6 @@ constexpr bool imminentFrom(qint64 due, int notice, qint64 today)
 
 } // namespace
 
-std::optional<QDate> date(const RecordView& appointment)
-{
-    return DateText::parseBytes(appointment.raw(SchedaScadenza::Data));
-}
-
 std::optional<int> notice(const RecordView& appointment)
 {
     return noticeDays(appointment.raw(SchedaScadenza::Avviso));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/DateText.h"
+#include "schedule/SchedaScadenza.h"
 #include "storage/Record.h"
 
 #include <optional>
@@ -12,8 +14,12 @@ class RecordFile;
 // the appointments of one year file in the order of their date and time.
 namespace ScheduleRules {
 
-// The date of `Data` ("dd/mm/yyyy", a real calendar day); nothing when it cannot be read.
-std::optional<QDate> date(const RecordView& appointment);
+// The date of `Data` ("dd/mm/yyyy", a real calendar day); nothing when it cannot be read. Inline: lists
+// judge it for every record they take.
+inline std::optional<QDate> date(const RecordView& appointment)
+{
+    return DateText::parseBytes(appointment.raw(SchedaScadenza::Data));
+}
 // The notice days of `Avviso`; nothing when it is not a whole number.
 std::optional<int> notice(const RecordView& appointment);
 

@@ -131,7 +131,7 @@ void ExportWindow::refill()
     } catch (const StorageError&) {
     }
     if (m_definition.sortColumn >= 0) {
-        GridSort::SortedRows sorted = GridSort::byColumn(rows, m_definition.sortColumn);
+        GridSort::SortedRows sorted = GridSort::byColumn(std::move(rows), m_definition.sortColumn);
         m_model->setTable(std::move(sorted.rows), std::move(sorted.numbers));
     } else {
         m_model->setTable(std::move(rows));

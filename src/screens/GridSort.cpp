@@ -7,7 +7,7 @@
 
 namespace GridSort {
 
-SortedRows byColumn(const TextTable& rows, int keyColumn)
+SortedRows byColumn(TextTable rows, int keyColumn)
 {
     const qsizetype count = rows.rowCount();
     // Each key's first eight bytes as one number in the same order, so that most comparisons are one
@@ -38,15 +38,18 @@ SortedRows byColumn(const TextTable& rows, int keyColumn)
                std::string_view(right.data(), std::size_t(right.size()));
     });
 
-    SortedRows sorted{TextTable(rows.columnCount()), {}};
-    sorted.numbers.reserve(count);
-    sorted.rows.reserve(count, 0);
+    // Only the rows' offsets move: copying their bytes into a table of their own cost as much again as
+    // filling it, in fresh memory.
+    std::vector<qsizetype> rowOrder;
+    rowOrder.reserve(order.size());
+    QList<qint64> numbers;
+    numbers.reserve(count);
     for (const Entry& entry : order) {
-        sorted.rows.appendRowOf(rows, entry.row);
-        sorted.numbers.append(entry.row + 1);
+        rowOrder.push_back(entry.row);
+        numbers.append(entry.row + 1);
     }
-    sorted.rows.squeeze();
-    return sorted;
+    rows.reorder(rowOrder);
+    return {std::move(rows), std::move(numbers)};
 }
 
 } // namespace GridSort

@@ -15,7 +15,7 @@ struct SortedRows
 };
 
 // The rows in ascending byte order of the key column's text; rows with equal keys keep their file order,
-// so the same archive always gives the same grid.
-SortedRows byColumn(const TextTable& rows, int keyColumn);
+// so the same archive always gives the same grid. The table itself is put in that order.
+SortedRows byColumn(TextTable rows, int keyColumn);
 
 } // namespace GridSort

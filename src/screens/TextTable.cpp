@@ -150,7 +150,8 @@ void TextTable::release()
 }
 
 TextTable::TextTable(const TextTable& other)
-    : m_columns(other.m_columns), m_cells(other.m_cells), m_rowStarts(other.m_rowStarts)
+    : m_columns(other.m_columns), m_cells(other.m_cells), m_rowStarts(other.m_rowStarts),
+      m_reordered(other.m_reordered)
 {
     growTo(other.m_used);
     if (other.m_used > 0)
@@ -163,7 +164,8 @@ TextTable::TextTable(TextTable&& other) noexcept
     : m_columns(other.m_columns), m_cells(other.m_cells), m_arena(std::exchange(other.m_arena, nullptr)),
       m_used(std::exchange(other.m_used, 0)), m_capacity(std::exchange(other.m_capacity, 0)),
       m_mapped(std::exchange(other.m_mapped, 0)), m_reserved(std::exchange(other.m_reserved, 0)),
-      m_ownMapping(std::exchange(other.m_ownMapping, false)), m_rowStarts(std::move(other.m_rowStarts))
+      m_ownMapping(std::exchange(other.m_ownMapping, false)), m_rowStarts(std::move(other.m_rowStarts)),
+      m_reordered(std::exchange(other.m_reordered, false))
 {
     other.m_rowStarts.clear();
 }
@@ -191,6 +193,7 @@ TextTable& TextTable::operator=(TextTable&& other) noexcept
         m_ownMapping = std::exchange(other.m_ownMapping, false);
         m_rowStarts = std::move(other.m_rowStarts);
         other.m_rowStarts.clear();
+        m_reordered = std::exchange(other.m_reordered, false);
     }
     return *this;
 }
@@ -199,6 +202,7 @@ void TextTable::clear()
 {
     m_used = 0;
     m_rowStarts.clear();
+    m_reordered = false;
 }
 
 void TextTable::growTo(qsizetype bytes)
@@ -356,19 +360,6 @@ void TextTable::endWrittenCell(char* begin, char* end)
     m_used = end - m_arena;
 }
 
-void TextTable::appendRowOf(const TextTable& other, qsizetype row)
-{
-    Q_ASSERT(other.m_columns == m_columns);
-    const QByteArrayView bytes = other.encodedRowBytes(row);
-    if (m_used + bytes.size() > m_capacity)
-        growTo(std::max(m_used + bytes.size(), m_capacity + m_capacity / 2));
-    if (m_used + bytes.size() > m_mapped)
-        mapAhead(bytes.size());
-    std::memcpy(m_arena + m_used, bytes.data(), std::size_t(bytes.size()));
-    m_rowStarts.append(qint64(m_used));
-    m_used += bytes.size();
-}
-
 void TextTable::appendRow(std::span<const QString> cells)
 {
     std::vector<QByteArray> encoded;
@@ -399,8 +390,25 @@ QByteArrayView TextTable::encodedCell(qsizetype row, int column) const
 QByteArrayView TextTable::encodedRowBytes(qsizetype row) const
 {
     const qint64 begin = m_rowStarts[row];
+    if (m_reordered) {
+        const char* end = m_arena + begin;
+        for (int c = 0; c < m_columns; ++c)
+            end += std::strlen(end) + 1;
+        return QByteArrayView(m_arena + begin, end - (m_arena + begin));
+    }
     const qint64 end = row + 1 < m_rowStarts.size() ? m_rowStarts[row + 1] : m_used;
     return QByteArrayView(m_arena + begin, end - begin);
+}
+
+void TextTable::reorder(std::span<const qsizetype> order)
+{
+    Q_ASSERT(qsizetype(order.size()) == rowCount());
+    QList<qint64> starts;
+    starts.reserve(rowCount());
+    for (const qsizetype row : order)
+        starts.append(m_rowStarts[row]);
+    m_rowStarts = std::move(starts);
+    m_reordered = true;
 }
 
 QString TextTable::cell(qsizetype row, int column) const

@@ -34,8 +34,9 @@ public:
     // record they were taken from) may be read past their end up to its end, sixteen bytes at a time.
     void appendEncodedRow(std::span<const QByteArrayView> cells, QByteArrayView readable = {});
 
-    // Appends a row of another table with as many columns, its bytes as they are.
-    void appendRowOf(const TextTable& other, qsizetype row);
+    // Puts the rows in the order given (each row's present index, every row once) without moving their
+    // bytes: only the rows' offsets change places.
+    void reorder(std::span<const qsizetype> order);
     // Appends a row of one cell that write builds in place, in Windows-1252 and as given: write(out)
     // writes at most maxBytes from out and returns where it stopped. For lines built by the million.
     template <typename Write> void appendWrittenCell(qsizetype maxBytes, Write&& write)
@@ -76,4 +77,7 @@ private:
     qsizetype m_reserved = 0;  // of a mapping of its own: its whole size, the usable m_capacity included
     bool m_ownMapping = false; // a large arena is a mapping of its own rather than a heap block
     QList<qint64> m_rowStarts; // offset of each row's first cell
+    // Rows no longer lie in the arena in their order (reorder()): a row ends after its last cell rather
+    // than where the next begins.
+    bool m_reordered = false;
 };

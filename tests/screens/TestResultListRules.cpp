@@ -5,7 +5,9 @@
 #include "screens/ListFind.h"
 #include "screens/TextTable.h"
 
+#include <array>
 #include <cstring>
+#include <vector>
 #include <QTest>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -139,15 +141,27 @@ private slots:
             const QByteArrayView cells[] = {number, key};
             table.appendEncodedRow(cells);
         }
-        const GridSort::SortedRows sorted = GridSort::byColumn(table, 1);
+        GridSort::SortedRows sorted = GridSort::byColumn(table, 1);
         QCOMPARE(sorted.numbers, (QList<qint64>{7, 2, 5, 4, 6, 10, 9, 3, 1, 8}));
-        for (qsizetype r = 0; r < sorted.rows.rowCount(); ++r)
-            QCOMPARE(sorted.rows.cell(r, 0), QString::number(sorted.numbers[r]));
+        // The sorted table is the same rows in the new order, every cell and each row's bytes (what an
+        // export writes) its own, also in a copy and with a row added after the sort.
+        sorted.rows.appendEncodedRow(std::array<QByteArrayView, 2>{"11", "z"});
+        const TextTable copy = sorted.rows;
+        for (const TextTable* rows : {static_cast<const TextTable*>(&sorted.rows), &copy}) {
+            QCOMPARE(rows->rowCount(), 11);
+            for (qsizetype r = 0; r < 11; ++r) {
+                const QByteArray number = QByteArray::number(r < 10 ? sorted.numbers[r] : 11);
+                const QByteArray key = r < 10 ? keys[number.toInt() - 1] : QByteArray("z");
+                QCOMPARE(rows->encodedCell(r, 0), number);
+                QCOMPARE(rows->encodedCell(r, 1), key);
+                QCOMPARE(rows->encodedRowBytes(r), number + '\0' + key + '\0');
+            }
+        }
     }
 
     // A table of several megabytes grows (past the size where it leaves the heap for a mapping of its
     // own), has its pages mapped ahead of its rows, is squeezed, copied, emptied and filled again, and
-    // its rows copied whole into another: every row keeps its cells.
+    // put in reverse order: every row keeps its cells.
     void largeTableKeepsEveryRow()
     {
         TextTable table(2);
@@ -175,12 +189,18 @@ private slots:
         fill(30000);
         check(table, 30000);
         check(copy, 60000);
-        // Rows copied whole into a table that outgrows the heap, then moved.
-        TextTable again(2);
-        for (qsizetype r = 0; r < copy.rowCount(); ++r)
-            again.appendRowOf(copy, r);
-        const TextTable moved = std::move(again);
-        check(moved, 60000);
+        TextTable reversed = copy;
+        std::vector<qsizetype> order(60000);
+        for (qsizetype r = 0; r < 60000; ++r)
+            order[std::size_t(r)] = 59999 - r;
+        reversed.reorder(order);
+        const TextTable moved = std::move(reversed);
+        QCOMPARE(moved.rowCount(), 60000);
+        for (int r = 0; r < 60000; r += 997) {
+            const int was = 59999 - r;
+            QCOMPARE(moved.cell(r, 0), QString::number(was));
+            QCOMPARE(moved.cell(r, 1), QString(90, QLatin1Char('a' + char(was % 26))) + QString::number(was));
+        }
     }
 
     // Cells taken from a record are copied sixteen bytes at a time: a cell that crosses blocks, one of
