@@ -1,8 +1,5 @@
 #include "screens/FixedColumn.h"
 
-#include "storage/TextField.h"
-
-#include <algorithm>
 
 namespace FixedColumn {
 
@@ -11,11 +8,6 @@ QString pad(QStringView text, int width)
     QString column = TextField::trimmed(text);
     column.truncate(width);
     return column.leftJustified(width, QLatin1Char(' '));
-}
-
-QByteArrayView trimmedBytes(QByteArrayView text)
-{
-    return TextField::trimmedWhere(text, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
 
 void padBytes(QByteArray& out, QByteArrayView text, int width)

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "storage/TextField.h"
+
+#include <algorithm>
+#include <cstring>
 #include <QString>
+#include <string_view>
 
 // List lines are built of fixed-width columns so that they line up in a fixed-pitch font.
 namespace FixedColumn {
@@ -11,6 +16,33 @@ QString pad(QStringView text, int width);
 // The same on stored Windows-1252 bytes, one byte a character: appends the padded column to out.
 void padBytes(QByteArray& out, QByteArrayView text, int width);
 // Stored bytes without the blanks and control characters at either end, as TextField::trimmed.
-QByteArrayView trimmedBytes(QByteArrayView text);
+inline QByteArrayView trimmedBytes(QByteArrayView text)
+{
+    return TextField::trimmedWhere(text, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
+}
+
+// Writers of a line into room already made for all of it, each returning where it stopped: lines built
+// by the thousand skip a growing array's checks at every column.
+inline char* putText(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+// Stored bytes trimmed.
+inline char* putTrimmed(char* out, QByteArrayView stored)
+{
+    const QByteArrayView text = trimmedBytes(stored);
+    std::memcpy(out, text.data(), std::size_t(text.size()));
+    return out + text.size();
+}
+// Stored bytes as padBytes puts them: trimmed, followed by blanks and cut to exactly width bytes.
+inline char* putPadded(char* out, QByteArrayView stored, int width)
+{
+    const QByteArrayView text = trimmedBytes(stored);
+    const qsizetype length = std::min<qsizetype>(text.size(), width);
+    std::memcpy(out, text.data(), std::size_t(length));
+    std::memset(out + length, ' ', std::size_t(width - length));
+    return out + width;
+}
 
 } // namespace FixedColumn

@@ -14,7 +14,10 @@ int monthOf(QByteArrayView date, QByteArrayView year)
 {
     if (year.size() != 4)
         return -1;
-    date = date.trimmed();
+    // A stored date is ten bytes with nothing to trim, and needs no call to find that out.
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    if (date.size() != 10 || blank(date[0]) || blank(date[9]))
+        date = date.trimmed();
     const auto at = [&date](qsizetype i) { return i < date.size() ? date[i] : ' '; };
     for (qsizetype i = 0; i < 4; ++i)
         if (at(6 + i) != year[i])

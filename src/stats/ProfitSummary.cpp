@@ -31,35 +31,23 @@ constexpr qsizetype kLongestLine = kBeforeTelephone + SchedaVendita::layout.widt
 char* writeLine(const RecordView& sale, char* out)
 {
     using namespace SchedaVendita;
+    using namespace FixedColumn;
     [[maybe_unused]] const char* const start = out;
-    const auto put = [&out](std::string_view text) {
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
-    };
-    const auto column = [&out](QByteArrayView stored, int width) {
-        const QByteArrayView text = FixedColumn::trimmedBytes(stored);
-        const qsizetype length = std::min<qsizetype>(text.size(), width);
-        std::memcpy(out, text.data(), std::size_t(length));
-        std::memset(out + length, ' ', std::size_t(width - length));
-        out += width;
-    };
-    put("Data: ");
-    column(sale.raw(DataRit), 10);
-    put("  Ora: ");
-    column(sale.raw(OraRit), 5);
-    put("  Cod. art. ");
-    column(sale.raw(Codice), 20);
-    put("  \x80 "); // the euro sign in Windows-1252
-    column(sale.raw(Importo), 12);
-    put("  Cliente: ");
-    column(sale.raw(Cliente), 25);
-    put("  CF: ");
-    column(sale.raw(CodFisc), 16);
-    put("  Tel. ");
+    out = putText(out, "Data: ");
+    out = putPadded(out, sale.raw(DataRit), 10);
+    out = putText(out, "  Ora: ");
+    out = putPadded(out, sale.raw(OraRit), 5);
+    out = putText(out, "  Cod. art. ");
+    out = putPadded(out, sale.raw(Codice), 20);
+    out = putText(out, "  \x80 "); // the euro sign in Windows-1252
+    out = putPadded(out, sale.raw(Importo), 12);
+    out = putText(out, "  Cliente: ");
+    out = putPadded(out, sale.raw(Cliente), 25);
+    out = putText(out, "  CF: ");
+    out = putPadded(out, sale.raw(CodFisc), 16);
+    out = putText(out, "  Tel. ");
     Q_ASSERT(out - start == kBeforeTelephone);
-    const QByteArrayView telephone = FixedColumn::trimmedBytes(sale.raw(Recapito));
-    std::memcpy(out, telephone.data(), std::size_t(telephone.size()));
-    return out + telephone.size();
+    return putTrimmed(out, sale.raw(Recapito));
 }
 
 void encodeLine(const RecordView& sale, QByteArray& line)

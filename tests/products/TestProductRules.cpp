@@ -227,6 +227,9 @@ private slots:
         QTest::newRow("cut") << QStringList{QString(30, u'C'), QString(30, u'M'), u"ABCDEFGHIJKLMN"_s,
                                             QString(15, u'1'), QString(15, u'2'), QString(250, u'n')};
         QTest::newRow("model only") << QStringList{u"A"_s, QString(), u"X200"_s, u"1"_s, u"2"_s, QString()};
+        QTest::newRow("every field full") << QStringList{QString(30, u'C'), QString(250, u'M'),
+                                                         QString(250, u'X'), QString(15, u'1'),
+                                                         QString(15, u'2'), QString(250, u'n')};
     }
 
     void linesFromBytes()
