@@ -60,9 +60,10 @@ qint64 yearProfitSummary(const BenchArchives& archives);
 qint64 incomeChart(const BenchArchives& archives);
 
 // The imminent check of the schedule on a day when nothing is imminent (it reads the whole file: its
-// longest run), returning the records it could not read; and the month list of June, filtered and
-// sorted as its window shows it.
+// longest run), after every date and before every date (then the notices are read too), returning the
+// records it could not read; and the month list of June, filtered and sorted as its window shows it.
 qint64 imminentCheck(const BenchArchives& archives);
+qint64 imminentCheckAhead(const BenchArchives& archives);
 qint64 monthList(const BenchArchives& archives);
 
 // What the machine itself costs, for reading the figures above: mapping a whole file (one byte read

@@ -6,13 +6,28 @@
 
 #include <QDate>
 
-qint64 Measures::imminentCheck(const BenchArchives& archives)
+namespace {
+
+qint64 imminentCheckOn(const BenchArchives& archives, QDate today)
 {
-    // The first day of the next year: nothing in the file is imminent, so the check reads all of it.
-    const QDate today(yearOf(archives.appointments).toInt() + 1, 1, 1);
     const ScheduleRules::ImminentCheck check =
         ScheduleRules::checkImminent(RecordFile(archives.appointments, SchedaScadenza::layout), today);
     return check.found ? -1 : check.skipped;
+}
+
+} // namespace
+
+qint64 Measures::imminentCheck(const BenchArchives& archives)
+{
+    // The first day of the next year: nothing in the file is imminent, so the check reads all of it.
+    return imminentCheckOn(archives, QDate(yearOf(archives.appointments).toInt() + 1, 1, 1));
+}
+
+qint64 Measures::imminentCheckAhead(const BenchArchives& archives)
+{
+    // A month before the year: every date is ahead, beyond its notice of at most fifteen days, so the
+    // check reads the whole file and every record's notice too.
+    return imminentCheckOn(archives, QDate(yearOf(archives.appointments).toInt() - 1, 12, 1));
 }
 
 qint64 Measures::monthList(const BenchArchives& archives)

@@ -25,28 +25,32 @@ int digits(QByteArrayView text, qsizetype from, qsizetype count)
     return value;
 }
 
-// The notice days as stored: one to three digits, taken without a branch on their count, which varies
-// from record to record; anything else goes the long way.
-inline std::optional<int> noticeDays(QByteArrayView stored)
+// The notice days as stored: one to three digits, read as the field's four bytes (its length and its
+// three characters) and chosen by the length without a branch, which varies from record to record;
+// anything else goes the long way.
+inline std::optional<int> noticeDays(const RecordView& appointment)
 {
-    if (stored.size() >= 1 && stored.size() <= 3) {
-        const auto* c = reinterpret_cast<const unsigned char*>(stored.data());
-        const qsizetype n = stored.size();
-        const unsigned d0 = c[0] - 48u;
-        const unsigned d1 = n > 1 ? c[1] - 48u : 0;
-        const unsigned d2 = n > 2 ? c[2] - 48u : 0;
-        if ((d0 <= 9) & (d1 <= 9) & (d2 <= 9)) {
-            const unsigned value = n == 1 ? d0 : n == 2 ? d0 * 10 + d1 : d0 * 100 + d1 * 10 + d2;
-            return int(value);
-        }
-    }
-    const QByteArrayView text = TextField::trimmedAscii(stored);
+    using namespace SchedaScadenza;
+    static_assert(layout.width(Avviso) == 3);
+    const auto* field = reinterpret_cast<const unsigned char*>(appointment.bytes() + layout.offset(Avviso));
+    const unsigned length = field[0];
+    const unsigned d0 = field[1] - 48u;
+    const unsigned d1 = field[2] - 48u;
+    const unsigned d2 = field[3] - 48u;
+    const unsigned tens = d0 * 10 + d1;
+    const unsigned value[4] = {0, d0, tens, tens * 10 + d2};
+    const bool first = d0 > 9;
+    const bool second = first || d1 > 9;
+    const bool bad[4] = {true, first, second, second || d2 > 9};
+    if (length - 1 <= 2 && !bad[length])
+        return int(value[length]);
+    const QByteArrayView text = TextField::trimmedAscii(appointment.raw(Avviso));
     if (text.isEmpty())
         return std::nullopt;
-    const int value = digits(text, 0, text.size());
-    if (value < 0)
+    const int days = digits(text, 0, text.size());
+    if (days < 0)
         return std::nullopt;
-    return value;
+    return days;
 }
 
 // Imminent from its due day minus its notice days up to its due day, both included.
@@ -59,7 +63,7 @@ constexpr bool imminentFrom(qint64 due, int notice, qint64 today)
 
 std::optional<int> notice(const RecordView& appointment)
 {
-    return noticeDays(appointment.raw(SchedaScadenza::Avviso));
+    return noticeDays(appointment);
 }
 
 std::optional<bool> imminent(const RecordView& appointment, QDate today)
@@ -92,11 +96,14 @@ ImminentCheck checkImminent(const RecordFile& file, QDate today)
     const int read[] = {layout.offset(Data), layout.offset(Avviso)};
     const qint64 day = today.toJulianDay();
     // One imminent record is the answer: the scan stops there. The rules are taken inline rather than
-    // through imminent(): an optional returned from a call per record costs more than the reading.
+    // through imminent(): an optional returned from a call per record costs more than the reading. A
+    // date already past is not imminent whatever its notice, so its notice is not read.
     file.scan(
         [&](qint64, const RecordView& appointment) {
             const std::optional<qint64> due = DateText::julianDayBytes(appointment.raw(Data));
-            const std::optional<int> days = noticeDays(appointment.raw(Avviso));
+            if (due && *due < day)
+                return true;
+            const std::optional<int> days = noticeDays(appointment);
             if (!due || !days)
                 ++check.skipped;
             else if (imminentFrom(*due, *days, day))

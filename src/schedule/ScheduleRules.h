@@ -33,8 +33,8 @@ QByteArray sortKey(const RecordView& appointment);
 struct ImminentCheck
 {
     bool found = false;
-    // Records met before the answer whose date or notice could not be read: left out, the answer comes
-    // from the rest.
+    // Records met before the answer whose date, or whose notice on a date not yet past, could not be
+    // read: left out, the answer comes from the rest.
     qint64 skipped = 0;
 };
 

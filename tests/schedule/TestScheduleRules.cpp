@@ -91,13 +91,15 @@ private slots:
                 }
     }
 
-    // An unreadable card before the imminent one does not hide it; one after it is never reached.
+    // An unreadable card before the imminent one does not hide it; one after it is never reached. A
+    // past date is not imminent whatever its notice, which is then not read.
     void checkDecidesFromTheReadableCards()
     {
         TempProgramFolder folder;
         RecordFile file(folder.file(u"2024.sca"_s), layout);
         file.append(appointment(u"31/02/2024"_s, u"5"_s));
         file.append(appointment(u"20/03/2024"_s, u"zz"_s));
+        file.append(appointment(u"14/03/2024"_s, u"zz"_s));
         file.append(appointment(u"20/03/2024"_s, u"1"_s));
         ScheduleRules::ImminentCheck check = ScheduleRules::checkImminent(file, QDate(2024, 3, 15));
         QVERIFY(!check.found);
