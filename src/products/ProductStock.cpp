@@ -16,11 +16,6 @@ std::optional<double> zeroWhenEmpty(QStringView text)
     return NumberText::read(text);
 }
 
-// A number field of a stored card, read from its bytes.
-std::optional<double> storedNumber(const RecordView& product, int field)
-{
-    return NumberText::readBytes(product.raw(field));
-}
 
 } // namespace
 
@@ -35,11 +30,13 @@ std::optional<QString> total(QStringView stock, QStringView quantity, Direction 
 
 std::optional<bool> isLow(const RecordView& product)
 {
-    const std::optional<double> stock = storedNumber(product, SchedaArticolo::Giacenza);
-    const std::optional<double> threshold = storedNumber(product, SchedaArticolo::Sottoscorta);
-    if (!stock || !threshold)
+    // Read from the stored bytes: the low-stock list judges every card.
+    double stock = 0;
+    double threshold = 0;
+    if (!NumberText::readBytes(product.raw(SchedaArticolo::Giacenza), stock) ||
+        !NumberText::readBytes(product.raw(SchedaArticolo::Sottoscorta), threshold))
         return std::nullopt;
-    return *stock <= *threshold;
+    return stock <= threshold;
 }
 
 Unloading unload(Record& product, QStringView quantity)

@@ -14,9 +14,10 @@ namespace NumberText {
 // The number a text holds: optional blanks, an optional sign, digits with at most one decimal comma
 // (",5" and "12," are read too), optional blanks. Anything else, and an empty text, is unreadable.
 std::optional<double> read(QStringView text);
-// The same from stored Windows-1252 bytes, without decoding them first. Inline: scans read a number of
-// every record, and an optional returned from a call costs more than the reading.
-inline std::optional<double> readBytes(QByteArrayView text)
+// The same from stored Windows-1252 bytes, without decoding them first: true with the value set, false
+// (value untouched) when unreadable. Inline, and without an optional: scans read a number of every
+// record, and an optional copied out per record stalls on its own bytes longer than the reading takes.
+inline bool readBytes(QByteArrayView text, double& value)
 {
     text = Windows1252::trimmed(text);
     const char* p = text.data();
@@ -38,21 +39,25 @@ inline std::optional<double> readBytes(QByteArrayView text)
         } else if (c == ',' && decimals < 0) {
             decimals = 0;
         } else {
-            return std::nullopt;
+            return false;
         }
     }
     if (digits == 0)
-        return std::nullopt;
+        return false;
     // Up to 15 digits in all, what amount, stock and threshold fields hold: the digits as a whole number
     // are exact in a double, and so is the power of ten, so one division gives the nearest double to the
     // decimal number, as a full conversion would.
     if (digits <= 15) {
         static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        const double value = double(whole) / kPowers[decimals > 0 ? decimals : 0];
-        return negative ? -value : value;
+        const double magnitude = double(whole) / kPowers[decimals > 0 ? decimals : 0];
+        value = negative ? -magnitude : magnitude;
+        return true;
     }
-    return read(QString::fromLatin1(text));
+    const std::optional<double> full = read(QString::fromLatin1(text));
+    if (full)
+        value = *full;
+    return full.has_value();
 }
 
 // The shortest text of a value with at most 15 significant digits and no trailing zeros: 12,5; 3;

@@ -45,9 +45,9 @@ MonthlyTotals income(const RecordFile& sales, const QString& year)
             const int month = monthOf(record.raw(DataRit), wanted);
             if (month < 0)
                 return;
-            const std::optional<double> amount = NumberText::readBytes(record.raw(Importo));
-            if (amount)
-                figures.totals[std::size_t(month)] += *amount;
+            double amount = 0;
+            if (NumberText::readBytes(record.raw(Importo), amount))
+                figures.totals[std::size_t(month)] += amount;
             else
                 ++figures.skipped;
         },

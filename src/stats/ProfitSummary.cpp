@@ -113,24 +113,26 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
     // The fields judged, and the telephone's length byte, which gives the longest line.
     const int read[] = {layout.offset(DataRit), layout.offset(Importo), layout.offset(Recapito)};
     qsizetype longestTelephone = 0;
+    const qint64 first = selection.start.toJulianDay();
+    const qint64 last = selection.end.toJulianDay();
     sales.scan(
         [&](qint64 index, const RecordView& sale) {
             if (!wanted.matches(sale.bytes()))
                 return;
-            const std::optional<QDate> date = DateText::parseBytes(sale.raw(DataRit));
-            if (!date) {
+            const std::optional<qint64> day = DateText::julianDayBytes(sale.raw(DataRit));
+            if (!day) {
                 ++result.skipped;
                 return;
             }
-            if (*date < selection.start || *date > selection.end)
+            if (*day < first || *day > last)
                 return;
-            const std::optional<double> amount = NumberText::readBytes(sale.raw(Importo));
-            if (!amount) {
+            double amount = 0;
+            if (!NumberText::readBytes(sale.raw(Importo), amount)) {
                 ++result.skipped;
                 return;
             }
             result.records.append(index);
-            result.total += *amount;
+            result.total += amount;
             // The stored length: what the line's telephone is once trimmed, or a little more.
             longestTelephone = std::max(longestTelephone, sale.raw(Recapito).size());
         },
