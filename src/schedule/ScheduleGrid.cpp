@@ -7,7 +7,10 @@
 #include "storage/TextField.h"
 #include "storage/Windows1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +84,49 @@ bool sameIgnoringCase(QByteArrayView stored, const QByteArray& lowerWanted)
     return true;
 }
 
+// A month name of ASCII letters compared with the stored `Mese` a word at a time: every letter of the
+// field with its capital's bit set, masked to the name's length, against the name in lower case. A
+// letter and its capital differ in that bit alone, and no other byte sets it to a letter, so the test is
+// exact; a stored name longer than this one, which may hold blanks around it, goes the long way.
+class MonthField
+{
+public:
+    explicit MonthField(const QByteArray& lowerName) : m_name(lowerName)
+    {
+        m_letters = !lowerName.isEmpty() && lowerName.size() <= 16 &&
+                    std::all_of(lowerName.begin(), lowerName.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        if (!m_letters)
+            return;
+        char name[16] = {};
+        char mask[16] = {};
+        std::memcpy(name, lowerName.constData(), std::size_t(lowerName.size()));
+        std::memset(mask, 0xFF, std::size_t(lowerName.size()));
+        std::memcpy(m_word, name, sizeof m_word);
+        std::memcpy(m_mask, mask, sizeof m_mask);
+    }
+
+    bool matches(const RecordView& appointment) const
+    {
+        // Sixteen bytes after the length byte: the name and what follows it in the record, masked off.
+        static_assert(layout.offset(Mese) + 17 <= layout.size());
+        const char* field = appointment.bytes() + layout.offset(Mese);
+        const auto length = static_cast<unsigned char>(field[0]);
+        if (!m_letters || length > m_name.size())
+            return sameIgnoringCase(appointment.raw(Mese), m_name);
+        std::uint64_t stored[2];
+        std::memcpy(stored, field + 1, sizeof stored);
+        constexpr std::uint64_t kCapitalBit = 0x2020202020202020;
+        return (length == m_name.size()) & (((stored[0] | kCapitalBit) & m_mask[0]) == m_word[0]) &
+               (((stored[1] | kCapitalBit) & m_mask[1]) == m_word[1]);
+    }
+
+private:
+    QByteArray m_name;
+    bool m_letters = false;
+    std::uint64_t m_word[2] = {};
+    std::uint64_t m_mask[2] = {};
+};
+
 QByteArray lowerCased(QByteArray bytes)
 {
     for (char& byte : bytes)
@@ -138,10 +184,10 @@ Selection dayOf(QDate date)
 
 Selection monthOf(QDate date)
 {
-    const QByteArray month = lowerCased(Windows1252::encode(ValueLists::monthName(date.month())));
+    const MonthField month(lowerCased(Windows1252::encode(ValueLists::monthName(date.month()))));
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
     return [month, year](const RecordView& appointment) -> std::optional<bool> {
-        if (!sameIgnoringCase(appointment.raw(Mese), month) || appointment.raw(Anno).trimmed() != year)
+        if (!month.matches(appointment) || TextField::trimmedAscii(appointment.raw(Anno)) != year)
             return false;
         // Its place in the list comes from its date.
         if (!ScheduleRules::date(appointment))

@@ -5,6 +5,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 
+#include <cstring>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -155,6 +156,42 @@ private slots:
         QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::monthOf(QDate(2024, 3, 20)), rows), 1);
         QCOMPARE(rows.rowCount(), 1);
         QCOMPARE(rows.cell(0, 12), u"buono"_s);
+    }
+
+    // The month of a card is its stored name in any letter case, blanks around it aside; bytes left in
+    // the field after the name do not count, and a near name is another month.
+    void monthListMatchesTheStoredName_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("as written") << QByteArray("Marzo") << true;
+        QTest::newRow("capitals") << QByteArray("MARZO") << true;
+        QTest::newRow("mixed") << QByteArray("mArZo") << true;
+        QTest::newRow("blanks around") << QByteArray("  Marzo ") << true;
+        QTest::newRow("shorter") << QByteArray("Marz") << false;
+        QTest::newRow("longer") << QByteArray("Marzoo") << false;
+        QTest::newRow("a digit for a letter") << QByteArray("Marz0") << false;
+        QTest::newRow("another letter") << QByteArray("Mbrzo") << false;
+        QTest::newRow("another month") << QByteArray("Maggio") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void monthListMatchesTheStoredName()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, listed);
+        QByteArray bytes = appointment(u"12/03/2024"_s, u"1"_s).bytes();
+        // The field as another program may have left it: its length, the name, then stale bytes.
+        char* field = bytes.data() + layout.offset(Mese);
+        std::memset(field + 1, 'x', std::size_t(layout.width(Mese)));
+        field[0] = char(stored.size());
+        std::memcpy(field + 1, stored.constData(), std::size_t(stored.size()));
+        TempProgramFolder folder;
+        RecordFile file(folder.file(u"2024.sca"_s), layout);
+        file.append(Record(layout, bytes));
+        TextTable rows(int(ScheduleGrid::listColumns().size()));
+        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::monthOf(QDate(2024, 3, 20)), rows), 0);
+        QCOMPARE(rows.rowCount(), listed ? 1 : 0);
     }
 };
 
