@@ -218,8 +218,8 @@ qint64 fillList(const RecordFile& file, const Selection& selection, TextTable& r
                 return;
             for (std::size_t c = 0; c < std::size(kColumns); ++c)
                 cells[c] = appointment.raw(kColumns[c].field);
-            const QByteArray key = ScheduleRules::sortKey(appointment);
-            cells[std::size(kColumns)] = key;
+            const ScheduleRules::SortKey key(appointment);
+            cells[std::size(kColumns)] = key.bytes();
             rows.appendEncodedRow(cells, QByteArrayView(appointment.bytes(), layout.size()));
         },
         read);

@@ -75,18 +75,19 @@ std::optional<bool> imminent(const RecordView& appointment, QDate today)
     return imminentFrom(*due, *days, today.toJulianDay());
 }
 
-QByteArray sortKey(const RecordView& appointment)
+SortKey::SortKey(const RecordView& appointment)
 {
     using namespace SchedaScadenza;
-    using FixedColumn::trimmedBytes;
-    const QByteArrayView date = trimmedBytes(appointment.raw(Data));
-    QByteArray key;
+    using FixedColumn::putTrimmed;
+    static_assert(layout.width(Giorno) + layout.width(OreApp) + layout.width(MinutiApp) + 2 <= int(sizeof m_bytes));
+    const QByteArrayView date = FixedColumn::trimmedBytes(appointment.raw(Data));
+    char* out = m_bytes;
     if (date.size() > 3)
-        key = date.sliced(3, std::min<qsizetype>(2, date.size() - 3)).toByteArray();
-    key.append(trimmedBytes(appointment.raw(Giorno)));
-    key.append(trimmedBytes(appointment.raw(OreApp)));
-    key.append(trimmedBytes(appointment.raw(MinutiApp)));
-    return key;
+        out = putTrimmed(out, date.sliced(3, std::min<qsizetype>(2, date.size() - 3)));
+    out = putTrimmed(out, appointment.raw(Giorno));
+    out = putTrimmed(out, appointment.raw(OreApp));
+    out = putTrimmed(out, appointment.raw(MinutiApp));
+    m_size = out - m_bytes;
 }
 
 ImminentCheck checkImminent(const RecordFile& file, QDate today)

@@ -27,8 +27,18 @@ std::optional<int> notice(const RecordView& appointment);
 // the notice cannot be read.
 std::optional<bool> imminent(const RecordView& appointment, QDate today);
 
-// Month (characters 4-5 of `Data`), day, hours and minutes, two digits each, as stored bytes.
-QByteArray sortKey(const RecordView& appointment);
+// Month (characters 4-5 of `Data`), day, hours and minutes, two digits each, as stored bytes: at most
+// eight bytes, held in place (a list takes one for each of its rows).
+class SortKey
+{
+public:
+    explicit SortKey(const RecordView& appointment);
+    QByteArrayView bytes() const { return {m_bytes, m_size}; }
+
+private:
+    char m_bytes[8];
+    qsizetype m_size = 0;
+};
 
 struct ImminentCheck
 {

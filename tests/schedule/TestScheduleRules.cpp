@@ -113,8 +113,8 @@ private slots:
 
     void sortKeyIsMonthDayHourMinutes()
     {
-        QCOMPARE(ScheduleRules::sortKey(appointment(u"05/03/2024"_s, u"1"_s, u"09:30"_s).view()),
-                 QByteArray("03050930"));
+        const Record card = appointment(u"05/03/2024"_s, u"1"_s, u"09:30"_s);
+        QCOMPARE(ScheduleRules::SortKey(card.view()).bytes(), QByteArrayView("03050930"));
     }
 
     // Entered at 15:00, 09:00 and 11:30 on one day: listed 09:00, 11:30, 15:00 numbered 2, 3, 1. Equal
