@@ -1,5 +1,6 @@
 #include "screens/RecordLines.h"
 
+#include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
@@ -31,17 +32,33 @@ void RecordLines::readBlock(qsizetype first) const
     // Opening the file would make it anew where it has gone.
     if (!QFileInfo::exists(m_path))
         return;
+    const qint64 size = m_layout.size();
     try {
         const RecordFile file(m_path, m_layout);
-        const qint64 records = file.count();
         QByteArray encoded;
-        for (qsizetype row = 0; row < rows; ++row) {
-            const qint64 index = m_indexes.at(first + row);
-            if (index >= records)
-                continue;
+        const auto put = [&](qsizetype row, const char* record) {
             encoded.resize(0);
-            m_encode(file.read(index).view(), encoded);
+            m_encode(RecordView(m_layout, record), encoded);
             m_block[row] = Windows1252::decode(encoded);
+        };
+        // The records of a block lie close together when the list takes most of the file: one read
+        // brings them all, where they span no more than a few blocks' worth.
+        const qint64 from = *std::min_element(m_indexes.begin() + first, m_indexes.begin() + first + rows);
+        const qint64 to = *std::max_element(m_indexes.begin() + first, m_indexes.begin() + first + rows);
+        if (to - from < 4 * kBlock) {
+            QByteArray span((to - from + 1) * size, Qt::Uninitialized);
+            const qint64 read = file.readRecords(from, to - from + 1, span.data());
+            for (qsizetype row = 0; row < rows; ++row)
+                if (const qint64 at = m_indexes.at(first + row) - from; at < read)
+                    put(row, span.constData() + at * size);
+            return;
+        }
+        const qint64 records = file.count();
+        for (qsizetype row = 0; row < rows; ++row) {
+            if (const qint64 index = m_indexes.at(first + row); index < records) {
+                const Record record = file.read(index);
+                put(row, record.bytes().constData());
+            }
         }
     } catch (const StorageError&) {
         // What was read stays; the rest of the block shows empty lines.

@@ -30,6 +30,12 @@ public:
 
     // The record at a 0-based index below count().
     Record read(qint64 index) const;
+    // Reads up to count whole records from index first into records (room for count records); returns
+    // how many were there, fewer only where the file ends.
+    qint64 readRecords(qint64 first, qint64 count, char* records) const
+    {
+        return readBlock(records, first, count);
+    }
 
     // Writes over record number n (1-based, at most count()).
     void overwrite(qint64 number, const Record& record);

@@ -226,6 +226,20 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
+    // Sales listed far apart in the file are read one by one rather than with everything between them.
+    void linesOfSalesFarApartAreReadToo()
+    {
+        TempProgramFolder folder;
+        QList<Sale> sales;
+        for (int i = 0; i < 1100; ++i)
+            sales.append({u"10/06/2024"_s, QString::number(i), i % 1099 == 0 ? u"AAA"_s : u"BBB"_s});
+        write(folder, sales);
+        const auto summary = collect(folder, wholeYear(u"AAA"_s));
+        QCOMPARE(summary.lines.size(), 2);
+        QCOMPARE(summary.lines.at(0).mid(64, 12).trimmed(), u"0"_s);
+        QCOMPARE(summary.lines.at(1).mid(64, 12).trimmed(), u"1099"_s);
+    }
+
     void aYearWithoutItsFileGivesNothingAndMakesTheFile()
     {
         TempProgramFolder folder;
