@@ -33,8 +33,8 @@ std::optional<bool> isLow(const RecordView& product)
     // Read from the stored bytes: the low-stock list judges every card.
     double stock = 0;
     double threshold = 0;
-    if (!NumberText::readBytes(product.raw(SchedaArticolo::Giacenza), stock) ||
-        !NumberText::readBytes(product.raw(SchedaArticolo::Sottoscorta), threshold))
+    if (!NumberText::readField(product, SchedaArticolo::Giacenza, stock) ||
+        !NumberText::readField(product, SchedaArticolo::Sottoscorta, threshold))
         return std::nullopt;
     return stock <= threshold;
 }

@@ -46,7 +46,7 @@ MonthlyTotals income(const RecordFile& sales, const QString& year)
             if (month < 0)
                 return;
             double amount = 0;
-            if (NumberText::readBytes(record.raw(Importo), amount))
+            if (NumberText::readField(record, Importo, amount))
                 figures.totals[std::size_t(month)] += amount;
             else
                 ++figures.skipped;

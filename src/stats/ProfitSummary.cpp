@@ -127,7 +127,7 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
             if (*day < first || *day > last)
                 return;
             double amount = 0;
-            if (!NumberText::readBytes(sale.raw(Importo), amount)) {
+            if (!NumberText::readField(sale, Importo, amount)) {
                 ++result.skipped;
                 return;
             }

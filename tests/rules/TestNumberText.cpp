@@ -1,6 +1,7 @@
 #include "rules/NumberText.h"
 #include "TwoLocales.h"
 
+#include <algorithm>
 #include <limits>
 #include <QRandomGenerator>
 #include <QTest>
@@ -48,6 +49,35 @@ private slots:
         double stored = -1;
         QCOMPARE(NumberText::readBytes(text.toLatin1(), stored), readable);
         QCOMPARE(stored, readable ? value : -1);
+    }
+
+    // A stored field is read eight characters at once: it must read as its text does, whatever follows
+    // the text in the field (stale bytes), for texts of digits and commas, with blanks, signs and other
+    // bytes, of every length up to the field's and a length byte beyond it.
+    void readFieldAgreesWithTheText()
+    {
+        QRandomGenerator random(11);
+        const QByteArray alphabet = "0123456789,,,  -+.x\xA0";
+        constexpr int kWidth = 15;
+        for (int i = 0; i < 300000; ++i) {
+            char field[1 + kWidth + 8];
+            for (char& byte : field)
+                byte = alphabet[int(random.bounded(alphabet.size()))];
+            const int length = int(random.bounded(kWidth + 3));
+            field[0] = char(length);
+            // Mostly digits with a comma, as amounts are stored.
+            if (random.bounded(2) == 0)
+                for (int k = 1; k <= std::min(length, kWidth); ++k)
+                    field[k] = char('0' + random.bounded(10));
+            if (length > 1 && random.bounded(2) == 0)
+                field[1 + int(random.bounded(std::min(length, kWidth)))] = ',';
+            const QByteArrayView text(field + 1, std::min(length, kWidth));
+            double expected = -1;
+            double read = -1;
+            const bool readable = NumberText::readBytes(text, expected);
+            QVERIFY2(NumberText::readField(field, kWidth, read) == readable, text.toByteArray().constData());
+            QVERIFY2(read == expected, text.toByteArray().constData());
+        }
     }
 
     // Stored amounts are read by a shortcut for up to fifteen digits: it must give the very double the
