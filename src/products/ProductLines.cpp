@@ -22,28 +22,27 @@ QString stockLine(const RecordView& product)
 void appendStockLine(const RecordView& product, QByteArray& out)
 {
     using namespace FixedColumn;
-    // Written into room for every part at its widest (brand and model before they are cut to their
-    // column): a large share of the catalogue may be listed.
+    // Room for every part at its widest (brand and model before they are cut to their column): a large
+    // share of the catalogue may be listed.
     constexpr qsizetype kRoom =
         30 + 2 + layout.width(Marca) + 1 + layout.width(Modello) + 9 + 12 + 12 + 12 + 8 + layout.width(Note);
-    const qsizetype at = out.size();
-    out.resize(at + kRoom);
-    char* p = putPadded(out.data() + at, product.raw(Codice), 30);
-    p = putText(p, "  ");
-    // Brand and model joined, then cut or padded to 40 as one column.
-    char* const brand = p;
-    p = putTrimmed(p, product.raw(Marca));
-    *p++ = ' ';
-    p = putTrimmed(p, product.raw(Modello));
-    if (p - brand < 40)
-        std::memset(p, ' ', std::size_t(40 - (p - brand)));
-    p = putText(brand + 40, "  Costo: ");
-    p = putPadded(p, product.raw(Costo), 12);
-    p = putText(p, "  Giacenza: ");
-    p = putPadded(p, product.raw(Giacenza), 12);
-    p = putText(p, "  Note: ");
-    p = putTrimmed(p, product.raw(Note));
-    out.resize(p - out.constData());
+    appendWritten(out, kRoom, [&product](char* p) {
+        p = putPadded(p, product.raw(Codice), 30);
+        p = putText(p, "  ");
+        // Brand and model joined, then cut or padded to 40 as one column.
+        char* const brand = p;
+        p = putTrimmed(p, product.raw(Marca));
+        *p++ = ' ';
+        p = putTrimmed(p, product.raw(Modello));
+        if (p - brand < 40)
+            std::memset(p, ' ', std::size_t(40 - (p - brand)));
+        p = putText(brand + 40, "  Costo: ");
+        p = putPadded(p, product.raw(Costo), 12);
+        p = putText(p, "  Giacenza: ");
+        p = putPadded(p, product.raw(Giacenza), 12);
+        p = putText(p, "  Note: ");
+        return putTrimmed(p, product.raw(Note));
+    });
 }
 
 QString pickerLine(const RecordView& product)

@@ -16,7 +16,6 @@ std::optional<double> zeroWhenEmpty(QStringView text)
     return NumberText::read(text);
 }
 
-
 } // namespace
 
 std::optional<QString> total(QStringView stock, QStringView quantity, Direction direction)

@@ -72,13 +72,7 @@ bool sameIgnoringCase(QByteArrayView stored, const QByteArray& lowerWanted)
     for (qsizetype i = 0; i < lowerWanted.size(); ++i) {
         const auto byte = static_cast<unsigned char>(stored[i]);
         const auto wanted = static_cast<unsigned char>(lowerWanted[i]);
-        if (byte == wanted)
-            continue;
-        // An ASCII letter and its capital differ in one bit, and no other byte lower-cases to it: the
-        // month names need no table.
-        const bool same = wanted >= 'a' && wanted <= 'z' ? (byte | 0x20) == wanted
-                                                         : Windows1252::toLower(byte) == wanted;
-        if (!same)
+        if (byte != wanted && Windows1252::toLower(byte) != wanted)
             return false;
     }
     return true;

@@ -1,6 +1,5 @@
 #include "screens/FixedColumn.h"
 
-
 namespace FixedColumn {
 
 QString pad(QStringView text, int width)
@@ -12,10 +11,7 @@ QString pad(QStringView text, int width)
 
 void padBytes(QByteArray& out, QByteArrayView text, int width)
 {
-    const QByteArrayView trimmed = trimmedBytes(text);
-    const QByteArrayView column = trimmed.first(std::min<qsizetype>(trimmed.size(), width));
-    out.append(column);
-    out.append(width - column.size(), ' ');
+    appendWritten(out, width, [&](char* p) { return putPadded(p, text, width); });
 }
 
 } // namespace FixedColumn

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <QByteArray>
 #include <QString>
 #include <string_view>
 
@@ -21,8 +22,18 @@ inline QByteArrayView trimmedBytes(QByteArrayView text)
     return TextField::trimmedWhere(text, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
 
-// Writers of a line into room already made for all of it, each returning where it stopped: lines built
-// by the thousand skip a growing array's checks at every column.
+// Appends a line that write(out) puts at out, in at most room bytes, returning where it stopped: the room
+// is made once, and the writers below fill it without a growing array's checks at every column, for
+// lines built by the thousand.
+template <typename Write> void appendWritten(QByteArray& line, qsizetype room, Write&& write)
+{
+    const qsizetype at = line.size();
+    line.resize(at + room);
+    const char* const end = write(line.data() + at);
+    line.resize(end - line.constData());
+}
+
+// Writers of a line into room already made for all of it, each returning where it stopped.
 inline char* putText(char* out, std::string_view text)
 {
     std::memcpy(out, text.data(), text.size());

@@ -335,31 +335,6 @@ void TextTable::appendEncodedRow(std::span<const QByteArrayView> cells, QByteArr
     m_rowStarts.append(qint64(at));
 }
 
-char* TextTable::roomForRow(qsizetype bytes)
-{
-    if (m_used + bytes > m_capacity)
-        growTo(std::max(m_used + bytes, m_capacity + m_capacity / 2));
-    if (m_used + bytes > m_mapped)
-        mapAhead(bytes);
-    return m_arena + m_used;
-}
-
-void TextTable::endWrittenCell(char* begin, char* end)
-{
-    // A 0 byte would end the cell early: as with every cell, it is dropped.
-    if (char* zero = static_cast<char*>(std::memchr(begin, 0, std::size_t(end - begin)))) {
-        char* out = zero;
-        for (const char* p = zero; p < end; ++p) {
-            *out = *p;
-            out += *p != 0;
-        }
-        end = out;
-    }
-    *end++ = '\0';
-    m_rowStarts.append(qint64(begin - m_arena));
-    m_used = end - m_arena;
-}
-
 void TextTable::appendRow(std::span<const QString> cells)
 {
     std::vector<QByteArray> encoded;

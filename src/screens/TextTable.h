@@ -37,14 +37,6 @@ public:
     // Puts the rows in the order given (each row's present index, every row once) without moving their
     // bytes: only the rows' offsets change places.
     void reorder(std::span<const qsizetype> order);
-    // Appends a row of one cell that write builds in place, in Windows-1252 and as given: write(out)
-    // writes at most maxBytes from out and returns where it stopped. For lines built by the million.
-    template <typename Write> void appendWrittenCell(qsizetype maxBytes, Write&& write)
-    {
-        Q_ASSERT(m_columns == 1);
-        char* const out = roomForRow(maxBytes + 1);
-        endWrittenCell(out, write(out));
-    }
 
     QString cell(qsizetype row, int column) const;
     QByteArrayView encodedCell(qsizetype row, int column) const;
@@ -58,10 +50,6 @@ private:
     // Has the kernel map the arena's pages a megabyte ahead of the rows, in one call rather than a
     // fault at the first write to each page.
     void mapAhead(qsizetype room);
-    // The place of a row of up to bytes, with the arena grown and mapped for it.
-    char* roomForRow(qsizetype bytes);
-    // Ends the cell written from begin to end (dropping any 0 byte in it) and records its row.
-    void endWrittenCell(char* begin, char* end);
     // Frees the arena, whichever way it is held.
     void release();
 

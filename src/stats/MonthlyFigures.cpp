@@ -4,6 +4,7 @@
 #include "rules/NumberText.h"
 #include "sales/SchedaVendita.h"
 #include "storage/RecordFile.h"
+#include "storage/TextField.h"
 
 namespace {
 
@@ -14,10 +15,7 @@ int monthOf(QByteArrayView date, QByteArrayView year)
 {
     if (year.size() != 4)
         return -1;
-    // A stored date is ten bytes with nothing to trim, and needs no call to find that out.
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    if (date.size() != 10 || blank(date[0]) || blank(date[9]))
-        date = date.trimmed();
+    date = TextField::trimmedAscii(date);
     const auto at = [&date](qsizetype i) { return i < date.size() ? date[i] : ' '; };
     for (qsizetype i = 0; i < 4; ++i)
         if (at(6 + i) != year[i])

@@ -52,10 +52,7 @@ char* writeLine(const RecordView& sale, char* out)
 
 void encodeLine(const RecordView& sale, QByteArray& line)
 {
-    const qsizetype at = line.size();
-    line.resize(at + kLongestLine);
-    char* const end = writeLine(sale, line.data() + at);
-    line.resize(end - line.constData());
+    FixedColumn::appendWritten(line, kLongestLine, [&sale](char* out) { return writeLine(sale, out); });
 }
 
 } // namespace
