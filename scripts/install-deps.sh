@@ -8,7 +8,7 @@ packages=(
   qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
-  sox libsox-fmt-mp3
+  sox libsox-fmt-mp3 pulseaudio pulseaudio-utils
   libsqlite3-dev clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
 )

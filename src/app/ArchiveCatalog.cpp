@@ -7,6 +7,7 @@
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
 #include "storage/RecordFile.h"
+#include "storage/RollbackJournal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,9 +98,12 @@ QList<Unusable> unusableIn(const QString& folder)
 
 Report check(const QString& path, const RecordLayout& layout)
 {
+    const bool journal = RollbackJournal::existsFor(path);
     const RecordFile file(path, layout);
     Report report;
     report.fileName = QFileInfo(path).fileName();
+    if (journal)
+        report.rolledBack = file.rolledBack();
     report.records = file.count();
     report.trailingBytes = file.trailingBytes();
     file.scan([&](qint64 index, const RecordView& record) {

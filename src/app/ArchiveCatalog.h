@@ -2,6 +2,7 @@
 
 #include "storage/RecordLayout.h"
 
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,11 +40,15 @@ struct Report
     qint64 records = 0;
     qint64 trailingBytes = 0;
     QList<OversizedLength> oversized;
+    // An interrupted overwrite's journal was found beside the file and rolled back at opening: the
+    // record number put back, 0 when the journal was cut short before the file was touched.
+    std::optional<qint64> rolledBack;
 
     bool sound() const { return trailingBytes == 0 && oversized.isEmpty(); }
 };
 
-// Counts the records of a file and finds every length byte larger than its field. Throws StorageError.
+// Counts the records of a file and finds every length byte larger than its field, after rolling back an
+// interrupted overwrite. Throws StorageError.
 Report check(const QString& path, const RecordLayout& layout);
 
 } // namespace ArchiveCatalog

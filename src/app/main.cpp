@@ -2,6 +2,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/MediaSound.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Services.h"
 #include "storage/FileSizeSignal.h"
 
 #include <QApplication>
@@ -27,6 +28,10 @@ void printUsage(QTextStream& stream)
 
 int main(int argc, char* argv[])
 {
+    // The schedule's warning sound plays in a process of its own: this program started again.
+    if (argc == 3 && qstrcmp(argv[1], MediaSound::kPlayerOption) == 0)
+        return MediaSound::runPlayer(argc, argv, QString::fromLocal8Bit(argv[2]));
+
     FileSizeSignal::ignore();
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -51,7 +56,6 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    MediaSound::chooseBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
@@ -71,5 +75,8 @@ int main(int argc, char* argv[])
     DesktopServices::install();
     Application telvara(application);
     telvara.start();
-    return application.exec();
+    const int status = application.exec();
+    // A sound still playing ends with the program, while its event loop is still there to see it end.
+    Services::sound().stop();
+    return status;
 }

@@ -48,5 +48,11 @@ int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const ArchiveCatalog::Report& report : reports)
         for (const auto& bad : report.oversized)
             out << report.fileName << '\t' << bad.recordNumber << '\t' << bad.field << '\n';
+    for (const ArchiveCatalog::Report& report : reports) {
+        if (!report.rolledBack)
+            continue;
+        out << report.fileName << '\t' << *report.rolledBack << '\t'
+            << (*report.rolledBack ? "modifica interrotta annullata" : "giornale incompleto rimosso") << '\n';
+    }
     return sound ? 0 : 1;
 }

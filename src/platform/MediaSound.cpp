@@ -1,13 +1,20 @@
 #include "platform/MediaSound.h"
 
-#include <QAudioOutput>
+#include "platform/SoundWorker.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QProcess>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
-MediaSound::MediaSound() = default;
+MediaSound::MediaSound(QString player) : m_player(std::move(player)) {}
 
-MediaSound::~MediaSound() = default;
+MediaSound::~MediaSound()
+{
+    stop();
+}
 
 void MediaSound::chooseBackend()
 {
@@ -17,21 +24,50 @@ void MediaSound::chooseBackend()
 
 void MediaSound::play(const QString& path)
 {
+    stop();
     if (!QFileInfo(path).isFile())
         return;
-    if (!m_player) {
-        m_output = std::make_unique<QAudioOutput>();
-        m_player = std::make_unique<QMediaPlayer>();
-        m_player->setAudioOutput(m_output.get());
-    }
-    // A file the backend cannot decode ends in an error state: silence.
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(path));
-    m_player->play();
+    m_process = new QProcess;
+    m_process->setProgram(m_player.isEmpty() ? QCoreApplication::applicationFilePath() : m_player);
+    m_process->setArguments({QString::fromLatin1(kPlayerOption), path});
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setStandardErrorFile(QProcess::nullDevice());
+    m_process->start();
 }
 
 void MediaSound::stop()
 {
-    if (m_player)
-        m_player->stop();
+    if (!m_process)
+        return;
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(1000);
+    }
+    delete m_process;
+    m_process = nullptr;
+}
+
+bool MediaSound::isPlaying() const
+{
+    if (!m_process)
+        return false;
+    // The process's end is noticed by the event loop; a test may be waiting outside it.
+    m_process->waitForFinished(0);
+    return m_process->state() != QProcess::NotRunning;
+}
+
+int MediaSound::runPlayer(int argc, char* argv[], const QString& path)
+{
+    // Never outlive the program, nor a sound server that stopped answering.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() == 1)
+        return 0;
+    ::alarm(kPlayerLimitSeconds);
+    chooseBackend();
+    QCoreApplication player(argc, argv);
+    SoundWorker worker;
+    QObject::connect(&worker, &SoundWorker::finished, &player, &QCoreApplication::quit, Qt::QueuedConnection);
+    worker.play(path);
+    return player.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "products/SchedaArticolo.h"
 #include "screens/FixedColumn.h"
+#include "storage/TextField.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,10 +46,28 @@ void appendStockLine(const RecordView& product, QByteArray& out)
     });
 }
 
-QString pickerLine(const RecordView& product)
+namespace {
+
+const QString kStockCaption = u"  Giacenza: "_s;
+
+// The line up to its stock: what names the article.
+QString articlePart(const RecordView& product)
 {
     return pad(product.text(Codice), 30) + u"  "_s + pad(product.text(Descrizione), 45) + u"  Prezzo: "_s +
-           pad(product.text(Prezzo), 15) + u"  Giacenza: "_s + product.text(Giacenza);
+           pad(product.text(Prezzo), 15);
+}
+
+} // namespace
+
+QString pickerLine(const RecordView& product)
+{
+    return articlePart(product) + kStockCaption + product.text(Giacenza);
+}
+
+bool isSameArticle(const RecordView& product, QStringView line)
+{
+    const qsizetype stock = line.lastIndexOf(kStockCaption);
+    return stock >= 0 && TextField::trimmed(line.first(stock)) == TextField::trimmed(articlePart(product));
 }
 
 } // namespace ProductLines

@@ -3,6 +3,7 @@
 #include "storage/Record.h"
 
 #include <QString>
+#include <QStringView>
 
 // The lines of the product lists, in fixed columns for a fixed-pitch font.
 namespace ProductLines {
@@ -16,5 +17,8 @@ void appendStockLine(const RecordView& product, QByteArray& out);
 // The picker line: code (30), description (45), "  Prezzo: " price before VAT (15),
 // "  Giacenza: " stock.
 QString pickerLine(const RecordView& product);
+// Whether a picker line, both trimmed, names this product: the same line but for its stock, which other
+// stations' sales change while the line is on screen.
+bool isSameArticle(const RecordView& product, QStringView line);
 
 } // namespace ProductLines

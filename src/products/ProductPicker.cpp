@@ -6,7 +6,6 @@
 #include "products/SchedaArticolo.h"
 #include "rules/NumberText.h"
 #include "storage/RecordFile.h"
-#include "storage/StorageError.h"
 #include "storage/TextField.h"
 
 using namespace Qt::StringLiterals;
@@ -48,32 +47,31 @@ Import import(const QString& path, qint64 number, const QString& line,
     RecordFile file(path, SchedaArticolo::layout);
     if (number < 1 || number > file.count())
         return {Import::Outcome::LineChanged, Record(SchedaArticolo::layout)};
-    Record product = file.read(number - 1);
-    if (TextField::trimmed(ProductLines::pickerLine(product.view())) != TextField::trimmed(line))
-        return {Import::Outcome::LineChanged, product};
-    if (!unloadQuantity)
-        return {Import::Outcome::Done, product};
-
-    const Record before = product;
-    switch (ProductStock::unload(product, *unloadQuantity)) {
-    case ProductStock::Unloading::MoreThanStock:
-        return {Import::Outcome::MoreThanStock, before};
-    case ProductStock::Unloading::Unreadable:
-        return {Import::Outcome::Unreadable, before};
-    case ProductStock::Unloading::Done:
-        break;
-    }
-    try {
-        file.overwrite(number, product);
-    } catch (const StorageError&) {
-        // A write that failed after reaching the disk (the sync) must not leave the stock reduced.
-        try {
-            file.overwrite(number, before);
-        } catch (const StorageError&) {
+    Import done{Import::Outcome::Done, Record(SchedaArticolo::layout)};
+    // Read, checked and written under one lock: a station that unloads the same article meanwhile waits,
+    // and this unloading starts from the stock it left.
+    file.update(number, [&](Record& product) {
+        done.record = product;
+        if (!ProductLines::isSameArticle(product.view(), line)) {
+            done.outcome = Import::Outcome::LineChanged;
+            return false;
         }
-        throw;
-    }
-    return {Import::Outcome::Done, product};
+        if (!unloadQuantity)
+            return false;
+        switch (ProductStock::unload(product, *unloadQuantity)) {
+        case ProductStock::Unloading::MoreThanStock:
+            done.outcome = Import::Outcome::MoreThanStock;
+            return false;
+        case ProductStock::Unloading::Unreadable:
+            done.outcome = Import::Outcome::Unreadable;
+            return false;
+        case ProductStock::Unloading::Done:
+            break;
+        }
+        done.record = product;
+        return true;
+    });
+    return done;
 }
 
 } // namespace ProductPicker

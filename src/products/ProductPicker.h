@@ -25,7 +25,7 @@ struct Import
 {
     enum class Outcome {
         Done,          // record holds the article (its stock already reduced when asked)
-        LineChanged,   // the record no longer gives the chosen line: nothing written
+        LineChanged,   // the record is no longer the chosen article: nothing written
         MoreThanStock, // the quantity exceeds the record's own stock: nothing written
         Unreadable,    // the quantity, stock or cost is not a number: nothing written
     };
@@ -33,10 +33,10 @@ struct Import
     Record record;
 };
 
-// Reads record number of the catalogue at path again and checks that it still gives line. With a
-// quantity, takes it out of that record's stock (value recomputed) and writes the record back in place;
-// when the write fails the record's old bytes are put back and StorageError is thrown, so the stock is
-// either changed and reported done, or left as it was.
+// Reads record number of the catalogue at path again, under the file's lock, and checks that it is still
+// the article of line (its stock may have changed since: other stations sell too). With a quantity, takes
+// it out of the record's stock as it is now (value recomputed) and writes the record back in place before
+// the lock is released. A failed write throws StorageError and leaves the record as it was.
 Import import(const QString& path, qint64 number, const QString& line,
               const std::optional<QString>& unloadQuantity);
 

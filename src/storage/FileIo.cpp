@@ -85,7 +85,7 @@ int PosixFileIo::lock(int fd)
     request.l_whence = SEEK_SET;
     int result;
     do {
-        result = ::fcntl(fd, F_SETLKW, &request);
+        result = ::fcntl(fd, F_OFD_SETLKW, &request);
     } while (result != 0 && errno == EINTR);
     return result;
 }
@@ -95,7 +95,7 @@ int PosixFileIo::unlock(int fd)
     struct flock request = {};
     request.l_type = F_UNLCK;
     request.l_whence = SEEK_SET;
-    return ::fcntl(fd, F_SETLK, &request);
+    return ::fcntl(fd, F_OFD_SETLK, &request);
 }
 
 int PosixFileIo::rename(const QString& from, const QString& to)
@@ -111,4 +111,24 @@ int PosixFileIo::createNew(const QString& path)
         fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     return fd;
+}
+
+int PosixFileIo::remove(const QString& path)
+{
+    return ::unlink(QFile::encodeName(path).constData());
+}
+
+int PosixFileIo::syncFolder(const QString& folder)
+{
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    const int result = ::fsync(fd);
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return result;
 }

@@ -20,13 +20,18 @@ public:
     virtual ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) = 0;
     virtual int truncate(int fd, off_t size) = 0;
     virtual int sync(int fd) = 0;
-    // An exclusive advisory lock over the whole file, waiting for it; and its release.
+    // An exclusive advisory lock over the whole file, waiting for it; and its release. The lock belongs to
+    // the open file, so two opens in one process exclude each other as two workstations do.
     virtual int lock(int fd) = 0;
     virtual int unlock(int fd) = 0;
     // Replaces to by from in one step (both in the same folder), as rename(2).
     virtual int rename(const QString& from, const QString& to) = 0;
     // A new file for writing; fails with EEXIST when the name is taken.
     virtual int createNew(const QString& path) = 0;
+    // Removes a file, as unlink(2).
+    virtual int remove(const QString& path) = 0;
+    // Makes the folder's list of names durable: a file just created in it survives a power loss.
+    virtual int syncFolder(const QString& folder) = 0;
 
     // The calls every file operation goes through.
     static FileIo& current();
@@ -49,4 +54,6 @@ public:
     int unlock(int fd) override;
     int rename(const QString& from, const QString& to) override;
     int createNew(const QString& path) override;
+    int remove(const QString& path) override;
+    int syncFolder(const QString& folder) override;
 };

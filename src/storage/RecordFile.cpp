@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include "storage/FileIo.h"
+#include "storage/RollbackJournal.h"
 #include "storage/StorageError.h"
 
 #include <cerrno>
@@ -32,6 +33,17 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout) : m_path
     m_fd = FileIo::current().open(path, true, false);
     if (m_fd < 0)
         throw StorageError(QStringLiteral("open"), path, errno);
+    if (RollbackJournal::existsFor(path)) {
+        // Either another writer is in the middle of an overwrite, and its journal is gone once the lock
+        // is ours, or one was interrupted and its old record goes back before anything is read.
+        try {
+            WriteLock lock(m_fd, m_path);
+            m_rolledBack = RollbackJournal::rollBack(m_path, m_fd, m_layout.size());
+        } catch (const StorageError&) {
+            FileIo::current().close(m_fd);
+            throw;
+        }
+    }
 }
 
 RecordFile::~RecordFile()
@@ -93,9 +105,47 @@ void RecordFile::overwrite(qint64 number, const Record& record)
     WriteLock lock(m_fd, m_path);
     if (number < 1 || number > count())
         throw StorageError(QStringLiteral("overwrite"), m_path, EINVAL);
-    writeAt((number - 1) * m_layout.size(), record.bytes(), "overwrite");
-    if (FileIo::current().sync(m_fd) != 0)
-        throw StorageError(QStringLiteral("sync"), m_path, errno);
+    overwriteLocked(number, record);
+}
+
+bool RecordFile::update(qint64 number, const std::function<bool(Record&)>& change)
+{
+    WriteLock lock(m_fd, m_path);
+    if (number < 1 || number > count())
+        throw StorageError(QStringLiteral("update"), m_path, EINVAL);
+    Record record = read(number - 1);
+    if (!change(record))
+        return false;
+    Q_ASSERT(&record.layout() == &m_layout);
+    overwriteLocked(number, record);
+    return true;
+}
+
+void RecordFile::overwriteLocked(qint64 number, const Record& record)
+{
+    const Record old = read(number - 1);
+    if (old.bytes() == record.bytes())
+        return;
+    const qint64 offset = (number - 1) * m_layout.size();
+    RollbackJournal journal(m_path, number, old.bytes());
+    try {
+        writeAt(offset, record.bytes(), "overwrite");
+        if (FileIo::current().sync(m_fd) != 0)
+            throw StorageError(QStringLiteral("sync"), m_path, errno);
+        journal.commit();
+    } catch (const StorageError&) {
+        // Put the old record back now; when even that fails the journal stays whole, and the next open
+        // of the file puts it back.
+        const int saved = errno;
+        try {
+            writeAt(offset, old.bytes(), "overwrite");
+            if (FileIo::current().sync(m_fd) == 0)
+                journal.discard();
+        } catch (const StorageError&) {
+        }
+        errno = saved;
+        throw;
+    }
 }
 
 qint64 RecordFile::append(const Record& record)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <QString>
 #include <span>
@@ -13,6 +14,8 @@
 // (creating a missing one), destroying it closes it. Records are numbered from 1; indexes count from 0.
 // Every failure throws StorageError. Writers hold an exclusive advisory lock while they write and flush
 // to disk before returning; readers do not lock. A trailing piece shorter than a record is never read.
+// An overwrite goes through the file's rollback journal, so that a record is never left half old, half
+// new; opening a file whose journal an interrupted overwrite left behind first puts the old record back.
 class RecordFile
 {
 public:
@@ -37,8 +40,17 @@ public:
         return readBlock(records, first, count);
     }
 
-    // Writes over record number n (1-based, at most count()).
+    // Writes over record number n (1-based, at most count()): all of it or, after a failure, none.
     void overwrite(qint64 number, const Record& record);
+
+    // Reads record number n (1-based) under the file's exclusive lock and hands it to change; when
+    // change returns true the record it leaves is written over number n before the lock is released, so
+    // that no other writer comes between the read and the write (a computed update, such as stock taken
+    // out, never works on a stale copy). Returns whether it wrote.
+    bool update(qint64 number, const std::function<bool(Record&)>& change);
+
+    // The record number an interrupted overwrite's journal put back when the file was opened, or 0.
+    qint64 rolledBack() const { return m_rolledBack; }
 
     // Writes at the true end of the file as seen under the lock, over any partial tail; returns the new
     // record's number.
@@ -116,8 +128,11 @@ private:
     // records were there (fewer only where the file now ends).
     qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const;
     void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
+    // Overwrites record number through the journal; the lock is held.
+    void overwriteLocked(qint64 number, const Record& record);
 
     QString m_path;
     const RecordLayout& m_layout;
     int m_fd = -1;
+    qint64 m_rolledBack = 0;
 };

@@ -2,6 +2,7 @@
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
 #include "storage/RecordFile.h"
+#include "storage/RollbackJournal.h"
 
 #include <QDir>
 #include <QProcess>
@@ -65,6 +66,27 @@ private slots:
         const Run run = verify(folder);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QStringLiteral("Clienti.pro\t2\t10\nClienti.pro\t2\tCodFisc\n"));
+    }
+
+    // A journal left by an overwrite that never finished: verifica puts the old card back and says so.
+    void interruptedOverwriteIsRolledBackAndReported()
+    {
+        TempProgramFolder folder;
+        appendClients(folder, 3);
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
+        {
+            RecordFile file(path, SchedaCliente::layout);
+            const RollbackJournal journal(path, 2, file.read(1).bytes());
+            QByteArray torn = before;
+            torn.replace(3372 + 5, 40, QByteArray(40, 'Z'));
+            folder.writeAll(QStringLiteral("Clienti.pro"), torn);
+        }
+        const Run run = verify(folder);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("Clienti.pro\t3\t0\nClienti.pro\t2\tmodifica interrotta annullata\n"));
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
+        QVERIFY(!RollbackJournal::existsFor(path));
     }
 
     // A name the searches cannot read records from is a fault of the folder, reported as one.

@@ -1,12 +1,17 @@
 #include "products/ProductLines.h"
+#include "products/ProductPicker.h"
 #include "products/ProductPrices.h"
 #include "products/ProductStock.h"
 #include "products/ProductWebSearch.h"
 #include "products/SchedaArticolo.h"
+#include "storage/RecordFile.h"
 #include "storage/Windows1252.h"
+#include "TempProgramFolder.h"
 #include "TwoLocales.h"
 
 #include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace SchedaArticolo;
@@ -244,6 +249,73 @@ private slots:
         QByteArray encoded = "kept";
         ProductLines::appendStockLine(card.view(), encoded);
         QCOMPARE(encoded, "kept" + Windows1252::encode(ProductLines::stockLine(card.view())));
+    }
+
+    // Workstations selling the same article at once, each from the line it picked before the others
+    // sold: every unloading is reported done and every one is taken out of the stock.
+    void concurrentUnloadsLoseNothing()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QLatin1StringView(kFileName));
+        const Record start = product({{Codice, u"PN-205"_s}, {Descrizione, u"Gomma invernale"_s},
+                                      {Costo, u"10"_s}, {Prezzo, u"100"_s}, {Giacenza, u"5000"_s}});
+        RecordFile(path, layout).append(start);
+        const QString pickedLine = ProductLines::pickerLine(start.view());
+        constexpr int kStations = 4;
+        constexpr int kEach = 40;
+        pid_t stations[kStations];
+        for (int c = 0; c < kStations; ++c) {
+            stations[c] = fork();
+            if (stations[c] == 0) {
+                int done = 0;
+                try {
+                    for (int i = 0; i < kEach; ++i) {
+                        // Quantities 1, 2 and 3 in turn; the line on screen keeps the stock of the search.
+                        const QString quantity = QString::number(1 + i % 3);
+                        if (ProductPicker::import(path, 1, pickedLine, quantity).outcome ==
+                            ProductPicker::Import::Outcome::Done)
+                            ++done;
+                    }
+                } catch (...) {
+                }
+                _exit(done == kEach ? 0 : 1);
+            }
+        }
+        for (pid_t station : stations) {
+            int status = -1;
+            waitpid(station, &status, 0);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        int unloaded = 0;
+        for (int i = 0; i < kEach; ++i)
+            unloaded += kStations * (1 + i % 3);
+        const Record left = RecordFile(path, layout).read(0);
+        QCOMPARE(left.text(Giacenza), QString::number(5000 - unloaded));
+        QCOMPARE(left.text(Valore), QString::number(10 * (5000 - unloaded)) + u",00"_s);
+    }
+
+    // The picked line names its article whatever stock it shows; another article is never taken for it.
+    void pickedLineNamesItsArticle_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("same stock") << u"PN-205"_s << u"7"_s << true;
+        QTest::newRow("stock changed by a sale") << u"PN-205"_s << u"6"_s << true;
+        QTest::newRow("another code") << u"PN-206"_s << u"7"_s << false;
+    }
+
+    void pickedLineNamesItsArticle()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, stock);
+        QFETCH(bool, same);
+        const Record picked = product({{Codice, u"PN-205"_s}, {Descrizione, u"Gomma"_s}, {Prezzo, u"100"_s},
+                                       {Giacenza, u"7"_s}});
+        const Record now = product({{Codice, code}, {Descrizione, u"Gomma"_s}, {Prezzo, u"100"_s},
+                                    {Giacenza, stock}});
+        QCOMPARE(ProductLines::isSameArticle(now.view(), ProductLines::pickerLine(picked.view())), same);
+        QVERIFY(!ProductLines::isSameArticle(now.view(), u"PN-205"_s));
     }
 
     void webAddress_data()

@@ -1,7 +1,6 @@
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
 #include "operators/SchedaOperatore.h"
-#include "platform/MediaSound.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/TfrmScadenzario.h"
 #include "screens/CallerTargets.h"
@@ -208,23 +207,6 @@ private slots:
         QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
         QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
         QCOMPARE(f.services.sound.played().size(), 1);
-    }
-
-    // A missing or unplayable file is silence: nothing is said and nothing fails.
-    void realSoundIsSilentForAMissingOrUnplayableFile()
-    {
-        TempProgramFolder folder;
-        folder.writeAll(u"Avviso.mp3"_s, QByteArray("not a sound"));
-        ServiceDoubles services;
-        {
-            MediaSound sound;
-            sound.play(folder.file(u"Mancante.mp3"_s));
-            sound.stop();
-            sound.play(folder.file(u"Avviso.mp3"_s));
-            QTest::qWait(50);
-            sound.stop();
-        }
-        QVERIFY(services.messages.shown().isEmpty());
     }
 
     void saveChecksRunInOrder_data()
@@ -446,7 +428,6 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    MediaSound::chooseBackend();
     return runInTwoLocales<TestScheduleCard, QApplication>(argc, argv);
 }
 #include "TestScheduleCard.moc"

@@ -2,6 +2,7 @@
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
 #include "storage/RecordFile.h"
+#include "storage/RollbackJournal.h"
 #include "storage/StorageError.h"
 #include "TempProgramFolder.h"
 
@@ -392,6 +393,156 @@ private slots:
         io.failAt(FaultyFileIo::Read, 1);
         RecordFile file(path, SchedaCliente::layout);
         QVERIFY_THROWS_EXCEPTION(StorageError, file.scan([](qint64, const RecordView&) {}));
+    }
+
+    // An overwrite that fails at any of its calls. Cut short there (a kill or a power loss: that call and
+    // every later one fail, a failing write leaves half its bytes), the file opened again holds all the
+    // old record or all the new one, the new one whenever the save was reported done. Failing at that
+    // call alone, the save reports exactly what the file holds. The next card is never touched.
+    void overwriteThatFailsAnywhereIsAllOldOrAllNew_data()
+    {
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("cut short") << true;
+        QTest::newRow("one call fails") << false;
+    }
+
+    void overwriteThatFailsAnywhereIsAllOldOrAllNew()
+    {
+        QFETCH(bool, cutShort);
+        const Record old = client(QStringLiteral("vecchio"));
+        const Record fresh = client(QStringLiteral("nuovo con un nome molto più lungo del vecchio"));
+        const auto prepare = [&](const TempProgramFolder& folder) {
+            RecordFile file(folder.file(QStringLiteral("Clienti.pro")), SchedaCliente::layout);
+            file.append(old);
+            file.append(client(QStringLiteral("accanto")));
+        };
+        int callsOfASave = 0;
+        {
+            TempProgramFolder folder;
+            prepare(folder);
+            FaultyFileIo io;
+            RecordFile(folder.file(QStringLiteral("Clienti.pro")), SchedaCliente::layout).overwrite(1, fresh);
+            callsOfASave = io.calls(FaultyFileIo::AnyCall);
+        }
+        QVERIFY(callsOfASave > 8);
+        for (int k = 1; k <= callsOfASave; ++k) {
+            TempProgramFolder folder;
+            prepare(folder);
+            const QString path = folder.file(QStringLiteral("Clienti.pro"));
+            bool reported = false;
+            {
+                FaultyFileIo io;
+                io.tearFailingWrites();
+                io.failAt(FaultyFileIo::AnyCall, k, EIO, cutShort);
+                try {
+                    RecordFile(path, SchedaCliente::layout).overwrite(1, fresh);
+                    reported = true;
+                } catch (const StorageError&) {
+                }
+            }
+            RecordFile file(path, SchedaCliente::layout);
+            const QByteArray now = file.read(0).bytes();
+            const QString where = QStringLiteral("call %1, reported %2").arg(k).arg(reported);
+            QVERIFY2(now == fresh.bytes() || now == old.bytes(), qPrintable(where));
+            if (reported || !cutShort)
+                QVERIFY2(now == (reported ? fresh : old).bytes(), qPrintable(where));
+            QCOMPARE(file.read(1).text(SchedaCliente::Cliente), QStringLiteral("accanto"));
+            QCOMPARE(file.count(), 2);
+            QVERIFY(!RollbackJournal::existsFor(path));
+        }
+    }
+
+    // A journal left by a workstation that stopped mid-write is rolled back by the next one to open the
+    // file; one cut short while it was written (the archive not yet touched) is only removed.
+    void nextOpenRollsBackAnInterruptedOverwrite_data()
+    {
+        QTest::addColumn<bool>("wholeJournal");
+        QTest::newRow("whole journal") << true;
+        QTest::newRow("torn journal") << false;
+    }
+
+    void nextOpenRollsBackAnInterruptedOverwrite()
+    {
+        QFETCH(bool, wholeJournal);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 3);
+        const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
+        {
+            RecordFile file(path, SchedaCliente::layout);
+            const RollbackJournal journal(path, 2, file.read(1).bytes());
+            // The new record is half written when the workstation stops: no commit.
+            QFile raw(path);
+            QVERIFY(raw.open(QIODevice::ReadWrite));
+            raw.seek(SchedaCliente::layout.size() + 10);
+            raw.write(QByteArray(100, 'X'));
+        }
+        if (!wholeJournal) {
+            QFile journal(RollbackJournal::pathOf(path));
+            QVERIFY(journal.resize(journal.size() - 3));
+            // The archive was not touched before its journal was whole.
+            QFile raw(path);
+            QVERIFY(raw.open(QIODevice::WriteOnly));
+            raw.write(before);
+        }
+        QVERIFY(RollbackJournal::existsFor(path));
+        RecordFile file(path, SchedaCliente::layout);
+        QCOMPARE(file.rolledBack(), wholeJournal ? 2 : 0);
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
+        QVERIFY(!RollbackJournal::existsFor(path));
+    }
+
+    // Computed updates from several processes at once, each a read and a write of one record: every
+    // one counts, none works on a copy another has already changed.
+    void concurrentUpdatesLoseNothing()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 1);
+        constexpr int kChildren = 4;
+        constexpr int kEach = 60;
+        pid_t children[kChildren];
+        for (int c = 0; c < kChildren; ++c) {
+            children[c] = fork();
+            if (children[c] == 0) {
+                try {
+                    for (int i = 0; i < kEach; ++i) {
+                        RecordFile file(path, SchedaCliente::layout);
+                        file.update(1, [](Record& record) {
+                            record.setText(SchedaCliente::Cliente,
+                                           QString::number(record.text(SchedaCliente::Cliente).toInt() + 1));
+                            return true;
+                        });
+                    }
+                } catch (...) {
+                    _exit(1);
+                }
+                _exit(0);
+            }
+        }
+        for (pid_t child : children) {
+            int status = -1;
+            waitpid(child, &status, 0);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        RecordFile file(path, SchedaCliente::layout);
+        QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QString::number(1 + kChildren * kEach));
+    }
+
+    void updateThatChangesNothingWritesNothing()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 2);
+        FaultyFileIo io;
+        RecordFile file(path, SchedaCliente::layout);
+        QVERIFY(!file.update(2, [](Record& record) {
+            record.setText(SchedaCliente::Cliente, QStringLiteral("scartato"));
+            return false;
+        }));
+        QCOMPARE(io.calls(FaultyFileIo::Write), 0);
+        QCOMPARE(file.read(1).text(SchedaCliente::Cliente), QStringLiteral("2"));
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.update(3, [](Record&) { return true; }));
     }
 
     // Two workstations saving new cards at once never share a number nor overwrite each other.

@@ -61,7 +61,14 @@ ssize_t FaultyFileIo::pread(int fd, void* buffer, std::size_t count, off_t offse
 
 ssize_t FaultyFileIo::pwrite(int fd, const void* buffer, std::size_t count, off_t offset)
 {
-    return shouldFail(Write) ? -1 : PosixFileIo::pwrite(fd, buffer, count, offset);
+    if (!shouldFail(Write))
+        return PosixFileIo::pwrite(fd, buffer, count, offset);
+    if (m_tear && count > 1) {
+        const int saved = errno;
+        PosixFileIo::pwrite(fd, buffer, count / 2, offset);
+        errno = saved;
+    }
+    return -1;
 }
 
 int FaultyFileIo::truncate(int fd, off_t size)
@@ -87,4 +94,14 @@ int FaultyFileIo::rename(const QString& from, const QString& to)
 int FaultyFileIo::createNew(const QString& path)
 {
     return shouldFail(Open) ? -1 : PosixFileIo::createNew(path);
+}
+
+int FaultyFileIo::remove(const QString& path)
+{
+    return shouldFail(Remove) ? -1 : PosixFileIo::remove(path);
+}
+
+int FaultyFileIo::syncFolder(const QString& folder)
+{
+    return shouldFail(SyncFolder) ? -1 : PosixFileIo::syncFolder(folder);
 }

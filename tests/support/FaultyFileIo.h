@@ -9,7 +9,7 @@
 class FaultyFileIo : public PosixFileIo
 {
 public:
-    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Rename, AnyCall };
+    enum Call { Open, Close, Size, Read, Write, Truncate, Sync, Lock, Rename, Remove, SyncFolder, AnyCall };
 
     FaultyFileIo();
     ~FaultyFileIo() override;
@@ -17,6 +17,9 @@ public:
     // Fails the k-th call (1-based) of that kind; every later one too when persistent.
     void failAt(Call call, int k, int errorNumber = EIO, bool persistent = false);
     int calls(Call call) const { return m_counts[call]; }
+    // A failing write first writes the first half of its bytes, as a write cut short by a kill or a
+    // power loss leaves them.
+    void tearFailingWrites() { m_tear = true; }
 
     int open(const QString& path, bool create, bool truncate) override;
     int close(int fd) override;
@@ -29,6 +32,8 @@ public:
     int rename(const QString& from, const QString& to) override;
     // Counted as an Open.
     int createNew(const QString& path) override;
+    int remove(const QString& path) override;
+    int syncFolder(const QString& folder) override;
 
 private:
     bool shouldFail(Call call);
@@ -38,4 +43,5 @@ private:
     int m_at = 0;
     int m_errno = 0;
     bool m_persistent = false;
+    bool m_tear = false;
 };
