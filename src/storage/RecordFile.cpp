@@ -124,8 +124,6 @@ bool RecordFile::update(qint64 number, const std::function<bool(Record&)>& chang
 void RecordFile::overwriteLocked(qint64 number, const Record& record)
 {
     const Record old = read(number - 1);
-    if (old.bytes() == record.bytes())
-        return;
     const qint64 offset = (number - 1) * m_layout.size();
     RollbackJournal journal(m_path, number, old.bytes());
     try {
