@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
   sox libsox-fmt-mp3 pulseaudio pulseaudio-utils
+  python3-pyatspi at-spi2-core dbus-daemon dbus-bin xdotool xclip libreoffice-calc-nogui
   libsqlite3-dev clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
 )
