@@ -407,6 +407,20 @@ class Day:
         self.o.press(self.o.window(MENU), "Esci da Telvara 3.0")
         self.o.wait_ended()
 
+    def schedule_on_a_desk_without_sound(self):
+        self.o.start(sound=False)
+        w = self.o.window(LOGIN)
+        self.o.set(w, "Immetti la password e premi OK.", "turno2")
+        self.o.press(w, "OK")
+        self.o.press(self.o.window(MENU), "SCADENZE E APPUNTAMENTI")
+        s = self.o.window(SCHEDULE)
+        self.o.controls(s, "Ci sono scadenze", "label")
+        time.sleep(3)
+        self.o.assert_alive("after opening the schedule on a desk without sound")
+        self.o.press(s, "Esci")
+        self.o.press(self.o.window(MENU), "Esci da Telvara 3.0")
+        self.o.wait_ended()
+
     def back_to_menu(self):
         """Leaves the windows on the way back to the main menu by their own Esci."""
         for _ in range(4):
@@ -430,7 +444,7 @@ class Day:
                 self.save_while_in_an_amount_field, self.sale_with_the_picker, self.confirmation_email, self.sales_summaries,
                 self.client_histories, self.export_read_by_libreoffice, self.card_to_pdf, self.profit_summary,
                 self.charts, self.contracts_to_renew, self.change_password_and_log_in_again,
-                self.archives_sound]
+                self.schedule_on_a_desk_without_sound, self.archives_sound]
 
 
 def sound_level(recording):

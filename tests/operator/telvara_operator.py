@@ -55,9 +55,13 @@ class Operator:
                                  f"{result.stdout}{result.stderr}")
         return result.stdout
 
-    def start(self):
+    def start(self, sound=True):
+        """Starts the installed program; without sound, on a desktop that has no audio output at all."""
         self.log = open(os.path.join(self.shots, "telvara.log"), "ab")
-        self.program = subprocess.Popen([os.path.join(self.folder, "telvara")], env=self.session.env,
+        env = dict(self.session.env)
+        if not sound:
+            env["PULSE_SERVER"] = "unix:" + os.path.join(self.session.folder, "nessun-server-audio")
+        self.program = subprocess.Popen([os.path.join(self.folder, "telvara")], env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         self.app = a.application(APPLICATION, timeout=60)
 
@@ -92,7 +96,11 @@ class Operator:
 
     def window(self, title, timeout=a.DEFAULT_TIMEOUT):
         self.assert_alive(f"while waiting for '{title}'")
-        w = a.window(self.app, title, timeout)
+        try:
+            w = a.window(self.app, title, timeout)
+        except a.NotFound:
+            self.assert_alive(f"while waiting for '{title}'")
+            raise
         self.walk(w)
         return w
 
