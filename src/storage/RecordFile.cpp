@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <new>
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,6 +33,12 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout) : m_path
     m_fd = FileIo::current().open(path, true, false);
     if (m_fd < 0)
         throw StorageError(QStringLiteral("open"), path, errno);
+    // A FIFO or a device would read as an empty archive, and an export of it as an empty file.
+    struct stat info = {};
+    if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) {
+        FileIo::current().close(m_fd);
+        throw StorageError::notRegularFile(path);
+    }
 }
 
 RecordFile::~RecordFile()
