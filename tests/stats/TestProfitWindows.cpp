@@ -1,3 +1,4 @@
+#include "FaultyFileIo.h"
 #include "RecordingReportOutput.h"
 #include "sales/SchedaVendita.h"
 #include "screens/ResultList.h"
@@ -122,6 +123,32 @@ private slots:
         QVERIFY2(printed.endsWith(u"INTERVALLO SELEZIONATO:    Dal   15/03/2024   al   15/03/2024\n"
                                   u"TOTALE PROFITTI:           € 15,50"_s),
                  qPrintable(printed));
+    }
+
+    // The print makes the summary again and reads its lines from the file once more: when they cannot
+    // be read there, no page goes out with empty lines under the total; the window says so.
+    void linesThatCannotBeReadAreNotPrinted()
+    {
+        Fixture f;
+        for (const auto& [name, value] : {std::pair{u"txtGiornoInizio"_s, u"01"_s},
+                                          {u"txtMeseInizio"_s, u"Marzo"_s},
+                                          {u"txtGiornoFine"_s, u"31"_s},
+                                          {u"txtMeseFine"_s, u"Marzo"_s}})
+            f.choose(name, value);
+        f.services.modal.setNextScript([&](QDialog& window) {
+            f.services.messages.take();
+            FaultyFileIo io;
+            // The first read makes the summary again, the second reads its lines.
+            io.failAt(FaultyFileIo::Read, 2, EIO, true);
+            f.services.messages.setNextAnswer(true);
+            window.findChild<ResultList*>()->btnStampaClick();
+            return 0;
+        });
+        f.menu->btnVisualizzaClick();
+        QCOMPARE(f.services.messages.take(),
+                 (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s},
+                               {Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
+        QVERIFY(f.reports.outputs.isEmpty());
     }
 
     void anEmptySummaryIsNotPrinted()
