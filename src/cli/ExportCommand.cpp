@@ -8,12 +8,12 @@
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "operators/OperatorExport.h"
-#include "rules/ValueLists.h"
-#include "sales/SaleGrid.h"
-#include "sales/SchedaVendita.h"
 #include "platform/ProgramFolder.h"
 #include "products/ProductExport.h"
 #include "products/SchedaArticolo.h"
+#include "rules/ValueLists.h"
+#include "sales/SaleGrid.h"
+#include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/ScheduleExports.h"
 #include "screens/StorageMessages.h"
@@ -86,7 +86,8 @@ QStringList registerOptions()
 }
 
 // --anno alone: the register export; with --mese the monthly summary, with --giorno too the daily one.
-bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, FilledGrid& grid, QTextStream& err)
+bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, FilledGrid& grid,
+                  QTextStream& err)
 {
     const std::optional<QString> path = yearFile(options, grids.extension, err);
     if (!path)
@@ -118,7 +119,8 @@ bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, Fil
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
-        {"clienti", {},
+        {"clienti",
+         {},
          [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
              grid.columns = ClientExport::columns();
              grid.target = ClientExport::target();
@@ -128,7 +130,8 @@ const QList<ExportableArchive>& archives()
              RecordGrid::fill(file, grid.columns, grid.table);
              return true;
          }},
-        {"operatori", {},
+        {"operatori",
+         {},
          [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
              grid.columns = OperatorExport::columns();
              grid.target = OperatorExport::target();
@@ -144,7 +147,8 @@ const QList<ExportableArchive>& archives()
          [](const CommandOptions& options, FilledGrid& grid, QTextStream& err) {
              return fillRegister(saleGrids(), options, grid, err);
          }},
-        {"articoli", {},
+        {"articoli",
+         {},
          [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
              grid.columns = ProductExport::columns();
              grid.target = ProductExport::target();

@@ -73,6 +73,9 @@ constexpr int kLooks = 3;
 
 QByteArray readBytes(const QString& path)
 {
+    // Opening a FIFO to read would wait for a writer.
+    if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir())
+        throw StorageError::notRegularFile(path);
     for (int look = 0; look < kLooks; ++look) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))

@@ -161,9 +161,10 @@ public:
         const QByteArrayView stored = appointment.raw(Mese);
         if (TextField::trimmedAscii(stored).size() == stored.size())
             return false;
-        return std::any_of(m_names.begin(), m_names.end(), [&appointment](const std::optional<MonthField>& name) {
-            return name && name->matches(appointment);
-        });
+        return std::any_of(m_names.begin(), m_names.end(),
+                           [&appointment](const std::optional<MonthField>& name) {
+                               return name && name->matches(appointment);
+                           });
     }
 
 private:

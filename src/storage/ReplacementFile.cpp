@@ -70,8 +70,8 @@ void ReplacementFile::removeLeftovers(const QString& target)
     // The names the constructor makes: the target's, a dot, hexadecimal digits, ".tmp".
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[0-9a-f]+\\.tmp")));
-    const QStringList candidates =
-        folder.entryList({info.fileName() + QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".*.tmp")},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : candidates)
         if (temporary.match(name).hasMatch())
             QFile::remove(folder.filePath(name));

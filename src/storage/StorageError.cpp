@@ -33,13 +33,13 @@ StorageError::StorageError(const StorageError& failure, int cutBackErrorNumber)
 
 StorageError::StorageError(const std::string& description, const QString& operation, const QString& path)
     : std::runtime_error(description), m_operation(operation), m_path(path), m_errorNumber(0)
-{
-}
+{}
 
 StorageError StorageError::notRegularFile(const QString& path)
 {
-    return StorageError((QFileInfo(path).fileName() + QStringLiteral(": ") + notRegularFileText()).toStdString(),
-                        QStringLiteral("open"), path);
+    return StorageError(
+        (QFileInfo(path).fileName() + QStringLiteral(": ") + notRegularFileText()).toStdString(),
+        QStringLiteral("open"), path);
 }
 
 QString StorageError::notRegularFileText()

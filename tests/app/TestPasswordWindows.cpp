@@ -1,7 +1,7 @@
-#include "FaultyFileIo.h"
-#include "Garbage.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
+#include "FaultyFileIo.h"
+#include "Garbage.h"
 #include "ShellFixture.h"
 
 #include <QSignalSpy>

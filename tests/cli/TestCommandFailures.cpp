@@ -6,6 +6,7 @@
 #include "schedule/SchedaScadenza.h"
 #include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
+#include "storage/Windows1252.h"
 #include "TempProgramFolder.h"
 
 #include <QDir>
@@ -211,8 +212,8 @@ private slots:
     {
         TempProgramFolder folder;
         addAppointments(folder, {{u"10/06/2024"_s, u"Giugno"_s}, {u"11/06/2024"_s, u"Giugno"_s}});
-        for (const int field : {SchedaScadenza::Giorno, SchedaScadenza::Mese, SchedaScadenza::Anno,
-                                SchedaScadenza::Data})
+        for (const int field :
+             {SchedaScadenza::Giorno, SchedaScadenza::Mese, SchedaScadenza::Anno, SchedaScadenza::Data})
             for (const qint64 number : {1, 2})
                 damageLength(folder, u"2024.sca"_s, SchedaScadenza::layout, number, field);
         const Run shown = run({u"scadenze"_s, u"--anno"_s, u"2024"_s, u"--mese"_s, u"giugno"_s});
@@ -240,7 +241,9 @@ private slots:
 
         QCOMPARE(run({u"esporta"_s, u"clienti"_s}).exitCode, 0);
         const QByteArray exported = folder.readAll(u"Clienti.xls"_s);
-        QVERIFY2(exported.contains(">Rossi Mario\xA4\xA4" "Bis<"), exported.constData());
+        const QByteArray shown = QByteArray(">Rossi Mario") + Windows1252::kControlShownByte +
+                                 Windows1252::kControlShownByte + "Bis<";
+        QVERIFY2(exported.contains(shown), exported.constData());
         QCOMPARE(folder.readAll(u"Clienti.pro"_s), stored);
 
         addAppointments(folder, {{u"10/06/2024"_s, u"Giugno"_s, u"Verdi\tLuca"_s}});

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,10 +85,22 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"unins000.dll"_s});
     }
 
+    void unreadableFileThrows_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("folder") << false;
+        // Read without waiting for a writer that never comes.
+        QTest::newRow("FIFO") << true;
+    }
+
     void unreadableFileThrows()
     {
+        QFETCH(bool, fifo);
         TempProgramFolder folder;
-        QDir(folder.path()).mkdir(u"unins000.dll"_s);
+        if (fifo)
+            QCOMPARE(mkfifo(QFile::encodeName(folder.file(u"unins000.dll"_s)).constData(), 0600), 0);
+        else
+            QDir(folder.path()).mkdir(u"unins000.dll"_s);
         QVERIFY_THROWS_EXCEPTION(StorageError, PasswordFile::read(folder.file(u"unins000.dll"_s)));
     }
 

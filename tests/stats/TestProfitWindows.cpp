@@ -145,9 +145,10 @@ private slots:
             return 0;
         });
         f.menu->btnVisualizzaClick();
-        QCOMPARE(f.services.messages.take(),
-                 (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s},
-                               {Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
+        QCOMPARE(
+            f.services.messages.take(),
+            (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s},
+                          {Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
         QVERIFY(f.reports.outputs.isEmpty());
     }
 

@@ -29,7 +29,7 @@ private slots:
         QTest::newRow("line breaks") << QByteArray("a\r\nb") << QStringLiteral("a¤¤b");
         QTest::newRow("tab, zero, DEL") << QByteArray("a\tb", 3) + '\0' + "\x7F" << QStringLiteral("a¤b¤¤");
         QTest::newRow("undefined bytes") << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("¤¤¤¤¤");
-        QTest::newRow("no-break space kept") << QByteArray("a\xA0" "b") << QStringLiteral("a\u00A0b");
+        QTest::newRow("no-break space kept") << QByteArray("a\xA0") + 'b' << QStringLiteral("a\u00A0b");
     }
 
     void shownTextMarksControlCharacters()
