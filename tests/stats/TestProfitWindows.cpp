@@ -48,6 +48,15 @@ struct Fixture
         menu->findChild<QComboBox*>(name)->setEditText(value);
     }
 
+    void chooseInterval(const QString& startDay, const QString& startMonth, const QString& endDay,
+                        const QString& endMonth) const
+    {
+        choose(u"txtGiornoInizio"_s, startDay);
+        choose(u"txtMeseInizio"_s, startMonth);
+        choose(u"txtGiornoFine"_s, endDay);
+        choose(u"txtMeseFine"_s, endMonth);
+    }
+
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput reports;
@@ -130,11 +139,7 @@ private slots:
     void linesThatCannotBeReadAreNotPrinted()
     {
         Fixture f;
-        for (const auto& [name, value] : {std::pair{u"txtGiornoInizio"_s, u"01"_s},
-                                          {u"txtMeseInizio"_s, u"Marzo"_s},
-                                          {u"txtGiornoFine"_s, u"31"_s},
-                                          {u"txtMeseFine"_s, u"Marzo"_s}})
-            f.choose(name, value);
+        f.chooseInterval(u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s);
         f.services.modal.setNextScript([&](QDialog& window) {
             f.services.messages.take();
             FaultyFileIo io;
@@ -156,11 +161,7 @@ private slots:
     {
         Fixture f;
         f.menu->findChild<QLineEdit*>(u"txtCliente"_s)->setText(u"ZZZ"_s);
-        for (const auto& [name, value] : {std::pair{u"txtGiornoInizio"_s, u"01"_s},
-                                          {u"txtMeseInizio"_s, u"Gennaio"_s},
-                                          {u"txtGiornoFine"_s, u"31"_s},
-                                          {u"txtMeseFine"_s, u"Dicembre"_s}})
-            f.choose(name, value);
+        f.chooseInterval(u"01"_s, u"Gennaio"_s, u"31"_s, u"Dicembre"_s);
         f.services.modal.setNextScript([&](QDialog& window) {
             window.findChild<ResultList*>()->btnStampaClick();
             return 0;
