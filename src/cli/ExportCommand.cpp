@@ -8,26 +8,36 @@
 #include "clients/ClientExport.h"
 #include "clients/SchedaCliente.h"
 #include "operators/OperatorExport.h"
-#include "rules/ValueLists.h"
-#include "sales/SaleGrid.h"
-#include "sales/SchedaVendita.h"
 #include "platform/ProgramFolder.h"
 #include "products/ProductExport.h"
 #include "products/SchedaArticolo.h"
+#include "rules/ValueLists.h"
+#include "sales/SaleGrid.h"
+#include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/ScheduleExports.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
 namespace {
 
+// A grid as an export window fills it, the file and sheet it goes to, and the records it left out
+// because a date, a number or a month in them could not be read.
+struct FilledGrid
+{
+    TextTable table;
+    QList<GridColumn> columns;
+    GridExport target;
+    qint64 leftOut = 0;
+};
+
 struct ExportableArchive
 {
     const char* name;
     QStringList options;
-    // Fills the grid as the export window would and names the file and sheet it goes to; false (said on
-    // err) when the options are not right.
-    bool (*fill)(const CommandOptions&, TextTable&, QList<GridColumn>&, GridExport&, QTextStream& err);
+    // Fills the grid as the export window would; false (said on err) when the options are not right.
+    bool (*fill)(const CommandOptions&, FilledGrid&, QTextStream& err);
     QStringList flags = {};
 };
 
@@ -76,8 +86,8 @@ QStringList registerOptions()
 }
 
 // --anno alone: the register export; with --mese the monthly summary, with --giorno too the daily one.
-bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, TextTable& table,
-                  QList<GridColumn>& columns, GridExport& target, QTextStream& err)
+bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, FilledGrid& grid,
+                  QTextStream& err)
 {
     const std::optional<QString> path = yearFile(options, grids.extension, err);
     if (!path)
@@ -97,75 +107,78 @@ bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, Tex
         return false;
     }
     const bool summary = !month.isEmpty();
-    columns = summary ? grids.summaryColumns : grids.registerColumns;
-    target = !summary ? grids.registerTarget : day.isEmpty() ? grids.monthTarget : grids.dayTarget;
-    table = TextTable(int(columns.size()));
+    grid.columns = summary ? grids.summaryColumns : grids.registerColumns;
+    grid.target = !summary ? grids.registerTarget : day.isEmpty() ? grids.monthTarget : grids.dayTarget;
+    grid.table = TextTable(int(grid.columns.size()));
     const RecordFile file(*path, grids.layout);
-    RecordGrid::fill(file, columns, table, grids.filter(options.value(QStringLiteral("anno")), month, day));
+    RecordGrid::fill(file, grid.columns, grid.table,
+                     grids.filter(options.value(QStringLiteral("anno")), month, day));
     return true;
 }
 
 const QList<ExportableArchive>& archives()
 {
     static const QList<ExportableArchive> all = {
-        {"clienti", {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
-             columns = ClientExport::columns();
-             target = ClientExport::target();
-             table = TextTable(int(columns.size()));
+        {"clienti",
+         {},
+         [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
+             grid.columns = ClientExport::columns();
+             grid.target = ClientExport::target();
+             grid.table = TextTable(int(grid.columns.size()));
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName)),
                                    SchedaCliente::layout);
-             RecordGrid::fill(file, columns, table);
+             RecordGrid::fill(file, grid.columns, grid.table);
              return true;
          }},
-        {"operatori", {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
-             columns = OperatorExport::columns();
-             target = OperatorExport::target();
-             table = TextTable(int(columns.size()));
-             OperatorExport::definition().fill(table);
+        {"operatori",
+         {},
+         [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
+             grid.columns = OperatorExport::columns();
+             grid.target = OperatorExport::target();
+             grid.table = TextTable(int(grid.columns.size()));
+             OperatorExport::definition().fill(grid.table);
              return true;
          }},
         {"chiamate", registerOptions(),
-         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
-            QTextStream& err) {
-             return fillRegister(callGrids(), options, table, columns, target, err);
+         [](const CommandOptions& options, FilledGrid& grid, QTextStream& err) {
+             return fillRegister(callGrids(), options, grid, err);
          }},
         {"vendite", registerOptions(),
-         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
-            QTextStream& err) {
-             return fillRegister(saleGrids(), options, table, columns, target, err);
+         [](const CommandOptions& options, FilledGrid& grid, QTextStream& err) {
+             return fillRegister(saleGrids(), options, grid, err);
          }},
-        {"articoli", {},
-         [](const CommandOptions&, TextTable& table, QList<GridColumn>& columns, GridExport& target, QTextStream&) {
-             columns = ProductExport::columns();
-             target = ProductExport::target();
-             table = TextTable(int(columns.size()));
+        {"articoli",
+         {},
+         [](const CommandOptions&, FilledGrid& grid, QTextStream&) {
+             grid.columns = ProductExport::columns();
+             grid.target = ProductExport::target();
+             grid.table = TextTable(int(grid.columns.size()));
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName)),
                                    SchedaArticolo::layout);
-             RecordGrid::fill(file, columns, table);
+             RecordGrid::fill(file, grid.columns, grid.table);
              return true;
          }},
         // The whole year in file order, or the day, month or imminent list sorted as its window shows it.
         {"appuntamenti", kScheduleListOptions,
-         [](const CommandOptions& options, TextTable& table, QList<GridColumn>& columns, GridExport& target,
-            QTextStream& err) {
+         [](const CommandOptions& options, FilledGrid& grid, QTextStream& err) {
              if (!namesScheduleList(options)) {
                  const std::optional<QString> path = yearFile(options, SchedaScadenza::kExtension, err);
                  if (!path)
                      return false;
-                 columns = ScheduleGrid::archiveColumns();
-                 target = ScheduleGrid::archiveTarget();
-                 table = TextTable(int(columns.size()));
-                 ScheduleGrid::fillArchive(RecordFile(*path, SchedaScadenza::layout), table);
+                 grid.columns = ScheduleGrid::archiveColumns();
+                 grid.target = ScheduleGrid::archiveTarget();
+                 grid.table = TextTable(int(grid.columns.size()));
+                 ScheduleGrid::fillArchive(RecordFile(*path, SchedaScadenza::layout), grid.table);
                  return true;
              }
              const std::optional<ScheduleListChoice> choice = scheduleListChoice(options, err);
              if (!choice)
                  return false;
-             columns = ScheduleGrid::listColumns();
-             target = ScheduleGrid::listTarget(choice->list);
-             table = std::move(ScheduleExports::listRows(choice->list, choice->date).sorted.rows);
+             grid.columns = ScheduleGrid::listColumns();
+             grid.target = ScheduleGrid::listTarget(choice->list);
+             ScheduleExports::ListRows rows = ScheduleExports::listRows(choice->list, choice->date);
+             grid.table = std::move(rows.sorted.rows);
+             grid.leftOut = rows.skipped;
              return true;
          },
          kScheduleListFlags},
@@ -185,15 +198,15 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
             CommandOptions::parse(arguments.mid(1), archive.options, err, archive.flags);
         if (!options)
             return 2;
-        TextTable table;
-        QList<GridColumn> columns;
-        GridExport target;
+        FilledGrid grid;
         try {
-            if (!archive.fill(*options, table, columns, target, err))
+            if (!archive.fill(*options, grid, err))
                 return 2;
-            const QString path = ProgramFolder::file(target.fileName);
-            RecordGrid::write(path, target.sheetName, columns, table);
+            const QString path = ProgramFolder::file(grid.target.fileName);
+            RecordGrid::write(path, grid.target.sheetName, grid.columns, grid.table);
             out << path << '\n';
+            if (grid.leftOut > 0)
+                err << StorageMessages::cardsLeftOut(grid.leftOut) << '\n';
         } catch (const StorageError& error) {
             err << QString::fromLocal8Bit(error.what()) << '\n';
             return 1;

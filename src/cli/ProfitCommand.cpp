@@ -56,9 +56,17 @@ int runProfit(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << QString::fromLocal8Bit(error.what()) << '\n';
         return 1;
     }
+    // The lines are read again from the file: one that cannot be had there fails the summary, which
+    // would otherwise show a total of lines it does not show.
     const std::shared_ptr<const ResultLines> lines = ProfitSummary::lines(*path, result);
-    for (qsizetype i = 0; i < lines->count(); ++i)
-        out << lines->line(i) << '\n';
+    for (qsizetype i = 0; i < lines->count(); ++i) {
+        const QString line = lines->line(i);
+        if (!lines->failure().isEmpty()) {
+            err << lines->failure() << '\n';
+            return 1;
+        }
+        out << line << '\n';
+    }
     out << "INTERVALLO SELEZIONATO:    " << ProfitSummary::intervalText(selection) << '\n';
     out << "TOTALE PROFITTI:           € " << ProfitSummary::totalText(result.total) << '\n';
     if (result.skipped > 0)

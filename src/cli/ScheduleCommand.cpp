@@ -2,6 +2,7 @@
 
 #include "cli/ScheduleListOptions.h"
 #include "schedule/ScheduleExports.h"
+#include "screens/StorageMessages.h"
 #include "storage/StorageError.h"
 
 int runSchedule(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -23,7 +24,7 @@ int runSchedule(const QStringList& arguments, QTextStream& out, QTextStream& err
             out << '\n';
         }
         if (rows.skipped > 0)
-            err << "Schede non leggibili, escluse dall'elenco: " << rows.skipped << '\n';
+            err << StorageMessages::cardsLeftOut(rows.skipped) << '\n';
     } catch (const StorageError& error) {
         err << QString::fromLocal8Bit(error.what()) << '\n';
         return 1;

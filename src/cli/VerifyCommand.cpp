@@ -16,7 +16,7 @@ QString unusableText(ArchiveCatalog::Unusable::Kind kind)
     case ArchiveCatalog::Unusable::Special:
         break;
     }
-    return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");
+    return StorageError::notRegularFileText();
 }
 
 } // namespace

@@ -73,6 +73,9 @@ constexpr int kLooks = 3;
 
 QByteArray readBytes(const QString& path)
 {
+    // Opening a FIFO to read would wait for a writer.
+    if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir())
+        throw StorageError::notRegularFile(path);
     for (int look = 0; look < kLooks; ++look) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
@@ -144,6 +147,23 @@ QByteArray readAll(int fd, const QString& path)
 
 } // namespace
 
+bool readsAsIni(QByteArrayView content)
+{
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content = content.sliced(3);
+    for (const char c : content)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == '\x7F')
+            return false;
+    for (const QByteArray& line : splitLines(content.toByteArray())) {
+        const QByteArrayView text = body(line).trimmed();
+        if (text.isEmpty() || text.startsWith(';') || text.startsWith('#') || !sectionName(line).isNull())
+            continue;
+        if (text.indexOf('=') <= 0)
+            return false;
+    }
+    return true;
+}
+
 QString valueIn(QByteArrayView content)
 {
     const QByteArrayList lines = splitLines(content.toByteArray());
@@ -190,7 +210,10 @@ QByteArray withValue(const QByteArray& content, const QString& value)
 
 QString read(const QString& path)
 {
-    return valueIn(readBytes(path));
+    const QByteArray content = readBytes(path);
+    if (!readsAsIni(content))
+        throw StorageError(QStringLiteral("decode"), path);
+    return valueIn(content);
 }
 
 bool change(const QString& path, const Decision& decide)
@@ -214,7 +237,10 @@ bool change(const QString& path, const Decision& decide)
         // A change that held the lock before may have renamed a new file over this one.
         if (!stillNamed(fd, path))
             continue;
+        ReplacementFile::removeLeftovers(path);
         const QByteArray content = readAll(fd, path);
+        if (!readsAsIni(content))
+            throw StorageError(QStringLiteral("decode"), path);
         const std::optional<QString> value = decide(valueIn(content));
         if (!value)
             return false;

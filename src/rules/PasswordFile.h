@@ -11,7 +11,7 @@
 namespace PasswordFile {
 
 // The stored value; empty when the file, the section or the key is missing. Throws StorageError when
-// the file exists but cannot be read.
+// the file exists but cannot be read, or does not read as INI text (readsAsIni).
 QString read(const QString& path);
 
 // Stores value as `Valore` in section `Accesso`, as change() does with a decision that always stores it.
@@ -25,9 +25,15 @@ using Decision = std::function<std::optional<QString>(const QString& stored)>;
 // first stored. The new content goes to a temporary file of its own in the same folder, is flushed to
 // disk and then renamed over the old file, so a reader sees the old value or the new one, whole.
 // Creates the file, section or key when absent and a value is to be stored. Returns whether one was.
-// Throws StorageError (the old file untouched) when any step fails, or what decide throws. decide must
-// not open the file itself: closing any descriptor of it would release the lock.
+// Throws StorageError (the old file untouched) when any step fails, the file is no INI text, or what
+// decide throws. decide must not open the file itself: closing any descriptor of it would release the
+// lock. Under the lock it first removes the temporary files of earlier changes that were killed.
 bool change(const QString& path, const Decision& decide);
+
+// Whether content reads as INI text: after a UTF-8 byte order mark, lines that are blank, comments (';'
+// or '#'), "[section]" or "key=value", with no control byte but the tab and the line ends. A file of any
+// other content (overwritten with other data) holds no password, not an empty one.
+bool readsAsIni(QByteArrayView content);
 
 // The value of the first `Valore` key of the first `Accesso` section of an INI text (names compared
 // without regard to case, blanks around the value removed); empty when absent.

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +106,8 @@ public:
         static_assert(layout.offset(Mese) + 17 <= layout.size());
         const char* field = appointment.bytes() + layout.offset(Mese);
         const auto length = static_cast<unsigned char>(field[0]);
+        if (length > layout.width(Mese))
+            return false; // damaged: no month's
         if (!m_letters || length > m_name.size())
             return sameIgnoringCase(appointment.raw(Mese), m_name);
         std::uint64_t stored[2];
@@ -127,6 +130,52 @@ QByteArray lowerCased(QByteArray bytes)
         byte = char(Windows1252::toLower(static_cast<unsigned char>(byte)));
     return bytes;
 }
+
+// Whether the stored `Mese` is a month's name, in any case, as every card stores it: a month list takes
+// a record whose `Mese` is anything else, or whose length byte runs past the field, for unreadable
+// rather than for another month's. The twelve names fall into sixteen slots, one each, by their length
+// and first two letters, so a record is compared with one name only.
+class MonthNames
+{
+public:
+    MonthNames()
+    {
+        for (int month = 1; month <= 12; ++month) {
+            const QByteArray name = lowerCased(Windows1252::encode(ValueLists::monthName(month)));
+            const qsizetype at = slot(static_cast<unsigned char>(name.size()), name[0], name[1]);
+            Q_ASSERT(!m_names[at]);
+            m_names[at].emplace(name);
+        }
+    }
+
+    bool holds(const RecordView& appointment) const
+    {
+        const char* field = appointment.bytes() + layout.offset(Mese);
+        const auto length = static_cast<unsigned char>(field[0]);
+        if (length > layout.width(Mese))
+            return false;
+        if (const std::optional<MonthField>& name = m_names[slot(length, field[1], field[2])];
+            name && name->matches(appointment))
+            return true;
+        // Blanks around a name, which no card stores, go the long way.
+        const QByteArrayView stored = appointment.raw(Mese);
+        if (TextField::trimmedAscii(stored).size() == stored.size())
+            return false;
+        return std::any_of(m_names.begin(), m_names.end(),
+                           [&appointment](const std::optional<MonthField>& name) {
+                               return name && name->matches(appointment);
+                           });
+    }
+
+private:
+    static qsizetype slot(unsigned char length, char first, char second)
+    {
+        const auto letter = [](char c) { return static_cast<unsigned char>(c) | 0x20u; };
+        return qsizetype((letter(first) + 3 * letter(second) + 4u * length) & 15u);
+    }
+
+    std::array<std::optional<MonthField>, 16> m_names;
+};
 
 } // namespace
 
@@ -180,8 +229,13 @@ Selection monthOf(QDate date)
 {
     const MonthField month(lowerCased(Windows1252::encode(ValueLists::monthName(date.month()))));
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
-    return [month, year](const RecordView& appointment) -> std::optional<bool> {
-        if (!month.matches(appointment) || TextField::trimmedAscii(appointment.raw(Anno)) != year)
+    return [month, year, names = MonthNames()](const RecordView& appointment) -> std::optional<bool> {
+        if (!month.matches(appointment)) {
+            if (!names.holds(appointment))
+                return std::nullopt;
+            return false;
+        }
+        if (TextField::trimmedAscii(appointment.raw(Anno)) != year)
             return false;
         // Its place in the list comes from its date.
         if (!ScheduleRules::date(appointment))

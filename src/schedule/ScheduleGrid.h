@@ -20,7 +20,8 @@ const GridExport& archiveTarget();
 
 // Whether a record belongs to a list; nothing when a date or number it needs cannot be read.
 using Selection = std::function<std::optional<bool>(const RecordView&)>;
-// `Data` equal to the date; the month's name (any case) and the year of the date; imminent on today.
+// `Data` equal to the date; the month's name (any case) and the year of the date, a `Mese` that is no
+// month's name being unreadable; imminent on today.
 Selection dayOf(QDate date);
 Selection monthOf(QDate date);
 Selection imminentOn(QDate today);

@@ -6,6 +6,7 @@
 #include "storage/Windows1252.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <QFileInfo>
 
 RecordLines::RecordLines(const QString& path, const RecordLayout& layout, QList<qint64> indexes,
@@ -30,8 +31,10 @@ void RecordLines::readBlock(qsizetype first) const
     m_blockFirst = first;
     m_block = QStringList(rows, QString());
     // Opening the file would make it anew where it has gone.
-    if (!QFileInfo::exists(m_path))
+    if (!QFileInfo::exists(m_path)) {
+        fail(StorageError(QStringLiteral("open"), m_path, ENOENT));
         return;
+    }
     const qint64 size = m_layout.size();
     try {
         const RecordFile file(m_path, m_layout);
@@ -39,7 +42,7 @@ void RecordLines::readBlock(qsizetype first) const
         const auto put = [&](qsizetype row, const char* record) {
             encoded.resize(0);
             m_encode(RecordView(m_layout, record), encoded);
-            m_block[row] = Windows1252::decode(encoded);
+            m_block[row] = Windows1252::decodeShown(encoded);
         };
         // The records of a block lie close together when the list takes most of the file: one read
         // brings them all, where they span no more than a few blocks' worth.
@@ -51,6 +54,8 @@ void RecordLines::readBlock(qsizetype first) const
             for (qsizetype row = 0; row < rows; ++row)
                 if (const qint64 at = m_indexes.at(first + row) - from; at < read)
                     put(row, span.constData() + at * size);
+            if (to - from >= read)
+                fail(StorageError(QStringLiteral("read"), m_path, ENODATA));
             return;
         }
         const qint64 records = file.count();
@@ -58,9 +63,18 @@ void RecordLines::readBlock(qsizetype first) const
             if (const qint64 index = m_indexes.at(first + row); index < records) {
                 const Record record = file.read(index);
                 put(row, record.bytes().constData());
+            } else {
+                fail(StorageError(QStringLiteral("read"), m_path, ENODATA));
             }
         }
-    } catch (const StorageError&) {
+    } catch (const StorageError& error) {
         // What was read stays; the rest of the block shows empty lines.
+        fail(error);
     }
+}
+
+void RecordLines::fail(const StorageError& error) const
+{
+    if (m_failure.isEmpty())
+        m_failure = QString::fromLocal8Bit(error.what());
 }

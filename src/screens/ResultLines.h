@@ -14,6 +14,8 @@ public:
     virtual QString line(qsizetype row) const = 0;
     // Characters of the longest line, to size the list's items so that it scrolls sideways.
     virtual qsizetype longestLine() const = 0;
+    // Why a line asked for could not be had (it then came empty); empty while every line could.
+    virtual QString failure() const { return {}; }
 };
 
 // Lines built in full beforehand and held in a text table (one column, kept as built).

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "screens/ListFind.h"
 #include "screens/ResultListModel.h"
+#include "screens/StorageMessages.h"
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 
@@ -202,9 +203,15 @@ void ResultList::btnStampaClick()
             return;
         }
     }
+    const QStringList lines = m_model->allLines();
+    // Empty lines under a total counted from the file would be a page that lies.
+    if (!m_model->failure().isEmpty()) {
+        Services::messages().plain(StorageMessages::archiveUnreadable());
+        return;
+    }
     const QStringList footer = m_options.printFooter ? m_options.printFooter() : QStringList();
     ReportOutput::current().print(
-        ListReport::build(m_options.printTitle, m_model->allLines(), footer, Services::clock().today()));
+        ListReport::build(m_options.printTitle, lines, footer, Services::clock().today()));
 }
 
 bool ResultList::eventFilter(QObject* watched, QEvent* event)

@@ -26,6 +26,8 @@ public:
 
     QString line(int row) const;
     QStringList allLines() const;
+    // Why a line asked for could not be read; empty while every line could.
+    QString failure() const { return m_lines->failure(); }
     // Characters of the longest line, to size the items so that the list scrolls sideways.
     qsizetype longestLine() const { return m_lines->longestLine(); }
     // The size of every item; an invalid size leaves it to the view.

@@ -10,6 +10,11 @@ QString accessDenied()
            u"privilegi di scrittura nella cartella di installazione del programma."_s;
 }
 
+QString archiveUnreadable()
+{
+    return u"Attenzione: il file di archivio non risulta accessibile."_s;
+}
+
 QString cardsLeftOut(qsizetype count)
 {
     if (count == 1)

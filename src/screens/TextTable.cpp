@@ -388,7 +388,7 @@ void TextTable::reorder(std::span<const qsizetype> order)
 
 QString TextTable::cell(qsizetype row, int column) const
 {
-    return Windows1252::decode(encodedCell(row, column));
+    return Windows1252::decodeShown(encodedCell(row, column));
 }
 
 qsizetype TextTable::memoryUsed() const

@@ -116,7 +116,7 @@ void TfrmRiepCosti::summarise(bool tellLeftOut)
     m_lblIntervallo->setText(ProfitSummary::intervalText(m_selection));
     m_lblTotCosti->setText(ProfitSummary::totalText(result.total));
     if (!readable)
-        Services::messages().plain(u"Attenzione: il file di archivio non risulta accessibile."_s);
+        Services::messages().plain(StorageMessages::archiveUnreadable());
     else if (tellLeftOut && result.skipped > 0)
         Services::messages().warning(StorageMessages::cardsLeftOut(result.skipped));
 }

@@ -24,7 +24,8 @@ void FileIo::install(FileIo* io)
 
 int PosixFileIo::open(const QString& path, bool create, bool truncate)
 {
-    int flags = O_RDWR | O_CLOEXEC;
+    // Not waiting on a FIFO's writer or a device's line; regular files ignore it.
+    int flags = O_RDWR | O_CLOEXEC | O_NONBLOCK;
     if (create)
         flags |= O_CREAT;
     if (truncate)

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <new>
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,6 +34,12 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout) : m_path
     m_fd = FileIo::current().open(path, true, false);
     if (m_fd < 0)
         throw StorageError(QStringLiteral("open"), path, errno);
+    // A FIFO or a device would read as an empty archive, and an export of it as an empty file.
+    struct stat info = {};
+    if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) {
+        FileIo::current().close(m_fd);
+        throw StorageError::notRegularFile(path);
+    }
     if (RollbackJournal::existsFor(path)) {
         // Either another writer is in the middle of an overwrite, and its journal is gone once the lock
         // is ours, or one was interrupted and its old record goes back before anything is read.

@@ -4,8 +4,11 @@
 #include "storage/StorageError.h"
 
 #include <cerrno>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 ReplacementFile::ReplacementFile(const QString& target, const QString& operation)
     : m_target(target), m_operation(operation)
@@ -58,6 +61,20 @@ void ReplacementFile::commit()
     if (io.rename(m_temporary, m_target) != 0)
         fail(errno);
     m_temporary.clear();
+}
+
+void ReplacementFile::removeLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QDir folder = info.absoluteDir();
+    // The names the constructor makes: the target's, a dot, hexadecimal digits, ".tmp".
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[0-9a-f]+\\.tmp")));
+    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".*.tmp")},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : candidates)
+        if (temporary.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
 }
 
 void ReplacementFile::fail(int errorNumber)

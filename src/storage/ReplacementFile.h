@@ -20,6 +20,11 @@ public:
     // Flushes the content to disk, closes it and renames it over the target. Throws StorageError.
     void commit();
 
+    // Removes the temporary files that replacements of target left behind when their process was
+    // killed before commit() or cleanup. Only for a caller that holds what every replacement of target
+    // holds while it writes (a lock on target): no temporary is then in use.
+    static void removeLeftovers(const QString& target);
+
 private:
     [[noreturn]] void fail(int errorNumber);
 

@@ -58,6 +58,13 @@ const std::array<std::string_view, 256>& replacements()
         t[static_cast<unsigned char>('&')] = "&amp;";
         t[static_cast<unsigned char>('<')] = "&lt;";
         t[static_cast<unsigned char>('>')] = "&gt;";
+        // Control bytes, found only in damaged records, shown as the lists show them; a line break
+        // inside a cell stays a blank, as a spreadsheet cell has always shown it.
+        static constexpr char kShown[] = {Windows1252::kControlShownByte};
+        for (int byte = 0; byte < 256; ++byte)
+            if (QChar(Windows1252::toUnicode(static_cast<unsigned char>(byte))).category() ==
+                QChar::Other_Control)
+                t[std::size_t(byte)] = std::string_view(kShown, 1);
         t[static_cast<unsigned char>('\r')] = " ";
         t[static_cast<unsigned char>('\n')] = " ";
         return t;

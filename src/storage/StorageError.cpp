@@ -1,6 +1,7 @@
 #include "storage/StorageError.h"
 
 #include <cstring>
+#include <QFileInfo>
 
 namespace {
 std::string describe(const QString& operation, const QString& path, int errorNumber)
@@ -28,4 +29,20 @@ StorageError::StorageError(const StorageError& failure, int cutBackErrorNumber)
       m_errorNumber(failure.m_errorNumber),
       m_cutBackErrorNumber(cutBackErrorNumber)
 {
+}
+
+StorageError::StorageError(const std::string& description, const QString& operation, const QString& path)
+    : std::runtime_error(description), m_operation(operation), m_path(path), m_errorNumber(0)
+{}
+
+StorageError StorageError::notRegularFile(const QString& path)
+{
+    return StorageError(
+        (QFileInfo(path).fileName() + QStringLiteral(": ") + notRegularFileText()).toStdString(),
+        QStringLiteral("open"), path);
+}
+
+QString StorageError::notRegularFileText()
+{
+    return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");
 }

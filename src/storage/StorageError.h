@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <stdexcept>
+#include <string>
 
 // The one error every record-file and export failure surfaces as; screens turn it into their access message.
 class StorageError : public std::runtime_error
@@ -11,6 +12,11 @@ public:
     // The same failure of a write whose cutting back to the file's old size failed too, with
     // cutBackErrorNumber: the file may keep part of what was being written.
     StorageError(const StorageError& failure, int cutBackErrorNumber);
+    // A name that opens no regular file (a FIFO, a device, a socket): its records cannot be read, and
+    // opening it for them must not wait on a writer. Says so as the archive check does.
+    static StorageError notRegularFile(const QString& path);
+    // "non è un file normale (FIFO, dispositivo o socket)".
+    static QString notRegularFileText();
 
     QString operation() const { return m_operation; }
     QString path() const { return m_path; }
@@ -18,6 +24,8 @@ public:
     bool cutBackFailed() const { return m_cutBackErrorNumber != 0; }
 
 private:
+    StorageError(const std::string& description, const QString& operation, const QString& path);
+
     QString m_operation;
     QString m_path;
     int m_errorNumber;

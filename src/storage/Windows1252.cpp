@@ -59,6 +59,23 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+QString decodeShown(QByteArrayView bytes)
+{
+    static const std::array<char16_t, 256> shown = [] {
+        std::array<char16_t, 256> table{};
+        for (int byte = 0; byte < 256; ++byte) {
+            const char16_t ch = toUnicode(static_cast<unsigned char>(byte));
+            table[std::size_t(byte)] = QChar(ch).category() == QChar::Other_Control ? kControlShown : ch;
+        }
+        return table;
+    }();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char b : bytes)
+        *out++ = QChar(shown[static_cast<unsigned char>(b)]);
+    return text;
+}
+
 QByteArray encode(QStringView text)
 {
     QByteArray bytes;

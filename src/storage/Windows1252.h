@@ -16,6 +16,14 @@ unsigned char fromUnicode(char32_t ch);
 
 QString decode(QByteArrayView bytes);
 
+// What lists, grids and exports show in place of a control character (C0, DEL, and the undefined bytes'
+// C1): '¤', a character of the code page that no field holds, so a damaged record shows where it is
+// damaged and never breaks a line. The stored bytes stay as they are.
+inline constexpr char16_t kControlShown = u'\u00A4';
+inline constexpr char kControlShownByte = '\xA4';
+// decode(), each control character shown as kControlShown.
+QString decodeShown(QByteArrayView bytes);
+
 // One byte per character; a character outside the code page (a surrogate pair counts as one) becomes '?'.
 QByteArray encode(QStringView text);
 

@@ -1,6 +1,7 @@
-#include "FaultyFileIo.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
+#include "FaultyFileIo.h"
+#include "Garbage.h"
 #include "ShellFixture.h"
 
 #include <QSignalSpy>
@@ -18,6 +19,12 @@ const QString wrongOld = u"Attenzione: vecchia password errata."_s;
 const QString notConfirmed = u"Attenzione: la nuova password non è stata confermata correttamente. E' "
                              u"necessario reinserire entrambi i valori."_s;
 const QString changed = u"Modifica della password completata con successo."_s;
+
+// A password file overwritten with 4 KB of other data.
+QByteArray noPasswordFile()
+{
+    return garbage(4096);
+}
 } // namespace
 
 class TestPasswordWindows : public QObject
@@ -116,6 +123,8 @@ private slots:
         QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=6F4Z\r\n") << u"telvara"_s;
         // "6F42" is "TE": a last digit too many must not be dropped to let "te" in.
         QTest::newRow("odd number of digits") << QByteArray("[Accesso]\r\nValore=6F422\r\n") << u"te"_s;
+        // Overwritten with other data: no password at all, not an empty one.
+        QTest::newRow("no INI text") << noPasswordFile() << u"telvara"_s;
     }
 
     void undecodableValueIsAReadingError()
@@ -296,13 +305,21 @@ private slots:
         QCOMPARE(f->folder.readAll(u"unins000.dll"_s), before);
     }
 
+    void undecodableValueStopsTheChange_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=XY\r\n");
+        QTest::newRow("no INI text") << noPasswordFile();
+    }
+
     void undecodableValueStopsTheChange()
     {
-        f->folder.writeAll(u"unins000.dll"_s, "[Accesso]\r\nValore=XY\r\n");
+        QFETCH(QByteArray, content);
+        f->folder.writeAll(u"unins000.dll"_s, content);
         openChange();
         fillChange(u"telvara"_s, u"nuova"_s, u"nuova"_s);
         QCOMPARE(f->services.messages.take(), (QList<RecordedMessages::Shown>{{Kind::Plain, changeError}}));
-        QCOMPARE(f->folder.readAll(u"unins000.dll"_s), QByteArray("[Accesso]\r\nValore=XY\r\n"));
+        QCOMPARE(f->folder.readAll(u"unins000.dll"_s), content);
     }
 
     void closingTheChangeWindowBringsBackAnEmptyLogin_data()

@@ -21,5 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray changed = PasswordFile::withValue(content, fresh);
     if (PasswordFile::valueIn(changed) != fresh || PasswordFile::withValue(changed, fresh) != changed)
         std::abort();
+    // INI text stays INI text.
+    if (PasswordFile::readsAsIni(content) && !PasswordFile::readsAsIni(changed))
+        std::abort();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "FaultyFileIo.h"
+#include "Garbage.h"
 #include "rules/PasswordFile.h"
 #include "storage/FileSizeSignal.h"
 #include "storage/StorageError.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -83,11 +85,80 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"unins000.dll"_s});
     }
 
+    void unreadableFileThrows_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("folder") << false;
+        // Read without waiting for a writer that never comes.
+        QTest::newRow("FIFO") << true;
+    }
+
     void unreadableFileThrows()
     {
+        QFETCH(bool, fifo);
         TempProgramFolder folder;
-        QDir(folder.path()).mkdir(u"unins000.dll"_s);
+        if (fifo)
+            QCOMPARE(mkfifo(QFile::encodeName(folder.file(u"unins000.dll"_s)).constData(), 0600), 0);
+        else
+            QDir(folder.path()).mkdir(u"unins000.dll"_s);
         QVERIFY_THROWS_EXCEPTION(StorageError, PasswordFile::read(folder.file(u"unins000.dll"_s)));
+    }
+
+    // A file that exists must read as INI text to hold a password: one of other content (overwritten
+    // with other data) is an unreadable password file, not an empty password, and a change leaves it.
+    void contentThatIsNoIniTextHoldsNoPassword_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("ini");
+        QTest::newRow("usual") << QByteArray("[Accesso]\r\nValore=7A6A\r\n") << true;
+        QTest::newRow("comments, blanks, tabs")
+            << QByteArray("; nota\r\n\r\n# altra\r\n[Accesso]\r\n\tValore = 7A \r\n") << true;
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Accesso]\nValore=7A\n") << true;
+        QTest::newRow("no section") << QByteArray("X=1\n") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("4 KB of other data") << garbage(4096) << false;
+        QTest::newRow("zero byte") << QByteArray("[Accesso]\r\nValore=7A") + '\0' + "\r\n" << false;
+        QTest::newRow("a line of prose") << QByteArray("[Accesso]\r\nsolo testo\r\n") << false;
+        QTest::newRow("section not closed") << QByteArray("[Accesso\r\nValore=7A\r\n") << false;
+        QTest::newRow("no key") << QByteArray("[Accesso]\r\n=7A\r\n") << false;
+    }
+
+    void contentThatIsNoIniTextHoldsNoPassword()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, ini);
+        QCOMPARE(PasswordFile::readsAsIni(content), ini);
+        TempProgramFolder folder;
+        const QString path = folder.file(u"unins000.dll"_s);
+        folder.writeAll(u"unins000.dll"_s, content);
+        if (ini) {
+            QCOMPARE(PasswordFile::read(path), PasswordFile::valueIn(content));
+            return;
+        }
+        QVERIFY_THROWS_EXCEPTION(StorageError, PasswordFile::read(path));
+        bool decided = false;
+        QVERIFY_THROWS_EXCEPTION(StorageError, PasswordFile::change(path, [&decided](const QString&) {
+                                     decided = true;
+                                     return std::optional<QString>(u"11"_s);
+                                 }));
+        QVERIFY(!decided);
+        QCOMPARE(folder.readAll(u"unins000.dll"_s), content);
+    }
+
+    // A change killed between creating its temporary file and renaming it leaves that file behind; the
+    // next change removes it, and only what a replacement of the password file names so.
+    void aChangeRemovesWhatKilledChangesLeft()
+    {
+        TempProgramFolder folder;
+        folder.writeAll(u"unins000.dll"_s, "[Accesso]\r\nValore=7A6A\r\n");
+        folder.writeAll(u"unins000.dll.3f9a01c2.tmp"_s, "[Accesso]\r\nVal");
+        folder.writeAll(u"unins000.dll.b7.tmp"_s, QByteArray());
+        folder.writeAll(u"unins000.dll.copia.tmp"_s, "mia");
+        folder.writeAll(u"Clienti.xls.5e2d.tmp"_s, "altro");
+        PasswordFile::write(folder.file(u"unins000.dll"_s), u"11"_s);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 (QStringList{u"Clienti.xls.5e2d.tmp"_s, u"unins000.dll"_s, u"unins000.dll.copia.tmp"_s}));
+        QCOMPARE(PasswordFile::read(folder.file(u"unins000.dll"_s)), u"11"_s);
     }
 
     void interruptedChangeKeepsTheOldFile_data()

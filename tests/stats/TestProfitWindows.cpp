@@ -1,3 +1,4 @@
+#include "FaultyFileIo.h"
 #include "RecordingReportOutput.h"
 #include "sales/SchedaVendita.h"
 #include "screens/ResultList.h"
@@ -45,6 +46,15 @@ struct Fixture
     void choose(const QString& name, const QString& value) const
     {
         menu->findChild<QComboBox*>(name)->setEditText(value);
+    }
+
+    void chooseInterval(const QString& startDay, const QString& startMonth, const QString& endDay,
+                        const QString& endMonth) const
+    {
+        choose(u"txtGiornoInizio"_s, startDay);
+        choose(u"txtMeseInizio"_s, startMonth);
+        choose(u"txtGiornoFine"_s, endDay);
+        choose(u"txtMeseFine"_s, endMonth);
     }
 
     TempProgramFolder folder;
@@ -124,15 +134,34 @@ private slots:
                  qPrintable(printed));
     }
 
+    // The print makes the summary again and reads its lines from the file once more: when they cannot
+    // be read there, no page goes out with empty lines under the total; the window says so.
+    void linesThatCannotBeReadAreNotPrinted()
+    {
+        Fixture f;
+        f.chooseInterval(u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s);
+        f.services.modal.setNextScript([&](QDialog& window) {
+            f.services.messages.take();
+            FaultyFileIo io;
+            // The first read makes the summary again, the second reads its lines.
+            io.failAt(FaultyFileIo::Read, 2, EIO, true);
+            f.services.messages.setNextAnswer(true);
+            window.findChild<ResultList*>()->btnStampaClick();
+            return 0;
+        });
+        f.menu->btnVisualizzaClick();
+        QCOMPARE(
+            f.services.messages.take(),
+            (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s},
+                          {Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
+        QVERIFY(f.reports.outputs.isEmpty());
+    }
+
     void anEmptySummaryIsNotPrinted()
     {
         Fixture f;
         f.menu->findChild<QLineEdit*>(u"txtCliente"_s)->setText(u"ZZZ"_s);
-        for (const auto& [name, value] : {std::pair{u"txtGiornoInizio"_s, u"01"_s},
-                                          {u"txtMeseInizio"_s, u"Gennaio"_s},
-                                          {u"txtGiornoFine"_s, u"31"_s},
-                                          {u"txtMeseFine"_s, u"Dicembre"_s}})
-            f.choose(name, value);
+        f.chooseInterval(u"01"_s, u"Gennaio"_s, u"31"_s, u"Dicembre"_s);
         f.services.modal.setNextScript([&](QDialog& window) {
             window.findChild<ResultList*>()->btnStampaClick();
             return 0;

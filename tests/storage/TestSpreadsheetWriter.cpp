@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("ampersand") << QStringLiteral("Rossi & figli") << latin("Rossi &amp; figli");
         QTest::newRow("angle brackets") << QStringLiteral("Carta <Visa>") << latin("Carta &lt;Visa&gt;");
         QTest::newRow("line break inside") << QStringLiteral("a\r\nb") << latin("a  b");
+        // Shown as the lists show them, '¤' (0xA4).
+        QTest::newRow("control characters inside")
+            << QStringLiteral("a\u0001\tb\u007F\u0081c") << QByteArray("a\xA4\xA4") + "b\xA4\xA4" + 'c';
         QTest::newRow("outside the code page") << QStringLiteral("Ā") << latin("?");
         QTest::newRow("blanks only") << QStringLiteral(" \t\r\n ") << QByteArray();
         QTest::newRow("trailing line break") << QStringLiteral("Rossi &\r\n") << latin("Rossi &amp;");

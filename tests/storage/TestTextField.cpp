@@ -20,6 +20,25 @@ private slots:
         QCOMPARE(Windows1252::decode("\x80\x8A\x9F\xEC"), QStringLiteral("€ŠŸì"));
     }
 
+    // What lists and grids show: every control character as '¤', whatever else as decode() gives it.
+    void shownTextMarksControlCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QByteArray("Rossi \x80 \xE0") << QStringLiteral("Rossi € à");
+        QTest::newRow("line breaks") << QByteArray("a\r\nb") << QStringLiteral("a¤¤b");
+        QTest::newRow("tab, zero, DEL") << QByteArray("a\tb", 3) + '\0' + "\x7F" << QStringLiteral("a¤b¤¤");
+        QTest::newRow("undefined bytes") << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("¤¤¤¤¤");
+        QTest::newRow("no-break space kept") << QByteArray("a\xA0") + 'b' << QStringLiteral("a\u00A0b");
+    }
+
+    void shownTextMarksControlCharacters()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(Windows1252::decodeShown(stored), shown);
+    }
+
     void charactersOutsideTheCodePageBecomeQuestionMarks()
     {
         QCOMPARE(Windows1252::encode(QStringLiteral("a\u0100b\U0001F600c")), QByteArray("a?b?c"));
