@@ -98,7 +98,7 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
 
 void CheckWindow::setValue(const QString& value)
 {
-    m_input->setMaxLength(qMax(m_definition.maxLength, static_cast<int>(value.size())));
+    FieldRule::setMaxLength(m_input, qMax(m_definition.maxLength, static_cast<int>(value.size())));
     m_input->setText(value);
 }
 

@@ -181,12 +181,8 @@ Selection monthOf(QDate date)
     const MonthField month(lowerCased(Windows1252::encode(ValueLists::monthName(date.month()))));
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
     return [month, year](const RecordView& appointment) -> std::optional<bool> {
-        if (!month.matches(appointment) || TextField::trimmedAscii(appointment.raw(Anno)) != year)
-            return false;
-        // Its place in the list comes from its date.
-        if (!ScheduleRules::date(appointment))
-            return std::nullopt;
-        return true;
+        // Chosen by month and year alone: a date that cannot be read still leaves the record in its month.
+        return month.matches(appointment) && TextField::trimmedAscii(appointment.raw(Anno)) == year;
     };
 }
 

@@ -276,7 +276,8 @@ void QuickEntry::showEvent(QShowEvent* event)
 
 void QuickEntry::btnChiudiClick()
 {
-    NumberFields::normaliseFocused(this);
+    if (!NumberFields::readyToSave(this))
+        return;
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();

@@ -7,15 +7,22 @@
 
 namespace NumberFields {
 
-void normaliseFocused(const QWidget* window)
+bool readyToSave(const QWidget* window)
 {
+    for (AmountField* amount : window->findChildren<AmountField*>()) {
+        if (!amount->isReadable()) {
+            amount->refuse();
+            return false;
+        }
+    }
     const QWidget* focused = window->focusWidget();
     if (!focused)
-        return;
+        return true;
     if (auto* amount = focused->findChild<AmountField*>(QString(), Qt::FindDirectChildrenOnly))
         amount->normalise();
     else if (auto* whole = focused->findChild<WholeNumberField*>(QString(), Qt::FindDirectChildrenOnly))
         whole->normalise();
+    return true;
 }
 
 } // namespace NumberFields
