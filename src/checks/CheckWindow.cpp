@@ -5,6 +5,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 #include "widgets/EnterChain.h"
+#include "widgets/FieldRule.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/Picture.h"
@@ -99,7 +100,8 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
 void CheckWindow::setValue(const QString& value)
 {
     FieldRule::setMaxLength(m_input, qMax(m_definition.maxLength, static_cast<int>(value.size())));
-    m_input->setText(value);
+    // The value the card holds is checked as it is stored.
+    FieldRule::showAsIs(m_input, value);
 }
 
 QString CheckWindow::value() const

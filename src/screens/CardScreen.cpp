@@ -170,14 +170,15 @@ void CardScreen::duplicateCard()
 void CardScreen::saveCard()
 {
     Messages& messages = Services::messages();
-    if (!NumberFields::readyToSave(this))
-        return;
+    NumberFields::normaliseFocused(this);
     for (const CardField& field : m_definition.fields)
         if (isChosenFromList(field.kind))
             ListSelection::clear(qobject_cast<QComboBox*>(control(field.control)));
     if (!CardCheck::allPass(m_definition.checks, *this))
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
+        return;
+    if (!NumberFields::amountsReadable(this))
         return;
 
     Record record(*m_definition.layout);

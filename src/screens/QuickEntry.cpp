@@ -276,14 +276,15 @@ void QuickEntry::showEvent(QShowEvent* event)
 
 void QuickEntry::btnChiudiClick()
 {
-    if (!NumberFields::readyToSave(this))
-        return;
+    NumberFields::normaliseFocused(this);
     for (QComboBox* list : findChildren<QComboBox*>())
         ListSelection::clear(list);
     Messages& messages = Services::messages();
     if (!CardCheck::allPass(m_checks, *this))
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
+        return;
+    if (!NumberFields::amountsReadable(this))
         return;
     const DateTimeBlock block = dateTime();
     if (!block.compose(*this))

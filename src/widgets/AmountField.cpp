@@ -24,8 +24,7 @@ AmountField::AmountField(QLineEdit* input) : QObject(input), m_input(input)
 
 bool AmountField::isReadable() const
 {
-    const QString text = m_input->text().trimmed();
-    return text.isEmpty() || text == u"," || NumberText::read(text).has_value();
+    return NumberText::readsAsAmount(m_input->text());
 }
 
 void AmountField::refuse()

@@ -62,6 +62,16 @@ void FieldRule::setMaxLength(QLineEdit* input, int length)
         input->setMaxLength(length);
 }
 
+void FieldRule::showAsIs(QLineEdit* input, const QString& text)
+{
+    auto* rule = qobject_cast<FieldRule*>(const_cast<QValidator*>(input->validator()));
+    if (rule)
+        rule->m_asIs = true;
+    input->setText(text);
+    if (rule)
+        rule->m_asIs = false;
+}
+
 QString FieldRule::apply(Kind kind, const QString& text, int length, int* cursor)
 {
     QString kept;
@@ -92,6 +102,7 @@ QString FieldRule::apply(Kind kind, const QString& text, int length, int* cursor
 
 QValidator::State FieldRule::validate(QString& text, int& cursor) const
 {
-    text = apply(m_kind, text, m_length, &cursor);
+    if (!m_asIs)
+        text = apply(m_kind, text, m_length, &cursor);
     return Acceptable;
 }

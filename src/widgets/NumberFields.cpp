@@ -7,7 +7,18 @@
 
 namespace NumberFields {
 
-bool readyToSave(const QWidget* window)
+void normaliseFocused(const QWidget* window)
+{
+    const QWidget* focused = window->focusWidget();
+    if (!focused)
+        return;
+    if (auto* amount = focused->findChild<AmountField*>(QString(), Qt::FindDirectChildrenOnly))
+        amount->normalise();
+    else if (auto* whole = focused->findChild<WholeNumberField*>(QString(), Qt::FindDirectChildrenOnly))
+        whole->normalise();
+}
+
+bool amountsReadable(const QWidget* window)
 {
     for (AmountField* amount : window->findChildren<AmountField*>()) {
         if (!amount->isReadable()) {
@@ -15,13 +26,6 @@ bool readyToSave(const QWidget* window)
             return false;
         }
     }
-    const QWidget* focused = window->focusWidget();
-    if (!focused)
-        return true;
-    if (auto* amount = focused->findChild<AmountField*>(QString(), Qt::FindDirectChildrenOnly))
-        amount->normalise();
-    else if (auto* whole = focused->findChild<WholeNumberField*>(QString(), Qt::FindDirectChildrenOnly))
-        whole->normalise();
     return true;
 }
 
