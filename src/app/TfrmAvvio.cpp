@@ -7,6 +7,7 @@
 #include "widgets/Banner.h"
 #include "widgets/CaptionButton.h"
 #include "app/GeneralHelp.h"
+#include "widgets/HelpKey.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "screens/TfrmGuida.h"
@@ -110,6 +111,7 @@ TfrmAvvio::TfrmAvvio(WindowRegistry& registry)
                                    QStringLiteral("Esci da Telvara 3.0"));
     m_corners = {info, help, credits, exit};
     connect(info, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    HelpKey::attach(help);
     connect(help, &PictureButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(credits, &PictureButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(exit, &PictureButton::clicked, &m_registry, &WindowRegistry::exit);

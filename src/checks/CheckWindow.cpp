@@ -5,6 +5,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 #include "widgets/EnterChain.h"
+#include "widgets/FieldRule.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/Picture.h"
@@ -98,8 +99,9 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
 
 void CheckWindow::setValue(const QString& value)
 {
-    m_input->setMaxLength(qMax(m_definition.maxLength, static_cast<int>(value.size())));
-    m_input->setText(value);
+    FieldRule::setMaxLength(m_input, qMax(m_definition.maxLength, static_cast<int>(value.size())));
+    // The value the card holds is checked as it is stored.
+    FieldRule::showAsIs(m_input, value);
 }
 
 QString CheckWindow::value() const

@@ -7,5 +7,5 @@ class DesktopInputBox : public InputBox
 {
 public:
     std::optional<QString> text(QWidget* parent, const QString& title, const QString& prompt,
-                                const QString& initial) override;
+                                const QString& initial, const Prepare& prepare) override;
 };

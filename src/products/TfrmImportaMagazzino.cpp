@@ -11,6 +11,7 @@
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
+#include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/LeavingFocus.h"
@@ -18,7 +19,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -45,9 +45,10 @@ QLabel* hidden(const QString& name, QWidget* parent)
 class QuantityField : public QObject
 {
 public:
-    QuantityField(QLineEdit* input, QPushButton* next) : QObject(input), m_input(input), m_next(next)
+    QuantityField(QLineEdit* input, QPushButton* next) : QObject(input), m_input(input)
     {
         KeyFilter::amount(input);
+        EnterChain::toButton(input, next);
         input->installEventFilter(this);
     }
 
@@ -56,19 +57,11 @@ protected:
     {
         if (LeavingFocus::isLeaving(event))
             m_input->setText(ProductPicker::normaliseQuantity(m_input->text()));
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_next->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-        }
         return false;
     }
 
 private:
     QLineEdit* m_input;
-    QPushButton* m_next;
 };
 
 } // namespace

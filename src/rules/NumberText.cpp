@@ -77,6 +77,12 @@ QString normaliseWhole(QStringView text)
     return value ? write(round(*value, 0)) : QStringLiteral("0");
 }
 
+bool readsAsAmount(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    return trimmed.isEmpty() || trimmed == u"," || read(trimmed).has_value();
+}
+
 QString normaliseAmount(QStringView text, int decimals)
 {
     const std::optional<double> value = read(text);

@@ -129,6 +129,10 @@ double round(double value, int decimals);
 // The text of a whole-number field: "0" when empty or unreadable, else the number rounded to a whole.
 QString normaliseWhole(QStringView text);
 
+// Whether an amount field's text means an amount: empty and a lone comma mean 0,00; anything read() cannot
+// read ("1,2,3") means nothing, and normalising it would erase what was typed.
+bool readsAsAmount(QStringView text);
+
 // The text of an amount field: "0,00" when empty or unreadable, else the number rounded to the given
 // decimals (4 for typed amounts, 2 for computed ones) and given at least two decimals.
 QString normaliseAmount(QStringView text, int decimals);

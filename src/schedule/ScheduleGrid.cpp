@@ -231,16 +231,13 @@ Selection monthOf(QDate date)
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
     return [month, year, names = MonthNames()](const RecordView& appointment) -> std::optional<bool> {
         if (!month.matches(appointment)) {
+            // A month that is no month's name cannot be placed: the record is left out and counted.
             if (!names.holds(appointment))
                 return std::nullopt;
             return false;
         }
-        if (TextField::trimmedAscii(appointment.raw(Anno)) != year)
-            return false;
-        // Its place in the list comes from its date.
-        if (!ScheduleRules::date(appointment))
-            return std::nullopt;
-        return true;
+        // Chosen by month and year alone: a date that cannot be read still leaves the record in its month.
+        return TextField::trimmedAscii(appointment.raw(Anno)) == year;
     };
 }
 

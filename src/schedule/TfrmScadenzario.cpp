@@ -32,6 +32,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
+#include "widgets/HelpKey.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
@@ -285,6 +286,8 @@ QWidget* TfrmScadenzario::buildOpeningPanel()
     connect(m_btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
     connect(btnGiorno, &QPushButton::clicked, this, &TfrmScadenzario::btnGiornoClick);
     connect(btnMese, &QPushButton::clicked, this, &TfrmScadenzario::btnMeseClick);
+    // The card's own help command is hidden with the card while this panel shows.
+    HelpKey::attach(help);
     connect(help, &PictureButton::clicked, this, [this] { showHelp(this, definition().help); });
     connect(exit, &PictureButton::clicked, this, &QWidget::close);
     return panel;

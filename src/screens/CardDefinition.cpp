@@ -110,7 +110,7 @@ namespace CardAmounts {
 void normalise(const QList<CardField>& fields, FormTexts& form)
 {
     for (const CardField& field : fields)
-        if (field.kind == FieldKind::Amount)
+        if (field.kind == FieldKind::Amount && NumberText::readsAsAmount(form.text(field.control)))
             form.setText(field.control, NumberText::normaliseAmount(form.text(field.control), 4));
 }
 

@@ -125,7 +125,8 @@ struct CardCheck
 };
 
 // Gives every amount field of a form the normalisation leaving it gives: a card whose amounts must read back
-// as numbers runs it on saving, since a click on Save leaves the focus in the field being typed.
+// as numbers runs it on saving, since a click on Save leaves the focus in the field being typed. A text that
+// reads as no amount is left for the save to refuse, never made 0,00.
 namespace CardAmounts {
 void normalise(const QList<CardField>& fields, FormTexts& form);
 } // namespace CardAmounts

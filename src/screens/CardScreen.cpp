@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "screens/CardForm.h"
 #include "widgets/ControlText.h"
+#include "widgets/HelpKey.h"
 #include "widgets/ListSelection.h"
 #include "widgets/NumberFields.h"
 #include "screens/StorageMessages.h"
@@ -52,6 +53,7 @@ CardScreen::CardScreen(CardDefinition definition, WindowRegistry& registry, QWid
     connect(button(u"cmdNuovo"_s), &QAbstractButton::clicked, this, &CardScreen::newCard);
     connect(button(u"cmdSalva"_s), &QAbstractButton::clicked, this, &CardScreen::saveCard);
     connect(button(u"cmdEsci"_s), &QAbstractButton::clicked, this, &CardScreen::close);
+    HelpKey::attach(button(u"cmdGuida"_s));
     connect(button(u"cmdGuida"_s), &QAbstractButton::clicked, this,
             [this] { showHelp(this, m_definition.help); });
     if (m_definition.duplicate)
@@ -175,6 +177,8 @@ void CardScreen::saveCard()
     if (!CardCheck::allPass(m_definition.checks, *this))
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
+        return;
+    if (!NumberFields::amountsReadable(this))
         return;
 
     Record record(*m_definition.layout);

@@ -12,6 +12,8 @@
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
+#include "widgets/HelpKey.h"
+#include "widgets/KeyFilter.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
 
@@ -25,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
+#include <QLineEdit>
 #include <QLegendMarker>
 #include <QPainter>
 #include <QPieSeries>
@@ -139,6 +142,7 @@ ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year,
     connect(btnBarre, &QPushButton::clicked, this, &ChartWindow::btnBarreClick);
     connect(btnStampa, &QPushButton::clicked, this, &ChartWindow::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    HelpKey::attach(cmdGuida);
     connect(cmdGuida, &PictureButton::clicked, this, [this] { showHelp(this, m_definition.help); });
     resize(960, 640);
 }
@@ -294,9 +298,20 @@ void ChartWindow::btnStampaClick()
 {
     if (!Services::messages().question(u"Si vuole stampare il presente grafico statistico?"_s))
         return;
+    // Digits only; room for a mistyped number long enough to be told as such rather than cut to size.
+    const auto digits = [](QLineEdit* input) {
+        input->setMaxLength(9);
+        KeyFilter::digitsOnly(input);
+    };
     const std::optional<QString> answer =
-        Services::inputBox().text(this, u"Numero copie da stampare"_s, u"Copie:"_s, u"1"_s);
+        Services::inputBox().text(this, u"Numero copie da stampare"_s, u"Copie:"_s, u"1"_s, digits);
     if (!answer)
         return;
-    ReportOutput::current().print(page(), printCopies(*answer));
+    const std::optional<int> copies = printCopies(*answer);
+    if (!copies) {
+        Services::messages().warning(u"Attenzione: il numero di copie da stampare deve essere compreso tra 1 "
+                                     u"e 99."_s);
+        return;
+    }
+    ReportOutput::current().print(page(), *copies);
 }

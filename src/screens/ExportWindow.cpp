@@ -7,6 +7,7 @@
 #include "screens/GridModel.h"
 #include "screens/GridSort.h"
 #include "screens/StorageMessages.h"
+#include "widgets/HelpKey.h"
 #include "widgets/PictureButton.h"
 #include "platform/ProgramFolder.h"
 #include "widgets/StatusHints.h"
@@ -111,6 +112,7 @@ ExportWindow::ExportWindow(ExportDefinition definition, QWidget* parent)
     m_panInfo->setText(u"Esportazione archivio in Microsoft Excel."_s);
 
     connect(commands[0], &PictureButton::clicked, this, &ExportWindow::cmdEsportaClick);
+    HelpKey::attach(commands[1]);
     connect(commands[1], &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(commands[2], &PictureButton::clicked, this, &QDialog::reject);
     resize(1100, 640);

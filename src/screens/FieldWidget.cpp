@@ -2,6 +2,7 @@
 
 #include "rules/ValueLists.h"
 #include "widgets/AmountField.h"
+#include "widgets/FieldRule.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/ProvinceList.h"
 #include "widgets/TrimmedField.h"
@@ -70,7 +71,7 @@ QComboBox* list(QWidget* parent, const CardField& field, int width, FixedList::K
         FixedList::attach(list, ValueLists::minutes(), keys);
         break;
     }
-    list->lineEdit()->setMaxLength(maxLength(field, width));
+    FieldRule::setMaxLength(list->lineEdit(), maxLength(field, width));
     // A list of fixed values is as wide as its longest value, not as the room around it.
     if (field.kind != FieldKind::Province) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);

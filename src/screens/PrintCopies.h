@@ -1,11 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <QStringView>
 
-// The copies an answer asks for: a trimmed answer of digits only, between 1 and 99; an empty answer or
-// one with anything but digits asks for one copy, and a longer number of digits than any printer takes
-// stops at 99 instead of overflowing.
-inline int printCopies(QStringView answer)
+// The copies an answer asks for: a trimmed answer of digits between 1 and 99; an empty answer or one with
+// anything but digits asks for one copy. A number out of that range (0, a typo of many digits) gives no
+// answer, to be told rather than turned into some other number of copies.
+inline std::optional<int> printCopies(QStringView answer)
 {
     answer = answer.trimmed();
     if (answer.isEmpty())
@@ -14,7 +15,10 @@ inline int printCopies(QStringView answer)
     for (const QChar c : answer) {
         if (c < u'0' || c > u'9')
             return 1;
-        copies = qMin(copies * 10 + (c.unicode() - u'0'), 99);
+        // Past 99 the rest of the digits no longer matter, and the number cannot overflow.
+        copies = qMin(copies * 10 + (c.unicode() - u'0'), 100);
     }
-    return qMax(copies, 1);
+    if (copies < 1 || copies > 99)
+        return std::nullopt;
+    return copies;
 }

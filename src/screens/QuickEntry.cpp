@@ -284,6 +284,8 @@ void QuickEntry::btnChiudiClick()
         return;
     if (m_definition.beforeWrite && !m_definition.beforeWrite(*this))
         return;
+    if (!NumberFields::amountsReadable(this))
+        return;
     const DateTimeBlock block = dateTime();
     if (!block.compose(*this))
         return;

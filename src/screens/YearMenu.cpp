@@ -9,6 +9,7 @@
 #include "screens/WindowRegistry.h"
 #include "widgets/Accessibility.h"
 #include "widgets/FocusHighlight.h"
+#include "widgets/HelpKey.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
@@ -109,6 +110,7 @@ YearMenu::YearMenu(YearMenuDefinition definition, WindowRegistry& registry, QWid
         button->setToolTip(button->text());
         Accessibility::describe(button, button->text());
     }
+    HelpKey::attach(help);
     connect(help, &PictureButton::clicked, this, [this] { showHelp(this, m_definition.help); });
     connect(exit, &PictureButton::clicked, this, &QWidget::close);
 

@@ -10,6 +10,7 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
+#include "widgets/HelpKey.h"
 #include "widgets/PictureButton.h"
 
 #include <QGridLayout>
@@ -76,6 +77,7 @@ TfrmRiepCosti::TfrmRiepCosti(const QString& path, const ProfitSummary::Selection
     help->setFixedSize(36, 36);
     help->setToolTip(help->text());
     Accessibility::describe(help, help->text(), u"Visualizza la pagina della guida sensibile al contesto."_s);
+    HelpKey::attach(help);
     connect(help, &PictureButton::clicked, this, [this] { showHelp(this, StatsHelp::profitSummary()); });
     m_results->addToButtonRow(help);
 

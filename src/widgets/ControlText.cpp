@@ -1,5 +1,7 @@
 #include "widgets/ControlText.h"
 
+#include "widgets/FieldRule.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -32,9 +34,12 @@ QString of(const QWidget* control)
 void set(QWidget* control, const QString& text)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(text);
+        FieldRule::showAsIs(edit, text);
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {
-        list->setEditText(text);
+        if (list->lineEdit())
+            FieldRule::showAsIs(list->lineEdit(), text);
+        else
+            list->setEditText(text);
     } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
         if (text == kYes)
             box->setChecked(true);

@@ -9,7 +9,8 @@ namespace ControlText {
 
 // An input's text, a list's text, a label's text, "Sì" or "No" for a check box; empty for anything else.
 QString of(const QWidget* control);
-// A check box is ticked by "Sì", cleared by "No" and left as it is by any other text.
+// An input or a list shows the text as it is, whatever its rule; a check box is ticked by "Sì", cleared by
+// "No" and left as it is by any other text.
 void set(QWidget* control, const QString& text);
 
 } // namespace ControlText

@@ -8,7 +8,7 @@ class QWidget;
 
 // Enter (or the keypad's Enter) in one input of the chain moves the focus to the next one; the last
 // leads back to the first when the chain is closed. Enter in an input never reaches the window's buttons;
-// a button the chain leads to keeps Enter for itself, so that Enter on it presses it.
+// Enter on a button the chain leads to presses it, and the button shows the focus highlight.
 class EnterChain : public QObject
 {
     Q_OBJECT

@@ -26,7 +26,8 @@ FixedList::FixedList(QComboBox* list, const QStringList& items, Keys keys)
     list->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     list->lineEdit()->setAcceptDrops(false);
     list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-    ListSelection::clear(list);
+    // Adding the items picked the first; the list starts empty.
+    ListSelection::empty(list);
     DeliberatePick::attach(list);
     list->installEventFilter(this);
     list->lineEdit()->installEventFilter(this);
@@ -37,10 +38,8 @@ bool FixedList::filterKey(const QKeyEvent* key)
     switch (key->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        if (m_keys == Keys::EmptyOnDelete) {
-            m_list->setCurrentIndex(-1);
-            m_list->setEditText(QString());
-        }
+        if (m_keys == Keys::EmptyOnDelete)
+            ListSelection::empty(m_list);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right:

@@ -9,7 +9,7 @@ class QKeyEvent;
 // A drop-down list whose value can only be chosen among its items (days, months, hours, minutes): no text
 // can be typed, pasted or dropped into it, the wheel and the arrow keys leave it as it is, Backspace and
 // Delete empty the field (or, on the quick entries, do nothing), and leaving the field empties a text that
-// is not exactly one of the items. Taking the focus leaves the selection as it is.
+// is not exactly one of the items. It starts empty; taking the focus leaves the selection as it is.
 class FixedList : public QObject
 {
     Q_OBJECT

@@ -1,7 +1,5 @@
 #include "widgets/KeyFilter.h"
 
-#include "widgets/TextReplacement.h"
-
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -9,21 +7,24 @@ using namespace Qt::StringLiterals;
 
 KeyFilter* KeyFilter::digitsOnly(QLineEdit* input)
 {
-    return new KeyFilter(input, u"0123456789"_s);
+    return new KeyFilter(input, u"0123456789"_s, FieldRule::Kind::Digits);
+}
+
+KeyFilter* KeyFilter::wholeNumber(QLineEdit* input)
+{
+    return new KeyFilter(input, u"0123456789"_s, FieldRule::Kind::WholeNumber);
 }
 
 KeyFilter* KeyFilter::amount(QLineEdit* input)
 {
-    return new KeyFilter(input, u"0123456789,"_s);
+    return new KeyFilter(input, u"0123456789,"_s, FieldRule::Kind::Amount);
 }
 
-KeyFilter::KeyFilter(QLineEdit* input, QString accepted)
-    : QObject(input), m_input(input), m_accepted(std::move(accepted))
+KeyFilter::KeyFilter(QLineEdit* input, QString accepted, FieldRule::Kind rule)
+    : QObject(input), m_input(input), m_accepted(std::move(accepted)), m_oneComma(rule == FieldRule::Kind::Amount)
 {
     input->installEventFilter(this);
-    // Every change the user makes, typed or not, is reported as an edit; texts the program puts in are
-    // shown as they are.
-    connect(input, &QLineEdit::textEdited, this, &KeyFilter::dropRefused);
+    FieldRule::attach(input, rule);
 }
 
 bool KeyFilter::accepts(const QString& text) const
@@ -31,12 +32,13 @@ bool KeyFilter::accepts(const QString& text) const
     for (const QChar c : text)
         if (!m_accepted.contains(c))
             return false;
-    return true;
-}
-
-void KeyFilter::dropRefused()
-{
-    TextReplacement::keepOnly(m_input, m_accepted);
+    if (!m_oneComma || !text.contains(u','))
+        return true;
+    // The comma typed over a selection that holds the present one replaces it.
+    QString left = m_input->text();
+    if (m_input->hasSelectedText())
+        left.remove(m_input->selectionStart(), m_input->selectedText().size());
+    return !left.contains(u',');
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)

@@ -14,4 +14,10 @@ void clear(QComboBox* list)
     list->setEditText(text);
 }
 
+void empty(QComboBox* list)
+{
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+}
+
 } // namespace ListSelection

@@ -7,5 +7,7 @@ namespace ListSelection {
 
 // No item selected; the text shown stays.
 void clear(QComboBox* list);
+// No item selected and no text: a list that starts empty, or that the user empties.
+void empty(QComboBox* list);
 
 } // namespace ListSelection

@@ -18,4 +18,15 @@ void normaliseFocused(const QWidget* window)
         whole->normalise();
 }
 
+bool amountsReadable(const QWidget* window)
+{
+    for (AmountField* amount : window->findChildren<AmountField*>()) {
+        if (!amount->isReadable()) {
+            amount->refuse();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace NumberFields

@@ -1,21 +1,12 @@
 #include "widgets/UpperCaseField.h"
 
-#include "widgets/TextReplacement.h"
+#include "widgets/FieldRule.h"
 
-#include <QLineEdit>
+namespace UpperCaseField {
 
-UpperCaseField* UpperCaseField::attach(QLineEdit* input, Trim trim)
+void attach(QLineEdit* input, Trim trim)
 {
-    return new UpperCaseField(input, trim);
+    FieldRule::attach(input, trim == Trim::Yes ? FieldRule::Kind::UpperCaseTrimmed : FieldRule::Kind::UpperCase);
 }
 
-UpperCaseField::UpperCaseField(QLineEdit* input, Trim trim) : QObject(input), m_input(input), m_trim(trim)
-{
-    connect(input, &QLineEdit::textEdited, this, &UpperCaseField::apply);
-}
-
-void UpperCaseField::apply()
-{
-    const QString text = m_input->text();
-    TextReplacement::replace(m_input, m_trim == Trim::Yes ? text.trimmed().toUpper() : text.toUpper());
-}
+} // namespace UpperCaseField

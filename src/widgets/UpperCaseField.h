@@ -1,25 +1,13 @@
 #pragma once
 
-#include <QObject>
-
 class QLineEdit;
 
-// Replaces an input's text by its upper-case form (trimmed too where asked) each time the user changes
-// it, whether by typing, pasting, dropping or through an input method. Texts put in by the program are
-// shown as they are.
-class UpperCaseField : public QObject
-{
-    Q_OBJECT
+// An input whose text is kept in upper case (trimmed too where asked) however it arrives: typed,
+// pasted, dropped, through an input method, set by the program or through the accessibility interface.
+namespace UpperCaseField {
 
-public:
-    enum class Trim { No, Yes };
+enum class Trim { No, Yes };
 
-    static UpperCaseField* attach(QLineEdit* input, Trim trim = Trim::No);
+void attach(QLineEdit* input, Trim trim = Trim::No);
 
-private:
-    UpperCaseField(QLineEdit* input, Trim trim);
-    void apply();
-
-    QLineEdit* m_input;
-    Trim m_trim;
-};
+} // namespace UpperCaseField

@@ -13,7 +13,7 @@ WholeNumberField* WholeNumberField::attach(QLineEdit* input)
 
 WholeNumberField::WholeNumberField(QLineEdit* input) : QObject(input), m_input(input)
 {
-    KeyFilter::digitsOnly(input);
+    KeyFilter::wholeNumber(input);
     input->installEventFilter(this);
 }
 

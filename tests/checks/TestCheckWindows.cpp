@@ -1,5 +1,6 @@
 #include "checks/CheckWindows.h"
 #include "ServiceDoubles.h"
+#include "widgets/FieldRule.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -194,7 +195,7 @@ private slots:
             shownCaption = shown.windowTitle();
             shownInstruction = shown.findChild<QLabel*>(u"lblIstruzioni"_s)->text();
             if (QLineEdit* edit = shown.findChild<QLineEdit*>(input)) {
-                shownMaxLength = edit->maxLength();
+                shownMaxLength = FieldRule::maxLength(edit);
                 inputName = edit->accessibleName();
                 inputDescription = edit->accessibleDescription();
             }

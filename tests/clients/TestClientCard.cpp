@@ -9,6 +9,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
+#include "widgets/FieldRule.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -344,9 +345,9 @@ private slots:
     void maximumLengthsAreTheFieldWidths()
     {
         Fixture f;
-        QCOMPARE(f.edit(u"txtCodFisc"_s)->maxLength(), 16);
-        QCOMPARE(f.edit(u"txtNote"_s)->maxLength(), 250);
-        QCOMPARE(f.card->findChild<QComboBox*>(u"txtProvRes"_s)->lineEdit()->maxLength(), 2);
+        QCOMPARE(FieldRule::maxLength(f.edit(u"txtCodFisc"_s)), 16);
+        QCOMPARE(FieldRule::maxLength(f.edit(u"txtNote"_s)), 250);
+        QCOMPARE(FieldRule::maxLength(f.card->findChild<QComboBox*>(u"txtProvRes"_s)->lineEdit()), 2);
         f.type(u"txtCodFisc"_s, u"RSSMRA80A01H501UX"_s);
         QCOMPARE(f.edit(u"txtCodFisc"_s)->text(), u"RSSMRA80A01H501U"_s);
     }

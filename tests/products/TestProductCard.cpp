@@ -9,6 +9,7 @@
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
 #include "WindowControls.h"
+#include "widgets/FieldRule.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -115,8 +116,8 @@ private slots:
             QCOMPARE(f.text(QString::fromUtf16(whole)), u"0"_s);
         for (const char16_t* amount : {u"txtCosto", u"txtValore", u"txtPrezzo", u"txtPrezzo_con_Iva"})
             QCOMPARE(f.text(QString::fromUtf16(amount)), u"0,00"_s);
-        QCOMPARE(f.edit(u"txtPercIva"_s)->maxLength(), 2);
-        QCOMPARE(f.edit(u"txtCodice"_s)->maxLength(), 30);
+        QCOMPARE(FieldRule::maxLength(f.edit(u"txtPercIva"_s)), 2);
+        QCOMPARE(FieldRule::maxLength(f.edit(u"txtCodice"_s)), 30);
         // Every command the card shows works.
         for (QAbstractButton* button : f.card->findChildren<QAbstractButton*>())
             if (!button->objectName().isEmpty())

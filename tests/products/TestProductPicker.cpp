@@ -109,6 +109,22 @@ class TestProductPicker : public QObject
     Q_OBJECT
 
 private slots:
+    // Enter in the quantity moves to "Importa articolo e aggiorna giacenza", which shows the focus
+    // highlight, and Enter there presses it.
+    void enterOnTheQuantityLeadsToTheStockImport()
+    {
+        Fixture f({{u"A1"_s, u"5"_s}});
+        f.click(0);
+        QLineEdit* quantity = f.quantity();
+        quantity->setFocus();
+        QTest::keyClick(quantity, Qt::Key_Return);
+        auto* import = f.picker.findChild<QPushButton*>(u"btnAggiorna"_s);
+        QCOMPARE(QApplication::focusWidget(), import);
+        QVERIFY(f.picker.findChild<QWidget*>(u"effAggiorna"_s)->isVisible());
+        QTest::keyClick(import, Qt::Key_Return);
+        QCOMPARE(f.filled, (QList<std::pair<qint64, QString>>{{1, u"A1"_s}}));
+    }
+
     void quantityOnLeaving_data()
     {
         QTest::addColumn<QString>("typed");

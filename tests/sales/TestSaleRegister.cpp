@@ -16,6 +16,7 @@
 #include "TwoLocales.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -177,7 +178,6 @@ private slots:
         QTest::newRow("leading comma") << u",75"_s << u"0,75"_s;
         QTest::newRow("three decimals") << u"12,345"_s << u"12,345"_s;
         QTest::newRow("five decimals") << u"1,23456"_s << u"1,2346"_s;
-        QTest::newRow("no number") << u"1,2,3"_s << u"0,00"_s;
         QTest::newRow("empty") << QString() << u"0,00"_s;
     }
 
@@ -202,6 +202,25 @@ private slots:
         f.click(u"cmdSalva"_s);
         QCOMPARE(amount->text(), shown);
         QCOMPARE(f.stored(1).text(SchedaVendita::Importo), shown);
+    }
+
+    // An amount that cannot be read, set while the focus is in it (a screen reader, a dictation) and saved
+    // at once, is told and kept, and nothing is stored; it was stored as 0,00 with the saved message.
+    void unreadableAmountIsNeverStoredAsZero()
+    {
+        Fixture f;
+        f.fill();
+        QLineEdit* amount = f.edit(u"txtImporto"_s);
+        amount->setFocus();
+        QAccessible::queryAccessibleInterface(amount)->setText(QAccessible::Value, u"1,2,3"_s);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(f.services.messages.shown(),
+                 (QList<Shown>{{Kind::Warning, u"Attenzione: il testo \"1,2,3\" non è un importo valido.\n\r\n\r"
+                                               u"Indicare l'importo in cifre, con una sola virgola prima dei "
+                                               u"decimali."_s}}));
+        QCOMPARE(amount->text(), u"1,2,3"_s);
+        QCOMPARE(QApplication::focusWidget(), amount);
+        QVERIFY(f.archive().isEmpty());
     }
 
     void savedRecordBytes()

@@ -139,23 +139,24 @@ private slots:
         QCOMPARE(sorted.rows.cell(0, ScheduleGrid::kKeyColumn), u"03050900"_s);
     }
 
-    // A month list leaves out, and counts, a card of the month whose date cannot be read; another
-    // month's card is simply not in it.
-    void monthListSkipsUnreadableDates()
+    // A month list takes the cards by month and year alone: one whose date cannot be read is still
+    // listed, and nothing is left out; another month's or year's card is simply not in it.
+    void monthListSelectsByMonthAndYearOnly()
     {
         TempProgramFolder folder;
         RecordFile file(folder.file(u"2024.sca"_s), layout);
         file.append(appointment(u"12/03/2024"_s, u"1"_s, u"10:00"_s, u"buono"_s));
-        file.append(appointment(u"32/03/2024"_s, u"1"_s, u"10:00"_s, u"rotto"_s));
+        file.append(appointment(u"32/03/2024"_s, u"1"_s, u"10:00"_s, u"data illeggibile"_s));
         Record april = appointment(u"12/04/2024"_s, u"1"_s, u"10:00"_s, u"aprile"_s);
         april.setText(Mese, u"Aprile"_s);
         file.append(april);
         Record otherYear = appointment(u"12/03/2023"_s, u"1"_s, u"10:00"_s, u"altro anno"_s);
         file.append(otherYear);
         TextTable rows(int(ScheduleGrid::listColumns().size()));
-        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::monthOf(QDate(2024, 3, 20)), rows), 1);
-        QCOMPARE(rows.rowCount(), 1);
+        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::monthOf(QDate(2024, 3, 20)), rows), 0);
+        QCOMPARE(rows.rowCount(), 2);
         QCOMPARE(rows.cell(0, 12), u"buono"_s);
+        QCOMPARE(rows.cell(1, 12), u"data illeggibile"_s);
     }
 
     // The month of a card is its stored name in any letter case, blanks around it aside; bytes left in

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -171,8 +172,8 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("amount of two commas")
-            << u"txtImporto"_s << int(Scheda::Importo) << u"1,2,3"_s << u"0,00"_s;
+        QTest::newRow("amount typed with a second comma, which is refused")
+            << u"txtImporto"_s << int(Scheda::Importo) << u"1,2,3"_s << u"1,23"_s;
         QTest::newRow("amount of one decimal")
             << u"txtImporto"_s << int(Scheda::Importo) << u"12,5"_s << u"12,50"_s;
         QTest::newRow("amount emptied") << u"txtImporto"_s << int(Scheda::Importo) << QString() << u"0,00"_s;
@@ -327,7 +328,7 @@ private slots:
         QTest::newRow("three decimals") << u"12,345"_s << u"12,345"_s;
         QTest::newRow("six decimals") << u"7,123456"_s << u"7,1235"_s;
         QTest::newRow("zero") << u"0"_s << u"0,00"_s;
-        QTest::newRow("two commas") << u"1,2,3"_s << u"0,00"_s;
+        QTest::newRow("a second comma is refused") << u"1,2,3"_s << u"1,23"_s;
         QTest::newRow("comma only") << u","_s << u"0,00"_s;
         QTest::newRow("point, minus and letters never appear") << u"-1.5e3"_s << u"153,00"_s;
     }
@@ -346,6 +347,53 @@ private slots:
         amount->setFocus();
         f.edit(u"txtOggetto"_s)->setFocus(Qt::TabFocusReason);
         QCOMPARE(amount->text(), shown);
+    }
+
+    // An amount that cannot be read ("1,2,3" pasted) is never turned into 0,00: leaving the field or
+    // saving says so, keeps the text and puts the focus back in the field; nothing is stored.
+    void unreadableAmountIsToldAndKept_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("left, two commas") << false << u"1,2,3"_s;
+        QTest::newRow("left, digits around two commas") << false << u"Totale 4,5,6"_s;
+        QTest::newRow("saved while in the field") << true << u"1,2,3"_s;
+    }
+
+    void unreadableAmountIsToldAndKept()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, pasted);
+        // Without the test card's own hook, which would make any text two decimals.
+        CardDefinition definition = testCard();
+        definition.beforeWrite = {};
+        Fixture f(std::move(definition));
+        f.edit(u"txtOggetto"_s)->setText(u"Preventivo"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"3"_s);
+        QLineEdit* amount = f.edit(u"txtImporto"_s);
+        amount->setFocus();
+        amount->selectAll();
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keySequence(amount, QKeySequence::Paste);
+        const QString kept = amount->text();
+        QCOMPARE(kept.count(u','), 3 - 1);
+        if (save) {
+            f.click(u"cmdSalva"_s);
+        } else {
+            f.edit(u"txtOggetto"_s)->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(f.services.messages.shown().size(), 1);
+        }
+        const QList<Shown> told{{Kind::Warning, u"Attenzione: il testo \""_s + kept +
+                                                    u"\" non è un importo valido.\n\r\n\rIndicare l'importo "
+                                                    u"in cifre, con una sola virgola prima dei decimali."_s}};
+        QCOMPARE(f.services.messages.shown(), told);
+        QCOMPARE(amount->text(), kept);
+        QCOMPARE(QApplication::focusWidget(), amount);
+        QVERIFY(f.archive().isEmpty());
+        // Corrected, it is read, normalised and stored.
+        amount->setText(u"12,5"_s);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(f.stored(1).text(Scheda::Importo), u"12,50"_s);
     }
 
     void wholeNumberIsNormalisedOnLeaving_data()

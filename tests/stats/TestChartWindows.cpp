@@ -242,16 +242,21 @@ private slots:
         QCOMPARE(f.services.messages.take(), told);
     }
 
+    // The copies box takes digits only; a number out of 1-99 is told and nothing is printed.
     void printingAsksThenPrintsTheCopiesInLandscape_data()
     {
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<int>("copies");
-        QTest::newRow("no") << false << std::optional<QString>() << 0;
-        QTest::newRow("cancelled copies") << true << std::optional<QString>() << 0;
-        QTest::newRow("two") << true << std::optional<QString>(u"2"_s) << 2;
-        QTest::newRow("not a number") << true << std::optional<QString>(u"due"_s) << 1;
-        QTest::newRow("a long number") << true << std::optional<QString>(u"123456789012345678901234"_s) << 99;
+        QTest::addColumn<bool>("outOfRange");
+        QTest::newRow("no") << false << std::optional<QString>() << 0 << false;
+        QTest::newRow("cancelled copies") << true << std::optional<QString>() << 0 << false;
+        QTest::newRow("two") << true << std::optional<QString>(u"2"_s) << 2 << false;
+        QTest::newRow("not a number") << true << std::optional<QString>(u"due"_s) << 1 << false;
+        QTest::newRow("letters among digits") << true << std::optional<QString>(u"1o"_s) << 1 << false;
+        QTest::newRow("zero") << true << std::optional<QString>(u"0"_s) << 0 << true;
+        QTest::newRow("a long number") << true << std::optional<QString>(u"123456789012345678901234"_s) << 0
+                                       << true;
     }
 
     void printingAsksThenPrintsTheCopiesInLandscape()
@@ -259,13 +264,16 @@ private slots:
         QFETCH(bool, confirmed);
         QFETCH(std::optional<QString>, answer);
         QFETCH(int, copies);
+        QFETCH(bool, outOfRange);
         Fixture f;
         TfrmStatsEntrate window(u"2024"_s);
         window.show();
         f.services.messages.setNextAnswer(confirmed);
         f.services.inputBox.setNextAnswer(answer);
         window.findChild<QPushButton*>(u"btnStampa"_s)->click();
-        const QList<Shown> asked{{Kind::Question, u"Si vuole stampare il presente grafico statistico?"_s}};
+        QList<Shown> asked{{Kind::Question, u"Si vuole stampare il presente grafico statistico?"_s}};
+        if (outOfRange)
+            asked.append({Kind::Warning, u"Attenzione: il numero di copie da stampare deve essere compreso tra 1 e 99."_s});
         QCOMPARE(f.services.messages.take(), asked);
         QCOMPARE(f.services.inputBox.asked().size(), confirmed ? 1 : 0);
         if (confirmed)
