@@ -3,6 +3,7 @@
 #include "operators/SchedaOperatore.h"
 #include "platform/MediaSound.h"
 #include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleCard.h"
 #include "schedule/TfrmScadenzario.h"
 #include "screens/CallerTargets.h"
 #include "screens/StorageMessages.h"
@@ -18,6 +19,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +108,19 @@ class TestScheduleCard : public QObject
     Q_OBJECT
 
 private slots:
+    // Each command of the card shows a picture of its own: none is taken for another, as "Effettuati"
+    // would be for "Salva".
+    void everyCommandHasAPictureOfItsOwn()
+    {
+        QHash<QString, QString> commandOf;
+        for (const CardButton& command : ScheduleCard::definition().commands) {
+            QVERIFY2(QFile::exists(command.picture), qPrintable(command.name));
+            QVERIFY2(!commandOf.contains(command.picture),
+                     qPrintable(command.name + u" looks like "_s + commandOf.value(command.picture)));
+            commandOf.insert(command.picture, command.name);
+        }
+    }
+
     void openingPanelShowsTheCurrentYear()
     {
         Fixture f;
