@@ -30,10 +30,11 @@ namespace {
 using Show = std::function<void()>;
 using Step = std::function<void(QDialog&, QStringList&)>;
 
-// The English words a dialog left untranslated shows most often. "No" is not among them: Italian
-// spells it alike.
-const QStringList englishWords = {u"Pages"_s,  u"Page"_s,  u"Options"_s, u"Cancel"_s, u"Print"_s,
-                                  u"Copies"_s, u"Close"_s, u"Save"_s,    u"Open"_s,   u"Yes"_s};
+// The English words a dialog left untranslated shows most often, and those of the print options Qt's
+// catalogue lacks. "No" is not among them: Italian spells it alike.
+const QStringList englishWords = {u"Pages"_s,    u"Page"_s,  u"Options"_s, u"Cancel"_s, u"Print"_s,
+                                  u"Copies"_s,   u"Close"_s, u"Save"_s,    u"Open"_s,   u"Yes"_s,
+                                  u"Advanced"_s, u"Off"_s,   u"binding"_s, u"Sided"_s};
 
 // Every text the dialog shows: its title, labels, buttons, group titles, tabs, list entries and column
 // headers, placeholder texts and tool tips of its visible controls.
@@ -111,9 +112,13 @@ void withProperties(QDialog& dialog, QStringList& texts)
     texts << textsOf([properties] { properties->click(); }, readOnly);
 }
 
-// The print dialog's second tab, whose texts show only when it is chosen.
-void withEveryTab(QDialog& dialog, QStringList& texts)
+// The print dialog's options, shown by their button ("Opzioni >>"), on each of their tabs.
+void withEveryOption(QDialog& dialog, QStringList& texts)
 {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&dialog) && button->text().contains(u">>"_s))
+            button->click();
+    QApplication::processEvents();
     for (QTabBar* tabs : dialog.findChildren<QTabBar*>())
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
@@ -155,7 +160,7 @@ private slots:
             ReportTemplate report(u"Prova"_s);
             QtReportOutput().print(report, 1);
         };
-        QTest::newRow("print") << print << Step(withEveryTab);
+        QTest::newRow("print") << print << Step(withEveryOption);
         QTest::newRow("print properties") << print << Step(withProperties);
     }
 
