@@ -222,7 +222,7 @@ private slots:
             RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
             const int amounts[] = {900, 800, 700, 600, 12, 10, 9, 700, 600, 500, 400, 300};
             for (int month = 1; month <= 12; ++month)
-                sale(file, u"01/%1/2024"_s.arg(month, 2, 10, u'0'), QString::number(amounts[month - 1]));
+                sale(file, u"01/%1/2024"_s.arg(month, 2, 10, QChar(u'0')), QString::number(amounts[month - 1]));
         }
         TfrmStatsEntrate window(u"2024"_s);
         window.resize(size);
