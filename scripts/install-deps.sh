@@ -5,13 +5,13 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
-  qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+  qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
   sox libsox-fmt-mp3 pulseaudio pulseaudio-utils
   python3-pyatspi at-spi2-core dbus-daemon dbus-bin xdotool xclip libreoffice-calc-nogui
   libsqlite3-dev clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream help2man lintian
 )
 
 missing=()

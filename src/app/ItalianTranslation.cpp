@@ -10,13 +10,19 @@ bool install(QCoreApplication& application, const QString& programFolder)
 {
     auto* translator = new QTranslator(&application);
     const QString name = fileName.toString();
-    if (translator->load(name, programFolder) ||
-        translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const bool qtTexts = translator->load(name, programFolder) ||
+                         translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qtTexts)
         QCoreApplication::installTranslator(translator);
-        return true;
-    }
-    delete translator;
-    return false;
+    else
+        delete translator;
+    // Installed last, the program's catalogue is asked first and fills what Qt's leaves in English.
+    auto* own = new QTranslator(&application);
+    if (own->load(programCatalogue.toString()))
+        QCoreApplication::installTranslator(own);
+    else
+        delete own;
+    return qtTexts;
 }
 
 } // namespace ItalianTranslation

@@ -35,7 +35,7 @@ QList<CardButton> buttons()
          u":/artwork/importa.svg"_s},
         {u"btnCodFisc"_s,    u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s,
          u":/artwork/codice_fiscale.svg"_s},
-        {u"btnEmail"_s,      u"E-mail"_s,                 u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s},
+        {u"btnEmail"_s,      u"E-mail"_s,                 u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s, u"Invia e-mail"_s},
     };
 }
 // clang-format on

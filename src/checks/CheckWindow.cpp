@@ -50,7 +50,7 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
     m_input->setFont(fixed);
     const QFontMetrics metrics(fixed);
     m_input->setMinimumWidth(metrics.horizontalAdvance(QString(m_definition.maxLength + 2, u'W')) + 12);
-    Accessibility::label(instruction, m_input, m_definition.instruction);
+    // The instruction above the input is a sentence, not its caption: it is the input's description.
     Accessibility::describe(m_input, m_definition.inputName, m_definition.instruction);
     if (m_definition.digitsOnly)
         KeyFilter::digitsOnly(m_input);

@@ -121,6 +121,10 @@ QWidget* TfrmAllegaCartella::documentGroup(int n)
         DialogButton::create(u"btnApri"_s + number, u"Apri"_s,
                              u"Apre il "_s + ordinal + u" con il programma associato."_s, kButtons);
     document.btnApri->setEnabled(false);
+    // Each document's buttons are told apart by its ordinal, as its delete picture is.
+    Accessibility::describe(btnSfoglia, u"Sfoglia "_s + ordinal, btnSfoglia->accessibleDescription());
+    Accessibility::describe(document.btnApri, u"Apri "_s + ordinal,
+                            document.btnApri->accessibleDescription());
 
     auto* name = new QHBoxLayout;
     name->setSpacing(6);

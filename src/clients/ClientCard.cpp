@@ -17,11 +17,11 @@ QList<CardField> fields()
         {u"txtCliente"_s,       Cliente,      K::Text,               u"Cognome e nome:"_s},
         {u"txtDataNasc"_s,      DataNasc,     K::Text,               u"Data di nascita:"_s},
         {u"txtComuneNasc"_s,    ComuneNasc,   K::Text,               u"Comune di nascita:"_s},
-        {u"txtProvNasc"_s,      ProvNasc,     K::Province,           u"Prov."_s},
+        {u"txtProvNasc"_s,      ProvNasc,     K::Province,           u"Prov."_s, {}, {}, 0, u"Prov. di nascita"_s},
         {u"txtSesso"_s,         Sesso,        K::UpperCase,          u"Sesso:"_s},
         {u"txtRecapito"_s,      Recapito,     K::Text,               u"Recapito preferenziale:"_s},
         {u"txtIndirizzoRes"_s,  IndirizzoRes, K::Text,               u"Residente in Via / Piazza e numero civico:"_s},
-        {u"txtProvRes"_s,       ProvRes,      K::Province,           u"Prov."_s},
+        {u"txtProvRes"_s,       ProvRes,      K::Province,           u"Prov."_s, {}, {}, 0, u"Prov. di residenza"_s},
         {u"txtComuneRes"_s,     ComuneRes,    K::Text,               u"Comune di residenza:"_s},
         {u"txtCapRes"_s,        CapRes,       K::UpperCase,          u"CAP:"_s},
         {u"txtEstremi"_s,       Estremi,      K::Text,               u"Modalità di pagamento:"_s},
@@ -83,7 +83,7 @@ QList<CardButton> buttons()
 {
     return {
         // name                     caption                     hint
-        {u"btnEmail"_s,            u"E-mail"_s,                u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s},
+        {u"btnEmail"_s,            u"E-mail"_s,                u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s, u"Invia e-mail"_s},
         {u"btnCodFisc"_s,          u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s, u":/artwork/codice_fiscale.svg"_s},
         {u"btnCarta"_s,            u"Controlla carta"_s,       u"Controlla il numero di carta di credito."_s, u":/artwork/carta.svg"_s},
         {u"btnPartitaIva"_s,       u"Controlla partita IVA"_s, u"Controlla il numero di partita IVA."_s, u":/artwork/partita_iva.svg"_s},
@@ -115,7 +115,7 @@ QList<CardButton> commands()
         {u"cmdStampa"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, u":/artwork/stampa.svg"_s},
         {u"cmdPDF"_s, u"Crea PDF"_s, u"Esporta la scheda corrente in formato PDF."_s, u":/artwork/crea_pdf.svg"_s},
         {u"cmdRicontatta"_s, u"Da ricontattare"_s, u"Visualizza il riepilogo dei clienti da ricontattare."_s,
-         u":/artwork/ricontatta.svg"_s},
+         u":/artwork/ricontatta.svg"_s, u"Riepilogo clienti da ricontattare"_s},
         {u"cmdEsporta"_s, u"Esporta archivio"_s, u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
          u":/artwork/esporta.svg"_s},
         CardCommands::guida(u"Visualizza la pagina della guida riferita all'ambiente di lavoro corrente."_s),

@@ -23,12 +23,12 @@ QList<CardField> fields()
         {u"txtSesso"_s,         Sesso,         K::UpperCaseTrimmed, u"Sesso:"_s},
         {u"txtDataNasc"_s,      DataNasc,      K::Text,             u"Data di nascita:"_s},
         {u"txtComuneNasc"_s,    ComuneNasc,    K::Text,             u"Comune di nascita:"_s},
-        {u"txtProvNasc"_s,      ProvNasc,      K::Province,         u"Prov."_s},
+        {u"txtProvNasc"_s,      ProvNasc,      K::Province,         u"Prov."_s, {}, {}, 0, u"Prov. di nascita"_s},
         {u"txtIva"_s,           Iva,           K::DigitsOnly,       u"Partita IVA:"_s},
         {u"txtIndirizzo"_s,     Indirizzo,     K::Text,             u"Via e numero civico:"_s},
         {u"txtCap"_s,           Cap,           K::Text,             u"CAP:"_s},
         {u"txtComuneRes"_s,     ComuneRes,     K::Text,             u"Comune di residenza:"_s},
-        {u"txtProvRes"_s,       ProvRes,       K::Province,         u"Prov."_s},
+        {u"txtProvRes"_s,       ProvRes,       K::Province,         u"Prov."_s, {}, {}, 0, u"Prov. di residenza"_s},
         {u"txtStato"_s,         Stato,         K::Text,             u"Stato civile:"_s},
         {u"txtFamiliari"_s,     Familiari,     K::Text,             u"Giorni e orari disponibilità:"_s},
         {u"txtRecapito"_s,      Recapito,      K::Text,             u"Recapito preferenziale:"_s},
@@ -121,7 +121,7 @@ QList<CardButton> buttons()
         // name          caption                        hint
         {u"btnCodFisc"_s, u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s, u":/artwork/codice_fiscale.svg"_s},
         {u"btnIva"_s,     u"Controlla partita IVA"_s,    u"Controlla il numero di partita IVA."_s, u":/artwork/partita_iva.svg"_s},
-        {u"btnEmail"_s,   u"E-mail"_s,                   u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s},
+        {u"btnEmail"_s,   u"E-mail"_s,                   u"Invia una e-mail all'indirizzo indicato."_s, u":/artwork/email.svg"_s, u"Invia e-mail"_s},
         {u"btnIban"_s,    u"Controlla IBAN"_s,           u"Controlla l'IBAN."_s, u":/artwork/iban.svg"_s},
         {u"btnCarta"_s,   u"Controlla carta"_s,          u"Controlla il numero di carta di credito."_s, u":/artwork/carta.svg"_s},
     };

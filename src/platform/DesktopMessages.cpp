@@ -1,24 +1,26 @@
 #include "platform/DesktopMessages.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 bool DesktopMessages::show(Kind kind, const QString& text)
 {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // The pictures are the program's own, drawn like every other; a plain box has none.
+    QString picture;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok | QMessageBox::Cancel;
     switch (kind) {
     case Kind::Information:
-        icon = QMessageBox::Information;
+        picture = QStringLiteral("messaggio_informazione");
         break;
     case Kind::Warning:
-        icon = QMessageBox::Warning;
+        picture = QStringLiteral("messaggio_avviso");
         break;
     case Kind::Error:
-        icon = QMessageBox::Critical;
+        picture = QStringLiteral("messaggio_errore");
         break;
     case Kind::Question:
-        icon = QMessageBox::Question;
+        picture = QStringLiteral("messaggio_domanda");
         buttons = QMessageBox::Yes | QMessageBox::No;
         break;
     case Kind::Plain:
@@ -29,7 +31,10 @@ bool DesktopMessages::show(Kind kind, const QString& text)
     // only the line feeds.
     QString shown = text;
     shown.remove(u'\r');
-    QMessageBox box(icon, QStringLiteral("Telvara 3.0"), shown, buttons, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Telvara 3.0"), shown, buttons,
+                    QApplication::activeWindow());
+    if (!picture.isEmpty())
+        box.setIconPixmap(QIcon(QStringLiteral(":/artwork/%1.svg").arg(picture)).pixmap(48, 48));
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();

@@ -5,6 +5,7 @@
 #include "platform/ScreenFit.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QIcon>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
@@ -41,6 +42,9 @@ ReportPreview::ReportPreview(const ReportTemplate& report, QWidget* parent)
     m_pages = new QPrintPreviewWidget(m_printer, this);
     m_pages->setObjectName(QStringLiteral("pagAnteprima"));
     m_pages->setAccessibleName(QStringLiteral("Anteprima di stampa"));
+    // The pages are shown, and scrolled with the keyboard, in a view inside it.
+    for (QGraphicsView* view : m_pages->findChildren<QGraphicsView*>())
+        view->setAccessibleName(QStringLiteral("Pagine dell'anteprima"));
     connect(m_pages, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
 
     connect(toolAction(bar, QStringLiteral("actStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"),

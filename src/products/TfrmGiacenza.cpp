@@ -45,7 +45,6 @@ TfrmGiacenza::TfrmGiacenza(QWidget* parent)
 
     auto* capGiacenza = new QLabel(u"Giacenza attuale:"_s);
     Accessibility::label(capGiacenza, m_txtGiacenza);
-    Accessibility::label(m_lblAggiunta, m_txtAggiunta);
     Accessibility::describe(m_txtTotale, u"Totale"_s);
 
     auto* form = new QFormLayout;
@@ -88,6 +87,7 @@ void TfrmGiacenza::prepare(ProductStock::Direction direction, const QString& sto
     m_direction = direction;
     m_lblAggiunta->setText(direction == ProductStock::Direction::Add ? u"Quantità da aggiungere:"_s
                                                                      : u"Quantità da sottrarre:"_s);
+    Accessibility::label(m_lblAggiunta, m_txtAggiunta);
     m_txtGiacenza->setText(stock.trimmed());
     m_txtAggiunta->setText(u"0"_s);
     m_txtTotale->setText(stock.trimmed());

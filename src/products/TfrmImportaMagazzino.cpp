@@ -101,7 +101,11 @@ TfrmImportaMagazzino::TfrmImportaMagazzino(QWidget* parent)
         const int row = grid->rowCount();
         grid->addWidget(label, row, 0);
         grid->addWidget(value, row, 1);
-        Accessibility::label(label, value);
+        // The chosen article's details are spoken with their captions; the quantity is an input.
+        if (auto* shown = qobject_cast<QLabel*>(value))
+            Accessibility::value(shown, label->text());
+        else
+            Accessibility::label(label, value);
     }
     grid->setColumnStretch(1, 1);
 

@@ -39,7 +39,7 @@ QList<CardButton> buttons()
          u":/artwork/codice_fiscale.svg"_s},
         {u"cmdEmail"_s,      u"E-mail"_s,
          u"Invia al cliente una e-mail di conferma registrazione dell'acquisto effettuato."_s,
-         u":/artwork/email.svg"_s},
+         u":/artwork/email.svg"_s, u"Invia e-mail"_s},
     };
 }
 // clang-format on

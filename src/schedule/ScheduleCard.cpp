@@ -119,7 +119,7 @@ QList<CardButton> commands()
          u"Visualizza il riepilogo dei pagamenti da effettuare, sia scaduti che non."_s,
          u":/artwork/pagamento.svg"_s},
         {u"cmdEffettuate"_s, u"Effettuati"_s, u"Visualizza il riepilogo storico dei pagamenti effettuati."_s,
-         u":/artwork/salva.svg"_s},
+         u":/artwork/effettuati.svg"_s},
         CardCommands::guida(u"Visualizza la pagina della guida sensibile al contesto."_s),
         CardCommands::esci(u"Esci da questa schermata di lavoro."_s),
     };

@@ -37,6 +37,7 @@
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -46,6 +47,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -235,6 +237,14 @@ QWidget* TfrmScadenzario::buildOpeningPanel()
     m_calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     m_calAppuntamenti->setSelectedDate(Services::clock().today());
     Accessibility::describe(m_calAppuntamenti, u"Calendario"_s);
+    // The days of the month take the keyboard for the calendar, and its name.
+    if (auto* days = m_calAppuntamenti->findChild<QAbstractItemView*>(u"qt_calendar_calendarview"_s))
+        Accessibility::describe(days, u"Calendario"_s);
+    // The month arrows show a picture only.
+    for (const auto& [part, name] : {std::pair{u"qt_calendar_prevmonth"_s, u"Mese precedente"_s},
+                                     std::pair{u"qt_calendar_nextmonth"_s, u"Mese successivo"_s}})
+        if (auto* arrow = m_calAppuntamenti->findChild<QToolButton*>(part))
+            Accessibility::describe(arrow, name);
     auto* btnGiorno = pushButton(u"btnGiorno"_s, u"SCADENZE DEL GIORNO"_s);
     auto* btnMese = pushButton(u"btnMese"_s, u"SCADENZE DEL MESE"_s);
     auto* calendarButtons = new QHBoxLayout;

@@ -47,6 +47,9 @@ struct CardField
     std::function<QString()> initial = {};
     // The input's maximum length when it differs from the field's width.
     int maxLength = 0;
+    // The accessible name, starting with the caption, where the caption alone would not tell the input
+    // from another of the card ("Prov. di nascita"); the caption when empty.
+    QString spoken = {};
 };
 
 // Texts New can put in a field.
@@ -93,6 +96,9 @@ struct CardButton
     QString hint;
     // The artwork beside the caption (":/artwork/..."); none when empty.
     QString picture = {};
+    // The accessible name, holding the caption, where the caption alone would not tell the button from
+    // another control of the card ("Invia e-mail"); the caption when empty.
+    QString spoken = {};
 };
 
 // The commands of the card cycle with their usual captions and hints.

@@ -1,9 +1,9 @@
 #include "screens/CardForm.h"
 
-#include "widgets/Accessibility.h"
 #include "screens/CardScreen.h"
-#include "widgets/EnterChain.h"
 #include "screens/FieldWidget.h"
+#include "widgets/Accessibility.h"
+#include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/Picture.h"
 #include "widgets/StatusHints.h"
@@ -90,7 +90,8 @@ private:
         // A click leaves the focus in the field being typed: what it shows is what gets saved.
         button->setFocusPolicy(Qt::TabFocus);
         button->setCursor(Qt::PointingHandCursor);
-        Accessibility::describe(button, definition.caption, definition.hint);
+        Accessibility::describe(button, definition.spoken.isEmpty() ? definition.caption : definition.spoken,
+                                definition.hint);
         StatusHints::show(button, definition.hint);
         return button;
     }
@@ -126,6 +127,8 @@ private:
                 caption->setObjectName(FieldWidget::captionName(cell.control));
                 grid->addWidget(caption, 2 * row, column, 1, cell.span, Qt::AlignBottom);
                 Accessibility::label(caption, widget, definition->hint);
+                if (!definition->spoken.isEmpty())
+                    Accessibility::describe(widget, definition->spoken, definition->hint);
             }
             if (definition->kind != FieldKind::Label)
                 FocusHighlight::attach(widget);

@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "rules/ValueLists.h"
 #include "screens/ChartColours.h"
+#include "screens/PieLabels.h"
 #include "screens/PrintCopies.h"
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
@@ -22,6 +23,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -41,6 +43,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The chart's own arm length, which labels keep unless crowded.
+constexpr double kShortestArm = 0.15;
 
 QFont verdana(int pointSize)
 {
@@ -66,6 +71,25 @@ QPushButton* button(const QString& name, const QString& text, const QString& hin
     Accessibility::describe(push, text, hint);
     StatusHints::show(push, hint);
     return push;
+}
+
+// Lengthens the arms of crowded labels so that no two overlap, for the pie's size in the plot area.
+void spreadLabels(QPieSeries* series, const QRectF& plot)
+{
+    const QList<QPieSlice*> pieces = series->slices();
+    const double radius = series->pieSize() * qMin(plot.width(), plot.height()) / 2;
+    if (pieces.isEmpty() || radius <= 0)
+        return;
+    QList<PieLabels::Slice> slices;
+    double start = series->pieStartAngle();
+    for (const QPieSlice* piece : pieces) {
+        slices.append({start + piece->angleSpan() / 2, piece->isLabelVisible()});
+        start += piece->angleSpan();
+    }
+    const double line = QFontMetricsF(pieces.first()->labelFont()).height() / radius;
+    const QList<double> arms = PieLabels::armLengths(slices, line, kShortestArm);
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        pieces.at(i)->setLabelArmLengthFactor(arms.at(i));
 }
 
 } // namespace
@@ -206,10 +230,14 @@ QChart* ChartWindow::makeChart() const
         for (qsizetype i = 0; i < m_values.size(); ++i) {
             QPieSlice* slice = series->append(months.at(i), double(m_values.at(i)));
             slice->setColor(QColor::fromRgb(ChartColours::months()[std::size_t(i)]));
+            // Outlined, as the bars are, so that a pale month shows on the white page and legend.
+            slice->setBorderColor(Qt::darkGray);
             slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
             slice->setLabelVisible(m_values.at(i) > 0);
         }
         chart->addSeries(series);
+        QObject::connect(chart, &QChart::plotAreaChanged, series,
+                         [series](const QRectF& plot) { spreadLabels(series, plot); });
         // The legend names the months, as with bars; the figures are on the slices.
         const QList<QLegendMarker*> markers = chart->legend()->markers(series);
         for (qsizetype i = 0; i < markers.size() && i < months.size(); ++i)
@@ -269,7 +297,10 @@ ReportTemplate ChartWindow::page()
     ReportTemplate report(m_definition.window);
     report.setPageA4(ReportTemplate::Orientation::Landscape, 10);
     report.setTitle(m_definition.chartTitle);
-    const QSizeF area = report.printableSize();
+    const QSizeF page = report.printableSize();
+    // Under the chart, as in the window: the legend's title, then the foot.
+    const double textHeight = ReportUnits::fromMm(9);
+    const QSizeF area(page.width(), page.height() - 2 * textHeight);
     // Drawn at twice the page's resolution, so that the printed chart stays sharp.
     QImage image((area * 2).toSize(), QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -289,8 +320,18 @@ ReportTemplate ChartWindow::page()
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     image.save(&encoded, "PNG");
-    ReportBand& band = report.addBand(ReportBand::Kind::Page, area.height());
+    ReportBand& band = report.addBand(ReportBand::Kind::Page, page.height());
     band.addPicture(u"imgGrafico"_s, QRectF(QPointF(), area), QString()).data = encoded.data();
+    ReportElement& legend = band.addText(u"lblLegenda"_s, QRectF(0, area.height(), page.width(), textHeight),
+                                         ReportFont{u"Arial"_s, 11, true});
+    legend.text = m_definition.legendTitle;
+    legend.alignment = Qt::AlignCenter;
+    ReportElement& foot =
+        band.addText(u"lblCalce"_s, QRectF(0, area.height() + textHeight, page.width(), textHeight),
+                     ReportFont{u"Verdana"_s, 11});
+    foot.text = m_definition.foot;
+    foot.color = ReportColor::rgb(0x7294F9);
+    foot.alignment = Qt::AlignCenter;
     return report;
 }
 

@@ -79,7 +79,11 @@ YearMenu::YearMenu(YearMenuDefinition definition, WindowRegistry& registry, QWid
         open->setObjectName(entry.button);
         open->setAutoDefault(true);
         open->setMinimumWidth(90);
-        Accessibility::describe(open, open->text());
+        // Named with what it opens: a menu may offer more than one.
+        QString opens = entry.box.trimmed();
+        if (opens.endsWith(u':'))
+            opens.chop(1);
+        Accessibility::describe(open, opens.isEmpty() ? open->text() : open->text() + u' ' + opens);
         if (!entry.yearField.isEmpty()) {
             auto* caption = new QLabel(u"Anno:"_s, box);
             auto* year = new QLineEdit(box);

@@ -74,7 +74,8 @@ QToolButton* importer(const QString& name, const QString& caption, const QString
     return button;
 }
 
-QGroupBox* interval(const QString& title, QComboBox* day, QComboBox* month, QLabel* year)
+// One end of the interval; end ("inizio", "fine") tells its day, month and year from the other end's.
+QGroupBox* interval(const QString& title, const QString& end, QComboBox* day, QComboBox* month, QLabel* year)
 {
     auto* box = new QGroupBox(title);
     auto* row = new QHBoxLayout(box);
@@ -82,6 +83,9 @@ QGroupBox* interval(const QString& title, QComboBox* day, QComboBox* month, QLab
     auto* monthCaption = new QLabel(u"Mese:"_s);
     Accessibility::label(dayCaption, day);
     Accessibility::label(monthCaption, month);
+    Accessibility::describe(day, u"Giorno di "_s + end, day->accessibleDescription());
+    Accessibility::describe(month, u"Mese di "_s + end, month->accessibleDescription());
+    Accessibility::value(year, u"Anno di "_s + end);
     QFont large = year->font();
     large.setPointSize(large.pointSize() + 8);
     large.setBold(true);
@@ -181,9 +185,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
     root->addWidget(
         new QLabel(u"Indicare l'intervallo di tempo relativo al periodo da riepilogare in base alla "
                    u"data della vendita."_s));
+    root->addWidget(interval(u" Data inizio intervallo: "_s, u"inizio"_s, m_txtGiornoInizio, m_txtMeseInizio,
+                             m_lblAnnoInizio));
     root->addWidget(
-        interval(u" Data inizio intervallo: "_s, m_txtGiornoInizio, m_txtMeseInizio, m_lblAnnoInizio));
-    root->addWidget(interval(u" Data fine intervallo: "_s, m_txtGiornoFine, m_txtMeseFine, m_lblAnnoFine));
+        interval(u" Data fine intervallo: "_s, u"fine"_s, m_txtGiornoFine, m_txtMeseFine, m_lblAnnoFine));
     root->addLayout(buttons);
     setFixedWidth(620);
 

@@ -26,7 +26,7 @@ namespace {
 // The find text of every result window of the run.
 QString g_find;
 
-QLabel* value(const QString& name, const QString& accessibleName)
+QLabel* value(const QString& name, const QString& caption)
 {
     auto* label = new QLabel;
     label->setObjectName(name);
@@ -35,7 +35,7 @@ QLabel* value(const QString& name, const QString& accessibleName)
     label->setFont(bold);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::TabFocus);
-    Accessibility::describe(label, accessibleName);
+    Accessibility::value(label, caption);
     return label;
 }
 

@@ -1,7 +1,9 @@
 #include "widgets/Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -54,6 +56,11 @@ void describe(QWidget* control, const QString& name, const QString& hint)
 {
     control->setAccessibleName(name);
     control->setAccessibleDescription(hint);
+    // An editable list hands the keyboard to its line, which a screen reader then names in its stead.
+    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(name);
+        list->lineEdit()->setAccessibleDescription(hint);
+    }
 }
 
 void label(QLabel* label, QWidget* input, const QString& hint)

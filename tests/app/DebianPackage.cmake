@@ -1,5 +1,6 @@
-# Builds the Debian package from the test build, checks what it holds and declares, validates its menu
-# entry and metainfo, and starts its companion once as a user would, in a home of its own.
+# Builds the Debian package from the test build, checks what it holds and declares, runs lintian on it,
+# validates its menu entry and metainfo, and starts its companion once as a user would, in a home of its
+# own.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
@@ -21,7 +22,9 @@ run(dpkg-deb --contents "${deb}")
 foreach(path ./usr/bin/telvara ./usr/bin/telvara-cli ./usr/share/applications/telvara.desktop
              ./usr/share/icons/hicolor/scalable/apps/telvara.svg
              ./usr/share/metainfo/it.telvara.telvara.metainfo.xml ./usr/share/telvara/unins000.dll
-             ./usr/share/telvara/Guida.pdf ./usr/share/telvara/qtbase_it.qm)
+             ./usr/share/telvara/Guida.pdf ./usr/share/telvara/qtbase_it.qm
+             ./usr/share/doc/telvara/copyright ./usr/share/doc/telvara/changelog.gz
+             ./usr/share/man/man1/telvara.1.gz ./usr/share/man/man1/telvara-cli.1.gz)
   string(FIND "${output}" " ${path}\n" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package lacks ${path}:\n${output}")
@@ -35,6 +38,12 @@ foreach(dependency libqt6widgets6 libqt6core6 fonts-liberation)
     message(FATAL_ERROR "the package does not depend on ${dependency}: ${output}")
   endif()
 endforeach()
+
+# Debian's own checks find nothing to complain of: no error, no warning.
+run(lintian --fail-on error,warning --tag-display-limit 0 "${deb}")
+if(output MATCHES "(^|\n)[EW]: ")
+  message(FATAL_ERROR "lintian complains:\n${output}")
+endif()
 
 set(root "${WORK}/root")
 run(dpkg-deb -x "${deb}" "${root}")

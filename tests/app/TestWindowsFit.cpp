@@ -1,4 +1,5 @@
 #include "AccessibleTree.h"
+#include "app/HelpCatalogue.h"
 #include "app/PersistentWindows.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
@@ -63,6 +64,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -228,18 +230,40 @@ void checkKeyboardReachesEverything(QWidget* window)
     }
 }
 
-// A screen reader names every control a user works with.
-void checkEveryControlIsNamed(QWidget* window)
+// A screen reader walking the window names every control the keyboard reaches, speaks every value with
+// its caption and tells every two controls apart, but those that do the same thing: the guide's picture
+// and link both open Guida.pdf, and a summary's year panel and list both show the same help and close the
+// same window.
+void checkScreenReaderWalk(QWidget* window)
 {
-    for (QWidget* control : workingControls(window)) {
-        const QString spoken = AccessibleTree::spokenName(window, control).trimmed();
-        QVERIFY2(!spoken.isEmpty() && !spoken.startsWith(u'<'),
-                 qPrintable(window->objectName() + u'/' +
-                            (control->objectName().isEmpty()
-                                 ? QString::fromLatin1(control->metaObject()->className())
-                                 : control->objectName()) +
-                            u": "_s + (spoken.isEmpty() ? u"no name"_s : spoken)));
+    static const QHash<QString, QStringList> sameThing = {
+        {u"TfrmGuida"_s, {u"Visualizza guida in formato PDF"_s}},
+        {u"TfrmRiepGiornalieroTel"_s, {u"Guida"_s, u"Esci"_s}},
+        {u"TfrmRiepMensileTel"_s, {u"Guida"_s, u"Esci"_s}},
+        {u"TfrmRiepAnnualeTel"_s, {u"Guida"_s, u"Esci"_s}},
+        {u"TfrmRiepGiornalieroReg"_s, {u"Guida"_s, u"Esci"_s}},
+        {u"TfrmRiepMensileReg"_s, {u"Guida"_s, u"Esci"_s}},
+        {u"TfrmRiepAnnualeReg"_s, {u"Guida"_s, u"Esci"_s}},
+    };
+    const QStringList faults = AccessibleTree::walkFaults(window, sameThing.value(window->objectName()));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+// The titles of the helps the window's help commands (cmdGuida, imgGuida...) show, each pressed once.
+QStringList shownHelpTitles(QWidget* window, ScriptedModal& modal)
+{
+    QStringList titles;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->objectName().endsWith(u"Guida"_s) || !button->isVisibleTo(window) ||
+            !button->isEnabled())
+            continue;
+        modal.setNextScript([&titles](QDialog& help) {
+            titles << help.findChild<QLabel*>(u"lblTitolo"_s)->text();
+            return int(QDialog::Rejected);
+        });
+        button->click();
     }
+    return titles;
 }
 
 // A program folder with a few demo archives of 2024, so that lists, summaries and charts show data.
@@ -312,8 +336,8 @@ private slots:
         }
     }
 
-    // The persistent windows answer the keyboard, and name their controls, as they are opened.
-    void persistentWindowsWorkByKeyboard()
+    // The persistent windows answer the keyboard and the screen reader as they are opened.
+    void persistentWindowsWorkByKeyboardAndScreenReader()
     {
         Fixture f;
         WindowRegistry windows;
@@ -327,11 +351,12 @@ private slots:
             else if (auto* change = qobject_cast<TfrmCambiaPassword*>(window))
                 change->open();
             else if (auto* dialog = qobject_cast<QDialog*>(window)) {
-                runModal(*dialog, [](QDialog& shown) {
+                runModal(*dialog, [this, &f](QDialog& shown) {
                     QApplication::setActiveWindow(&shown);
                     QApplication::processEvents();
                     checkKeyboardReachesEverything(&shown);
-                    checkEveryControlIsNamed(&shown);
+                    checkScreenReaderWalk(&shown);
+                    m_helpTitles += shownHelpTitles(&shown, f.services.modal);
                 });
                 continue;
             } else
@@ -339,7 +364,8 @@ private slots:
             QApplication::setActiveWindow(window);
             QApplication::processEvents();
             checkKeyboardReachesEverything(window);
-            checkEveryControlIsNamed(window);
+            checkScreenReaderWalk(window);
+            m_helpTitles += shownHelpTitles(window, f.services.modal);
             window->hide();
         }
     }
@@ -468,19 +494,32 @@ private slots:
     }
 
     // The one-use windows too.
-    void oneUseWindowsWorkByKeyboard_data() { oneUseWindowsFit_data(); }
+    void oneUseWindowsWorkByKeyboardAndScreenReader_data() { oneUseWindowsFit_data(); }
 
-    void oneUseWindowsWorkByKeyboard()
+    void oneUseWindowsWorkByKeyboardAndScreenReader()
     {
         QFETCH(Factory, make);
         Fixture f;
         const std::unique_ptr<QDialog> window = make();
-        runModal(*window, [](QDialog& shown) {
+        runModal(*window, [this, &f](QDialog& shown) {
             QApplication::setActiveWindow(&shown);
             QApplication::processEvents();
             checkKeyboardReachesEverything(&shown);
-            checkEveryControlIsNamed(&shown);
+            checkScreenReaderWalk(&shown);
+            m_helpTitles += shownHelpTitles(&shown, f.services.modal);
         });
+    }
+
+    // Every help a window shows, pressed in the two slots before, is one the guide holds.
+    void everyHelpShownIsInTheGuide()
+    {
+        QStringList guide;
+        for (const HelpTopic& topic : HelpCatalogue::topics())
+            guide << topic.title;
+        m_helpTitles.removeDuplicates();
+        QVERIFY(m_helpTitles.size() > 10);
+        for (const QString& title : std::as_const(m_helpTitles))
+            QVERIFY2(guide.contains(title), qPrintable(title));
     }
 
     // A client history grows to show its list after "Apri", and stays inside the screen, centred.
@@ -513,6 +552,9 @@ private slots:
         QVERIFY(window->findChild<QWidget*>(u"panContainer"_s)->isVisibleTo(window.get()));
         QVERIFY(window->width() > before.width());
     }
+
+private:
+    QStringList m_helpTitles;
 };
 
 QTEST_MAIN(TestWindowsFit)

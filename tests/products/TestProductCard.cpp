@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "FaultyFileIo.h"
 #include "products/SchedaArticolo.h"
 #include "products/TfrmGiacenza.h"
@@ -389,6 +390,31 @@ private slots:
         }
         child<QPushButton>(dialog, u"btnTotale"_s)->click();
         QCOMPARE(dialog.total(), u"246913578024690"_s);
+    }
+
+    // The quantity's caption follows the direction, and so does the name a screen reader speaks for it.
+    void stockDialogSpeaksTheQuantityOfItsDirection_data()
+    {
+        QTest::addColumn<ProductStock::Direction>("direction");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("+") << ProductStock::Direction::Add << u"Quantità da aggiungere"_s;
+        QTest::newRow("-") << ProductStock::Direction::Subtract << u"Quantità da sottrarre"_s;
+    }
+
+    void stockDialogSpeaksTheQuantityOfItsDirection()
+    {
+        QFETCH(ProductStock::Direction, direction);
+        QFETCH(QString, spoken);
+        Fixture f;
+        TfrmGiacenza dialog;
+        // From the other direction first, as the dialog is used again and again.
+        dialog.prepare(direction == ProductStock::Direction::Add ? ProductStock::Direction::Subtract
+                                                                 : ProductStock::Direction::Add,
+                       u"5"_s);
+        dialog.prepare(direction, u"5"_s);
+        dialog.show();
+        QCOMPARE(AccessibleTree::spokenName(&dialog, child<QLineEdit>(dialog, u"txtAggiunta"_s)), spoken);
+        QCOMPARE(AccessibleTree::walkFaults(&dialog), QStringList());
     }
 
     void otherInformation_data()

@@ -1,3 +1,4 @@
+#include "AccessibleTree.h"
 #include "FaultyFileIo.h"
 #include "products/ProductPicker.h"
 #include "products/SchedaArticolo.h"
@@ -207,6 +208,22 @@ private slots:
         QCOMPARE(f.services.messages.shown(), (QList<Shown>{{Kind::Warning, kNoSelection}}));
         QVERIFY(f.filled.isEmpty());
         QVERIFY(f.picker.isVisible());
+    }
+
+    // The chosen article's details are spoken with their captions, as a screen reader walks the picker.
+    void chosenDetailsAreSpokenWithTheirCaptions()
+    {
+        Fixture f({{u"A1"_s, u"5"_s}});
+        f.click(0);
+        const std::pair<const char16_t*, QString> spoken[] = {
+            {u"lblCodice", u"Codice articolo: A1"_s},
+            {u"lblDescrizione", u"Descrizione: Gomma invernale"_s},
+            {u"lblGiacenza", u"Giacenza attuale: 5"_s}};
+        for (const auto& [name, expected] : spoken)
+            QCOMPARE(
+                AccessibleTree::spokenName(&f.picker, f.picker.findChild<QLabel*>(QString::fromUtf16(name))),
+                expected);
+        QCOMPARE(AccessibleTree::walkFaults(&f.picker), QStringList());
     }
 
     // Two products give the same line; the choice follows the selection moved by the keyboard, and an import

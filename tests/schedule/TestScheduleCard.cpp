@@ -2,6 +2,7 @@
 #include "FaultyFileIo.h"
 #include "operators/SchedaOperatore.h"
 #include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleCard.h"
 #include "schedule/TfrmScadenzario.h"
 #include "screens/CallerTargets.h"
 #include "screens/StorageMessages.h"
@@ -17,6 +18,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +107,19 @@ class TestScheduleCard : public QObject
     Q_OBJECT
 
 private slots:
+    // Each command of the card shows a picture of its own: none is taken for another, as "Effettuati"
+    // would be for "Salva".
+    void everyCommandHasAPictureOfItsOwn()
+    {
+        QHash<QString, QString> commandOf;
+        for (const CardButton& command : ScheduleCard::definition().commands) {
+            QVERIFY2(QFile::exists(command.picture), qPrintable(command.name));
+            QVERIFY2(!commandOf.contains(command.picture),
+                     qPrintable(command.name + u" looks like "_s + commandOf.value(command.picture)));
+            commandOf.insert(command.picture, command.name);
+        }
+    }
+
     void openingPanelShowsTheCurrentYear()
     {
         Fixture f;

@@ -3,6 +3,8 @@
 #include "platform/QtReportOutput.h"
 #include "RecordingReportOutput.h"
 #include "sales/SchedaVendita.h"
+#include "screens/ChartColours.h"
+#include "screens/PieLabels.h"
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "stats/TfrmMenuStats.h"
@@ -15,6 +17,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
@@ -24,6 +27,7 @@
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QPieSeries>
+#include <QPieSlice>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTest>
@@ -184,11 +188,68 @@ private slots:
             window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers();
         QCOMPARE(markers.size(), 12);
         QCOMPARE(markers.at(2)->label(), u"Marzo"_s);
+        // Every month's swatch shows on the white legend, the palest (September's) too: by its colour or
+        // by its outline.
+        for (const QLegendMarker* marker : markers) {
+            const quint32 fill = marker->brush().color().rgb() & 0xFFFFFF;
+            const quint32 outline =
+                marker->pen().style() == Qt::NoPen ? 0xFFFFFF : marker->pen().color().rgb() & 0xFFFFFF;
+            QVERIFY2(
+                qMax(ChartColours::contrast(fill, 0xFFFFFF), ChartColours::contrast(outline, 0xFFFFFF)) >= 3,
+                qPrintable(marker->label()));
+        }
 
         window.findChild<QPushButton*>(u"btnBarre"_s)->click();
         QVERIFY(qobject_cast<QStackedBarSeries*>(drawn(window)));
         QVERIFY(shownTexts(window).contains(u"Mar"_s));
         QCOMPARE(window.values(), march(31));
+    }
+
+    // The labels of neighbouring small slices (May, June and July here) stand apart: no two labels on
+    // one side of the pie share a line, whatever the size of the window.
+    void pieLabelsOfSmallNeighboursStandApart_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("small") << QSize(700, 560);
+        QTest::newRow("large") << QSize(1200, 900);
+    }
+
+    void pieLabelsOfSmallNeighboursStandApart()
+    {
+        QFETCH(QSize, size);
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            const int amounts[] = {900, 800, 700, 600, 12, 10, 9, 700, 600, 500, 400, 300};
+            for (int month = 1; month <= 12; ++month)
+                sale(file, u"01/%1/2024"_s.arg(month, 2, 10, QChar(u'0')), QString::number(amounts[month - 1]));
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.resize(size);
+        window.show();
+        window.findChild<QPushButton*>(u"btnTorta"_s)->click();
+        QApplication::processEvents();
+        auto* pie = qobject_cast<QPieSeries*>(drawn(window));
+        QVERIFY(pie);
+        const QRectF plot = window.findChild<QChartView*>(u"ChartStats"_s)->chart()->plotArea();
+        const double radius = pie->pieSize() * qMin(plot.width(), plot.height()) / 2;
+        const double line = QFontMetricsF(pie->slices().first()->labelFont()).height();
+        const QList<QPieSlice*> slices = pie->slices();
+        for (qsizetype i = 0; i < slices.size(); ++i)
+            for (qsizetype j = i + 1; j < slices.size(); ++j) {
+                const double a = slices.at(i)->startAngle() + slices.at(i)->angleSpan() / 2;
+                const double b = slices.at(j)->startAngle() + slices.at(j)->angleSpan() / 2;
+                if ((a < 180) != (b < 180))
+                    continue;
+                const double apart =
+                    radius * qAbs(PieLabels::baseline(a, slices.at(i)->labelArmLengthFactor()) -
+                                  PieLabels::baseline(b, slices.at(j)->labelArmLengthFactor()));
+                QVERIFY2(apart >= line - 0.5,
+                         qPrintable(u"%1 and %2: %3 pixels apart, lines of %4"_s
+                                        .arg(slices.at(i)->label(), slices.at(j)->label())
+                                        .arg(apart)
+                                        .arg(line)));
+            }
     }
 
     // The value axis writes whole numbers; a small range must not write the same number on two ticks.
@@ -305,6 +366,10 @@ private slots:
         QCOMPARE(info.value(u"Pages"_s), u"1"_s);
         QCOMPARE(info.value(u"Title"_s), u"Statistiche entrate mensili"_s);
         QCOMPARE(info.value(u"Page size"_s), u"842 x 595 pts (A4)"_s);
+        // Under the chart, as in the window, the legend's title and the foot.
+        const QString text = PdfTools::text(path);
+        QVERIFY2(text.contains(u"Entrate mensili:"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"Tutti gli importi sono arrotondati all'euro"_s), qPrintable(text));
     }
 };
 

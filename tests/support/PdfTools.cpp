@@ -1,6 +1,7 @@
 #include "PdfTools.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -39,4 +40,25 @@ QMap<QString, QString> PdfTools::info(const QString& path)
             fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
     }
     return fields;
+}
+
+QList<PdfTools::Bookmark> PdfTools::bookmarks(const QString& path)
+{
+    const QString xml = run(QStringLiteral("pdftohtml"),
+                            {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-stdout"),
+                             QStringLiteral("-enc"), QStringLiteral("UTF-8"), path});
+    QList<Bookmark> found;
+    QRegularExpressionMatchIterator item =
+        QRegularExpression(QStringLiteral("<item page=\"(\\d+)\">([^<]*)</item>")).globalMatch(xml);
+    while (item.hasNext()) {
+        const QRegularExpressionMatch match = item.next();
+        QString title = match.captured(2);
+        title.replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        found.append({title, match.captured(1).toInt()});
+    }
+    return found;
 }

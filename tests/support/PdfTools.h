@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -12,5 +13,13 @@ bool available();
 QString text(const QString& path);
 // The document information as pdfinfo prints it: "Title", "Subject", "Author", "Creator", "Pages"...
 QMap<QString, QString> info(const QString& path);
+
+struct Bookmark
+{
+    QString title;
+    int page; // from 1
+};
+// The bookmarks a reader shows beside the pages, in their order (pdftohtml -xml).
+QList<Bookmark> bookmarks(const QString& path);
 
 } // namespace PdfTools
