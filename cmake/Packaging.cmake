@@ -34,7 +34,8 @@ foreach(program telvara telvara-cli)
   add_custom_command(
     OUTPUT ${TELVARA_DEBIAN_DOCS}/${program}.1.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TELVARA_DEBIAN_DOCS}
-    COMMAND ${TELVARA_HELP2MAN} --no-info --section=1 "--name=${TELVARA_MANUAL_${program}}"
+    COMMAND ${TELVARA_HELP2MAN} --no-info --section=1 "--manual=Comandi utente" "--source=Telvara 3.0"
+            "--name=${TELVARA_MANUAL_${program}}"
             --output=${TELVARA_DEBIAN_DOCS}/${program}.1 $<TARGET_FILE:${program}>
     COMMAND ${TELVARA_GZIP} -9nf ${TELVARA_DEBIAN_DOCS}/${program}.1
     DEPENDS ${program}

@@ -107,7 +107,8 @@ TfrmImportaMagazzino::TfrmImportaMagazzino(QWidget* parent)
         else
             Accessibility::label(label, value);
     }
-    grid->setColumnStretch(1, 1);
+    // The details stand right beside their captions; the room left over goes to an empty column.
+    grid->setColumnStretch(2, 1);
 
     auto* btnNonAggiornare =
         DialogButton::create(u"btnNonAggiornare"_s, u"Importa articolo senza aggiornare giacenza"_s);

@@ -44,8 +44,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The chart's own arm length, which labels keep unless crowded.
+// The chart's own arm length, which labels keep unless crowded, and its own pie size.
 constexpr double kShortestArm = 0.15;
+constexpr double kPieSize = 0.7;
 
 QFont verdana(int pointSize)
 {
@@ -73,12 +74,12 @@ QPushButton* button(const QString& name, const QString& text, const QString& hin
     return push;
 }
 
-// Lengthens the arms of crowded labels so that no two overlap, for the pie's size in the plot area.
+// Lengthens the arms of crowded labels so that no two overlap, and makes the pie smaller where the
+// labels would otherwise reach out of the plot area, above or below it.
 void spreadLabels(QPieSeries* series, const QRectF& plot)
 {
     const QList<QPieSlice*> pieces = series->slices();
-    const double radius = series->pieSize() * qMin(plot.width(), plot.height()) / 2;
-    if (pieces.isEmpty() || radius <= 0)
+    if (pieces.isEmpty() || plot.isEmpty())
         return;
     QList<PieLabels::Slice> slices;
     double start = series->pieStartAngle();
@@ -86,8 +87,25 @@ void spreadLabels(QPieSeries* series, const QRectF& plot)
         slices.append({start + piece->angleSpan() / 2, piece->isLabelVisible()});
         start += piece->angleSpan();
     }
-    const double line = QFontMetricsF(pieces.first()->labelFont()).height() / radius;
-    const QList<double> arms = PieLabels::armLengths(slices, line, kShortestArm);
+    // A label's box is a little taller than its text; a few pixels keep two boxes apart.
+    const double line = QFontMetricsF(pieces.first()->labelFont()).height() + 4;
+    series->setPieSize(kPieSize);
+    QList<double> arms;
+    // A smaller pie takes shorter arms, while the labels keep their height: a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        const double radius = series->pieSize() * qMin(plot.width(), plot.height()) / 2;
+        arms = PieLabels::armLengths(slices, line / radius, kShortestArm);
+        double reach = 0;
+        for (qsizetype i = 0; i < slices.size(); ++i)
+            if (slices.at(i).labelled) {
+                const double baseline = radius * PieLabels::baseline(slices.at(i).middleAngle, arms.at(i));
+                // The chart draws a label's text from a line above its arm to half a line below.
+                reach = qMax(reach, baseline < 0 ? line - baseline : baseline + line / 2);
+            }
+        if (reach <= plot.height() / 2)
+            break;
+        series->setPieSize(series->pieSize() * (plot.height() / 2 - line) / reach);
+    }
     for (qsizetype i = 0; i < pieces.size(); ++i)
         pieces.at(i)->setLabelArmLengthFactor(arms.at(i));
 }

@@ -161,6 +161,10 @@ private slots:
             QtReportOutput().print(report, 1);
         };
         QTest::newRow("print") << print << Step(withEveryOption);
+        QTest::newRow("print preview") << Show([] {
+            ReportTemplate report(u"Prova"_s);
+            QtReportOutput().preview(report);
+        }) << Step(readOnly);
         QTest::newRow("print properties") << print << Step(withProperties);
     }
 

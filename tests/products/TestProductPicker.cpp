@@ -12,6 +12,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,19 +211,32 @@ private slots:
         QVERIFY(f.picker.isVisible());
     }
 
-    // The chosen article's details are spoken with their captions, as a screen reader walks the picker.
-    void chosenDetailsAreSpokenWithTheirCaptions()
+    // The chosen article's details stand right beside their captions and are spoken with them, as a
+    // screen reader walks the picker.
+    void chosenDetailsStandAndAreSpokenWithTheirCaptions()
     {
         Fixture f({{u"A1"_s, u"5"_s}});
         f.click(0);
-        const std::pair<const char16_t*, QString> spoken[] = {
-            {u"lblCodice", u"Codice articolo: A1"_s},
-            {u"lblDescrizione", u"Descrizione: Gomma invernale"_s},
-            {u"lblGiacenza", u"Giacenza attuale: 5"_s}};
-        for (const auto& [name, expected] : spoken)
-            QCOMPARE(
-                AccessibleTree::spokenName(&f.picker, f.picker.findChild<QLabel*>(QString::fromUtf16(name))),
-                expected);
+        QApplication::processEvents();
+        const std::tuple<const char16_t*, QString, QString> details[] = {
+            {u"lblCodice", u"Codice articolo:"_s, u"A1"_s},
+            {u"lblDescrizione", u"Descrizione:"_s, u"Gomma invernale"_s},
+            {u"lblGiacenza", u"Giacenza attuale:"_s, u"5"_s}};
+        const QList<QLabel*> labels = f.picker.findChildren<QLabel*>();
+        for (const auto& [name, caption, shown] : details) {
+            const QLabel* detail = f.picker.findChild<QLabel*>(QString::fromUtf16(name));
+            const auto captioned = std::find_if(labels.cbegin(), labels.cend(), [&](const QLabel* label) {
+                return label->text() == caption && label->isVisibleTo(&f.picker);
+            });
+            QVERIFY(captioned != labels.cend());
+            // From the end of the caption's text, which its label may run past, to the detail's text; the
+            // captions' column is as wide as the longest of them.
+            const int gap = detail->mapTo(&f.picker, QPoint()).x() -
+                            (*captioned)->mapTo(&f.picker, QPoint((*captioned)->sizeHint().width(), 0)).x();
+            QVERIFY2(gap >= 0 && gap < 100, qPrintable(caption + u" %1 pixels away"_s.arg(gap)));
+            QCOMPARE(detail->text(), shown);
+            QCOMPARE(AccessibleTree::spokenName(&f.picker, detail), caption + u' ' + shown);
+        }
         QCOMPARE(AccessibleTree::walkFaults(&f.picker), QStringList());
     }
 
