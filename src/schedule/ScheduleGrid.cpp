@@ -106,8 +106,6 @@ public:
         static_assert(layout.offset(Mese) + 17 <= layout.size());
         const char* field = appointment.bytes() + layout.offset(Mese);
         const auto length = static_cast<unsigned char>(field[0]);
-        if (length > layout.width(Mese))
-            return false; // damaged: no month's
         if (!m_letters || length > m_name.size())
             return sameIgnoringCase(appointment.raw(Mese), m_name);
         std::uint64_t stored[2];
@@ -131,10 +129,10 @@ QByteArray lowerCased(QByteArray bytes)
     return bytes;
 }
 
-// Whether the stored `Mese` is a month's name, in any case, as every card stores it: a month list takes
-// a record whose `Mese` is anything else, or whose length byte runs past the field, for unreadable
-// rather than for another month's. The twelve names fall into sixteen slots, one each, by their length
-// and first two letters, so a record is compared with one name only.
+// Which month the stored `Mese` names, in any case, as every card stores it; 0 for none, or for a length
+// byte that runs past the field: a month list takes such a record for unreadable rather than for
+// another month's. The twelve names fall into sixteen slots, one each, by their length and first two
+// letters, so a record is compared with one name only.
 class MonthNames
 {
 public:
@@ -142,39 +140,41 @@ public:
     {
         for (int month = 1; month <= 12; ++month) {
             const QByteArray name = lowerCased(Windows1252::encode(ValueLists::monthName(month)));
-            const qsizetype at = slot(static_cast<unsigned char>(name.size()), name[0], name[1]);
-            Q_ASSERT(!m_names[at]);
+            const std::size_t at = slot(static_cast<unsigned char>(name.size()), name[0], name[1]);
+            Q_ASSERT(m_months[at] == 0);
             m_names[at].emplace(name);
+            m_months[at] = month;
         }
     }
 
-    bool holds(const RecordView& appointment) const
+    int of(const RecordView& appointment) const
     {
         const char* field = appointment.bytes() + layout.offset(Mese);
         const auto length = static_cast<unsigned char>(field[0]);
         if (length > layout.width(Mese))
-            return false;
-        if (const std::optional<MonthField>& name = m_names[slot(length, field[1], field[2])];
-            name && name->matches(appointment))
-            return true;
+            return 0;
+        if (const std::size_t at = slot(length, field[1], field[2]);
+            m_months[at] != 0 && m_names[at]->matches(appointment))
+            return m_months[at];
         // Blanks around a name, which no card stores, go the long way.
         const QByteArrayView stored = appointment.raw(Mese);
         if (TextField::trimmedAscii(stored).size() == stored.size())
-            return false;
-        return std::any_of(m_names.begin(), m_names.end(),
-                           [&appointment](const std::optional<MonthField>& name) {
-                               return name && name->matches(appointment);
-                           });
+            return 0;
+        for (std::size_t at = 0; at < m_names.size(); ++at)
+            if (m_months[at] != 0 && m_names[at]->matches(appointment))
+                return m_months[at];
+        return 0;
     }
 
 private:
-    static qsizetype slot(unsigned char length, char first, char second)
+    static std::size_t slot(unsigned char length, char first, char second)
     {
         const auto letter = [](char c) { return static_cast<unsigned char>(c) | 0x20u; };
-        return qsizetype((letter(first) + 3 * letter(second) + 4u * length) & 15u);
+        return (letter(first) + 3 * letter(second) + 4u * length) & 15u;
     }
 
     std::array<std::optional<MonthField>, 16> m_names;
+    std::array<int, 16> m_months = {};
 };
 
 } // namespace
@@ -227,12 +227,12 @@ Selection dayOf(QDate date)
 
 Selection monthOf(QDate date)
 {
-    const MonthField month(lowerCased(Windows1252::encode(ValueLists::monthName(date.month()))));
     const QByteArray year = date.toString(u"yyyy"_s).toLatin1();
-    return [month, year, names = MonthNames()](const RecordView& appointment) -> std::optional<bool> {
-        if (!month.matches(appointment)) {
+    return [wanted = date.month(), year,
+            names = MonthNames()](const RecordView& appointment) -> std::optional<bool> {
+        if (const int month = names.of(appointment); month != wanted) {
             // A month that is no month's name cannot be placed: the record is left out and counted.
-            if (!names.holds(appointment))
+            if (month == 0)
                 return std::nullopt;
             return false;
         }
