@@ -43,9 +43,9 @@ FieldRule* FieldRule::attach(QLineEdit* input, Kind kind)
     return rule;
 }
 
-FieldRule::FieldRule(QLineEdit* input, Kind kind) : QValidator(input), m_kind(kind), m_length(input->maxLength())
-{
-}
+FieldRule::FieldRule(QLineEdit* input, Kind kind)
+    : QValidator(input), m_kind(kind), m_length(input->maxLength())
+{}
 
 int FieldRule::maxLength(const QLineEdit* input)
 {
