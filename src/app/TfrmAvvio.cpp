@@ -1,19 +1,19 @@
 #include "app/TfrmAvvio.h"
 
+#include "app/GeneralHelp.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
-#include "widgets/Accessibility.h"
 #include "screens/ApplicationWindow.h"
+#include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Banner.h"
 #include "widgets/CaptionButton.h"
-#include "app/GeneralHelp.h"
 #include "widgets/HelpKey.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
-#include "screens/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmSplash.h"
-#include "screens/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

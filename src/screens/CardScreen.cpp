@@ -2,14 +2,14 @@
 
 #include "platform/Services.h"
 #include "screens/CardForm.h"
-#include "widgets/ControlText.h"
-#include "widgets/HelpKey.h"
-#include "widgets/ListSelection.h"
-#include "widgets/NumberFields.h"
 #include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "widgets/ControlText.h"
+#include "widgets/HelpKey.h"
+#include "widgets/ListSelection.h"
+#include "widgets/NumberFields.h"
 
 #include <optional>
 #include <QAbstractButton>

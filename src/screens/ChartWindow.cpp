@@ -29,8 +29,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
-#include <QLineEdit>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>

@@ -1,18 +1,18 @@
 #include "screens/ExportWindow.h"
 
 #include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "widgets/Accessibility.h"
 #include "screens/GridModel.h"
 #include "screens/GridSort.h"
 #include "screens/StorageMessages.h"
-#include "widgets/HelpKey.h"
-#include "widgets/PictureButton.h"
-#include "platform/ProgramFolder.h"
-#include "widgets/StatusHints.h"
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
+#include "widgets/Accessibility.h"
+#include "widgets/HelpKey.h"
+#include "widgets/PictureButton.h"
+#include "widgets/StatusHints.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

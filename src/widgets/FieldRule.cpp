@@ -43,9 +43,9 @@ FieldRule* FieldRule::attach(QLineEdit* input, Kind kind)
     return rule;
 }
 
-FieldRule::FieldRule(QLineEdit* input, Kind kind) : QValidator(input), m_kind(kind), m_length(input->maxLength())
-{
-}
+FieldRule::FieldRule(QLineEdit* input, Kind kind)
+    : QValidator(input), m_kind(kind), m_length(input->maxLength())
+{}
 
 int FieldRule::maxLength(const QLineEdit* input)
 {
@@ -72,7 +72,7 @@ void FieldRule::showAsIs(QLineEdit* input, const QString& text)
         rule->m_asIs = false;
 }
 
-QString FieldRule::apply(Kind kind, const QString& text, int length, int* cursor)
+QString FieldRule::apply(Kind kind, const QString& text, int length, int& cursor)
 {
     QString kept;
     kept.reserve(text.size());
@@ -82,7 +82,7 @@ QString FieldRule::apply(Kind kind, const QString& text, int length, int* cursor
         if (!isKept(kind, c, kept.size()))
             continue;
         kept.append(c);
-        if (cursor && at < *cursor)
+        if (at < cursor)
             ++keptBeforeCursor;
     }
     if (trims(kind)) {
@@ -95,14 +95,13 @@ QString FieldRule::apply(Kind kind, const QString& text, int length, int* cursor
     if (upperCases(kind))
         kept = kept.toUpper();
     kept.truncate(length);
-    if (cursor)
-        *cursor = qBound(0, keptBeforeCursor, int(kept.size()));
+    cursor = qBound(0, keptBeforeCursor, int(kept.size()));
     return kept;
 }
 
 QValidator::State FieldRule::validate(QString& text, int& cursor) const
 {
     if (!m_asIs)
-        text = apply(m_kind, text, m_length, &cursor);
+        text = apply(m_kind, text, m_length, cursor);
     return Acceptable;
 }

@@ -33,13 +33,12 @@ public:
     // changes what saving it back stores. The rule holds again for the next change.
     static void showAsIs(QLineEdit* input, const QString& text);
 
-    // The text kept of a text, and where a cursor at position cursor ends up.
-    static QString apply(Kind kind, const QString& text, int length, int* cursor = nullptr);
-
     State validate(QString& text, int& cursor) const override;
 
 private:
     FieldRule(QLineEdit* input, Kind kind);
+    // The text kept of a text, and where a cursor at position cursor ends up.
+    static QString apply(Kind kind, const QString& text, int length, int& cursor);
 
     Kind m_kind;
     int m_length;

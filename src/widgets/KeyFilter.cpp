@@ -21,7 +21,8 @@ KeyFilter* KeyFilter::amount(QLineEdit* input)
 }
 
 KeyFilter::KeyFilter(QLineEdit* input, QString accepted, FieldRule::Kind rule)
-    : QObject(input), m_input(input), m_accepted(std::move(accepted)), m_oneComma(rule == FieldRule::Kind::Amount)
+    : QObject(input), m_input(input), m_accepted(std::move(accepted)),
+      m_oneComma(rule == FieldRule::Kind::Amount)
 {
     input->installEventFilter(this);
     FieldRule::attach(input, rule);

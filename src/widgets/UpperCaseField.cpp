@@ -6,7 +6,8 @@ namespace UpperCaseField {
 
 void attach(QLineEdit* input, Trim trim)
 {
-    FieldRule::attach(input, trim == Trim::Yes ? FieldRule::Kind::UpperCaseTrimmed : FieldRule::Kind::UpperCase);
+    FieldRule::attach(input,
+                      trim == Trim::Yes ? FieldRule::Kind::UpperCaseTrimmed : FieldRule::Kind::UpperCase);
 }
 
 } // namespace UpperCaseField

@@ -112,16 +112,16 @@ private slots:
         QTest::newRow("main menu") << u"TfrmAvvio"_s << u"Uno sguardo a Telvara 3.0."_s;
         QTest::newRow("client card") << u"TfrmClienti"_s << u"Applicazione Anagrafica Clienti."_s;
         QTest::newRow("operators card") << u"TfrmIstruttori"_s << u"Applicazione Operatori e Agenti."_s;
-        QTest::newRow("products card") << u"TfrmMagazzino"_s
-                                       << u"Applicazione Magazzino Prodotti e Servizi."_s;
-        QTest::newRow("schedule, year panel") << u"TfrmScadenzario"_s
-                                              << u"Applicazione Scadenzario e Appuntamenti."_s;
+        QTest::newRow("products card")
+            << u"TfrmMagazzino"_s << u"Applicazione Magazzino Prodotti e Servizi."_s;
+        QTest::newRow("schedule, year panel")
+            << u"TfrmScadenzario"_s << u"Applicazione Scadenzario e Appuntamenti."_s;
         QTest::newRow("call year menu") << u"TfrmMenuChiamate"_s << u"Applicazione Registro chiamate."_s;
         QTest::newRow("sales menu") << u"TfrmMenuRegistro"_s
                                     << u"Applicazioni Registro vendite e Riepilogo profitti."_s;
         QTest::newRow("income chart menu") << u"TfrmMenuStats"_s << u"Grafici statistici entrate mensili."_s;
-        QTest::newRow("operators export") << u"TfrmExpIstruttori"_s
-                                          << u"Esportazione archivio operatori e agenti in Microsoft Excel."_s;
+        QTest::newRow("operators export")
+            << u"TfrmExpIstruttori"_s << u"Esportazione archivio operatori e agenti in Microsoft Excel."_s;
     }
 
     void f1OpensTheWindowsHelp()

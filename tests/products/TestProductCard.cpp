@@ -9,8 +9,8 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
-#include "WindowControls.h"
 #include "widgets/FieldRule.h"
+#include "WindowControls.h"
 
 #include <memory>
 #include <QAbstractButton>

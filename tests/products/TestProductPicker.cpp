@@ -122,7 +122,8 @@ private slots:
         QTest::keyClick(quantity, Qt::Key_Return);
         auto* import = f.picker.findChild<QPushButton*>(u"btnAggiorna"_s);
         QCOMPARE(QApplication::focusWidget(), import);
-        QVERIFY(f.picker.findChild<QWidget*>(u"effAggiorna"_s)->isVisible());
+        const QWidget* mark = f.picker.findChild<QWidget*>(u"effAggiorna"_s);
+        QVERIFY(mark && mark->isVisible());
         QTest::keyClick(import, Qt::Key_Return);
         QCOMPARE(f.filled, (QList<std::pair<qint64, QString>>{{1, u"A1"_s}}));
     }

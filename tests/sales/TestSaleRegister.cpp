@@ -214,10 +214,11 @@ private slots:
         amount->setFocus();
         QAccessible::queryAccessibleInterface(amount)->setText(QAccessible::Value, u"1,2,3"_s);
         f.click(u"cmdSalva"_s);
-        QCOMPARE(f.services.messages.shown(),
-                 (QList<Shown>{{Kind::Warning, u"Attenzione: il testo \"1,2,3\" non è un importo valido.\n\r\n\r"
-                                               u"Indicare l'importo in cifre, con una sola virgola prima dei "
-                                               u"decimali."_s}}));
+        QCOMPARE(
+            f.services.messages.shown(),
+            (QList<Shown>{{Kind::Warning, u"Attenzione: il testo \"1,2,3\" non è un importo valido.\n\r\n\r"
+                                          u"Indicare l'importo in cifre, con una sola virgola prima dei "
+                                          u"decimali."_s}}));
         QCOMPARE(amount->text(), u"1,2,3"_s);
         QCOMPARE(QApplication::focusWidget(), amount);
         QVERIFY(f.archive().isEmpty());

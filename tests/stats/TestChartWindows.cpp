@@ -308,8 +308,8 @@ private slots:
         QTest::newRow("not a number") << true << std::optional<QString>(u"due"_s) << 1 << false;
         QTest::newRow("letters among digits") << true << std::optional<QString>(u"1o"_s) << 1 << false;
         QTest::newRow("zero") << true << std::optional<QString>(u"0"_s) << 0 << true;
-        QTest::newRow("a long number") << true << std::optional<QString>(u"123456789012345678901234"_s) << 0
-                                       << true;
+        QTest::newRow("a long number")
+            << true << std::optional<QString>(u"123456789012345678901234"_s) << 0 << true;
     }
 
     void printingAsksThenPrintsTheCopiesInLandscape()
@@ -326,7 +326,8 @@ private slots:
         window.findChild<QPushButton*>(u"btnStampa"_s)->click();
         QList<Shown> asked{{Kind::Question, u"Si vuole stampare il presente grafico statistico?"_s}};
         if (outOfRange)
-            asked.append({Kind::Warning, u"Attenzione: il numero di copie da stampare deve essere compreso tra 1 e 99."_s});
+            asked.append({Kind::Warning,
+                          u"Attenzione: il numero di copie da stampare deve essere compreso tra 1 e 99."_s});
         QCOMPARE(f.services.messages.take(), asked);
         QCOMPARE(f.services.inputBox.asked().size(), confirmed ? 1 : 0);
         if (confirmed)

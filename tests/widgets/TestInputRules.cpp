@@ -33,7 +33,17 @@ namespace {
 enum class Rule { Digits, Year, Amount, WholeNumber, UpperCase, UpperCaseTrimmed, Trimmed };
 
 // The ways text reaches an input.
-enum class Arrival { Typed, CtrlV, ContextMenu, MiddleClick, Drop, InputMethod, Program, ScreenReader, Dictation };
+enum class Arrival {
+    Typed,
+    CtrlV,
+    ContextMenu,
+    MiddleClick,
+    Drop,
+    InputMethod,
+    Program,
+    ScreenReader,
+    Dictation
+};
 
 const std::pair<const char*, Arrival> kArrivals[] = {
     {"typed", Arrival::Typed},
@@ -320,7 +330,8 @@ private slots:
             QString kept;
         };
         const Case cases[] = {
-            {"sale amount with its words", Rule::Amount, Cut::Importo, u"Totale EUR 1.234,56"_s, u"1234,56"_s},
+            {"sale amount with its words", Rule::Amount, Cut::Importo, u"Totale EUR 1.234,56"_s,
+             u"1234,56"_s},
             {"monthly amount", Rule::Amount, Cut::Importo, u"Mensile 1.500,75"_s, u"1500,75"_s},
             {"days of notice from an amount", Rule::Digits, Cut::Avviso, u"€ 1.234,56"_s, u"123"_s},
             {"days of notice after letters", Rule::Digits, Cut::Avviso, u"abc12"_s, u"12"_s},
