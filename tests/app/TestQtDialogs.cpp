@@ -151,7 +151,7 @@ private slots:
         QTest::newRow("question") << message(Messages::Kind::Question) << Step(readOnly);
         QTest::newRow("plain") << message(Messages::Kind::Plain) << Step(readOnly);
         QTest::newRow("input box") << Show([] {
-            DesktopInputBox().text(nullptr, u"Telvara 3.0"_s, u"Digitare il testo:"_s, {});
+            DesktopInputBox().text(nullptr, u"Telvara 3.0"_s, u"Digitare il testo:"_s, {}, {});
         }) << Step(readOnly);
         QTest::newRow("file dialog") << Show([] {
             DesktopFileDialog().openFileName(nullptr, u"Allega documento"_s);
