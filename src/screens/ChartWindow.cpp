@@ -129,6 +129,8 @@ ChartWindow::ChartWindow(const ChartDefinition& definition, const QString& year,
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(640, 330);
     Accessibility::describe(m_view, definition.chartTitle);
+    // The view's drawing surface is reached on its own by a screen reader: it is the same chart.
+    Accessibility::describe(m_view->viewport(), definition.chartTitle);
 
     auto* legend = new QLabel(definition.legendTitle);
     legend->setObjectName(u"lblLegenda"_s);

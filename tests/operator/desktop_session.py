@@ -49,7 +49,7 @@ class DesktopSession:
         # The server picks a free display and writes its number on the pipe it is given.
         read_end, write_end = os.pipe()
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.width}x{self.height}x24",
-                     "-nolisten", "tcp", "+extension", "XTEST"], pass_fds=(write_end,),
+                     "-nolisten", "tcp", "-noreset", "+extension", "XTEST"], pass_fds=(write_end,),
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""

@@ -109,15 +109,16 @@ class Day:
         self.o.press(w, "Nuovo appuntamento")
         d = self.o.window("Registrazione nuovo appuntamento")
         day, month = self.o.controls(d, None, "combo box")[:2]
-        self.check(day.name == "" and month.name == "", f"day and month start as {day.name!r} {month.name!r}")
-        if day.name == "":
+        shown = self.o.choice(day), self.o.choice(month)
+        self.check(shown == ("", ""), f"day and month start as {shown}")
+        if shown[0] == "":
             # Saving without a day is refused, and nothing is written.
             self.o.press(d, "Applica e chiudi")
             self.o.message("Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza.")
         # The wheel over a closed list changes nothing.
-        shown = day.name
+        shown = self.o.choice(day)
         self.o.wheel(day, 3)
-        self.check(day.name == shown, f"the wheel changed the day from {shown!r} to {day.name!r}")
+        self.check(self.o.choice(day) == shown, f"the wheel changed the day from {shown!r} to {self.o.choice(day)!r}")
         self.o.pick(day, f"{self.tomorrow.day:02d}")
         self.o.pick(month, MONTHS[self.tomorrow.month - 1])
         self.o.set(d, "Anno", str(self.tomorrow.year))
@@ -232,11 +233,10 @@ class Day:
     def confirmation_email(self):
         w = self.sale_window
         before = len(self.o.opened_targets())
-        self.o.press(w, "E-mail")
+        self.o.press(w, "Invia e-mail")
         a.wait_until(lambda: len(self.o.opened_targets()) > before, what="mail link handed to the desktop")
         address, subject, body = mail_parts(self.o.opened_targets()[-1])
-        day, month = [c.name for c in self.o.controls(w, None, "combo box")[:2]]
-        hour, minutes = [c.name for c in self.o.controls(w, None, "combo box")[2:4]]
+        day, month, hour, minutes = [self.o.choice(c) for c in self.o.controls(w, None, "combo box")[:4]]
         expected = (f"Gentile Sig. {CLIENT}, con la presente le confermiamo la corretta registrazione del suo "
                     f"acquisto effettuato in data {day} {month} {self.year} alle ore {hour}:{minutes} relativo "
                     f"all'articolo con codice n. {ARTICLE} al prezzo convenuto di euro 1234,56 con le seguenti "

@@ -170,7 +170,13 @@ class Operator:
         return found
 
     def press(self, w, name, nth=0):
-        buttons = self.controls(w, name, "push button")
+        """Presses the button called name, or else the one whose name starts with it ("Apri" for "Apri
+        Registro vendite"): a window with two such buttons names each after what it opens."""
+        def matching():
+            exact = [n for n, r, nm in self._read_controls(w) if r == "push button" and nm == name]
+            near = [n for n, r, nm in self._controls[w.name] if r == "push button" and nm.startswith(name + " ")]
+            return [n for n in (exact or near) if a.is_showing(n)]
+        buttons = a.wait_until(matching, what=f"button '{name}' in '{w.name}'")
         if len(buttons) <= nth:
             raise a.NotFound(f"button '{name}' number {nth + 1} in '{w.name}'")
         a.press(buttons[nth])
