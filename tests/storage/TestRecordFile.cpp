@@ -7,6 +7,8 @@
 #include "TempProgramFolder.h"
 
 #include <csignal>
+#include <functional>
+#include <vector>
 #include <fcntl.h>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -68,6 +70,32 @@ qint64 statusKib(const char* field)
         if (line.startsWith(field))
             return line.mid(qsizetype(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
     return -1;
+}
+
+// Runs work(child) in that many child processes at once, as so many workstations; true when every
+// child ended without an exception.
+bool allWorkstationsSucceed(int children, const std::function<void(int)>& work)
+{
+    std::vector<pid_t> pids;
+    for (int c = 0; c < children; ++c) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            try {
+                work(c);
+            } catch (...) {
+                _exit(1);
+            }
+            _exit(0);
+        }
+        pids.push_back(pid);
+    }
+    bool succeeded = true;
+    for (pid_t pid : pids) {
+        int status = -1;
+        waitpid(pid, &status, 0);
+        succeeded = succeeded && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    return succeeded;
 }
 
 } // namespace
@@ -501,30 +529,16 @@ private slots:
         appendClients(path, 1);
         constexpr int kChildren = 4;
         constexpr int kEach = 60;
-        pid_t children[kChildren];
-        for (int c = 0; c < kChildren; ++c) {
-            children[c] = fork();
-            if (children[c] == 0) {
-                try {
-                    for (int i = 0; i < kEach; ++i) {
-                        RecordFile file(path, SchedaCliente::layout);
-                        file.update(1, [](Record& record) {
-                            record.setText(SchedaCliente::Cliente,
-                                           QString::number(record.text(SchedaCliente::Cliente).toInt() + 1));
-                            return true;
-                        });
-                    }
-                } catch (...) {
-                    _exit(1);
-                }
-                _exit(0);
+        QVERIFY(allWorkstationsSucceed(kChildren, [&](int) {
+            for (int i = 0; i < kEach; ++i) {
+                RecordFile file(path, SchedaCliente::layout);
+                file.update(1, [](Record& record) {
+                    record.setText(SchedaCliente::Cliente,
+                                   QString::number(record.text(SchedaCliente::Cliente).toInt() + 1));
+                    return true;
+                });
             }
-        }
-        for (pid_t child : children) {
-            int status = -1;
-            waitpid(child, &status, 0);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        }));
         RecordFile file(path, SchedaCliente::layout);
         QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QString::number(1 + kChildren * kEach));
     }
@@ -551,26 +565,12 @@ private slots:
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Clienti.pro"));
         constexpr int kEach = 300;
-        pid_t children[2];
-        for (int c = 0; c < 2; ++c) {
-            children[c] = fork();
-            if (children[c] == 0) {
-                try {
-                    for (int i = 0; i < kEach; ++i) {
-                        RecordFile file(path, SchedaCliente::layout);
-                        file.append(client(QStringLiteral("%1-%2").arg(c).arg(i)));
-                    }
-                } catch (...) {
-                    _exit(1);
-                }
-                _exit(0);
+        QVERIFY(allWorkstationsSucceed(2, [&](int c) {
+            for (int i = 0; i < kEach; ++i) {
+                RecordFile file(path, SchedaCliente::layout);
+                file.append(client(QStringLiteral("%1-%2").arg(c).arg(i)));
             }
-        }
-        for (pid_t child : children) {
-            int status = -1;
-            waitpid(child, &status, 0);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        }));
         QCOMPARE(QFileInfo(path).size(), 2 * kEach * 3372);
         QSet<QString> names;
         RecordFile file(path, SchedaCliente::layout);
