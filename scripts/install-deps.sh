@@ -12,6 +12,7 @@ packages=(
   python3-pyatspi at-spi2-core dbus-daemon dbus-bin xdotool xclip libreoffice-calc-nogui
   libsqlite3-dev clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream help2man lintian
+  libpq-dev postgresql-15
 )
 
 missing=()

@@ -6,8 +6,10 @@
 #include "products/SchedaArticolo.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
+#include "storage/ArchiveLocation.h"
 #include "storage/RecordFile.h"
 #include "storage/RollbackJournal.h"
+#include "storage/ServerRecordStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,22 +19,24 @@ namespace ArchiveCatalog {
 
 namespace {
 
+// An archive's file name (a year file's extension) and its table on a server (a year table's prefix).
 struct Archive
 {
     const char* name;
+    const char* table;
     const RecordLayout* layout;
 };
 
 const Archive kFixed[] = {
-    {SchedaCliente::kFileName, &SchedaCliente::layout},
-    {SchedaOperatore::kFileName, &SchedaOperatore::layout},
-    {SchedaArticolo::kFileName, &SchedaArticolo::layout},
+    {SchedaCliente::kFileName, "clienti", &SchedaCliente::layout},
+    {SchedaOperatore::kFileName, "dipendenti", &SchedaOperatore::layout},
+    {SchedaArticolo::kFileName, "magazzino", &SchedaArticolo::layout},
 };
 
 const Archive kYearly[] = {
-    {SchedaChiamata::kExtension, &SchedaChiamata::layout},
-    {SchedaVendita::kExtension, &SchedaVendita::layout},
-    {SchedaScadenza::kExtension, &SchedaScadenza::layout},
+    {SchedaChiamata::kExtension, "chiamate", &SchedaChiamata::layout},
+    {SchedaVendita::kExtension, "vendite", &SchedaVendita::layout},
+    {SchedaScadenza::kExtension, "scadenze", &SchedaScadenza::layout},
 };
 
 bool isYearFile(const QString& fileName, const char* extension)
@@ -54,7 +58,38 @@ const RecordLayout* layoutOf(const QString& fileName)
     return nullptr;
 }
 
+QString tableOf(const QString& fileName)
+{
+    for (const Archive& archive : kFixed)
+        if (fileName == QLatin1StringView(archive.name))
+            return QLatin1StringView(archive.table);
+    for (const Archive& archive : kYearly)
+        if (isYearFile(fileName, archive.name))
+            return QLatin1StringView(archive.table) + QLatin1Char('_') + fileName.left(4);
+    return {};
+}
+
+QString fileNameOf(const QString& table)
+{
+    for (const Archive& archive : kFixed)
+        if (table == QLatin1StringView(archive.table))
+            return QLatin1StringView(archive.name);
+    static const QRegularExpression yearTable(QStringLiteral("^([a-z]+)_([0-9]{4})$"));
+    const QRegularExpressionMatch match = yearTable.match(table);
+    if (match.hasMatch())
+        for (const Archive& archive : kYearly)
+            if (match.captured(1) == QLatin1StringView(archive.table))
+                return match.captured(2) + QLatin1StringView(archive.name);
+    return {};
+}
+
 QStringList filesIn(const QString& folder)
+{
+    const QString server = ArchiveLocation::serverOf(folder);
+    return server.isEmpty() ? filesInFolder(folder) : archivesOn(server);
+}
+
+QStringList filesInFolder(const QString& folder)
 {
     const QDir dir(folder);
     QStringList files;
@@ -69,8 +104,28 @@ QStringList filesIn(const QString& folder)
     return files + yearly;
 }
 
+QStringList archivesOn(const QString& uri)
+{
+    QStringList names;
+    for (const QString& table : ServerRecordStore::tables(uri))
+        if (const QString name = fileNameOf(table); !name.isEmpty())
+            names.append(name);
+    QStringList files;
+    for (const Archive& archive : kFixed)
+        if (names.contains(QLatin1StringView(archive.name)))
+            files.append(QLatin1StringView(archive.name));
+    QStringList yearly;
+    for (const QString& name : names)
+        if (!files.contains(name))
+            yearly.append(name);
+    yearly.sort();
+    return files + yearly;
+}
+
 QList<Unusable> unusableIn(const QString& folder)
 {
+    if (!ArchiveLocation::serverOf(folder).isEmpty())
+        return {};
     const QDir dir(folder);
     QStringList names;
     for (const Archive& archive : kFixed)

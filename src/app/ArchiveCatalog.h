@@ -13,8 +13,17 @@ namespace ArchiveCatalog {
 // The layout of an archive file name (Clienti.pro, 2022.tel, ...), or nullptr for any other file.
 const RecordLayout* layoutOf(const QString& fileName);
 
-// The archive files present in a folder, fixed archives first, then the year files by name.
+// The table that holds an archive file's records on a server (Clienti.pro -> clienti, 2024.tel ->
+// chiamate_2024), or an empty text for any other name; and back.
+QString tableOf(const QString& fileName);
+QString fileNameOf(const QString& table);
+
+// The archive files present in a folder (the archives on its server, where it names one), fixed
+// archives first, then the year files by name.
 QStringList filesIn(const QString& folder);
+// The same of the files in a folder, and of the tables on a server.
+QStringList filesInFolder(const QString& folder);
+QStringList archivesOn(const QString& uri);
 
 // An archive's name in a folder that does not name a file its records could be read from.
 struct Unusable

@@ -1,6 +1,9 @@
 #include "app/Application.h"
 #include "platform/DesktopServices.h"
 #include "platform/MediaSound.h"
+#include "platform/Messages.h"
+#include "app/ArchiveServerSetting.h"
+#include "app/ItalianTranslation.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "storage/FileSizeSignal.h"
@@ -15,11 +18,14 @@ namespace {
 
 void printUsage(QTextStream& stream)
 {
-    stream << "Uso: telvara [--cartella CARTELLA]\n"
+    stream << "Uso: telvara [--cartella CARTELLA] [--archivio URI]\n"
               "Telvara 3.0: clienti, chiamate, vendite, appuntamenti, prodotti e personale di un piccolo "
               "call center.\n\n"
               "Opzioni:\n"
               "  --cartella CARTELLA  lavora sugli archivi di un'altra cartella (anche TELVARA_CARTELLA)\n"
+              "  --archivio URI       gli archivi su un server PostgreSQL (anche TELVARA_ARCHIVIO o il\n"
+              "                       file Archivio.conf della cartella), per esempio\n"
+              "                       postgresql://utente@server:5432/telvara\n"
               "  -h, --help           mostra questo aiuto\n"
               "  --version            mostra la versione\n";
 }
@@ -39,9 +45,10 @@ int main(int argc, char* argv[])
     err.setEncoding(QStringConverter::Utf8);
     QCommandLineParser parser;
     const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
+    const QCommandLineOption archive(QStringLiteral("archivio"), QString(), QStringLiteral("URI"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({folder, help, version});
+    parser.addOptions({folder, archive, help, version});
 
     // Help and version need no screen: answer them before the windowing system is reached.
     QStringList given;
@@ -67,12 +74,21 @@ int main(int argc, char* argv[])
         else if (!parser.positionalArguments().isEmpty())
             err << "Argomento inatteso: " << parser.positionalArguments().first() << '\n';
         else
-            err << "Manca il valore di --cartella\n";
+            err << "Manca il valore di --cartella o di --archivio\n";
         printUsage(err);
         return 2;
     }
     ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath()));
     DesktopServices::install();
+    // Without its archives the program has nothing to show: a server that cannot be reached is told
+    // before anything else, and the program ends.
+    if (const QString problem = ArchiveServerSetting::setUp(parser.value(archive), ProgramFolder::path());
+        !problem.isEmpty()) {
+        err << problem << '\n';
+        ItalianTranslation::install(application, ProgramFolder::path());
+        Services::messages().error(problem);
+        return 1;
+    }
     Application telvara(application);
     telvara.start();
     const int status = application.exec();

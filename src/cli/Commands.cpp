@@ -1,4 +1,5 @@
 #include "cli/ChartCommand.h"
+#include "cli/CopyCommand.h"
 #include "cli/Command.h"
 #include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
@@ -45,6 +46,7 @@ const QList<Command>& commands()
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
          runDemo},
+        {"archivi", "archivi copia --da CARTELLA|URI --a CARTELLA|URI", runCopy},
     };
     return all;
 }

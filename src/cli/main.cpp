@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "app/ArchiveServerSetting.h"
 #include "platform/ProgramFolder.h"
 #include "storage/FileSizeSignal.h"
 
@@ -12,10 +13,13 @@ namespace {
 
 void printUsage(QTextStream& stream)
 {
-    stream << "Uso: telvara-cli [--cartella CARTELLA] COMANDO ...\n"
+    stream << "Uso: telvara-cli [--cartella CARTELLA] [--archivio URI] COMANDO ...\n"
               "Lavora sugli archivi di Telvara 3.0 senza schermo.\n\n"
               "Opzioni:\n"
               "  --cartella CARTELLA  la cartella del programma (anche TELVARA_CARTELLA)\n"
+              "  --archivio URI       gli archivi su un server PostgreSQL (anche TELVARA_ARCHIVIO o il\n"
+              "                       file Archivio.conf della cartella), per esempio\n"
+              "                       postgresql://utente@server:5432/telvara\n"
               "  -h, --help           mostra questo aiuto (dopo un comando: l'aiuto del comando)\n"
               "  --version            mostra la versione\n\n"
               "Comandi:\n";
@@ -45,13 +49,14 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption folder(QStringLiteral("cartella"), QString(), QStringLiteral("CARTELLA"));
+    const QCommandLineOption archive(QStringLiteral("archivio"), QString(), QStringLiteral("URI"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({folder, help, version});
+    parser.addOptions({folder, archive, help, version});
     if (!parser.parse(application.arguments())) {
         const QStringList unknown = parser.unknownOptionNames();
         if (unknown.isEmpty())
-            err << "Manca il valore di --cartella\n";
+            err << "Manca il valore di --cartella o di --archivio\n";
         else
             err << "Opzione sconosciuta: " << (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) << unknown.first() << '\n';
         printUsage(err);
@@ -79,6 +84,11 @@ int main(int argc, char* argv[])
             return 0;
         }
         ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath()));
+        if (const QString problem = ArchiveServerSetting::setUp(parser.value(archive), ProgramFolder::path());
+            !problem.isEmpty()) {
+            err << problem << '\n';
+            return 1;
+        }
         return command.run(arguments, out, err);
     }
     err << "Comando sconosciuto: " << name << '\n';

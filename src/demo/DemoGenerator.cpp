@@ -250,7 +250,7 @@ QList<DemoGenerator::Written> DemoGenerator::writeTo(const QString& folder)
     const QString clients = dir.filePath(QLatin1StringView(SchedaCliente::kFileName));
     if (m_options.clients > 0)
         writeClients(clients);
-    else if (m_options.calls + m_options.sales + m_options.appointments > 0 && QFileInfo(clients).isFile())
+    else if (m_options.calls + m_options.sales + m_options.appointments > 0 && RecordFile::exists(clients))
         readClients(clients);
     if (m_options.staff > 0)
         writeStaff(dir.filePath(QLatin1StringView(SchedaOperatore::kFileName)));

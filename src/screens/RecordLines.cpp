@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <QFileInfo>
 
 RecordLines::RecordLines(const QString& path, const RecordLayout& layout, QList<qint64> indexes,
                          Encode encode, qsizetype longestLine)
@@ -31,7 +30,7 @@ void RecordLines::readBlock(qsizetype first) const
     m_blockFirst = first;
     m_block = QStringList(rows, QString());
     // Opening the file would make it anew where it has gone.
-    if (!QFileInfo::exists(m_path)) {
+    if (!RecordFile::exists(m_path)) {
         fail(StorageError(QStringLiteral("open"), m_path, ENOENT));
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Record.h"
+#include "storage/RecordStore.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,12 +11,12 @@
 #include <span>
 #include <type_traits>
 
-// A file of fixed-size records, open for the length of one user action: constructing it opens the file
-// (creating a missing one), destroying it closes it. Records are numbered from 1; indexes count from 0.
-// Every failure throws StorageError. Writers hold an exclusive advisory lock while they write and flush
-// to disk before returning; readers do not lock. A trailing piece shorter than a record is never read.
-// An overwrite goes through the file's rollback journal, so that a record is never left half old, half
-// new; opening a file whose journal an interrupted overwrite left behind first puts the old record back.
+// One archive of fixed-size records, open for the length of one user action: constructing it opens the
+// archive (creating a missing one), destroying it closes it. The archive is a file in its folder or, where
+// the folder's archives are on a database server (ArchiveLocation), that server's table of the same name;
+// the path names it either way. Records are numbered from 1; indexes count from 0. Every failure throws
+// StorageError. A write is all or nothing and durable when it returns; a file's trailing piece shorter
+// than a record is never read; a file's overwrite interrupted by a kill is put back at the next open.
 class RecordFile
 {
 public:
@@ -24,12 +25,15 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
+    // Whether the archive is there, without making it.
+    static bool exists(const QString& path);
+
     const QString& path() const { return m_path; }
     const RecordLayout& layout() const { return m_layout; }
 
     // Whole records in the file, and the bytes after them that do not make a record.
-    qint64 count() const;
-    qint64 trailingBytes() const;
+    qint64 count() const { return m_store->count(); }
+    qint64 trailingBytes() const { return m_store->trailingBytes(); }
 
     // The record at a 0-based index below count().
     Record read(qint64 index) const;
@@ -37,29 +41,36 @@ public:
     // how many were there, fewer only where the file ends.
     qint64 readRecords(qint64 first, qint64 count, char* records) const
     {
-        return readBlock(records, first, count);
+        return m_store->readBlock(records, first, count);
     }
 
     // Writes over record number n (1-based, at most count()): all of it or, after a failure, none.
-    void overwrite(qint64 number, const Record& record);
+    void overwrite(qint64 number, const Record& record)
+    {
+        Q_ASSERT(&record.layout() == &m_layout);
+        m_store->overwrite(number, record);
+    }
 
     // Reads record number n (1-based) under the file's exclusive lock and hands it to change; when
     // change returns true the record it leaves is written over number n before the lock is released, so
     // that no other writer comes between the read and the write (a computed update, such as stock taken
     // out, never works on a stale copy). Returns whether it wrote.
-    bool update(qint64 number, const std::function<bool(Record&)>& change);
+    bool update(qint64 number, const std::function<bool(Record&)>& change)
+    {
+        return m_store->update(number, change);
+    }
 
     // The record number an interrupted overwrite's journal put back when the file was opened, or 0.
-    qint64 rolledBack() const { return m_rolledBack; }
+    qint64 rolledBack() const { return m_store->rolledBack(); }
 
     // Writes at the true end of the file as seen under the lock, over any partial tail; returns the new
     // record's number.
-    qint64 append(const Record& record);
+    qint64 append(const Record& record) { return append(std::span<const Record>(&record, 1)); }
 
     // Appends many records under one lock and one flush (imports, generated archives); returns the
     // number of the first. All or nothing: on failure the file is cut back to its old size (when that
     // fails too, the StorageError says so: cutBackFailed).
-    qint64 append(std::span<const Record> records);
+    qint64 append(std::span<const Record> records) { return m_store->append(records); }
 
     // Calls visit(index, RecordView) for each whole record in file order; a visit that returns bool
     // stops the scan by returning false. The records are read in blocks of whole records into one
@@ -79,7 +90,7 @@ public:
         for (qint64 first = 0; first < total;) {
             const qint64 wanted = std::min(perBlock, total - first);
             char* const block = buffer.get() + (first * size) % kCopyAlignment;
-            const qint64 records = readBlock(block, first, wanted);
+            const qint64 records = m_store->readBlock(block, first, wanted);
             for (qint64 i = 0; i < records; ++i) {
                 if (i + kRecordsAhead < records) {
                     const char* ahead = block + (i + kRecordsAhead) * size;
@@ -123,16 +134,7 @@ private:
     // Room for bytes starting anywhere within the first kCopyAlignment bytes of an aligned buffer.
     static BlockBuffer allocateBlock(qint64 bytes);
 
-    qint64 fileSize() const;
-    // Reads up to wanted whole records from record index first into buffer; returns how many whole
-    // records were there (fewer only where the file now ends).
-    qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const;
-    void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
-    // Overwrites record number through the journal; the lock is held.
-    void overwriteLocked(qint64 number, const Record& record);
-
     QString m_path;
     const RecordLayout& m_layout;
-    int m_fd = -1;
-    qint64 m_rolledBack = 0;
+    std::unique_ptr<RecordStore> m_store;
 };

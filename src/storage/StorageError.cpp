@@ -42,6 +42,11 @@ StorageError StorageError::notRegularFile(const QString& path)
         QStringLiteral("open"), path);
 }
 
+StorageError StorageError::server(const QString& message, const QString& operation, const QString& archive)
+{
+    return StorageError(message.toStdString(), operation, archive);
+}
+
 QString StorageError::notRegularFileText()
 {
     return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");

@@ -15,6 +15,8 @@ public:
     // A name that opens no regular file (a FIFO, a device, a socket): its records cannot be read, and
     // opening it for them must not wait on a writer. Says so as the archive check does.
     static StorageError notRegularFile(const QString& path);
+    // A failure of the database server an archive is on, told with the server's name (never its password).
+    static StorageError server(const QString& message, const QString& operation, const QString& archive);
     // "non è un file normale (FIFO, dispositivo o socket)".
     static QString notRegularFileText();
 

@@ -1,0 +1,134 @@
+#include "cli/CopyCommand.h"
+
+#include "app/ArchiveCatalog.h"
+#include "cli/CommandOptions.h"
+#include "storage/FileRecordStore.h"
+#include "storage/ServerConnection.h"
+#include "storage/ServerRecordStore.h"
+#include "storage/StorageError.h"
+
+#include <memory>
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
+namespace {
+
+// One end of a copy: a folder's files or a server's tables.
+struct Place
+{
+    QString folder;
+    QString uri;
+
+    static bool isAddress(const QString& text)
+    {
+        return text.startsWith(QLatin1StringView("postgresql://")) ||
+               text.startsWith(QLatin1StringView("postgres://")) || text.contains(QLatin1Char('='));
+    }
+
+    QStringList archives() const
+    {
+        return uri.isEmpty() ? ArchiveCatalog::filesInFolder(folder) : ArchiveCatalog::archivesOn(uri);
+    }
+
+    bool has(const QString& name) const
+    {
+        return uri.isEmpty() ? QFileInfo::exists(QDir(folder).filePath(name))
+                             : ServerRecordStore::exists(uri, ArchiveCatalog::tableOf(name));
+    }
+
+    std::unique_ptr<RecordStore> open(const QString& name) const
+    {
+        const RecordLayout& layout = *ArchiveCatalog::layoutOf(name);
+        if (uri.isEmpty())
+            return std::make_unique<FileRecordStore>(QDir(folder).filePath(name), layout);
+        return std::make_unique<ServerRecordStore>(uri, ArchiveCatalog::tableOf(name), layout);
+    }
+};
+
+// The place an argument names; what is wrong with it, on err.
+std::optional<Place> placeOf(const QString& text, QTextStream& err)
+{
+    if (Place::isAddress(text)) {
+        if (const QString problem = ServerConnection::addressProblem(text); !problem.isEmpty()) {
+            err << problem << '\n';
+            return std::nullopt;
+        }
+        return Place{{}, text};
+    }
+    if (!QFileInfo(text).isDir()) {
+        err << "archivi copia: la cartella " << text << " non esiste\n";
+        return std::nullopt;
+    }
+    return Place{text, {}};
+}
+
+// Copies one archive in blocks; returns its records.
+qint64 copyArchive(const RecordStore& from, RecordStore& to, const RecordLayout& layout)
+{
+    constexpr qint64 kBlock = 20000;
+    const qint64 total = from.count();
+    QByteArray block(kBlock * layout.size(), Qt::Uninitialized);
+    std::vector<Record> records;
+    qint64 copied = 0;
+    while (copied < total) {
+        const qint64 read = from.readBlock(block.data(), copied, std::min(kBlock, total - copied));
+        if (read == 0)
+            break;
+        records.clear();
+        for (qint64 i = 0; i < read; ++i)
+            records.emplace_back(layout, block.mid(i * layout.size(), layout.size()));
+        to.append(records);
+        copied += read;
+    }
+    return copied;
+}
+
+} // namespace
+
+int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.value(0) != QLatin1StringView("copia")) {
+        err << "Uso: telvara-cli archivi copia --da SORGENTE --a DESTINAZIONE\n";
+        return 2;
+    }
+    const auto options = CommandOptions::parse(arguments.mid(1), {QStringLiteral("da"), QStringLiteral("a")}, err);
+    if (!options)
+        return 2;
+    if (!options->has(QStringLiteral("da")) || !options->has(QStringLiteral("a"))) {
+        err << "archivi copia: indicare --da e --a (una cartella o l'indirizzo di un server)\n";
+        return 2;
+    }
+    const auto source = placeOf(options->value(QStringLiteral("da")), err);
+    const auto destination = placeOf(options->value(QStringLiteral("a")), err);
+    if (!source || !destination)
+        return 2;
+    QString current;
+    try {
+        const QStringList names = source->archives();
+        QStringList taken;
+        for (const QString& name : names)
+            if (destination->has(name) && destination->open(name)->count() > 0)
+                taken.append(name);
+        if (!taken.isEmpty()) {
+            err << "archivi copia: la destinazione ha già schede in " << taken.join(QStringLiteral(", "))
+                << "; nulla è stato copiato\n";
+            return 1;
+        }
+        for (const QString& name : names) {
+            current = name;
+            const std::unique_ptr<RecordStore> from = source->open(name);
+            const std::unique_ptr<RecordStore> to = destination->open(name);
+            const qint64 records = copyArchive(*from, *to, *ArchiveCatalog::layoutOf(name));
+            out << name << '\t' << records << '\n';
+            if (const qint64 tail = from->trailingBytes(); tail > 0)
+                err << name << ": " << tail << " byte finali non copiati (non formano una scheda)\n";
+        }
+    } catch (const StorageError& error) {
+        if (!current.isEmpty())
+            err << current << ": ";
+        err << QString::fromUtf8(error.what()) << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// "archivi copia --da SORGENTE --a DESTINAZIONE": copies every archive (the six kinds, every year) from a
+// folder or a PostgreSQL server to another, each named by a folder's path or a connection URI. A
+// destination that already holds records of an archive to copy is refused before anything is written.
+// Folder to server and back gives the same bytes, file for file. Lists each archive and its records.
+int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <functional>
+#include <span>
+
+// Where one archive's records live: a record file in a folder, or a table on a database server. The
+// record file handle (RecordFile) speaks to one of these; every mechanism above sees records of the same
+// layout whichever it is. Records are numbered from 1; indexes count from 0. Every failure throws
+// StorageError.
+class RecordStore
+{
+public:
+    virtual ~RecordStore() = default;
+
+    // Whole records, and the bytes after them that do not make a record (a file's damaged tail).
+    virtual qint64 count() const = 0;
+    virtual qint64 trailingBytes() const = 0;
+
+    // Reads up to wanted whole records from index first into buffer (room for wanted records); returns
+    // how many were there, fewer only where the archive ends.
+    virtual qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const = 0;
+
+    // Writes over record number n (1-based, at most count()): all of it or, after a failure, none.
+    virtual void overwrite(qint64 number, const Record& record) = 0;
+
+    // Reads record number n and hands it to change with no other writer able to come between the read
+    // and the write; writes what change leaves when it returns true. Returns whether it wrote.
+    virtual bool update(qint64 number, const std::function<bool(Record&)>& change) = 0;
+
+    // Appends the records after the last one there is, all or nothing; returns the number of the first.
+    virtual qint64 append(std::span<const Record> records) = 0;
+
+    // The record number an interrupted overwrite put back when the archive was opened, or 0.
+    virtual qint64 rolledBack() const { return 0; }
+};
