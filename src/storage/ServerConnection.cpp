@@ -6,6 +6,7 @@
 #include <libpq-fe.h>
 #include <map>
 #include <QtEndian>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -53,7 +54,12 @@ ServerConnection& ServerConnection::to(const QString& uri)
 {
     thread_local std::map<QString, std::unique_ptr<ServerConnection>> connections;
     auto& connection = connections[uri];
-    if (connection && PQstatus(connection->m_connection) != CONNECTION_OK)
+    if (connection && connection->m_process != ::getpid()) {
+        // A child process shares its parent's socket: closing it would end the parent's session too.
+        connection->m_connection = nullptr;
+        connection.reset();
+    }
+    if (connection && (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK))
         connection.reset(); // lost: this use connects again
     if (!connection)
         connection.reset(new ServerConnection(uri));
@@ -106,7 +112,7 @@ QString ServerConnection::displayName(const QString& uri)
     return name;
 }
 
-ServerConnection::ServerConnection(const QString& uri) : m_uri(uri)
+ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_process(::getpid())
 {
     // The URI's own settings come last and so win over these defaults.
     const QByteArray dbname = uri.toUtf8();
@@ -128,14 +134,15 @@ ServerConnection::ServerConnection(const QString& uri) : m_uri(uri)
 
 ServerConnection::~ServerConnection()
 {
-    PQfinish(m_connection);
+    if (m_connection)
+        PQfinish(m_connection);
 }
 
 void ServerConnection::fail(const QString& archive) const
 {
     const QString server = displayName(m_uri);
     const QString detail = firstLine(PQerrorMessage(m_connection));
-    if (PQstatus(m_connection) != CONNECTION_OK)
+    if (m_broken || PQstatus(m_connection) != CONNECTION_OK)
         throw StorageError::server(
             QStringLiteral("Collegamento con il server dell'archivio %1 interrotto: %2").arg(server, detail),
             QStringLiteral("server"), archive);
@@ -163,8 +170,12 @@ ServerResult ServerConnection::exec(const char* sql, const QList<ServerParameter
     ServerResult result(PQexecParams(m_connection, sql, count, nullptr, values.data(), lengths.data(),
                                       formats.data(), binaryResult ? 1 : 0));
     const ExecStatusType status = result.get() ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        // An error the server did not send (no SQL state) is libpq's own: the connection is gone,
+        // even where libpq has not yet noticed, and the next use makes a new one.
+        m_broken = !result.get() || !PQresultErrorField(result.get(), PG_DIAG_SQLSTATE);
         fail(archive);
+    }
     return result;
 }
 

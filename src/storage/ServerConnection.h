@@ -86,6 +86,8 @@ private:
 
     QString m_uri;
     pg_conn* m_connection = nullptr;
+    qint64 m_process; // the process that connected
+    bool m_broken = false;
 };
 
 // A transaction on a connection: begun when made, rolled back when it ends without commit().

@@ -1,0 +1,214 @@
+#include "app/ArchiveServerSetting.h"
+#include "clients/SchedaCliente.h"
+#include "storage/ArchiveLocation.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "TempProgramFolder.h"
+#include "TestRecords.h"
+#include "ThrowawayServer.h"
+
+#include <cstring>
+#include <functional>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A program folder whose archives are its files, or the tables of a fresh database on the tests' server.
+class ArchivePlace
+{
+public:
+    explicit ArchivePlace(bool onServer)
+    {
+        if (onServer)
+            ArchiveServerSetting::attach(m_folder.path(), ThrowawayServer::shared().freshDatabase());
+    }
+    ~ArchivePlace() { ArchiveServerSetting::attach(m_folder.path(), QString()); }
+
+    QString clients() const { return m_folder.file(QStringLiteral("Clienti.pro")); }
+
+private:
+    TempProgramFolder m_folder;
+};
+
+Record client(const QString& name)
+{
+    return TestRecords::make(SchedaCliente::layout, {{SchedaCliente::Cliente, name},
+                                                     {SchedaCliente::CodFisc, QStringLiteral("CF") + name}});
+}
+
+// A client card whose Cliente field holds these stored bytes (length byte first), the rest empty.
+Record clientWithField(const QByteArray& field)
+{
+    QByteArray bytes = Record(SchedaCliente::layout).bytes();
+    bytes.replace(SchedaCliente::layout.offset(SchedaCliente::Cliente), field.size(), field);
+    return Record(SchedaCliente::layout, bytes);
+}
+
+// Runs work(child) in that many child processes at once, as so many workstations; true when every
+// child ended without an exception.
+bool allWorkstationsSucceed(int children, const std::function<void(int)>& work)
+{
+    std::vector<pid_t> pids;
+    for (int c = 0; c < children; ++c) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            try {
+                work(c);
+            } catch (...) {
+                _exit(1);
+            }
+            _exit(0);
+        }
+        pids.push_back(pid);
+    }
+    bool succeeded = true;
+    for (pid_t pid : pids) {
+        int status = -1;
+        waitpid(pid, &status, 0);
+        succeeded = succeeded && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    return succeeded;
+}
+
+} // namespace
+
+// What every archive store does alike, run over the folder's files and over a server's tables.
+class TestRecordStores : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("onServer");
+        QTest::newRow("cartella") << false;
+        QTest::newRow("server") << true;
+    }
+
+    void appendReadAndScan()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        ArchivePlace place(onServer);
+        QVERIFY(!RecordFile::exists(place.clients()));
+        RecordFile file(place.clients(), SchedaCliente::layout);
+        QVERIFY(RecordFile::exists(place.clients()));
+        QCOMPARE(file.count(), 0);
+        QCOMPARE(file.append(client(QStringLiteral("1"))), 1);
+        std::vector<Record> more;
+        for (int i = 2; i <= 2500; ++i)
+            more.push_back(client(QString::number(i)));
+        QCOMPARE(file.append(more), 2);
+        QCOMPARE(file.count(), 2500);
+        QCOMPARE(file.read(1999).text(SchedaCliente::Cliente), QStringLiteral("2000"));
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.read(2500));
+        qint64 seen = 0;
+        file.scan([&](qint64 index, const RecordView& record) {
+            if (record.text(SchedaCliente::Cliente) != QString::number(index + 1))
+                return false;
+            return ++seen < 2400;
+        });
+        QCOMPARE(seen, 2400);
+    }
+
+    // Whatever bytes a field holds come back the same: texts with accents, apostrophes and the code
+    // page's own signs, and the damage of a foreign or broken file.
+    void storedBytesComeBackUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        const auto text = [](const QByteArray& bytes) { return TestRecords::field(50, bytes); };
+        QTest::newRow("empty") << text({});
+        QTest::newRow("accents") << text("Societ\xe0 Cooperativa Bont\xe0 & Perch\xe9");
+        QTest::newRow("apostrophe and quotes") << text("D'Angelo \"Pino\" l'\xabunico\xbb");
+        QTest::newRow("code page signs") << text("\x80 12,50 \x99 \x85 \x8a\x9e");
+        QTest::newRow("undefined bytes and controls") << text("a\x81\x8d\x8f\x90\x9d\tb\nc\\d");
+        QTest::newRow("blanks at the ends") << text("  spazi  ");
+        QTest::newRow("full width") << text(QByteArray(50, 'x'));
+        QTest::newRow("length past the field") << QByteArray("\xff") + QByteArray(50, 'y');
+        QTest::newRow("bytes after the text") << QByteArray("\x02" "ab\0\0zz", 7) + QByteArray(44, '\0');
+        QTest::newRow("NUL inside the text") << QByteArray("\x03" "a\0b", 4) + QByteArray(47, '\0');
+    }
+
+    void storedBytesComeBackUnchanged()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        QFETCH(QByteArray, field);
+        ArchivePlace place(onServer);
+        const Record stored = clientWithField(field);
+        {
+            RecordFile file(place.clients(), SchedaCliente::layout);
+            file.append(client(QStringLiteral("primo")));
+            file.append(stored);
+            file.append(std::vector<Record>{stored, client(QStringLiteral("ultimo"))});
+            file.overwrite(1, stored);
+        }
+        RecordFile file(place.clients(), SchedaCliente::layout);
+        for (qint64 index : {0, 1, 2})
+            QCOMPARE(file.read(index).bytes(), stored.bytes());
+        QCOMPARE(file.read(3).text(SchedaCliente::Cliente), QStringLiteral("ultimo"));
+    }
+
+    void overwriteAndUpdateKeepTheirRecord()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        ArchivePlace place(onServer);
+        RecordFile file(place.clients(), SchedaCliente::layout);
+        file.append(std::vector<Record>{client(QStringLiteral("a")), client(QStringLiteral("b"))});
+        file.overwrite(2, client(QStringLiteral("B")));
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.overwrite(3, client(QStringLiteral("c"))));
+        QVERIFY(!file.update(1, [](Record& record) {
+            record.setText(SchedaCliente::Cliente, QStringLiteral("scartato"));
+            return false;
+        }));
+        QVERIFY(file.update(1, [](Record& record) {
+            record.setText(SchedaCliente::Cliente, record.text(SchedaCliente::Cliente) + QStringLiteral("!"));
+            return true;
+        }));
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.update(3, [](Record&) { return true; }));
+        QCOMPARE(file.count(), 2);
+        QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QStringLiteral("a!"));
+        QCOMPARE(file.read(1).bytes(), client(QStringLiteral("B")).bytes());
+    }
+
+    // Eight workstations saving new cards while four take stock out of the same card: no card lost,
+    // none numbered twice, every unloading counted.
+    void workstationsAtOnceLoseNothing()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        ArchivePlace place(onServer);
+        RecordFile(place.clients(), SchedaCliente::layout).append(client(QStringLiteral("0")));
+        constexpr int kAppenders = 8;
+        constexpr int kUpdaters = 4;
+        constexpr int kEach = 40;
+        QVERIFY(allWorkstationsSucceed(kAppenders + kUpdaters, [&](int c) {
+            for (int i = 0; i < kEach; ++i) {
+                RecordFile file(place.clients(), SchedaCliente::layout);
+                if (c < kAppenders) {
+                    file.append(client(QStringLiteral("%1-%2").arg(c).arg(i)));
+                    continue;
+                }
+                file.update(1, [](Record& record) {
+                    record.setText(SchedaCliente::Cliente,
+                                   QString::number(record.text(SchedaCliente::Cliente).toInt() + 1));
+                    return true;
+                });
+            }
+        }));
+        RecordFile file(place.clients(), SchedaCliente::layout);
+        QCOMPARE(file.count(), 1 + kAppenders * kEach);
+        QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QString::number(kUpdaters * kEach));
+        QSet<QString> names;
+        file.scan([&](qint64 index, const RecordView& record) {
+            if (index > 0)
+                names.insert(record.text(SchedaCliente::Cliente));
+        });
+        QCOMPARE(names.size(), kAppenders * kEach);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordStores)
+#include "TestRecordStores.moc"
