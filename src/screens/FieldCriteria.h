@@ -3,6 +3,7 @@
 #include "storage/FieldCriterion.h"
 
 #include <QList>
+#include <span>
 #include <vector>
 
 // The criteria of a search window: each typed text is looked for, lower-cased but not trimmed, as a
@@ -16,6 +17,8 @@ public:
 
     bool isEmpty() const { return m_criteria.isEmpty(); }
     bool matches(const RecordView& record) const { return probes(record.layout()).matches(record.bytes()); }
+    // Every criterion, for a store that finds records by them.
+    std::span<const FieldCriterion> all() const { return {m_criteria.constData(), std::size_t(m_criteria.size())}; }
     // The fields the criteria read, for a scan to fetch ahead.
     QList<int> fields() const;
 

@@ -21,7 +21,8 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
                      std::min(layout.offset(fields.first()) + 17, layout.size() - 1)};
     const FieldCriteria::Probes probes = matching.probes(layout);
     QByteArray encoded;
-    file.scan(
+    file.scanCandidates(
+        matching.all(),
         [&](qint64, const RecordView& record) {
             if (probes.matches(record.bytes()))
                 appendLine(record, lines, encoded);

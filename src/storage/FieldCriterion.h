@@ -19,6 +19,9 @@ public:
     FieldCriterion(int field, QStringView text);
 
     int field() const { return m_field; }
+    // The text looked for, in the code page's lower case; and whether no record can match it.
+    const QByteArray& needle() const { return m_needle; }
+    bool matchesNothing() const { return m_needle.isEmpty() || m_impossible; }
 
     // The criterion tied to one record layout, with all it needs for a record at hand, so that a scan's
     // loop, holding it by value, tests a record in a few instructions and the waits for the memory of

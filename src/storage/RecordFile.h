@@ -10,6 +10,7 @@
 #include <QString>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 // One archive of fixed-size records, open for the length of one user action: constructing it opens the
 // archive (creating a missing one), destroying it closes it. The archive is a file in its folder or, where
@@ -97,18 +98,37 @@ public:
                     for (const int offset : readAhead)
                         __builtin_prefetch(ahead + offset, 0, 3);
                 }
-                const RecordView record(m_layout, block + i * size);
-                if constexpr (std::is_same_v<std::invoke_result_t<Visit, qint64, const RecordView&>, bool>) {
-                    if (!visit(first + i, record))
-                        return;
-                } else {
-                    visit(first + i, record);
-                }
+                if (!visitRecord(visit, first + i, RecordView(m_layout, block + i * size)))
+                    return;
             }
             if (records < wanted)
                 return; // the file has shrunk since the scan began
             first += records;
         }
+    }
+
+    // The same scan for a search: visit sees at least every record that matches all of criteria (a store
+    // that finds them by its own indexes hands over only those, a file hands over all) and tests each.
+    template <typename Visit>
+    void scanCandidates(std::span<const FieldCriterion> criteria, Visit&& visit, std::span<const int> readAhead = {}) const
+    {
+        const int size = m_layout.size();
+        constexpr qint64 kPage = 2000;
+        std::vector<qint64> indexes(criteria.empty() ? 0 : kPage);
+        BlockBuffer buffer = criteria.empty() ? nullptr : allocateBlock(kPage * size);
+        for (qint64 after = -1; !criteria.empty();) {
+            const std::optional<qint64> found =
+                m_store->readCandidates(criteria, after, kPage, buffer.get(), indexes.data());
+            if (!found)
+                break;
+            for (qint64 i = 0; i < *found; ++i)
+                if (!visitRecord(visit, indexes[std::size_t(i)], RecordView(m_layout, buffer.get() + i * size)))
+                    return;
+            if (*found < kPage)
+                return;
+            after = indexes[std::size_t(*found - 1)];
+        }
+        scan(std::forward<Visit>(visit), readAhead);
     }
 
     // The records of recordSize bytes a scan reads at a time: as many as fill kScanBlockBytes, at least one.
@@ -118,6 +138,16 @@ public:
     }
 
 private:
+    // Calls visit; false when it asks the scan to stop.
+    template <typename Visit> static bool visitRecord(Visit& visit, qint64 index, const RecordView& record)
+    {
+        if constexpr (std::is_same_v<std::invoke_result_t<Visit, qint64, const RecordView&>, bool>)
+            return visit(index, record);
+        else
+            visit(index, record);
+        return true;
+    }
+
     // Blocks of a few megabytes: fewer, larger reads cost less per byte than a megabyte at a time.
     static constexpr qint64 kScanBlockBytes = 4 << 20;
     static constexpr qint64 kRecordsAhead = 16;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "storage/FieldCriterion.h"
 #include "storage/Record.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 
 // Where one archive's records live: a record file in a folder, or a table on a database server. The
@@ -31,6 +33,22 @@ public:
 
     // Appends the records after the last one there is, all or nothing; returns the number of the first.
     virtual qint64 append(std::span<const Record> records) = 0;
+
+    // For a store that finds records by their criteria itself (a server and its indexes): reads, of the
+    // records after index after, up to wanted that may match every criterion into buffer and their
+    // indexes into indexes, in order; returns how many, fewer only where no more may match. It never
+    // leaves out a record that matches; the caller tests each one it gets. Nothing from a store that
+    // cannot: it is read whole.
+    virtual std::optional<qint64> readCandidates(std::span<const FieldCriterion> criteria, qint64 after,
+                                                 qint64 wanted, char* buffer, qint64* indexes) const
+    {
+        Q_UNUSED(criteria);
+        Q_UNUSED(after);
+        Q_UNUSED(wanted);
+        Q_UNUSED(buffer);
+        Q_UNUSED(indexes);
+        return std::nullopt;
+    }
 
     // The record number an interrupted overwrite put back when the archive was opened, or 0.
     virtual qint64 rolledBack() const { return 0; }

@@ -30,9 +30,14 @@ public:
     void overwrite(qint64 number, const Record& record) override;
     bool update(qint64 number, const std::function<bool(Record&)>& change) override;
     qint64 append(std::span<const Record> records) override;
+    std::optional<qint64> readCandidates(std::span<const FieldCriterion> criteria, qint64 after, qint64 wanted,
+                                         char* buffer, qint64* indexes) const override;
 
 private:
     void create();
+    // Makes the trigram index of a field's column, so that a search on it is answered by the index; once
+    // per column, and never again where the server cannot (pg_trgm missing, no right to add it).
+    void indexForSearch(int field) const;
     // Writes the row into buffer as the record's bytes.
     void writeRecord(const ServerResult& rows, int row, char* buffer) const;
     // The record's values for the columns after "numero", in their order.

@@ -1,5 +1,6 @@
 #include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
+#include "screens/FieldCriteria.h"
 #include "storage/ArchiveLocation.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -9,6 +10,7 @@
 
 #include <cstring>
 #include <functional>
+#include <numeric>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QTest>
@@ -150,6 +152,57 @@ private slots:
         for (qint64 index : {0, 1, 2})
             QCOMPARE(file.read(index).bytes(), stored.bytes());
         QCOMPARE(file.read(3).text(SchedaCliente::Cliente), QStringLiteral("ultimo"));
+    }
+
+    // A search finds the same cards whichever store holds them: the code page's own lower case, signs
+    // that mean something to a pattern, and the damaged card always tested by its bytes.
+    void searchesFindTheSameCards_data()
+    {
+        QTest::addColumn<QString>("looked");
+        QTest::addColumn<QList<int>>("found");
+        QTest::newRow("accented capital") << QStringLiteral("società") << QList<int>{1};
+        QTest::newRow("apostrophe") << QStringLiteral("D'AN") << QList<int>{2};
+        QTest::newRow("ligature and y") << QStringLiteral("œÿ") << QList<int>{3};
+        QTest::newRow("caron") << QStringLiteral("Š") << QList<int>{3};
+        QTest::newRow("euro") << QStringLiteral("€ 5") << QList<int>{4};
+        QTest::newRow("dot is a dot") << QStringLiteral("a.b") << QList<int>{5};
+        QTest::newRow("brackets and backslash") << QStringLiteral("[x]\\") << QList<int>{6};
+        QTest::newRow("question mark") << QStringLiteral("?") << QList<int>{7};
+        QTest::newRow("outside the code page") << QStringLiteral("ā") << QList<int>{};
+        QTest::newRow("in the damaged card's bytes") << QStringLiteral("nascosto") << QList<int>{8};
+        QTest::newRow("an 'a' in many") << QStringLiteral("A") << QList<int>{1, 2, 5, 6, 8};
+        QList<int> every(3008);
+        std::iota(every.begin(), every.end(), 1);
+        QTest::newRow("blanks only: every card") << QStringLiteral("  ") << every;
+    }
+
+    void searchesFindTheSameCards()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        QFETCH(QString, looked);
+        QFETCH(QList<int>, found);
+        ArchivePlace place(onServer);
+        RecordFile file(place.clients(), SchedaCliente::layout);
+        const QStringList names = {QStringLiteral("SOCIETÀ AGRICOLA"), QStringLiteral("d'Angelo Pino"),
+                                   QStringLiteral("ŒŸ e šoci"), QStringLiteral("prezzo € 5"),
+                                   QStringLiteral("a.b"), QStringLiteral("axb [X]\\ c"), QStringLiteral("chi?")};
+        for (const QString& name : names)
+            file.append(client(name));
+        // A length byte past its field: the text runs on into the bytes that follow.
+        file.append(clientWithField(QByteArray("\xff") + "un testo nascosto" + QByteArray(33, 'z')));
+        std::vector<Record> others;
+        for (int i = 0; i < 3000; ++i)
+            others.push_back(client(QStringLiteral("n%1").arg(i)));
+        file.append(others);
+        FieldCriteria criteria;
+        criteria.add(SchedaCliente::Cliente, looked);
+        const FieldCriteria::Probes probes = criteria.probes(SchedaCliente::layout);
+        QList<int> seen;
+        file.scanCandidates(criteria.all(), [&](qint64 index, const RecordView& record) {
+            if (probes.matches(record.bytes()))
+                seen.append(int(index) + 1);
+        });
+        QCOMPARE(seen, found);
     }
 
     void overwriteAndUpdateKeepTheirRecord()
