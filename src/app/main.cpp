@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
     // before anything else, and the program ends.
     if (const QString problem = ArchiveServerSetting::setUp(parser.value(archive), ProgramFolder::path());
         !problem.isEmpty()) {
-        err << problem << '\n';
+        err << problem << Qt::endl;
         ItalianTranslation::install(application, ProgramFolder::path());
         Services::messages().error(problem);
         return 1;

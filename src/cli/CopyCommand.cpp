@@ -3,6 +3,7 @@
 #include "app/ArchiveCatalog.h"
 #include "cli/CommandOptions.h"
 #include "storage/FileRecordStore.h"
+#include "storage/RecordCopy.h"
 #include "storage/ServerConnection.h"
 #include "storage/ServerRecordStore.h"
 #include "storage/StorageError.h"
@@ -10,7 +11,6 @@
 #include <memory>
 #include <QDir>
 #include <QFileInfo>
-#include <vector>
 
 namespace {
 
@@ -63,27 +63,6 @@ std::optional<Place> placeOf(const QString& text, QTextStream& err)
     return Place{text, {}};
 }
 
-// Copies one archive in blocks; returns its records.
-qint64 copyArchive(const RecordStore& from, RecordStore& to, const RecordLayout& layout)
-{
-    constexpr qint64 kBlock = 20000;
-    const qint64 total = from.count();
-    QByteArray block(kBlock * layout.size(), Qt::Uninitialized);
-    std::vector<Record> records;
-    qint64 copied = 0;
-    while (copied < total) {
-        const qint64 read = from.readBlock(block.data(), copied, std::min(kBlock, total - copied));
-        if (read == 0)
-            break;
-        records.clear();
-        for (qint64 i = 0; i < read; ++i)
-            records.emplace_back(layout, block.mid(i * layout.size(), layout.size()));
-        to.append(records);
-        copied += read;
-    }
-    return copied;
-}
-
 } // namespace
 
 int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -119,7 +98,7 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
             current = name;
             const std::unique_ptr<RecordStore> from = source->open(name);
             const std::unique_ptr<RecordStore> to = destination->open(name);
-            const qint64 records = copyArchive(*from, *to, *ArchiveCatalog::layoutOf(name));
+            const qint64 records = copyRecords(*from, *to, *ArchiveCatalog::layoutOf(name));
             out << name << '\t' << records << '\n';
             if (const qint64 tail = from->trailingBytes(); tail > 0)
                 err << name << ": " << tail << " byte finali non copiati (non formano una scheda)\n";

@@ -10,7 +10,6 @@
 #include <QString>
 #include <span>
 #include <type_traits>
-#include <vector>
 
 // One archive of fixed-size records, open for the length of one user action: constructing it opens the
 // archive (creating a missing one), destroying it closes it. The archive is a file in its folder or, where
@@ -112,23 +111,14 @@ public:
     template <typename Visit>
     void scanCandidates(std::span<const FieldCriterion> criteria, Visit&& visit, std::span<const int> readAhead = {}) const
     {
-        const int size = m_layout.size();
-        constexpr qint64 kPage = 2000;
-        std::vector<qint64> indexes(criteria.empty() ? 0 : kPage);
-        BlockBuffer buffer = criteria.empty() ? nullptr : allocateBlock(kPage * size);
-        for (qint64 after = -1; !criteria.empty();) {
-            const std::optional<qint64> found =
-                m_store->readCandidates(criteria, after, kPage, buffer.get(), indexes.data());
-            if (!found)
-                break;
-            for (qint64 i = 0; i < *found; ++i)
-                if (!visitRecord(visit, indexes[std::size_t(i)], RecordView(m_layout, buffer.get() + i * size)))
-                    return;
-            if (*found < kPage)
-                return;
-            after = indexes[std::size_t(*found - 1)];
-        }
-        scan(std::forward<Visit>(visit), readAhead);
+        const auto block = [&](qint64 count, const qint64* indexes, const char* records) {
+            for (qint64 i = 0; i < count; ++i)
+                if (!visitRecord(visit, indexes[i], RecordView(m_layout, records + i * m_layout.size())))
+                    return false;
+            return true;
+        };
+        if (criteria.empty() || !m_store->readCandidates(criteria, block))
+            scan(std::forward<Visit>(visit), readAhead);
     }
 
     // The records of recordSize bytes a scan reads at a time: as many as fill kScanBlockBytes, at least one.

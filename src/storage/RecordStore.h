@@ -34,20 +34,18 @@ public:
     // Appends the records after the last one there is, all or nothing; returns the number of the first.
     virtual qint64 append(std::span<const Record> records) = 0;
 
-    // For a store that finds records by their criteria itself (a server and its indexes): reads, of the
-    // records after index after, up to wanted that may match every criterion into buffer and their
-    // indexes into indexes, in order; returns how many, fewer only where no more may match. It never
-    // leaves out a record that matches; the caller tests each one it gets. Nothing from a store that
-    // cannot: it is read whole.
-    virtual std::optional<qint64> readCandidates(std::span<const FieldCriterion> criteria, qint64 after,
-                                                 qint64 wanted, char* buffer, qint64* indexes) const
+    // Records handed over by readCandidates, a block at a time: how many, their indexes, their bytes.
+    // Returns false to stop.
+    using CandidateBlock = std::function<bool(qint64 count, const qint64* indexes, const char* records)>;
+
+    // For a store that finds records by their criteria itself (a server and its indexes): hands over, in
+    // order, the records that may match every criterion, never leaving out one that matches (the caller
+    // tests each). Returns false, handing over nothing, where the store cannot: it is then read whole.
+    virtual bool readCandidates(std::span<const FieldCriterion> criteria, const CandidateBlock& block) const
     {
         Q_UNUSED(criteria);
-        Q_UNUSED(after);
-        Q_UNUSED(wanted);
-        Q_UNUSED(buffer);
-        Q_UNUSED(indexes);
-        return std::nullopt;
+        Q_UNUSED(block);
+        return false;
     }
 
     // The record number an interrupted overwrite put back when the archive was opened, or 0.

@@ -122,7 +122,7 @@ ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_process(:
     const char* const values[] = {"5", "1", "10", "3", "3", "telvara", "UTF8", dbname.constData(), nullptr};
     m_connection = PQconnectdbParams(keywords, values, 1);
     if (PQstatus(m_connection) != CONNECTION_OK) {
-        const QString message = QStringLiteral("Impossibile raggiungere il server dell'archivio %1: %2")
+        const QString message = QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
                                     .arg(displayName(uri), firstLine(PQerrorMessage(m_connection)));
         PQfinish(m_connection);
         m_connection = nullptr;
@@ -144,10 +144,10 @@ void ServerConnection::fail(const QString& archive) const
     const QString detail = firstLine(PQerrorMessage(m_connection));
     if (m_broken || PQstatus(m_connection) != CONNECTION_OK)
         throw StorageError::server(
-            QStringLiteral("Collegamento con il server dell'archivio %1 interrotto: %2").arg(server, detail),
+            QStringLiteral("Collegamento con il server dell'archivio %1 interrotto.\nDettagli: %2").arg(server, detail),
             QStringLiteral("server"), archive);
     throw StorageError::server(
-        QStringLiteral("Il server dell'archivio %1 non ha eseguito l'operazione su %2: %3")
+        QStringLiteral("Il server dell'archivio %1 non ha eseguito l'operazione su %2.\nDettagli: %3")
             .arg(server, archive, detail),
         QStringLiteral("server"), archive);
 }

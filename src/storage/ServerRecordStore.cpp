@@ -9,6 +9,7 @@
 #include <cstring>
 #include <QRegularExpression>
 #include <QSet>
+#include <vector>
 
 namespace {
 
@@ -257,14 +258,13 @@ void ServerRecordStore::indexForSearch(int field) const
     }
 }
 
-std::optional<qint64> ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria, qint64 after,
-                                                         qint64 wanted, char* buffer, qint64* indexes) const
+bool ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria, const CandidateBlock& block) const
 {
-    QList<ServerParameter> parameters{ServerParameter::integer(after + 1), ServerParameter::integer(wanted)};
+    QList<ServerParameter> parameters;
     QByteArray matches;
     for (const FieldCriterion& criterion : criteria) {
         if (criterion.matchesNothing())
-            return 0;
+            return true;
         indexForSearch(criterion.field());
         parameters.append(ServerParameter::text(containsPattern(criterion.needle())));
         matches += (matches.isEmpty() ? "" : " AND ") + ServerRows::column(m_layout, criterion.field()) + " ~ $" +
@@ -272,12 +272,27 @@ std::optional<qint64> ServerRecordStore::readCandidates(std::span<const FieldCri
     }
     // A record kept whole in "grezzo" may hold in its bytes what its columns do not show: it is always
     // handed over, and the caller's own test decides.
-    const QByteArray sql = "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero > $1 AND ((" +
-                           matches + ") OR grezzo IS NOT NULL) ORDER BY numero LIMIT $2";
-    const ServerResult rows = m_connection.exec(sql.constData(), parameters, true, m_table);
-    for (int row = 0; row < rows.rows(); ++row) {
-        indexes[row] = rows.integer(row, 0) - 1;
-        writeRecord(rows, row, buffer + qint64(row) * m_layout.size());
+    const QByteArray sql = "DECLARE candidates NO SCROLL CURSOR FOR SELECT numero, " + m_columns + " FROM " +
+                           m_quoted + " WHERE (" + matches + ") OR grezzo IS NOT NULL ORDER BY numero";
+    ServerTransaction transaction(m_connection, m_table);
+    // Planned for all its rows rather than the first few: a selective search then goes by the indexes
+    // instead of walking the whole table in number order.
+    m_connection.exec("SET LOCAL cursor_tuple_fraction = 1", {}, false, m_table);
+    m_connection.exec(sql.constData(), parameters, false, m_table);
+    QByteArray buffer;
+    std::vector<qint64> indexes;
+    for (;;) {
+        const ServerResult rows = m_connection.exec("FETCH 2000 FROM candidates", {}, true, m_table);
+        const int count = rows.rows();
+        buffer.resize(qsizetype(count) * m_layout.size());
+        indexes.resize(std::size_t(count));
+        for (int row = 0; row < count; ++row) {
+            indexes[std::size_t(row)] = rows.integer(row, 0) - 1;
+            writeRecord(rows, row, buffer.data() + qsizetype(row) * m_layout.size());
+        }
+        if (count == 0 || !block(count, indexes.data(), buffer.constData()) || count < 2000)
+            break;
     }
-    return rows.rows();
+    transaction.commit();
+    return true;
 }

@@ -30,8 +30,7 @@ public:
     void overwrite(qint64 number, const Record& record) override;
     bool update(qint64 number, const std::function<bool(Record&)>& change) override;
     qint64 append(std::span<const Record> records) override;
-    std::optional<qint64> readCandidates(std::span<const FieldCriterion> criteria, qint64 after, qint64 wanted,
-                                         char* buffer, qint64* indexes) const override;
+    bool readCandidates(std::span<const FieldCriterion> criteria, const CandidateBlock& block) const override;
 
 private:
     void create();

@@ -2,7 +2,10 @@
 """An operator's day with the installed program, end to end: each step is done on screen as a person and
 a screen reader do it, and checked on screen and in the program folder's files.
 
-    operator_day.py BUILD_FOLDER SCREENSHOT_FOLDER
+    operator_day.py BUILD_FOLDER SCREENSHOT_FOLDER [--server]
+
+With --server the archives are on a throwaway PostgreSQL cluster of the test's own (TELVARA_ARCHIVIO),
+and the same day must go the same way.
 """
 
 import csv
@@ -459,6 +462,21 @@ def sound_level(recording):
 def main():
     build, shots = sys.argv[1], sys.argv[2]
     os.makedirs(shots, exist_ok=True)
+    if "--server" not in sys.argv[3:]:
+        return work_the_day(build, shots)
+    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                          "throwaway-postgres.sh")
+    cluster = f"/tmp/telvara-giornata-postgres-{os.getpid()}"
+    uri = subprocess.run(["bash", script, "start", cluster], check=True, capture_output=True,
+                         text=True).stdout.strip()
+    os.environ["TELVARA_ARCHIVIO"] = uri
+    try:
+        return work_the_day(build, shots)
+    finally:
+        subprocess.run(["bash", script, "stop", cluster])
+
+
+def work_the_day(build, shots):
     passed, failed = 0, 0
     global a, Operator, mail_parts
     with DesktopSession() as session:

@@ -1,0 +1,119 @@
+// telvara-bench-server: the same searches over the record files and over a PostgreSQL server holding the
+// same archives, side by side, each against the plain read of its file, on the wall clock (the server's
+// work is done in its own processes), best of several runs.
+
+#include "app/ArchiveServerSetting.h"
+#include "BenchArchives.h"
+#include "calls/SchedaChiamata.h"
+#include "clients/SchedaCliente.h"
+#include "Measures.h"
+#include "storage/FileRecordStore.h"
+#include "storage/RecordCopy.h"
+#include "storage/ServerRecordStore.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Timing
+{
+    double seconds = 1e9;
+    qint64 result = 0;
+};
+
+// The best of runs of work, wall clock.
+Timing best(int runs, const std::function<qint64()>& work)
+{
+    Timing fastest;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 result = work();
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        if (seconds < fastest.seconds)
+            fastest = {seconds, result};
+    }
+    return fastest;
+}
+
+QString option(const QStringList& arguments, const QString& name, const QString& fallback = {})
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : fallback;
+}
+
+// Copies one archive of the bench's folder into its table on the server; returns the seconds taken.
+double copyToServer(const QString& path, const QString& uri, const QString& table, const RecordLayout& layout)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const FileRecordStore from(path, layout);
+    ServerRecordStore to(uri, table, layout);
+    if (to.count() == 0)
+        copyRecords(from, to, layout);
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    const QString uri = option(arguments, QStringLiteral("--uri"));
+    if (uri.isEmpty()) {
+        std::fprintf(stderr, "uso: telvara-bench-server --uri URI [--folder F] [--clients N] [--calls N] [--repeat N]\n");
+        return 2;
+    }
+    const int clients = option(arguments, QStringLiteral("--clients"), QStringLiteral("200000")).toInt();
+    const int calls = option(arguments, QStringLiteral("--calls"), QStringLiteral("1000000")).toInt();
+    const int runs = option(arguments, QStringLiteral("--repeat"), QStringLiteral("10")).toInt() + 1;
+    QTemporaryDir temporary;
+    const QString folder = option(arguments, QStringLiteral("--folder"), temporary.path());
+
+    BenchArchives files;
+    files.generate(folder, clients, calls, arguments.contains(QStringLiteral("--reuse")));
+    const double clientCopy = copyToServer(files.clients, uri, QStringLiteral("clienti"), SchedaCliente::layout);
+    const double callCopy = copyToServer(files.calls, uri, QStringLiteral("chiamate_2024"), SchedaChiamata::layout);
+    std::printf("%d clients and %d calls copied to the server in %.1f s and %.1f s\n", clients, calls,
+                clientCopy, callCopy);
+
+    // The same archives on the server: a second folder whose archives are its tables.
+    QTemporaryDir serverFolder;
+    ArchiveServerSetting::attach(serverFolder.path(), uri);
+    BenchArchives onServer = files;
+    onServer.clients = QDir(serverFolder.path()).filePath(QFileInfo(files.clients).fileName());
+    onServer.calls = QDir(serverFolder.path()).filePath(QFileInfo(files.calls).fileName());
+    // The first search of a column makes its index: done before anything is timed.
+    Measures::clientSearchScan(onServer);
+    Measures::callSearch(onServer);
+
+    struct Search
+    {
+        const char* name;
+        QString BenchArchives::*file;
+        std::function<qint64(const BenchArchives&)> run;
+    };
+    const Search searches[] = {
+        {"client search, 2 criteria (Rossi, ROMA)", &BenchArchives::clients, Measures::clientSearchScan},
+        {"call search, 2 criteria (bianchi, OFFERTA)", &BenchArchives::calls, Measures::callSearch},
+    };
+    std::printf("Wall clock, best of %d runs, hot cache; ratio = time / plain read of the file\n\n", runs);
+    std::printf("%-44s %9s %9s %9s %9s %9s %7s\n", "search", "read s", "file s", "file x", "server s", "server x",
+                "found");
+    for (const Search& search : searches) {
+        const Timing read = best(runs, [&] { return Measures::plainRead(files.*search.file); });
+        const Timing scan = best(runs, [&] { return search.run(files); });
+        const Timing server = best(runs, [&] { return search.run(onServer); });
+        std::printf("%-44s %9.4f %9.4f %9.2f %9.4f %9.3f %7lld%s\n", search.name, read.seconds, scan.seconds,
+                    scan.seconds / read.seconds, server.seconds, server.seconds / read.seconds,
+                    static_cast<long long>(server.result), scan.result == server.result ? "" : "  DIFFERENT");
+    }
+    return 0;
+}
