@@ -6,6 +6,8 @@
 #include "storage/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace RegisterFilter {
 
@@ -51,25 +53,40 @@ RecordFilter of(const RecordLayout& layout, DateFields fields, const QString& ye
 {
     // Compared on the stored bytes: a million records are filtered without decoding a field.
     const QByteArray wantedYear = Windows1252::encode(TextField::trimmed(year));
-    const QString monthName = TextField::trimmed(month);
-    const int wantedMonth = ValueLists::monthNumber(monthName).toInt();
+    const bool byMonth = !TextField::trimmed(month).isEmpty();
+    const int wantedMonth = ValueLists::monthNumber(TextField::trimmed(month)).toInt();
     const QByteArray wantedDay = Windows1252::encode(TextField::trimmed(day));
-    return [=, months = StoredMonth(layout, fields.month)](const RecordView& record) -> std::optional<bool> {
+    // The year as the cards store it, its four digits alone, is taken at one look; any other bytes are
+    // judged in full.
+    std::array<char, 5> storedYear = {};
+    const bool yearAtOneLook = wantedYear.size() == 4 && digits(wantedYear);
+    if (yearAtOneLook) {
+        storedYear[0] = 4;
+        std::copy(wantedYear.begin(), wantedYear.end(), storedYear.begin() + 1);
+    }
+    return [=, months = StoredMonth(layout, fields.month),
+            yearOffset = layout.offset(fields.year)](const RecordView& record) -> std::optional<bool> {
         // A part that can be read and differs puts the record elsewhere, whatever the others hold.
         bool unreadable = false;
-        const auto differs = [&unreadable](std::optional<bool> same) {
-            unreadable |= !same;
-            return !same.value_or(true);
-        };
-        if (differs(sameYear(record, fields.year, wantedYear)))
-            return false;
-        if (!monthName.isEmpty()) {
-            const int stored = months.of(record);
-            if (differs(stored == 0 ? std::nullopt : std::optional<bool>(stored == wantedMonth)))
+        if (!yearAtOneLook ||
+            std::memcmp(record.bytes() + yearOffset, storedYear.data(), storedYear.size()) != 0) {
+            const std::optional<bool> same = sameYear(record, fields.year, wantedYear);
+            if (same == false)
                 return false;
+            unreadable = !same;
         }
-        if (!wantedDay.isEmpty() && differs(sameDay(record, fields.day, wantedDay)))
-            return false;
+        if (byMonth) {
+            const int stored = months.of(record);
+            if (stored != 0 && stored != wantedMonth)
+                return false;
+            unreadable |= stored == 0;
+        }
+        if (!wantedDay.isEmpty()) {
+            const std::optional<bool> same = sameDay(record, fields.day, wantedDay);
+            if (same == false)
+                return false;
+            unreadable |= !same;
+        }
         if (unreadable)
             return std::nullopt;
         return true;
