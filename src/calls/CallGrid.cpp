@@ -92,7 +92,7 @@ const GridExport& registerTarget()
 
 RecordFilter filter(const QString& year, const QString& month, const QString& day)
 {
-    return RegisterFilter::of({GiornoRit, MeseRit, AnnoRit}, year, month, day);
+    return RegisterFilter::of(layout, {GiornoRit, MeseRit, AnnoRit}, year, month, day);
 }
 
 } // namespace CallGrid

@@ -44,7 +44,8 @@ ExportDefinition registerExport(const RegisterSource& source)
     return {u" Esportazione Registro chiamate in Microsoft Excel"_s, CallGridHelp::registerExport(),
             CallGrid::registerColumns(), CallGrid::registerTarget(), [source](TextTable& rows) {
                 const RecordFile file(source.file(), SchedaChiamata::layout);
-                RecordGrid::fill(file, CallGrid::registerColumns(), rows, CallGrid::filter(source.year()));
+                return RecordGrid::fill(file, CallGrid::registerColumns(), rows,
+                                        CallGrid::filter(source.year()));
             }};
 }
 

@@ -111,8 +111,8 @@ bool fillRegister(const RegisterGrids& grids, const CommandOptions& options, Fil
     grid.target = !summary ? grids.registerTarget : day.isEmpty() ? grids.monthTarget : grids.dayTarget;
     grid.table = TextTable(int(grid.columns.size()));
     const RecordFile file(*path, grids.layout);
-    RecordGrid::fill(file, grid.columns, grid.table,
-                     grids.filter(options.value(QStringLiteral("anno")), month, day));
+    grid.leftOut = RecordGrid::fill(file, grid.columns, grid.table,
+                                    grids.filter(options.value(QStringLiteral("anno")), month, day));
     return true;
 }
 
@@ -127,7 +127,7 @@ const QList<ExportableArchive>& archives()
              grid.table = TextTable(int(grid.columns.size()));
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaCliente::kFileName)),
                                    SchedaCliente::layout);
-             RecordGrid::fill(file, grid.columns, grid.table);
+             grid.leftOut = RecordGrid::fill(file, grid.columns, grid.table);
              return true;
          }},
         {"operatori",
@@ -136,7 +136,7 @@ const QList<ExportableArchive>& archives()
              grid.columns = OperatorExport::columns();
              grid.target = OperatorExport::target();
              grid.table = TextTable(int(grid.columns.size()));
-             OperatorExport::definition().fill(grid.table);
+             grid.leftOut = OperatorExport::definition().fill(grid.table);
              return true;
          }},
         {"chiamate", registerOptions(),
@@ -155,7 +155,7 @@ const QList<ExportableArchive>& archives()
              grid.table = TextTable(int(grid.columns.size()));
              const RecordFile file(ProgramFolder::file(QLatin1StringView(SchedaArticolo::kFileName)),
                                    SchedaArticolo::layout);
-             RecordGrid::fill(file, grid.columns, grid.table);
+             grid.leftOut = RecordGrid::fill(file, grid.columns, grid.table);
              return true;
          }},
         // The whole year in file order, or the day, month or imminent list sorted as its window shows it.

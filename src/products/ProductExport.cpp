@@ -67,7 +67,7 @@ ExportDefinition definition()
         target(),
         [](TextTable& rows) {
             const RecordFile file(ProgramFolder::file(QLatin1StringView(kFileName)), layout);
-            RecordGrid::fill(file, columns(), rows);
+            return RecordGrid::fill(file, columns(), rows);
         },
     };
 }

@@ -57,7 +57,7 @@ const GridExport& registerTarget()
 RecordFilter filter(const QString& year, const QString& month, const QString& day)
 {
     using namespace SchedaVendita;
-    return RegisterFilter::of({GiornoRit, MeseRit, AnnoRit}, year, month, day);
+    return RegisterFilter::of(layout, {GiornoRit, MeseRit, AnnoRit}, year, month, day);
 }
 
 } // namespace SaleGrid

@@ -44,7 +44,7 @@ ExportDefinition registerExport(const RegisterSource& source)
     return {u" Esportazione Registro vendite in Microsoft Excel"_s, SaleGridHelp::registerExport(),
             SaleGrid::columns(), SaleGrid::registerTarget(), [source](TextTable& rows) {
                 const RecordFile file(source.file(), SchedaVendita::layout);
-                RecordGrid::fill(file, SaleGrid::columns(), rows, SaleGrid::filter(source.year()));
+                return RecordGrid::fill(file, SaleGrid::columns(), rows, SaleGrid::filter(source.year()));
             }};
 }
 

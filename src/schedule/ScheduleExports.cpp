@@ -5,8 +5,6 @@
 #include "schedule/ScheduleHelp.h"
 #include "storage/RecordFile.h"
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
 namespace ScheduleExports {
@@ -48,30 +46,28 @@ QString yearFile(QDate date)
 
 ExportDefinition list(ScheduleGrid::List list, QDate date)
 {
-    auto skipped = std::make_shared<qint64>(0);
     ExportDefinition definition{
         caption(list),
         list == ScheduleGrid::List::Imminent ? ScheduleHelp::imminentList()
                                              : ScheduleHelp::dayAndMonthLists(),
         ScheduleGrid::listColumns(),
         ScheduleGrid::listTarget(list),
-        [list, date, skipped](TextTable& rows) {
-            *skipped = 0;
+        [list, date](TextTable& rows) {
             const RecordFile file(yearFile(date), SchedaScadenza::layout);
-            *skipped = ScheduleGrid::fillList(file, selection(list, date), rows);
+            return ScheduleGrid::fillList(file, selection(list, date), rows);
         },
     };
     definition.sortColumn = ScheduleGrid::kKeyColumn;
-    definition.skipped = [skipped] { return *skipped; };
     return definition;
 }
 
 ExportDefinition archive(std::function<QString()> file)
 {
     return {u" Esporta archivio Scadenzario e appuntamenti"_s, ScheduleHelp::archiveExport(),
-            ScheduleGrid::archiveColumns(), ScheduleGrid::archiveTarget(), [file](TextTable& rows) {
+            ScheduleGrid::archiveColumns(), ScheduleGrid::archiveTarget(), [file](TextTable& rows) -> qint64 {
                 const RecordFile opened(file(), SchedaScadenza::layout);
                 ScheduleGrid::fillArchive(opened, rows);
+                return 0;
             }};
 }
 

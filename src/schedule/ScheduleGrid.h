@@ -19,9 +19,9 @@ const GridExport& listTarget(List list);
 const GridExport& archiveTarget();
 
 // Whether a record belongs to a list; nothing when a date or number it needs cannot be read.
-using Selection = std::function<std::optional<bool>(const RecordView&)>;
-// `Data` equal to the date; the month's name (any case) and the year of the date, a `Mese` that is no
-// month's name being unreadable; imminent on today.
+using Selection = RecordFilter;
+// `Data` equal to the date, a `Data` that is no date being unreadable; the month's name (any case) and
+// the year of the date, a `Mese` that is no month's name being unreadable; imminent on today.
 Selection dayOf(QDate date);
 Selection monthOf(QDate date);
 Selection imminentOn(QDate today);

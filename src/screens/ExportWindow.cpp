@@ -128,18 +128,24 @@ void ExportWindow::showEvent(QShowEvent* event)
 void ExportWindow::refill()
 {
     TextTable rows(int(m_definition.columns.size()));
+    qint64 leftOut = 0;
     try {
-        m_definition.fill(rows);
+        leftOut = m_definition.fill(rows);
     } catch (const StorageError&) {
     }
+    showRows(std::move(rows), leftOut);
+}
+
+void ExportWindow::showRows(TextTable rows, qint64 leftOut)
+{
     if (m_definition.sortColumn >= 0) {
         GridSort::SortedRows sorted = GridSort::byColumn(std::move(rows), m_definition.sortColumn);
         m_model->setTable(std::move(sorted.rows), std::move(sorted.numbers));
     } else {
         m_model->setTable(std::move(rows));
     }
-    if (const qint64 left = m_definition.skipped ? m_definition.skipped() : 0; left > 0)
-        Services::messages().warning(StorageMessages::cardsLeftOut(left));
+    if (leftOut > 0)
+        Services::messages().warning(StorageMessages::cardsLeftOut(leftOut));
 }
 
 void ExportWindow::cmdEsportaClick()

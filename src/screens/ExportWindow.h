@@ -21,7 +21,8 @@ public:
     GridModel* model() const { return m_model; }
     QTableView* grid() const { return m_grdRecords; }
 
-    // Fills the grid afresh; a failure keeps the rows read so far, without a word.
+    // Fills the grid afresh; a failure keeps the rows read so far, without a word, and tells of no
+    // records left out.
     void refill();
 
     void cmdEsportaClick();
@@ -29,6 +30,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Shows the rows in the grid, then says once how many records were left out, if any.
+    void showRows(TextTable rows, qint64 leftOut);
 
 private:
     ExportDefinition m_definition;

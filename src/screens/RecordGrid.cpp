@@ -9,8 +9,8 @@
 
 namespace RecordGrid {
 
-void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-          const RecordFilter& filter)
+qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
+            const RecordFilter& filter)
 {
     // Where each single-field column's bytes sit in a record, looked up once rather than per row.
     struct Place
@@ -44,10 +44,15 @@ void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& t
             room += std::size_t(layout.width(field)) + 1;
         joined[std::size_t(c)].resize(room);
     }
+    qint64 unreadable = 0;
     file.scan(
         [&](qint64, const RecordView& record) {
-            if (filter && !filter(record))
-                return;
+            if (filter) {
+                const std::optional<bool> taken = filter(record);
+                unreadable += !taken;
+                if (!taken.value_or(false))
+                    return;
+            }
             for (std::size_t c = 0; c < places.size(); ++c) {
                 if (places[c].offset >= 0) {
                     cells[c] = TextField::rawText(record.bytes() + places[c].offset, places[c].width);
@@ -69,6 +74,7 @@ void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& t
         },
         readAhead);
     table.squeeze();
+    return unreadable;
 }
 
 void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,

@@ -3,9 +3,10 @@
 #include "screens/TextTable.h"
 #include "storage/Record.h"
 
+#include <functional>
+#include <optional>
 #include <QList>
 #include <QString>
-#include <functional>
 
 class RecordFile;
 
@@ -27,14 +28,17 @@ struct GridExport
     QString fileName;
 };
 
-using RecordFilter = std::function<bool(const RecordView&)>;
+// Whether a record is taken; nothing when a field it is chosen by cannot be read (a date, a month's name,
+// a number): such a record is left out and counted, never taken for another's.
+using RecordFilter = std::function<std::optional<bool>(const RecordView&)>;
 
 namespace RecordGrid {
 
-// Appends to table (one column per grid column) a row for each record that passes the filter, in file
-// order. A failure throws StorageError and leaves the rows read so far.
-void fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-          const RecordFilter& filter = {});
+// Appends to table (one column per grid column) a row for each record the filter takes, in file order,
+// and returns how many records it could not read. A failure throws StorageError and leaves the rows read
+// so far.
+qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
+            const RecordFilter& filter = {});
 
 // Writes the grid's rows to a spreadsheet file with the export headers and widths. Throws StorageError.
 void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,

@@ -107,6 +107,9 @@ ResultList::ResultList(const Options& options, QWidget* parent)
     connect(m_btnTrova, &QPushButton::clicked, this, &ResultList::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ResultList::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &ResultList::closeRequested);
+    // Told when the event loop is back: the lines are asked for while the list paints.
+    connect(m_model, &ResultListModel::linesUnreadable, this, &ResultList::dropUnreadableLines,
+            Qt::QueuedConnection);
 }
 
 void ResultList::reset()
@@ -206,7 +209,7 @@ void ResultList::btnStampaClick()
     const QStringList lines = m_model->allLines();
     // Empty lines under a total counted from the file would be a page that lies.
     if (!m_model->failure().isEmpty()) {
-        Services::messages().plain(StorageMessages::archiveUnreadable());
+        dropUnreadableLines();
         return;
     }
     const QStringList footer = m_options.printFooter ? m_options.printFooter() : QStringList();
@@ -230,6 +233,16 @@ bool ResultList::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ResultList::dropUnreadableLines()
+{
+    // Already dropped, or other lines set since.
+    if (m_model->failure().isEmpty())
+        return;
+    setLines(TextTable(1, TextTable::Cells::AsGiven));
+    emit linesDropped();
+    Services::messages().plain(StorageMessages::archiveUnreadable());
 }
 
 void ResultList::select(int row)

@@ -73,12 +73,17 @@ signals:
     // A double click on the list; the window reads selectedLine(), which may be empty.
     void pickRequested();
     void closeRequested();
+    // Lines read from a file when shown could no longer be read there: the list has emptied itself and
+    // is about to give the access message; a window's own figures drawn from those lines go too.
+    void linesDropped();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void select(int row);
+    // Empties a list whose lines could not be read and says so, once: blank lines are no results.
+    void dropUnreadableLines();
 
     Options m_options;
     QString m_ownFind;

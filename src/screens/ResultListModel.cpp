@@ -34,6 +34,7 @@ void ResultListModel::setLines(std::shared_ptr<const ResultLines> lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
+    m_unreadableTold = false;
     endResetModel();
 }
 
@@ -44,7 +45,12 @@ void ResultListModel::clear()
 
 QString ResultListModel::line(int row) const
 {
-    return m_lines->line(row);
+    QString line = m_lines->line(row);
+    if (!m_unreadableTold && !m_lines->failure().isEmpty()) {
+        m_unreadableTold = true;
+        emit linesUnreadable();
+    }
+    return line;
 }
 
 QStringList ResultListModel::allLines() const

@@ -33,7 +33,13 @@ public:
     // The size of every item; an invalid size leaves it to the view.
     void setItemSize(const QSize& size);
 
+signals:
+    // A line shown, found or picked could not be read: its lines no longer agree with the file. Once for
+    // each set of lines.
+    void linesUnreadable() const;
+
 private:
     std::shared_ptr<const ResultLines> m_lines;
     QSize m_itemSize;
+    mutable bool m_unreadableTold = false;
 };

@@ -26,11 +26,12 @@ namespace {
 ExportDefinition exportOf(const SummaryDefinition& summary, const RegisterSource& source)
 {
     // The whole year is read on showing; a day or a month waits for "Visualizza".
-    std::function<void(TextTable&)> fill = [](TextTable&) {};
+    std::function<qint64(TextTable&)> fill = [](TextTable&) { return qint64(0); };
     if (summary.selection == SummaryDefinition::Selection::None)
         fill = [&summary, source](TextTable& rows) {
             const RecordFile file(source.file(), summary.layout);
-            RecordGrid::fill(file, summary.columns, rows, summary.filter(source.year().trimmed(), {}, {}));
+            return RecordGrid::fill(file, summary.columns, rows,
+                                    summary.filter(source.year().trimmed(), {}, {}));
         };
     return {summary.caption, summary.help, summary.columns, summary.target, std::move(fill)};
 }
@@ -178,16 +179,17 @@ void SummaryWindow::btnVisualizzaClick()
     const QString month = ValueLists::monthNames().value(m_cboSelezione->currentIndex()).toLower();
     const QString day = m_cboGiorno ? ValueLists::days().value(m_cboGiorno->currentIndex()) : QString();
     TextTable rows(int(m_summary.columns.size()));
+    qint64 leftOut = 0;
     // An empty register, or a file that cannot be read, leaves the window as it was, without a word.
     try {
         const RecordFile file(m_source.file(), m_summary.layout);
         if (file.count() == 0)
             return;
-        RecordGrid::fill(file, m_summary.columns, rows,
-                         m_summary.filter(m_source.year().trimmed(), month, day));
+        leftOut = RecordGrid::fill(file, m_summary.columns, rows,
+                                   m_summary.filter(m_source.year().trimmed(), month, day));
     } catch (const StorageError&) {
         return;
     }
-    model()->setTable(std::move(rows));
     m_panAnno->hide();
+    showRows(std::move(rows), leftOut);
 }

@@ -85,6 +85,9 @@ TfrmRiepCosti::TfrmRiepCosti(const QString& path, const ProfitSummary::Selection
     root->addWidget(m_results, 1);
     root->addLayout(facts);
     connect(m_results, &ResultList::closeRequested, this, &QDialog::reject);
+    // Lines that can no longer be read leave an empty summary, whose total is then true.
+    connect(m_results, &ResultList::linesDropped, this,
+            [this] { m_lblTotCosti->setText(ProfitSummary::totalText(0)); });
     resize(1000, 600);
 }
 

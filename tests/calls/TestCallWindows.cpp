@@ -14,6 +14,7 @@
 #include "screens/CallerTargets.h"
 #include "screens/GridModel.h"
 #include "screens/ResultListModel.h"
+#include "screens/StorageMessages.h"
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
@@ -101,6 +102,20 @@ QStringList subjects(const QWidget& window)
     return all;
 }
 
+// Calls another program has left damaged beside the register: a month that is no month's name, a day
+// that is no day, and one whose every length byte of its date runs past its field.
+void addDamagedCalls(const TempProgramFolder& folder)
+{
+    addCalls(folder, {{u"05"_s, u"Marzx"_s, u"12:00"_s, u"mese illeggibile"_s},
+                      {u"3x"_s, u"Marzo"_s, u"12:00"_s, u"giorno illeggibile"_s},
+                      {u"05"_s, u"Marzo"_s, u"12:00"_s, u"tutto illeggibile"_s}});
+    QByteArray bytes = folder.readAll(kYear + u".tel"_s);
+    const qsizetype last = bytes.size() - layout.size();
+    for (const int field : {GiornoRit, MeseRit, AnnoRit})
+        bytes[last + layout.offset(field)] = char(255);
+    folder.writeAll(kYear + u".tel"_s, bytes);
+}
+
 std::unique_ptr<SummaryWindow> summary(const QString& period, const QString& file)
 {
     const RegisterSource source = RegisterSource::fixed(file, u" 2024 "_s);
@@ -159,6 +174,46 @@ private slots:
         }
         QCOMPARE(subjects(*window), listed);
         QVERIFY(services.messages.shown().isEmpty());
+    }
+
+    // Calls whose day, month or year the summary cannot read are left out and told once, after the
+    // rest are shown, as every list tells them; a part the summary is not chosen by does not matter.
+    void summariesTellTheCallsLeftOut_data()
+    {
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<int>("leftOut");
+        QTest::newRow("day") << u"day"_s << u"05"_s << u"MARZO"_s << QStringList{u"dopo"_s, u"prima"_s} << 3;
+        QTest::newRow("month") << u"month"_s << QString() << u"MARZO"_s
+                               << QStringList{u"dopo"_s, u"prima"_s, u"giorno dopo"_s,
+                                              u"giorno illeggibile"_s}
+                               << 2;
+        const QStringList wholeYear{u"dopo"_s, u"prima"_s, u"giorno dopo"_s, u"aprile"_s};
+        QTest::newRow("year") << u"year"_s << QString() << QString()
+                              << wholeYear + QStringList{u"mese illeggibile"_s, u"giorno illeggibile"_s} << 1;
+    }
+
+    void summariesTellTheCallsLeftOut()
+    {
+        QFETCH(QString, period);
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QStringList, listed);
+        QFETCH(int, leftOut);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        addRegister(folder);
+        addDamagedCalls(folder);
+        const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
+        window->show();
+        if (period != u"year")
+            chooseSummaryPeriod(*window, day, month);
+        QCOMPARE(subjects(*window), listed);
+        QCOMPARE(services.messages.take(),
+                 (QList<RecordedMessages::Shown>{
+                     {Messages::Kind::Warning, StorageMessages::cardsLeftOut(leftOut)}}));
     }
 
     void emptyRegisterKeepsTheSelection_data()

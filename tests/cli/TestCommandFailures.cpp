@@ -1,3 +1,4 @@
+#include "calls/SchedaChiamata.h"
 #include "cli/Command.h"
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
@@ -10,8 +11,10 @@
 #include "TempProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -74,6 +77,30 @@ void addAppointments(const TempProgramFolder& folder, const QList<Appointment>& 
         record.setText(MinutiApp, u"00"_s);
         record.setText(Avviso, u"1"_s);
         record.setText(Pagatore, a.client);
+        file.append(record);
+    }
+}
+
+// A register's year file of calls or sales (the date fields lie alike in both): June the 10th, a month
+// that is no month's name, a day that is no day, the 11th with every length byte of its date past its
+// field, a July call, and a year that is no year.
+void addRegister(const TempProgramFolder& folder, const QString& name, const RecordLayout& layout)
+{
+    static_assert(int(SchedaChiamata::GiornoRit) == int(SchedaVendita::GiornoRit) &&
+                  int(SchedaChiamata::MeseRit) == int(SchedaVendita::MeseRit) &&
+                  int(SchedaChiamata::AnnoRit) == int(SchedaVendita::AnnoRit));
+    using namespace SchedaVendita;
+    RecordFile file(folder.file(name), layout);
+    for (const auto& [day, month, year] : {std::tuple{u"10"_s, u"Giugno"_s, u"2024"_s},
+                                           {u"10"_s, u"Giugnx"_s, u"2024"_s},
+                                           {u"1x"_s, u"Giugno"_s, u"2024"_s},
+                                           {u"11"_s, u"Giugno"_s, u"2024"_s},
+                                           {u"12"_s, u"Luglio"_s, u"2024"_s},
+                                           {u"12"_s, u"Giugno"_s, u"20x4"_s}}) {
+        Record record(layout);
+        record.setText(GiornoRit, day);
+        record.setText(MeseRit, month);
+        record.setText(AnnoRit, year);
         file.append(record);
     }
 }
@@ -171,7 +198,7 @@ private slots:
     // because a date or a month in them could not be read. A month list selects by month and year alone:
     // it lists a record of its month whose date cannot be read, takes a `Mese` that is no month's name
     // (or whose length byte runs past the field) for unreadable, and a valid other month for no concern
-    // of its own.
+    // of its own. A day list, which selects by date, cannot place a date that is no date.
     void scheduleListsTellWhatTheyLeftOut_data()
     {
         QTest::addColumn<QString>("list");
@@ -180,7 +207,7 @@ private slots:
         QTest::newRow("month") << u"--mese giugno"_s << 2 << 2;
         QTest::newRow("another month") << u"--mese luglio"_s << 1 << 2;
         QTest::newRow("imminent") << u"--imminenti --oggi 09/06/2024"_s << 1 << 1;
-        QTest::newRow("day") << u"--giorno 10/06"_s << 1 << 0;
+        QTest::newRow("day") << u"--giorno 10/06"_s << 1 << 1;
     }
 
     void scheduleListsTellWhatTheyLeftOut()
@@ -206,6 +233,48 @@ private slots:
         QCOMPARE(exported.exitCode, 0);
         QVERIFY(exported.out.endsWith(u".xls\n"_s));
         QCOMPARE(exported.err, toldLeftOut(leftOut));
+    }
+
+    // The register summaries and the register export tell how many records they left out because the
+    // year, month or day they choose by could not be read there; a part that can be read and differs
+    // puts a record elsewhere whatever the others hold.
+    void registerSummariesTellWhatTheyLeftOut_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("leftOut");
+        for (const QString& archive : {u"chiamate"_s, u"vendite"_s}) {
+            const auto row = [&archive](const char* name, const QString& period, int rows, int leftOut) {
+                QTest::addRow("%s, %s", qPrintable(archive), name) << archive << period << rows << leftOut;
+            };
+            row("year", QString(), 4, 2);
+            row("month", u"--mese giugno"_s, 2, 3);
+            row("another month", u"--mese luglio"_s, 1, 2);
+            row("day", u"--mese giugno --giorno 10"_s, 1, 3);
+        }
+    }
+
+    void registerSummariesTellWhatTheyLeftOut()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, period);
+        QFETCH(int, rows);
+        QFETCH(int, leftOut);
+        TempProgramFolder folder;
+        const bool calls = archive == u"chiamate";
+        const QString name = calls ? u"2024.tel"_s : u"2024.ven"_s;
+        const RecordLayout& layout = calls ? SchedaChiamata::layout : SchedaVendita::layout;
+        addRegister(folder, name, layout);
+        for (const int field : {SchedaVendita::GiornoRit, SchedaVendita::MeseRit, SchedaVendita::AnnoRit})
+            damageLength(folder, name, layout, 4, field);
+        const Run exported = run(QStringList{u"esporta"_s, archive, u"--anno"_s, u"2024"_s} +
+                                 period.split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.err, toldLeftOut(leftOut));
+        const QString file = exported.out.trimmed();
+        // A header row, then one row each.
+        QCOMPARE(folder.readAll(QFileInfo(file).fileName()).count("<tr"), rows + 1);
     }
 
     // Every length byte of the month list's fields damaged: no record is readable, and all are told.

@@ -139,6 +139,35 @@ private slots:
         QCOMPARE(sorted.rows.cell(0, ScheduleGrid::kKeyColumn), u"03050900"_s);
     }
 
+    // A day list takes a card by its date: one whose date cannot be read is on no day, and is left out
+    // and counted rather than compared as text; another day's card is simply not in it.
+    void dayListLeavesOutTheDatesItCannotRead_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<qint64>("leftOut");
+        QTest::newRow("the day") << u"05/03/2024"_s << true << 0ll;
+        QTest::newRow("another day") << u"06/03/2024"_s << false << 0ll;
+        QTest::newRow("another year") << u"05/03/2023"_s << false << 0ll;
+        QTest::newRow("a day the calendar lacks") << u"30/02/2024"_s << false << 1ll;
+        QTest::newRow("other separators") << u"05-03-2024"_s << false << 1ll;
+        QTest::newRow("a letter for a digit") << u"05/03/2O24"_s << false << 1ll;
+        QTest::newRow("empty") << QString() << false << 1ll;
+    }
+
+    void dayListLeavesOutTheDatesItCannotRead()
+    {
+        QFETCH(QString, date);
+        QFETCH(bool, listed);
+        QFETCH(qint64, leftOut);
+        TempProgramFolder folder;
+        RecordFile file(folder.file(u"2024.sca"_s), layout);
+        file.append(appointment(date, u"1"_s));
+        TextTable rows(int(ScheduleGrid::listColumns().size()));
+        QCOMPARE(ScheduleGrid::fillList(file, ScheduleGrid::dayOf(QDate(2024, 3, 5)), rows), leftOut);
+        QCOMPARE(rows.rowCount(), listed ? 1 : 0);
+    }
+
     // A month list takes the cards by month and year alone: one whose date cannot be read is still
     // listed, and nothing is left out; another month's or year's card is simply not in it.
     void monthListSelectsByMonthAndYearOnly()

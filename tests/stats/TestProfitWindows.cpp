@@ -10,9 +10,11 @@
 #include "TempProgramFolder.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -155,6 +157,49 @@ private slots:
             (QList<Shown>{{Kind::Question, u"Si vuole stampare il presente riepilogo?"_s},
                           {Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
         QVERIFY(f.reports.outputs.isEmpty());
+    }
+
+    // The lines are read from the file as the list scrolls to them: where the file can no longer be
+    // read, the window neither shows blank lines as sales nor keeps their total, and says so once however
+    // many lines were asked for.
+    void linesThatCannotBeReadWhileScrollingAreToldOnce()
+    {
+        Fixture f;
+        {
+            // More sales than one block of lines, so that scrolling down reads the file again.
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            Record sale(SchedaVendita::layout);
+            sale.setText(SchedaVendita::DataRit, u"20/03/2024"_s);
+            sale.setText(SchedaVendita::Importo, u"1"_s);
+            for (int i = 0; i < 600; ++i)
+                file.append(sale);
+        }
+        f.chooseInterval(u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s);
+        int listed = -1;
+        QString first;
+        QStringList after;
+        f.services.modal.setNextScript([&](QDialog& window) {
+            f.services.messages.take();
+            auto* results = window.findChild<ResultList*>();
+            listed = results->count();
+            first = results->model()->index(0).data().toString();
+            FaultyFileIo io;
+            io.failAt(FaultyFileIo::Read, 1, EIO, true);
+            for (const int row : {300, 301, 550, listed - 1})
+                results->view()->scrollTo(results->model()->index(row));
+            for (int row = 256; row < listed; row += 100)
+                results->model()->index(row).data();
+            QCoreApplication::processEvents();
+            after = {QString::number(results->count()), window.findChild<QLabel*>(u"lblTotCosti"_s)->text()};
+            return 0;
+        });
+        f.menu->btnVisualizzaClick();
+        QCOMPARE(listed, 603);
+        QVERIFY2(first.contains(u"10,50"_s), qPrintable(first));
+        QCOMPARE(after, (QStringList{u"0"_s, u"0,00"_s}));
+        QCOMPARE(
+            f.services.messages.take(),
+            (QList<Shown>{{Kind::Plain, u"Attenzione: il file di archivio non risulta accessibile."_s}}));
     }
 
     void anEmptySummaryIsNotPrinted()
