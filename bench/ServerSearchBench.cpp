@@ -4,9 +4,13 @@
 
 #include "app/ArchiveServerSetting.h"
 #include "BenchArchives.h"
+#include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
 #include "Measures.h"
+#include "screens/FieldCriteria.h"
+#include "screens/SearchDefinition.h"
+#include "storage/RecordFile.h"
 #include "storage/FileRecordStore.h"
 #include "storage/RecordCopy.h"
 #include "storage/ServerRecordStore.h"
@@ -100,9 +104,24 @@ int main(int argc, char* argv[])
         QString BenchArchives::*file;
         std::function<qint64(const BenchArchives&)> run;
     };
+    // One client's calls, by name and tax code, as an operator looks them up: the client of the call in
+    // the middle of the file.
+    const Record middle = RecordFile(files.calls, SchedaChiamata::layout).read(calls / 2);
+    const QString name = middle.text(SchedaChiamata::Cliente);
+    const QString taxCode = middle.text(SchedaChiamata::CodFisc);
+    const auto oneClientsCalls = [&](const BenchArchives& archives) {
+        FieldCriteria criteria;
+        criteria.add(SchedaChiamata::Cliente, name.toUpper());
+        criteria.add(SchedaChiamata::CodFisc, taxCode.toLower());
+        TextTable lines(1, TextTable::Cells::AsGiven);
+        CallSearch::definition().run(RecordFile(archives.calls, SchedaChiamata::layout), criteria, lines);
+        return qint64(lines.rowCount());
+    };
+    oneClientsCalls(onServer);
     const Search searches[] = {
         {"client search, 2 criteria (Rossi, ROMA)", &BenchArchives::clients, Measures::clientSearchScan},
         {"call search, 2 criteria (bianchi, OFFERTA)", &BenchArchives::calls, Measures::callSearch},
+        {"call search, one client (name, tax code)", &BenchArchives::calls, oneClientsCalls},
     };
     std::printf("Wall clock, best of %d runs, hot cache; ratio = time / plain read of the file\n\n", runs);
     std::printf("%-44s %9s %9s %9s %9s %9s %7s\n", "search", "read s", "file s", "file x", "server s", "server x",

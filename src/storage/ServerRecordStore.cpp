@@ -244,15 +244,24 @@ void ServerRecordStore::indexForSearch(int field) const
     if (tried.contains(key))
         return;
     tried.insert(key);
-    const QByteArray name = '"' + m_table.toUtf8() + '_' + column.mid(1, column.size() - 2) + "_trgm\"";
-    const QByteArray sql = "CREATE INDEX IF NOT EXISTS " + name + " ON " + m_quoted + " USING gin (" + column +
-                           " gin_trgm_ops)";
+    const QByteArray name = m_table.toUtf8() + '_' + column.mid(1, column.size() - 2) + "_trgm";
     try {
+        const ServerResult there = m_connection.exec(
+            "SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = $1",
+            {ServerParameter::text(name)}, false, m_table);
+        if (there.rows() > 0)
+            return;
+        const QByteArray sql = "CREATE INDEX IF NOT EXISTS \"" + name + "\" ON " + m_quoted + " USING gin (" +
+                               column + " gin_trgm_ops)";
         ServerTransaction transaction(m_connection, m_table);
         m_connection.exec(kCreateLock, {}, false, m_table);
         m_connection.exec("CREATE EXTENSION IF NOT EXISTS pg_trgm", {}, false, m_table);
         m_connection.exec(sql.constData(), {}, false, m_table);
         transaction.commit();
+        // Fresh figures, so that the planner sees how few records a pattern leaves and takes the index;
+        // from now on the server's autovacuum keeps them.
+        const QByteArray analyze = "ANALYZE " + m_quoted;
+        m_connection.exec(analyze.constData(), {}, false, m_table);
     } catch (const StorageError&) {
         // Searches still get their answers from the server, by reading the table.
     }
