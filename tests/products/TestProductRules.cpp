@@ -1,3 +1,4 @@
+#include "app/ArchiveServerSetting.h"
 #include "products/ProductLines.h"
 #include "products/ProductPicker.h"
 #include "products/ProductPrices.h"
@@ -7,8 +8,10 @@
 #include "storage/RecordFile.h"
 #include "storage/Windows1252.h"
 #include "TempProgramFolder.h"
+#include "ThrowawayServer.h"
 #include "TwoLocales.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -252,10 +255,22 @@ private slots:
     }
 
     // Workstations selling the same article at once, each from the line it picked before the others
-    // sold: every unloading is reported done and every one is taken out of the stock.
+    // sold: every unloading is reported done and every one is taken out of the stock, whether the
+    // archive is the folder's file or a server's table.
+    void concurrentUnloadsLoseNothing_data()
+    {
+        QTest::addColumn<bool>("onServer");
+        QTest::newRow("cartella") << false;
+        QTest::newRow("server") << true;
+    }
+
     void concurrentUnloadsLoseNothing()
     {
+        QFETCH(bool, onServer);
         TempProgramFolder folder;
+        if (onServer)
+            ArchiveServerSetting::attach(folder.path(), ThrowawayServer::shared().freshDatabase());
+        const auto detach = qScopeGuard([&] { ArchiveServerSetting::attach(folder.path(), QString()); });
         const QString path = folder.file(QLatin1StringView(kFileName));
         const Record start = product({{Codice, u"PN-205"_s}, {Descrizione, u"Gomma invernale"_s},
                                       {Costo, u"10"_s}, {Prezzo, u"100"_s}, {Giacenza, u"5000"_s}});
