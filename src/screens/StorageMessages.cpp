@@ -1,18 +1,37 @@
 #include "screens/StorageMessages.h"
 
+#include "platform/ProgramFolder.h"
+#include "storage/ArchiveLocation.h"
+#include "storage/ServerConnection.h"
+
 using namespace Qt::StringLiterals;
 
 namespace StorageMessages {
 
+namespace {
+
+// Where the archives are on a server, the message names it: the folder's privileges are then not what
+// to look at first.
+QString naming(QString text)
+{
+    const QString server = ArchiveLocation::serverOf(ProgramFolder::path());
+    if (!server.isEmpty())
+        text += u"\n\r\n\rGli archivi sono sul server %1: accertarsi che sia raggiungibile."_s.arg(
+            ServerConnection::displayName(server));
+    return text;
+}
+
+} // namespace
+
 QString accessDenied()
 {
-    return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-           u"privilegi di scrittura nella cartella di installazione del programma."_s;
+    return naming(u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+                  u"privilegi di scrittura nella cartella di installazione del programma."_s);
 }
 
 QString archiveUnreadable()
 {
-    return u"Attenzione: il file di archivio non risulta accessibile."_s;
+    return naming(u"Attenzione: il file di archivio non risulta accessibile."_s);
 }
 
 QString cardsLeftOut(qsizetype count)

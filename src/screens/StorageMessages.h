@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// What the screens say when an archive file cannot be opened, read or written.
+// What the screens say when an archive file cannot be opened, read or written; where the program folder's
+// archives are on a server, the access messages end by naming it.
 namespace StorageMessages {
 
 // "Attenzione: il sistema non permette di accedere all'archivio." and the advice on write privileges.

@@ -1,5 +1,6 @@
 #include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "TempProgramFolder.h"
@@ -88,6 +89,23 @@ private slots:
         QCOMPARE(choice.uri, uri);
         QCOMPARE(!choice.error.isEmpty(), refused);
         QVERIFY(!choice.error.contains(QLatin1StringView("segreta")));
+    }
+
+    // A window's access message names the server where the archives are on one, and is its own text
+    // where they are files.
+    void accessMessagesNameTheServer()
+    {
+        TempProgramFolder folder;
+        const QString plain = StorageMessages::accessDenied();
+        ArchiveServerSetting::attach(folder.path(), QStringLiteral("postgresql://operatore@sede.example:5433/telvara"));
+        const QString named = StorageMessages::accessDenied();
+        const QString unreadable = StorageMessages::archiveUnreadable();
+        ArchiveServerSetting::attach(folder.path(), QString());
+        QVERIFY(named.startsWith(plain));
+        QVERIFY(named.contains(QLatin1StringView("sede.example:5433/telvara")));
+        QVERIFY(unreadable.contains(QLatin1StringView("sede.example:5433/telvara")));
+        QCOMPARE(StorageMessages::accessDenied(), plain);
+        QVERIFY(!plain.contains(QLatin1StringView("server")));
     }
 
     // No server there: told at once, in Italian, by the server's name, and nothing made in the folder.
