@@ -4,6 +4,8 @@
 #   kill DIR     stops it at once, as a crash does, keeping its data
 #   restart DIR  starts it again on its data
 #   stop DIR     stops it at once and removes DIR
+#   standby DIR PRIMARY  makes DIR a streaming standby of the cluster in PRIMARY and starts it
+#   promote DIR  makes that standby a primary of its own
 # As root (as in CI) the cluster runs as the postgres user, which initdb requires.
 set -euo pipefail
 
@@ -35,13 +37,21 @@ start)
   echo "postgresql:///telvara?host=$dir&port=5432&user=postgres"
   ;;
 kill) halt ;;
+standby)
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  if [ "$(id -u)" -eq 0 ]; then chown postgres "$dir"; fi
+  "${owner[@]}" "$bin/pg_basebackup" -h "$3" -p 5432 -U postgres -D "$dir/data" -R -X stream -c fast >"$dir/basebackup.log" 2>&1
+  serve
+  ;;
+promote) "${owner[@]}" "$bin/pg_ctl" -D "$dir/data" -w promote >/dev/null ;;
 restart) serve ;;
 stop)
   halt
   rm -rf "$dir"
   ;;
 *)
-  echo "uso: $0 start|kill|restart|stop CARTELLA" >&2
+  echo "uso: $0 start|kill|restart|stop|promote CARTELLA, o standby CARTELLA PRIMARIO" >&2
   exit 2
   ;;
 esac

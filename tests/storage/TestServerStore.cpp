@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -182,6 +184,57 @@ private slots:
             if (record.text(SchedaCliente::Cliente) != name || record.text(SchedaCliente::CodFisc) != QStringLiteral("CF") + name)
                 QFAIL(qPrintable(name));
         });
+    }
+
+    // A centre's standby promoted when its primary dies: the workstations, given both in their address,
+    // go on with the new primary at their next action, and nothing saved before is missing.
+    void promotedStandbyTakesOver()
+    {
+        ThrowawayServer primary(QStringLiteral("primario"));
+        const QString database = primary.freshDatabase();
+        ThrowawayServer standby(QStringLiteral("riserva"), primary);
+        QString both = database;
+        both.replace(QStringLiteral("host=") + primary.folder(),
+                     QStringLiteral("host=%1,%2").arg(primary.folder(), standby.folder()));
+        both += QStringLiteral("&target_session_attrs=read-write");
+        TempProgramFolder folder;
+        ArchiveServerSetting::attach(folder.path(), both);
+        const auto detach = qScopeGuard([&] { ArchiveServerSetting::attach(folder.path(), QString()); });
+        const QString clients = folder.file(QStringLiteral("Clienti.pro"));
+        std::vector<Record> cards;
+        for (int i = 1; i <= 200; ++i)
+            cards.push_back(client(QString::number(i)));
+        RecordFile(clients, SchedaCliente::layout).append(cards);
+
+        // The standby has streamed the cards before the primary goes.
+        QString onStandby = both;
+        onStandby.replace(QStringLiteral("host=%1,").arg(primary.folder()), QStringLiteral("host="));
+        onStandby.remove(QStringLiteral("&target_session_attrs=read-write"));
+        QTRY_COMPARE_WITH_TIMEOUT(standbyCount(onStandby), QByteArray("200"), 20000);
+        primary.kill();
+        standby.promote();
+
+        try {
+            RecordFile(clients, SchedaCliente::layout).count();
+        } catch (const StorageError&) {
+            // The connection to the old primary went with it.
+        }
+        RecordFile file(clients, SchedaCliente::layout);
+        QCOMPARE(file.count(), 200);
+        QCOMPARE(file.append(client(QStringLiteral("dopo"))), 201);
+        QCOMPARE(file.read(199).text(SchedaCliente::Cliente), QStringLiteral("200"));
+        QCOMPARE(file.read(200).text(SchedaCliente::Cliente), QStringLiteral("dopo"));
+    }
+
+private:
+    // The cards in the clients' table as a standby answers, or an empty text while it cannot.
+    static QByteArray standbyCount(const QString& uri)
+    {
+        QProcess psql;
+        psql.start(QStringLiteral("psql"), {QStringLiteral("-Atc"), QStringLiteral("SELECT count(*) FROM clienti"),
+                                            QStringLiteral("-d"), uri});
+        psql.waitForFinished();
+        return psql.readAllStandardOutput().trimmed();
     }
 };
 

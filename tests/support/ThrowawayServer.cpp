@@ -27,14 +27,20 @@ QByteArray mustRun(const QString& program, const QStringList& arguments)
 
 ThrowawayServer& ThrowawayServer::shared()
 {
-    static ThrowawayServer server;
+    static ThrowawayServer server(QStringLiteral("postgres"));
     return server;
 }
 
-ThrowawayServer::ThrowawayServer()
-    : m_folder(QStringLiteral("/tmp/telvara-postgres-%1").arg(::getpid()))
+ThrowawayServer::ThrowawayServer(const QString& name)
+    : m_folder(QStringLiteral("/tmp/telvara-%1-%2").arg(name).arg(::getpid()))
 {
     mustRun(QStringLiteral("bash"), {script(), QStringLiteral("start"), m_folder});
+}
+
+ThrowawayServer::ThrowawayServer(const QString& name, const ThrowawayServer& primary)
+    : m_folder(QStringLiteral("/tmp/telvara-%1-%2").arg(name).arg(::getpid()))
+{
+    mustRun(QStringLiteral("bash"), {script(), QStringLiteral("standby"), m_folder, primary.m_folder});
 }
 
 ThrowawayServer::~ThrowawayServer()
@@ -59,6 +65,11 @@ QString ThrowawayServer::freshDatabase()
 void ThrowawayServer::kill()
 {
     mustRun(QStringLiteral("bash"), {script(), QStringLiteral("kill"), m_folder});
+}
+
+void ThrowawayServer::promote()
+{
+    mustRun(QStringLiteral("bash"), {script(), QStringLiteral("promote"), m_folder});
 }
 
 void ThrowawayServer::restart()

@@ -2,13 +2,25 @@
 
 #include <QString>
 
-// The tests' own PostgreSQL cluster (scripts/throwaway-postgres.sh): made at first use in a folder of its
-// own, reached only through a socket there, stopped and removed when the test program ends. Each test
-// takes a fresh database, so that nothing one test leaves is seen by the next.
+// A PostgreSQL cluster of the tests' own (scripts/throwaway-postgres.sh): made in a folder of its own,
+// reached only through a socket there, stopped and removed when it goes. Each test takes a fresh
+// database, so that nothing one test leaves is seen by the next.
 class ThrowawayServer
 {
 public:
+    // The cluster most tests share, made at first use and gone when the test program ends.
     static ThrowawayServer& shared();
+
+    // A cluster of its own, named for the folder it lives in; and a streaming standby of primary.
+    explicit ThrowawayServer(const QString& name);
+    ThrowawayServer(const QString& name, const ThrowawayServer& primary);
+    ~ThrowawayServer();
+    ThrowawayServer(const ThrowawayServer&) = delete;
+    ThrowawayServer& operator=(const ThrowawayServer&) = delete;
+
+    // The folder of its socket, which is its host in a connection URI.
+    const QString& folder() const { return m_folder; }
+    QString uri(const QString& database) const;
 
     // The URI of a new, empty database on the server.
     QString freshDatabase();
@@ -16,15 +28,10 @@ public:
     // Stops the server at once, as a crash or a pulled cable does; and starts it again on the same data.
     void kill();
     void restart();
-
-    ~ThrowawayServer();
-    ThrowawayServer(const ThrowawayServer&) = delete;
-    ThrowawayServer& operator=(const ThrowawayServer&) = delete;
+    // Makes a standby a primary of its own.
+    void promote();
 
 private:
-    ThrowawayServer();
-    QString uri(const QString& database) const;
-
     QString m_folder;
     int m_databases = 0;
 };
