@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 #include <QHash>
 
 namespace ArchiveLocation {

@@ -52,17 +52,18 @@ void ServerResult::Clear::operator()(pg_result* result) const
 
 ServerConnection& ServerConnection::to(const QString& uri)
 {
+    // Kept for the thread's life and connected again in place, so that a store holding it never holds a
+    // connection that is gone.
     thread_local std::map<QString, std::unique_ptr<ServerConnection>> connections;
     auto& connection = connections[uri];
-    if (connection && connection->m_process != ::getpid()) {
-        // A child process shares its parent's socket: closing it would end the parent's session too.
-        connection->m_connection = nullptr;
-        connection.reset();
-    }
-    if (connection && (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK))
-        connection.reset(); // lost: this use connects again
     if (!connection)
         connection.reset(new ServerConnection(uri));
+    if (connection->m_process != ::getpid()) {
+        // A child process shares its parent's socket: closing it would end the parent's session too.
+        connection->m_connection = nullptr;
+    }
+    if (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK)
+        connection->connect(); // lost: this use connects again
     return *connection;
 }
 
@@ -112,10 +113,18 @@ QString ServerConnection::displayName(const QString& uri)
     return name;
 }
 
-ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_process(::getpid())
+ServerConnection::ServerConnection(const QString& uri) : m_uri(uri)
 {
+}
+
+void ServerConnection::connect()
+{
+    if (m_connection && m_process == ::getpid())
+        PQfinish(m_connection);
+    m_process = ::getpid();
+    m_broken = false;
     // The URI's own settings come last and so win over these defaults.
-    const QByteArray dbname = uri.toUtf8();
+    const QByteArray dbname = m_uri.toUtf8();
     const char* const keywords[] = {"connect_timeout", "keepalives", "keepalives_idle", "keepalives_interval",
                                     "keepalives_count", "application_name", "client_encoding", "dbname",
                                     nullptr};
@@ -123,18 +132,28 @@ ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_process(:
     m_connection = PQconnectdbParams(keywords, values, 1);
     if (PQstatus(m_connection) != CONNECTION_OK) {
         const QString message = QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
-                                    .arg(displayName(uri), firstLine(PQerrorMessage(m_connection)));
+                                    .arg(displayName(m_uri), firstLine(PQerrorMessage(m_connection)));
         PQfinish(m_connection);
         m_connection = nullptr;
-        throw StorageError::server(message, QStringLiteral("connect"), displayName(uri));
+        throw StorageError::server(message, QStringLiteral("connect"), displayName(m_uri));
     }
     // Notices (a table already there, and so on) are the server's business, not the terminal's.
     PQsetNoticeProcessor(m_connection, [](void*, const char*) {}, nullptr);
 }
 
+bool ServerConnection::knows(const QString& what) const
+{
+    return m_known.contains(what);
+}
+
+void ServerConnection::learn(const QString& what)
+{
+    m_known.insert(what);
+}
+
 ServerConnection::~ServerConnection()
 {
-    if (m_connection)
+    if (m_connection && m_process == ::getpid())
         PQfinish(m_connection);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 struct pg_conn;
@@ -74,6 +74,11 @@ public:
     // Ends a COPY that failed halfway, so that the transaction can be rolled back.
     void abortCopy();
 
+    // What this thread has learnt of the server (a table made, an index looked for): what is known
+    // needs no statement again.
+    bool knows(const QString& what) const;
+    void learn(const QString& what);
+
     // The failure to throw after the server refused or the connection broke.
     [[noreturn]] void fail(const QString& archive) const;
 
@@ -83,11 +88,14 @@ public:
 
 private:
     explicit ServerConnection(const QString& uri);
+    // (Re)connects; throws StorageError naming the server when it cannot be reached.
+    void connect();
 
     QString m_uri;
     pg_conn* m_connection = nullptr;
-    qint64 m_process; // the process that connected
-    bool m_broken = false;
+    qint64 m_process = 0; // the process that connected
+    bool m_broken = true; // until connected
+    QSet<QString> m_known;
 };
 
 // A transaction on a connection: begun when made, rolled back when it ends without commit().

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 #include <QRegularExpression>
-#include <QSet>
 #include <vector>
 
 namespace {
@@ -61,7 +60,7 @@ QByteArray containsPattern(QByteArrayView needle)
 } // namespace
 
 ServerRecordStore::ServerRecordStore(const QString& uri, const QString& table, const RecordLayout& layout)
-    : m_connection(ServerConnection::to(uri)), m_uri(uri), m_table(table), m_layout(layout)
+    : m_connection(ServerConnection::to(uri)), m_table(table), m_layout(layout)
 {
     static const QRegularExpression plainName(QStringLiteral("^[a-z][a-z0-9_]*$"));
     if (!plainName.match(table).hasMatch())
@@ -94,9 +93,8 @@ QStringList ServerRecordStore::tables(const QString& uri)
 void ServerRecordStore::create()
 {
     // Once a table is known to be there, opening it costs no statement.
-    thread_local QSet<QString> made;
-    const QString key = m_uri + QLatin1Char('\n') + m_table;
-    if (made.contains(key))
+    const QString made = QStringLiteral("tabella ") + m_table;
+    if (m_connection.knows(made))
         return;
     QByteArray sql = "CREATE TABLE IF NOT EXISTS " + m_quoted + " (" + ServerRows::kNumberColumn +
                      " bigint PRIMARY KEY";
@@ -112,7 +110,7 @@ void ServerRecordStore::create()
                             " (numero) WHERE grezzo IS NOT NULL";
     m_connection.exec(kept.constData(), {}, false, m_table);
     transaction.commit();
-    made.insert(key);
+    m_connection.learn(made);
 }
 
 qint64 ServerRecordStore::count() const
@@ -238,12 +236,11 @@ void ServerRecordStore::putRows(std::span<const Record> records, qint64 first)
 
 void ServerRecordStore::indexForSearch(int field) const
 {
-    thread_local QSet<QString> tried;
     const QByteArray column = ServerRows::column(m_layout, field);
-    const QString key = m_uri + QLatin1Char('\n') + m_table + QLatin1Char('\n') + QString::fromUtf8(column);
-    if (tried.contains(key))
+    const QString tried = QStringLiteral("indice ") + m_table + QLatin1Char(' ') + QString::fromUtf8(column);
+    if (m_connection.knows(tried))
         return;
-    tried.insert(key);
+    m_connection.learn(tried);
     const QByteArray name = m_table.toUtf8() + '_' + column.mid(1, column.size() - 2) + "_trgm";
     try {
         const ServerResult there = m_connection.exec(

@@ -45,7 +45,6 @@ private:
     void putRows(std::span<const Record> records, qint64 first);
 
     ServerConnection& m_connection;
-    QString m_uri;
     QString m_table;
     const RecordLayout& m_layout;
     QByteArray m_columns; // every field's column, then "grezzo"

@@ -1,27 +1,18 @@
+#include "CompanionCli.h"
 #include "TempProgramFolder.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int status;
-    QByteArray output;
-    QByteArray errors;
-};
+using Run = CompanionRun;
 
 Run cli(const QString& folder, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(TELVARA_CLI), QStringList{u"--cartella"_s, folder} + arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, {}, {}};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runCompanion(QStringList{u"--cartella"_s, folder} + arguments);
 }
 
 const QStringList kSmall = {

@@ -1,32 +1,19 @@
+#include "CompanionCli.h"
 #include "TempProgramFolder.h"
 #include "ThrowawayServer.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int status;
-    QByteArray output;
-    QByteArray errors;
-};
+using Run = CompanionRun;
 
 Run cli(const QStringList& arguments, const QStringList& environment = {})
 {
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    for (const QString& variable : environment)
-        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    process.setProcessEnvironment(variables);
-    process.start(QStringLiteral(TELVARA_CLI), arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, {}, {}};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runCompanion(arguments, environment);
 }
 
 const QStringList kDemo = {u"demo"_s,    u"--clienti"_s, u"300"_s,   u"--operatori"_s, u"12"_s,
