@@ -2,8 +2,10 @@
 
 #include "products/ProductCalculations.h"
 #include "products/ProductHelp.h"
+#include "products/ProductPrices.h"
 #include "products/SchedaArticolo.h"
 #include "screens/CardScreen.h"
+#include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
 using namespace SchedaArticolo;
@@ -145,6 +147,16 @@ CardDefinition definition()
                             u"Attenzione: per salvare la scheda è necessario indicare il codice articolo."_s),
     };
     card.beforeWrite = [](CardScreen& screen) { return ProductCalculations::prepareSave(screen); };
+    // Another workstation may have sold pieces since the card was shown: a stock changed here is a
+    // movement of the stored stock, and the values derived from it are computed again from what is written.
+    card.counts = {u"txtGiacenza"_s};
+    card.derived = {u"txtValore"_s, u"txtPrezzo_con_Iva"_s};
+    card.derive = [](Record& product) {
+        if (const std::optional<QString> value = ProductPrices::stockValue(product.text(Costo), product.text(Giacenza)))
+            product.setText(Valore, *value);
+        if (const std::optional<QString> gross = ProductPrices::withVat(product.text(Prezzo), product.text(PercIva)))
+            product.setText(Prezzo_con_Iva, *gross);
+    };
     card.duplicate = true;
     for (const char16_t* attachment : {u"lblFile01", u"lblFile02", u"lblFile03", u"lblDesc01", u"lblDesc02",
                                        u"lblDesc03", u"lblCartella", u"lblCartellaDesc"})

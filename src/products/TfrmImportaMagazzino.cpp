@@ -216,6 +216,9 @@ void TfrmImportaMagazzino::importChosen(bool unloadStock)
             u"la ricerca prima di importarlo."_s);
         return;
     case Outcome::MoreThanStock:
+        // The stock checked is the one now in the archive, which another workstation may have lowered.
+        m_lblGiacenza->setText(done.record.text(SchedaArticolo::Giacenza));
+        m_lblValore->setText(done.record.text(SchedaArticolo::Valore));
         messages.warning(
             u"Attenzione: la quantità da scaricare non può essere superiore alla giacenza in "
             u"magazzino.\n\r\n\rIndicare una quantità inferiore oppure utilizzare il pulsante per "

@@ -12,6 +12,7 @@
 
 class CardScreen;
 class FormTexts;
+class Record;
 
 // How the user fills one control of a card, and so which widget and input behaviour it gets.
 enum class FieldKind {
@@ -178,6 +179,14 @@ struct CardDefinition
     // Runs after the checks and before the file is opened (computed fields, composed dates); it may
     // show its own message and return false to stop the save.
     std::function<bool(CardScreen&)> beforeWrite = {};
+
+    // Controls holding a count of pieces: where another workstation changed the stored count too since
+    // the card was loaded, Save moves the stored count by as much as this card moved it.
+    QStringList counts = {};
+    // Controls whose value Save derives from others (a stock value, a price with VAT): written as derive
+    // computes them on the record about to be written, whose operands may come from another workstation.
+    QStringList derived = {};
+    std::function<void(Record&)> derive = {};
 
     // Duplicate exists when this is set; it empties the position and sets these controls.
     bool duplicate = false;

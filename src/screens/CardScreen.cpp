@@ -1,6 +1,8 @@
 #include "screens/CardScreen.h"
 
+#include "platform/Modal.h"
 #include "platform/Services.h"
+#include "screens/CardConflictWindow.h"
 #include "screens/CardForm.h"
 #include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
@@ -181,29 +183,172 @@ void CardScreen::saveCard()
     if (!NumberFields::amountsReadable(this))
         return;
 
-    Record record(*m_definition.layout);
-    for (const CardField& field : m_definition.fields)
-        if (field.field >= 0)
-            record.setText(field.field, text(field.control));
     const qint64 shown = recordNumber();
+    if (shown > 0) {
+        std::optional<CardMerge::Outcome> written;
+        if (saveChanges(shown, written) != SaveOutcome::Written)
+            return;
+        if (written->changedElsewhere) {
+            loadRecord(shown, written->merged);
+            messages.information(u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
+                                 u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
+                                 u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s);
+        } else {
+            rememberShown(written->merged);
+            messages.information(
+                u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+        }
+        return;
+    }
+    const Record record = recordFromControls();
     qint64 number = 0;
     try {
         RecordFile file(recordPath(), *m_definition.layout);
-        if (shown > 0)
-            file.overwrite(shown, record);
-        else
-            number = file.append(record);
+        number = file.append(record);
     } catch (const StorageError&) {
         showAccessMessage();
         return;
     }
-    if (shown > 0) {
-        messages.information(
-            u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
-    } else {
-        setRecordNumber(number);
-        messages.information(m_definition.appendedMessage);
+    setRecordNumber(number);
+    rememberShown(record);
+    messages.information(m_definition.appendedMessage);
+}
+
+CardScreen::SaveOutcome CardScreen::saveChanges(qint64 number, std::optional<CardMerge::Outcome>& written)
+{
+    QSet<int> counts;
+    QSet<int> derived;
+    for (const CardField& field : m_definition.fields) {
+        if (m_definition.counts.contains(field.control))
+            counts.insert(field.field);
+        if (m_definition.derived.contains(field.control))
+            derived.insert(field.field);
     }
+    Record mine = recordFromControls();
+    QSet<int> edited = editedFields(mine) - derived;
+    std::optional<Record> base = m_loaded;
+    bool settled = false;
+    for (;;) {
+        std::optional<CardMerge::Outcome> outcome;
+        std::optional<Record> storedNow;
+        try {
+            RecordFile file(recordPath(), *m_definition.layout);
+            file.update(number, [&](Record& stored) {
+                storedNow = stored;
+                // A card that was never read from this archive compares with what is stored now.
+                outcome = CardMerge::merge(base.value_or(stored), stored, mine, edited, counts);
+                if (!outcome->conflicts.isEmpty())
+                    return false;
+                if (m_definition.derive)
+                    m_definition.derive(outcome->merged);
+                stored = outcome->merged;
+                return true;
+            });
+        } catch (const StorageError&) {
+            showAccessMessage();
+            return SaveOutcome::Failed;
+        }
+        if (outcome->conflicts.isEmpty()) {
+            // After the operator's choices the card shows what was written, as after any merge.
+            outcome->changedElsewhere = outcome->changedElsewhere || settled;
+            written = std::move(outcome);
+            return SaveOutcome::Written;
+        }
+        if (!chooseValues(*outcome, *storedNow, mine))
+            return SaveOutcome::Cancelled;
+        settled = true;
+        // The next round starts from the record as stored now, the operator's choices as this card's changes.
+        base = storedNow;
+        edited.clear();
+        for (int field = 0; field < m_definition.layout->fieldCount(); ++field)
+            if (mine.raw(field) != storedNow->raw(field))
+                edited.insert(field);
+        edited -= derived;
+    }
+}
+
+bool CardScreen::chooseValues(const CardMerge::Outcome& outcome, const Record& stored, Record& mine)
+{
+    QStringList captions;
+    for (const CardMerge::Conflict& conflict : outcome.conflicts) {
+        QString caption = m_definition.layout->name(conflict.field);
+        for (const CardField& field : m_definition.fields)
+            if (field.field == conflict.field && !field.label.isEmpty())
+                caption = field.label;
+        captions.append(caption);
+    }
+    CardConflictWindow window(outcome.conflicts, captions, this);
+    if (Services::modal().exec(window) != QDialog::Accepted)
+        return false;
+    mine = outcome.merged;
+    const QList<bool> keepMine = window.keepMine();
+    for (int i = 0; i < outcome.conflicts.size(); ++i)
+        if (!keepMine.at(i))
+            CardMerge::copyField(mine, stored, outcome.conflicts.at(i).field);
+    return true;
+}
+
+Record CardScreen::recordFromControls() const
+{
+    Record record(*m_definition.layout);
+    for (const CardField& field : m_definition.fields)
+        if (field.field >= 0)
+            record.setText(field.field, text(field.control));
+    return record;
+}
+
+void CardScreen::rememberShown(const Record& stored)
+{
+    m_loaded = stored;
+    m_shownTexts.clear();
+    for (const CardField& field : m_definition.fields)
+        if (field.field >= 0)
+            m_shownTexts.insert(field.control, text(field.control));
+    m_refreshUnreachable = false;
+}
+
+QSet<int> CardScreen::editedFields(const Record& mine) const
+{
+    QSet<int> edited;
+    for (const CardField& field : m_definition.fields)
+        if (field.field >= 0 && text(field.control) != m_shownTexts.value(field.control) &&
+            (!m_loaded || mine.text(field.field) != m_loaded->text(field.field)))
+            edited.insert(field.field);
+    return edited;
+}
+
+bool CardScreen::hasUnsavedChanges() const
+{
+    for (const CardField& field : m_definition.fields)
+        if (field.field >= 0 && text(field.control) != m_shownTexts.value(field.control))
+            return true;
+    return false;
+}
+
+void CardScreen::refreshFromArchive()
+{
+    const qint64 number = recordNumber();
+    if (number <= 0 || !m_loaded || m_refreshUnreachable || hasUnsavedChanges())
+        return;
+    std::optional<Record> stored;
+    try {
+        const RecordFile file(recordPath(), *m_definition.layout);
+        if (number <= file.count())
+            stored = file.read(number - 1);
+    } catch (const StorageError&) {
+        // Nothing is said while nobody asked for anything: the operator's next action tells it.
+        m_refreshUnreachable = true;
+        return;
+    }
+    if (stored && stored->bytes() != m_loaded->bytes())
+        loadRecord(number, *stored);
+}
+
+void CardScreen::changeEvent(QEvent* event)
+{
+    ApplicationWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        refreshFromArchive();
 }
 
 void CardScreen::navigate(CardNavigation::Command command)
@@ -232,6 +377,7 @@ void CardScreen::loadRecord(qint64 number, const Record& record)
         if (field.field >= 0)
             setText(field.control, record.text(field.field));
     setRecordNumber(number);
+    rememberShown(record);
 }
 
 QString CardScreen::recordPath() const

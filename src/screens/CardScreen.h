@@ -5,8 +5,13 @@
 #include "screens/CardNavigation.h"
 #include "screens/FormTexts.h"
 
+#include "screens/CardMerge.h"
+#include "storage/Record.h"
+
 #include <functional>
+#include <optional>
 #include <QHash>
+#include <QSet>
 
 class QAbstractButton;
 class QLabel;
@@ -48,15 +53,41 @@ public:
     void saveCard();
     void navigate(CardNavigation::Command command);
 
+    // Whether a control bound to the record shows another text than the card had when it was loaded.
+    bool hasUnsavedChanges() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // What a Save wrote or found: written, stopped by the operator, or the archive out of reach.
+    enum class SaveOutcome { Written, Cancelled, Failed };
+
     void setRecordNumber(qint64 number);
     QString recordPath() const;
     void showAccessMessage();
+    // The record the controls hold, as Save writes it.
+    Record recordFromControls() const;
+    // The record as shown now becomes the one the next Save compares the archive with.
+    void rememberShown(const Record& stored);
+    // The fields this card changed since it was loaded: control text and record text both differ.
+    QSet<int> editedFields(const Record& mine) const;
+    // Writes this card's changes over stored record number, merged with any another workstation saved
+    // meanwhile; asks the operator where both changed one field. written gets what went to the archive.
+    SaveOutcome saveChanges(qint64 number, std::optional<CardMerge::Outcome>& written);
+    // Shows the conflicting fields and leaves in mine the values the operator chose; false for Annulla.
+    bool chooseValues(const CardMerge::Outcome& outcome, const Record& stored, Record& mine);
+    // Shows the archive's record again when the card has no unsaved change and the record was changed
+    // meanwhile by another workstation.
+    void refreshFromArchive();
 
     CardDefinition m_definition;
     QLabel* m_position = nullptr;
     QLabel* m_status = nullptr;
+    // The record as loaded or last saved, and the texts its bound controls then showed.
+    std::optional<Record> m_loaded;
+    QHash<QString, QString> m_shownTexts;
+    // A refresh found the archive out of reach: the next ones wait for an action of the operator.
+    bool m_refreshUnreachable = false;
 };

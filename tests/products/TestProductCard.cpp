@@ -1,5 +1,7 @@
 #include "AccessibleTree.h"
 #include "FaultyFileIo.h"
+#include "products/ProductLines.h"
+#include "products/ProductPicker.h"
 #include "products/SchedaArticolo.h"
 #include "products/TfrmGiacenza.h"
 #include "products/TfrmMagazzino.h"
@@ -370,6 +372,45 @@ private slots:
         f.set(u"txtCodice"_s, u"A"_s);
         f.click(u"cmdSalva"_s);
         QCOMPARE(f.stored(1).text(Giacenza), shown);
+    }
+
+    // The card shows 3 pieces while another workstation's picker sells one; then this card is saved with
+    // its own change. A piece sold stays sold, and the value follows the stock written.
+    void aPieceSoldElsewhereStaysSold_data()
+    {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QString>("storedStock");
+        QTest::addColumn<QString>("storedValue");
+        QTest::newRow("a note added") << u"cliente in attesa"_s << u"3"_s << u"2"_s << u"5,00"_s;
+        QTest::newRow("four pieces added") << QString() << u"7"_s << u"6"_s << u"15,00"_s;
+        QTest::newRow("one piece taken out") << QString() << u"2"_s << u"1"_s << u"2,50"_s;
+    }
+
+    void aPieceSoldElsewhereStaysSold()
+    {
+        QFETCH(QString, note);
+        QFETCH(QString, stock);
+        QFETCH(QString, storedStock);
+        QFETCH(QString, storedValue);
+        Fixture f(1);
+        f.load(1);
+        const QString catalogue = f.folder.file(u"Magazzino.pro"_s);
+        const ProductPicker::Import sold =
+            ProductPicker::import(catalogue, 1, ProductLines::pickerLine(f.stored(1).view()), u"1"_s);
+        QCOMPARE(sold.outcome, ProductPicker::Import::Outcome::Done);
+        QCOMPARE(f.stored(1).text(Giacenza), u"2"_s);
+
+        f.set(u"txtNote"_s, note);
+        f.set(u"txtGiacenza"_s, stock);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(f.services.modal.shown(), QStringList{});
+        QCOMPARE(f.stored(1).text(Giacenza), storedStock);
+        QCOMPARE(f.stored(1).text(Valore), storedValue);
+        QCOMPARE(f.stored(1).text(Note), note);
+        QCOMPARE(f.stored(1).text(Consumo), u"10 cm"_s);
+        QCOMPARE(f.text(u"txtGiacenza"_s), storedStock);
+        QCOMPARE(f.count(), 1);
     }
 
     // Fields longer than 15 characters would be emptied by the next key: they take no more than 15.

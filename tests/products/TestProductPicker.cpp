@@ -1,5 +1,6 @@
 #include "AccessibleTree.h"
 #include "FaultyFileIo.h"
+#include "products/ProductLines.h"
 #include "products/ProductPicker.h"
 #include "products/SchedaArticolo.h"
 #include "products/TfrmImportaMagazzino.h"
@@ -193,6 +194,25 @@ private slots:
         QCOMPARE(f.catalogue().size(), before.size());
         QCOMPARE(f.filled, (QList<std::pair<qint64, QString>>{{1, u"A1"_s}}));
         QVERIFY(!f.picker.isVisible());
+    }
+
+    // Another workstation takes 10 of the 15 pieces shown: the picker refuses 10 more and then shows
+    // the stock it checked, not the one it first read.
+    void aRefusalShowsTheStockChecked()
+    {
+        Fixture f({{u"A1"_s, u"15"_s}});
+        f.click(0);
+        QCOMPARE(f.label(u"lblGiacenza"_s), u"15"_s);
+        QCOMPARE(ProductPicker::import(f.folder.file(QLatin1StringView(kFileName)), 1,
+                                       ProductLines::pickerLine(f.stored(1).view()), u"10"_s)
+                     .outcome,
+                 ProductPicker::Import::Outcome::Done);
+        f.quantity()->setText(u"10"_s);
+        f.press(u"btnAggiorna"_s);
+        QCOMPARE(f.services.messages.shown(), (QList<Shown>{{Kind::Warning, kOverStock}}));
+        QCOMPARE(f.label(u"lblGiacenza"_s), u"5"_s);
+        QCOMPARE(f.label(u"lblValore"_s), u"50,00"_s);
+        QCOMPARE(f.stored(1).text(Giacenza), u"5"_s);
     }
 
     void bothImportsWantASelection_data()

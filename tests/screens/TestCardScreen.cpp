@@ -2,6 +2,7 @@
 #include "FaultyFileIo.h"
 #include "platform/Services.h"
 #include "rules/NumberText.h"
+#include "screens/CardConflictWindow.h"
 #include "screens/CardScreen.h"
 #include "screens/StorageMessages.h"
 #include "screens/WindowRegistry.h"
@@ -301,6 +302,103 @@ private slots:
         QCOMPARE(f.stored(2).text(Scheda::Oggetto), u"Rata"_s);
         QCOMPARE(f.stored(2).text(Scheda::File01), QString());
         QCOMPARE(f.stored(1).text(Scheda::File01), u"contratto.pdf"_s);
+    }
+
+    // Two workstations show card 1; the other one saves first, then this one. Each changed its own
+    // fields, or the same field differently; the operator's choice settles the second.
+    void saveKeepsWhatAnotherWorkstationSaved_data()
+    {
+        QTest::addColumn<QString>("otherObject");
+        QTest::addColumn<QString>("thisObject");
+        QTest::addColumn<QString>("thisPieces");
+        QTest::addColumn<int>("choice"); // -1 Annulla, 0 keep the archive's, 1 keep this one's
+        QTest::addColumn<QString>("storedObject");
+        QTest::addColumn<QString>("storedPieces");
+        QTest::addColumn<QString>("message");
+        const QString merged = u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
+                               u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
+                               u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s;
+        QTest::newRow("different fields") << u"Rata pagata"_s << u"Rata"_s << u"4"_s << 1 << u"Rata pagata"_s
+                                          << u"4"_s << merged;
+        QTest::newRow("same field, this one kept") << u"Rata pagata"_s << u"Rata sospesa"_s << u"1"_s << 1
+                                                   << u"Rata sospesa"_s << u"1"_s << merged;
+        QTest::newRow("same field, the archive's kept") << u"Rata pagata"_s << u"Rata sospesa"_s << u"4"_s << 0
+                                                        << u"Rata pagata"_s << u"4"_s << merged;
+        QTest::newRow("same field, cancelled") << u"Rata pagata"_s << u"Rata sospesa"_s << u"4"_s << -1
+                                               << u"Rata pagata"_s << u"1"_s << QString();
+    }
+
+    void saveKeepsWhatAnotherWorkstationSaved()
+    {
+        QFETCH(QString, otherObject);
+        QFETCH(QString, thisObject);
+        QFETCH(QString, thisPieces);
+        QFETCH(int, choice);
+        QFETCH(QString, storedObject);
+        QFETCH(QString, storedPieces);
+        QFETCH(QString, message);
+        Fixture f;
+        f.edit(u"txtOggetto"_s)->setText(u"Rata"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"1"_s);
+        f.click(u"cmdSalva"_s);
+        CardScreen other(testCard(), f.registry);
+        other.setText(u"lblFile"_s, f.folder.file(u"2023.tst"_s));
+        other.navigate(CardNavigation::Command::First);
+        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(otherObject);
+        other.saveCard();
+        f.services.messages.take();
+
+        f.edit(u"txtOggetto"_s)->setText(thisObject);
+        f.edit(u"txtPezzi"_s)->setText(thisPieces);
+        f.services.modal.setNextScript([&](QDialog& dialog) {
+            auto& window = dynamic_cast<CardConflictWindow&>(dialog);
+            window.setKeepMine(0, choice == 1);
+            return choice < 0 ? QDialog::Rejected : QDialog::Accepted;
+        });
+        f.click(u"cmdSalva"_s);
+        const bool sameField = thisObject != u"Rata"_s;
+        QCOMPARE(f.services.modal.shown(), sameField ? QStringList{u"TfrmConflitti"_s} : QStringList{});
+        QCOMPARE(f.stored(1).text(Scheda::Oggetto), storedObject);
+        QCOMPARE(f.stored(1).text(Scheda::Pezzi), storedPieces);
+        QCOMPARE(f.archive().size(), Scheda::layout.size());
+        QCOMPARE(f.services.messages.take(),
+                 (message.isEmpty() ? QList<Shown>{} : QList<Shown>{{Kind::Information, message}}));
+        if (choice >= 0) {
+            // The card shows what the archive holds now.
+            QCOMPARE(f.edit(u"txtOggetto"_s)->text(), storedObject);
+            QCOMPARE(f.edit(u"txtPezzi"_s)->text(), storedPieces);
+        } else {
+            QCOMPARE(f.edit(u"txtOggetto"_s)->text(), thisObject);
+        }
+    }
+
+    // A card with nothing unsaved shows the archive's record again when the operator comes back to it;
+    // one with unsaved changes keeps them for the Save to compare.
+    void comingBackToTheCardShowsAnotherWorkstationsSave()
+    {
+        Fixture f;
+        f.edit(u"txtOggetto"_s)->setText(u"Rata"_s);
+        f.edit(u"txtPezzi"_s)->setText(u"1"_s);
+        f.click(u"cmdSalva"_s);
+        CardScreen other(testCard(), f.registry);
+        other.setText(u"lblFile"_s, f.folder.file(u"2023.tst"_s));
+        other.show();
+        other.navigate(CardNavigation::Command::First);
+        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata pagata"_s);
+        other.saveCard();
+
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(f.card.get());
+        QTRY_COMPARE(f.edit(u"txtOggetto"_s)->text(), u"Rata pagata"_s);
+
+        f.edit(u"txtPezzi"_s)->setText(u"3"_s);
+        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata sospesa"_s);
+        other.saveCard();
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(f.card.get());
+        QTest::qWait(20);
+        QCOMPARE(f.edit(u"txtOggetto"_s)->text(), u"Rata pagata"_s);
+        QCOMPARE(f.edit(u"txtPezzi"_s)->text(), u"3"_s);
     }
 
     void accessFailureUsesTheCardsBoxKind()

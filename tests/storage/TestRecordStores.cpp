@@ -1,5 +1,6 @@
 #include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
+#include "screens/CardMerge.h"
 #include "screens/FieldCriteria.h"
 #include "storage/ArchiveLocation.h"
 #include "storage/RecordFile.h"
@@ -11,6 +12,7 @@
 
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 #include <numeric>
 #include <QElapsedTimer>
 #include <QSet>
@@ -235,6 +237,43 @@ private slots:
                 names.insert(record.text(SchedaCliente::Cliente));
         });
         QCOMPARE(names.size(), kAppenders * kEach);
+    }
+
+    // Two workstations saving one card over and over, as a card's Save does: each read what it shows,
+    // changed its own field and moved a count, then saved through the compare-and-change. Nothing either
+    // saved is undone by the other, and no movement of the count is lost.
+    void savesOfOneCardFromTwoWorkstationsKeepBoth()
+    {
+        QFETCH_GLOBAL(bool, onServer);
+        ArchivePlace place(onServer);
+        Record first = client(QStringLiteral("0"));
+        first.setText(SchedaCliente::CapRes, QStringLiteral("0"));
+        RecordFile(place.clients(), SchedaCliente::layout).append(first);
+        constexpr int kRounds = 40;
+        const int own[] = {SchedaCliente::TelCasa, SchedaCliente::Estremi};
+        QVERIFY(allWorkstationsSucceed(2, [&](int c) {
+            for (int i = 1; i <= kRounds; ++i) {
+                RecordFile file(place.clients(), SchedaCliente::layout);
+                const Record base = file.read(0);
+                Record mine = base;
+                mine.setText(own[c], QStringLiteral("%1-%2").arg(c).arg(i));
+                mine.setText(SchedaCliente::CapRes, QString::number(base.text(SchedaCliente::CapRes).toInt() + 1));
+                usleep(500); // the other workstation saves meanwhile
+                file.update(1, [&](Record& stored) {
+                    const CardMerge::Outcome outcome =
+                        CardMerge::merge(base, stored, mine, {own[c], SchedaCliente::CapRes}, {SchedaCliente::CapRes});
+                    if (!outcome.conflicts.isEmpty())
+                        throw std::runtime_error("conflict");
+                    stored = outcome.merged;
+                    return true;
+                });
+            }
+        }));
+        const Record saved = RecordFile(place.clients(), SchedaCliente::layout).read(0);
+        QCOMPARE(saved.text(SchedaCliente::TelCasa), QStringLiteral("0-%1").arg(kRounds));
+        QCOMPARE(saved.text(SchedaCliente::Estremi), QStringLiteral("1-%1").arg(kRounds));
+        QCOMPARE(saved.text(SchedaCliente::CapRes), QString::number(2 * kRounds));
+        QCOMPARE(saved.text(SchedaCliente::Cliente), QStringLiteral("0"));
     }
 };
 
