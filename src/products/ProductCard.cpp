@@ -152,9 +152,11 @@ CardDefinition definition()
     card.counts = {u"txtGiacenza"_s};
     card.derived = {u"txtValore"_s, u"txtPrezzo_con_Iva"_s};
     card.derive = [](Record& product) {
-        if (const std::optional<QString> value = ProductPrices::stockValue(product.text(Costo), product.text(Giacenza)))
+        if (const std::optional<QString> value =
+                ProductPrices::stockValue(product.text(Costo), product.text(Giacenza)))
             product.setText(Valore, *value);
-        if (const std::optional<QString> gross = ProductPrices::withVat(product.text(Prezzo), product.text(PercIva)))
+        if (const std::optional<QString> gross =
+                ProductPrices::withVat(product.text(Prezzo), product.text(PercIva)))
             product.setText(Prezzo_con_Iva, *gross);
     };
     card.duplicate = true;

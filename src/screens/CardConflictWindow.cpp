@@ -41,8 +41,8 @@ QString caption(const QString& label)
 
 } // namespace
 
-CardConflictWindow::CardConflictWindow(const QList<CardMerge::Conflict>& conflicts, const QStringList& captions,
-                                       QWidget* parent)
+CardConflictWindow::CardConflictWindow(const QList<CardMerge::Conflict>& conflicts,
+                                       const QStringList& captions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(u"TfrmConflitti"_s);

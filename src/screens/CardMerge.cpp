@@ -35,7 +35,8 @@ void copyField(Record& to, const Record& from, int field)
     const RecordLayout& layout = from.layout();
     const int offset = layout.offset(field);
     QByteArray bytes = to.bytes();
-    bytes.replace(offset, layout.width(field) + 1, from.bytes().constData() + offset, layout.width(field) + 1);
+    bytes.replace(offset, layout.width(field) + 1, from.bytes().constData() + offset,
+                  layout.width(field) + 1);
     to = Record(layout, std::move(bytes));
 }
 

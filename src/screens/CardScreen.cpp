@@ -190,9 +190,10 @@ void CardScreen::saveCard()
             return;
         if (written->changedElsewhere) {
             loadRecord(shown, written->merged);
-            messages.information(u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
-                                 u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
-                                 u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s);
+            messages.information(
+                u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
+                u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
+                u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s);
         } else {
             rememberShown(written->merged);
             messages.information(

@@ -2,10 +2,9 @@
 
 #include "screens/ApplicationWindow.h"
 #include "screens/CardDefinition.h"
+#include "screens/CardMerge.h"
 #include "screens/CardNavigation.h"
 #include "screens/FormTexts.h"
-
-#include "screens/CardMerge.h"
 #include "storage/Record.h"
 
 #include <functional>

@@ -315,15 +315,16 @@ private slots:
         QTest::addColumn<QString>("storedObject");
         QTest::addColumn<QString>("storedPieces");
         QTest::addColumn<QString>("message");
-        const QString merged = u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
-                               u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
-                               u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s;
-        QTest::newRow("different fields") << u"Rata pagata"_s << u"Rata"_s << u"4"_s << 1 << u"Rata pagata"_s
-                                          << u"4"_s << merged;
-        QTest::newRow("same field, this one kept") << u"Rata pagata"_s << u"Rata sospesa"_s << u"1"_s << 1
-                                                   << u"Rata sospesa"_s << u"1"_s << merged;
-        QTest::newRow("same field, the archive's kept") << u"Rata pagata"_s << u"Rata sospesa"_s << u"4"_s << 0
-                                                        << u"Rata pagata"_s << u"4"_s << merged;
+        const QString merged =
+            u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."
+            u"\n\r\n\rNel frattempo la scheda era stata aggiornata da un'altra postazione: "
+            u"i suoi dati sono stati mantenuti e la scheda ora li mostra."_s;
+        QTest::newRow("different fields")
+            << u"Rata pagata"_s << u"Rata"_s << u"4"_s << 1 << u"Rata pagata"_s << u"4"_s << merged;
+        QTest::newRow("same field, this one kept")
+            << u"Rata pagata"_s << u"Rata sospesa"_s << u"1"_s << 1 << u"Rata sospesa"_s << u"1"_s << merged;
+        QTest::newRow("same field, the archive's kept")
+            << u"Rata pagata"_s << u"Rata sospesa"_s << u"4"_s << 0 << u"Rata pagata"_s << u"4"_s << merged;
         QTest::newRow("same field, cancelled") << u"Rata pagata"_s << u"Rata sospesa"_s << u"4"_s << -1
                                                << u"Rata pagata"_s << u"1"_s << QString();
     }

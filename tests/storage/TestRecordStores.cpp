@@ -6,17 +6,17 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "TempProgramFolder.h"
-#include "Workstations.h"
 #include "TestRecords.h"
 #include "ThrowawayServer.h"
+#include "Workstations.h"
 
 #include <cstring>
 #include <functional>
-#include <stdexcept>
 #include <numeric>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QTest>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -257,11 +257,12 @@ private slots:
                 const Record base = file.read(0);
                 Record mine = base;
                 mine.setText(own[c], QStringLiteral("%1-%2").arg(c).arg(i));
-                mine.setText(SchedaCliente::CapRes, QString::number(base.text(SchedaCliente::CapRes).toInt() + 1));
+                mine.setText(SchedaCliente::CapRes,
+                             QString::number(base.text(SchedaCliente::CapRes).toInt() + 1));
                 usleep(500); // the other workstation saves meanwhile
                 file.update(1, [&](Record& stored) {
-                    const CardMerge::Outcome outcome =
-                        CardMerge::merge(base, stored, mine, {own[c], SchedaCliente::CapRes}, {SchedaCliente::CapRes});
+                    const CardMerge::Outcome outcome = CardMerge::merge(
+                        base, stored, mine, {own[c], SchedaCliente::CapRes}, {SchedaCliente::CapRes});
                     if (!outcome.conflicts.isEmpty())
                         throw std::runtime_error("conflict");
                     stored = outcome.merged;
