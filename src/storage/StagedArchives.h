@@ -1,0 +1,24 @@
+#pragma once
+
+#include "storage/RecordStore.h"
+
+#include <memory>
+#include <QString>
+
+// Where a copy of archives goes: each archive is written out of sight, and publish() puts them all in
+// place at the end. A copy stopped before (a failure, a kill) leaves the destination as it was, and the
+// next copy to the same place clears what it left behind.
+class StagedArchives
+{
+public:
+    virtual ~StagedArchives() = default;
+
+    // The archive of that file name (kept as table on a server), new and empty, out of sight. Throws
+    // StorageError.
+    virtual std::unique_ptr<RecordStore> open(const QString& fileName, const QString& table,
+                                              const RecordLayout& layout) = 0;
+
+    // Puts every archive opened in place of any empty one of its name. Throws StorageError; refuses an
+    // archive of its name that holds records.
+    virtual void publish() = 0;
+};

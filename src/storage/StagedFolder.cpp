@@ -1,0 +1,78 @@
+#include "storage/StagedFolder.h"
+
+#include "storage/FileIo.h"
+#include "storage/FileRecordStore.h"
+#include "storage/StorageError.h"
+
+#include <cerrno>
+#include <QDir>
+
+namespace {
+
+constexpr char kStagingPattern[] = ".copia-in-corso-";
+// Written once every archive of the copy is whole and durable: from then on the copy only has to be
+// moved in.
+constexpr char kReady[] = "pronta";
+
+// Moves the archives of staging into folder, then removes staging. Throws StorageError.
+void moveIn(const QString& staging, const QString& folder)
+{
+    FileIo& io = FileIo::current();
+    const QDir from(staging);
+    const QDir to(folder);
+    for (const QString& name : from.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
+        if (name == QLatin1StringView(kReady))
+            continue;
+        if (io.rename(from.filePath(name), to.filePath(name)) != 0)
+            throw StorageError(QStringLiteral("copy"), to.filePath(name), errno);
+    }
+    if (io.syncFolder(folder) != 0)
+        throw StorageError(QStringLiteral("copy"), folder, errno);
+    io.remove(from.filePath(QLatin1StringView(kReady)));
+    QDir().rmdir(staging);
+}
+
+} // namespace
+
+StagedFolder::StagedFolder(const QString& folder)
+    : m_folder(folder), m_staging(QDir(folder).filePath(QLatin1StringView(kStagingPattern) + QStringLiteral("XXXXXX")))
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QLatin1StringView(kStagingPattern) + QLatin1Char('*')},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
+        const QString staging = dir.filePath(name);
+        if (staging == m_staging.path())
+            continue;
+        if (QFileInfo::exists(QDir(staging).filePath(QLatin1StringView(kReady))))
+            moveIn(staging, folder);
+        else
+            QDir(staging).removeRecursively();
+    }
+    if (!m_staging.isValid())
+        throw StorageError(QStringLiteral("copy"), folder, EACCES);
+}
+
+std::unique_ptr<RecordStore> StagedFolder::open(const QString& fileName, const QString& table,
+                                                const RecordLayout& layout)
+{
+    Q_UNUSED(table);
+    return std::make_unique<FileRecordStore>(m_staging.filePath(fileName), layout);
+}
+
+void StagedFolder::publish()
+{
+    FileIo& io = FileIo::current();
+    const QString ready = m_staging.filePath(QLatin1StringView(kReady));
+    const int fd = io.createNew(ready);
+    if (fd < 0)
+        throw StorageError(QStringLiteral("copy"), ready, errno);
+    const bool durable = io.sync(fd) == 0;
+    const int saved = errno;
+    io.close(fd);
+    // The archives' own data were made durable as they were written; their names and the mark now are.
+    if (!durable || io.syncFolder(m_staging.path()) != 0)
+        throw StorageError(QStringLiteral("copy"), ready, durable ? errno : saved);
+    // Whole now: should the moves fail, the next copy into the folder finishes them.
+    m_staging.setAutoRemove(false);
+    moveIn(m_staging.path(), m_folder);
+}

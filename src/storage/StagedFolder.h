@@ -1,0 +1,25 @@
+#pragma once
+
+#include "storage/StagedArchives.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Archives copied into a program folder: written into a hidden folder inside it (the same file system),
+// then moved in one by one once every one is whole and durable. A copy killed while they are moved is
+// finished by the next copy into the folder; one killed before is only removed.
+class StagedFolder : public StagedArchives
+{
+public:
+    // Clears what interrupted copies left in folder and makes this copy's hidden folder. Throws
+    // StorageError.
+    explicit StagedFolder(const QString& folder);
+
+    std::unique_ptr<RecordStore> open(const QString& fileName, const QString& table,
+                                      const RecordLayout& layout) override;
+    void publish() override;
+
+private:
+    QString m_folder;
+    QTemporaryDir m_staging;
+};

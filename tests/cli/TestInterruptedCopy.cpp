@@ -1,0 +1,217 @@
+#include "app/ArchiveCatalog.h"
+#include "cli/CopyCommand.h"
+#include "cli/DemoCommand.h"
+#include "storage/FileIo.h"
+#include "TempProgramFolder.h"
+#include "ThrowawayServer.h"
+
+#include <csignal>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The real file calls, except that the first read (or write) of the first file opened of that name stops: the copy is
+// then in the middle of it, every archive before it copied. Stopping, it tells the test through a pipe
+// and waits for its kill; or it only sleeps a while and goes on.
+class StallingFileIo : public PosixFileIo
+{
+public:
+    enum Stop { KilledThere, SleepsThere };
+
+    StallingFileIo(const QString& name, bool reads, Stop stop, int notify = -1)
+        : m_name(u'/' + name), m_reads(reads), m_stop(stop), m_notify(notify)
+    {
+        FileIo::install(this);
+    }
+    ~StallingFileIo() override { FileIo::install(nullptr); }
+
+    int open(const QString& path, bool create, bool truncate) override
+    {
+        const int fd = PosixFileIo::open(path, create, truncate);
+        if (m_fd < 0 && path.endsWith(m_name))
+            m_fd = fd;
+        return fd;
+    }
+
+    ssize_t pread(int fd, void* buffer, std::size_t count, off_t offset) override
+    {
+        if (m_reads)
+            stopAt(fd);
+        return PosixFileIo::pread(fd, buffer, count, offset);
+    }
+
+    ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) override
+    {
+        if (!m_reads && fd == m_fd && m_stop == KilledThere) {
+            PosixFileIo::pwrite(fd, buffer, count / 2, offset);
+            stopAt(fd);
+        }
+        return PosixFileIo::pwrite(fd, buffer, count, offset);
+    }
+
+private:
+    void stopAt(int fd)
+    {
+        if (fd != m_fd || m_stopped)
+            return;
+        m_stopped = true;
+        if (m_stop == SleepsThere) {
+            QThread::msleep(1100);
+            return;
+        }
+        const char stopped = 's';
+        if (::write(m_notify, &stopped, 1) != 1)
+            _exit(3);
+        for (;;)
+            ::pause();
+    }
+
+    QString m_name;
+    bool m_reads;
+    Stop m_stop;
+    int m_notify;
+    int m_fd = -1;
+    bool m_stopped = false;
+};
+
+struct Run
+{
+    int status;
+    QString output;
+    QString errors;
+};
+
+Run copy(const QString& from, const QString& to)
+{
+    QString output;
+    QString errors;
+    QTextStream out(&output);
+    QTextStream err(&errors);
+    const int status = runCopy({u"copia"_s, u"--da"_s, from, u"--a"_s, to}, out, err);
+    out.flush();
+    err.flush();
+    return {status, output, errors};
+}
+
+// Runs the copy in a child process killed in the middle of the archive of that name. Returns whether
+// it went so.
+bool killMidCopy(const QString& from, const QString& to, const QString& name, bool sourceIsFolder)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close(pipe[0]);
+        // A folder source is stopped reading the archive, a folder destination writing it.
+        const StallingFileIo io(name, sourceIsFolder, StallingFileIo::KilledThere, pipe[1]);
+        copy(from, to);
+        _exit(2);
+    }
+    ::close(pipe[1]);
+    char stopped = 0;
+    const bool reached = ::read(pipe[0], &stopped, 1) == 1;
+    ::close(pipe[0]);
+    ::kill(child, SIGKILL);
+    int status = -1;
+    waitpid(child, &status, 0);
+    return reached && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+const QString kListing = u"Clienti.pro\t300\nDipendenti.pro\t12\nMagazzino.pro\t40\n"
+                         u"2025.sca\t400\n2025.tel\t2000\n2025.ven\t600\n"_s;
+
+} // namespace
+
+// A copy of the archives stopped halfway, by a kill, between a folder and a PostgreSQL server.
+class TestInterruptedCopy : public QObject
+{
+    Q_OBJECT
+
+private:
+    TempProgramFolder m_files;
+    QString m_server;
+
+    void compareWithTheSource(const QString& folder)
+    {
+        const QStringList names = QDir(m_files.path()).entryList(QDir::Files);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names);
+        for (const QString& name : names) {
+            QFile copied(QDir(folder).filePath(name));
+            QVERIFY(copied.open(QIODevice::ReadOnly));
+            QVERIFY2(copied.readAll() == m_files.readAll(name), qPrintable(name));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString output;
+        QTextStream out(&output);
+        QCOMPARE(runDemo({u"--clienti"_s, u"300"_s, u"--operatori"_s, u"12"_s, u"--articoli"_s, u"40"_s,
+                          u"--chiamate"_s, u"2000"_s, u"--vendite"_s, u"600"_s, u"--appuntamenti"_s, u"400"_s,
+                          u"--anno"_s, u"2025"_s, u"--seme"_s, u"11"_s},
+                         out, out),
+                 0);
+        m_server = ThrowawayServer::shared().freshDatabase();
+        QCOMPARE(copy(m_files.path(), m_server).status, 0);
+    }
+
+    // Killed in the middle of one archive, every archive before it copied: the destination shows no
+    // archive, and the next copy to it gives the source's bytes, file for file.
+    void killedCopyLeavesNothingAndTheNextOneCopiesAll_data()
+    {
+        QTest::addColumn<bool>("toServer");
+        QTest::newRow("folder to server") << true;
+        QTest::newRow("server to folder") << false;
+    }
+
+    void killedCopyLeavesNothingAndTheNextOneCopiesAll()
+    {
+        QFETCH(bool, toServer);
+        QTemporaryDir folder;
+        const QString server = ThrowawayServer::shared().freshDatabase();
+        const QString from = toServer ? m_files.path() : m_server;
+        const QString to = toServer ? server : folder.path();
+
+        QVERIFY(killMidCopy(from, to, u"2025.tel"_s, toServer));
+        if (toServer)
+            QCOMPARE(ArchiveCatalog::archivesOn(server), QStringList());
+        else
+            QCOMPARE(ArchiveCatalog::filesInFolder(folder.path()), QStringList());
+
+        const Run again = copy(from, to);
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.output, kListing);
+        if (toServer)
+            QCOMPARE(copy(server, folder.path()).status, 0);
+        compareWithTheSource(folder.path());
+    }
+
+    // A copy that takes more than a second tells how far it has gone, archive by archive, on the error
+    // stream; one within its first second says nothing.
+    void longCopyTellsItsProgress()
+    {
+        QTemporaryDir folder;
+        Run run;
+        {
+            const StallingFileIo io(u"2025.tel"_s, true, StallingFileIo::SleepsThere);
+            run = copy(m_files.path(), folder.path());
+        }
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, kListing);
+        QCOMPARE(run.errors, u"2025.tel: 2000 di 2000 schede copiate\n"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInterruptedCopy)
+#include "TestInterruptedCopy.moc"
