@@ -21,4 +21,7 @@ public:
     // Puts every archive opened in place of any empty one of its name. Throws StorageError; refuses an
     // archive of its name that holds records.
     virtual void publish() = 0;
+
+    // Whether an earlier copy, killed while its whole archives were being put in place, was finished.
+    virtual bool finishedInterrupted() const { return false; }
 };

@@ -43,9 +43,10 @@ StagedFolder::StagedFolder(const QString& folder)
         const QString staging = dir.filePath(name);
         if (staging == m_staging.path())
             continue;
-        if (QFileInfo::exists(QDir(staging).filePath(QLatin1StringView(kReady))))
+        if (QFileInfo::exists(QDir(staging).filePath(QLatin1StringView(kReady)))) {
             moveIn(staging, folder);
-        else
+            m_finished = true;
+        } else
             QDir(staging).removeRecursively();
     }
     if (!m_staging.isValid())

@@ -18,8 +18,10 @@ public:
     std::unique_ptr<RecordStore> open(const QString& fileName, const QString& table,
                                       const RecordLayout& layout) override;
     void publish() override;
+    bool finishedInterrupted() const override { return m_finished; }
 
 private:
     QString m_folder;
     QTemporaryDir m_staging;
+    bool m_finished = false;
 };

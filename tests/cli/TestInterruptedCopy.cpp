@@ -18,16 +18,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The real file calls, except that the first read (or write) of the first file opened of that name stops: the copy is
-// then in the middle of it, every archive before it copied. Stopping, it tells the test through a pipe
-// and waits for its kill; or it only sleeps a while and goes on.
+// The real file calls, except that one call on the first file opened of that name stops: its first read
+// or write (the copy is then in the middle of it, every archive before it copied), or its rename into the
+// destination (the copy is whole, being moved in). Stopping, it tells the test through a pipe and waits
+// for its kill; or it only sleeps a while and goes on.
 class StallingFileIo : public PosixFileIo
 {
 public:
+    enum Call { Read, Write, Rename };
     enum Stop { KilledThere, SleepsThere };
 
-    StallingFileIo(const QString& name, bool reads, Stop stop, int notify = -1)
-        : m_name(u'/' + name), m_reads(reads), m_stop(stop), m_notify(notify)
+    StallingFileIo(const QString& name, Call call, Stop stop, int notify = -1)
+        : m_name(u'/' + name), m_call(call), m_stop(stop), m_notify(notify)
     {
         FileIo::install(this);
     }
@@ -43,24 +45,31 @@ public:
 
     ssize_t pread(int fd, void* buffer, std::size_t count, off_t offset) override
     {
-        if (m_reads)
-            stopAt(fd);
+        if (m_call == Read && fd == m_fd)
+            stop();
         return PosixFileIo::pread(fd, buffer, count, offset);
     }
 
     ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) override
     {
-        if (!m_reads && fd == m_fd && m_stop == KilledThere) {
+        if (m_call == Write && fd == m_fd && !m_stopped) {
             PosixFileIo::pwrite(fd, buffer, count / 2, offset);
-            stopAt(fd);
+            stop();
         }
         return PosixFileIo::pwrite(fd, buffer, count, offset);
     }
 
-private:
-    void stopAt(int fd)
+    int rename(const QString& from, const QString& to) override
     {
-        if (fd != m_fd || m_stopped)
+        if (m_call == Rename && to.endsWith(m_name))
+            stop();
+        return PosixFileIo::rename(from, to);
+    }
+
+private:
+    void stop()
+    {
+        if (m_stopped)
             return;
         m_stopped = true;
         if (m_stop == SleepsThere) {
@@ -75,7 +84,7 @@ private:
     }
 
     QString m_name;
-    bool m_reads;
+    Call m_call;
     Stop m_stop;
     int m_notify;
     int m_fd = -1;
@@ -101,9 +110,9 @@ Run copy(const QString& from, const QString& to)
     return {status, output, errors};
 }
 
-// Runs the copy in a child process killed in the middle of the archive of that name. Returns whether
-// it went so.
-bool killMidCopy(const QString& from, const QString& to, const QString& name, bool sourceIsFolder)
+// Runs the copy in a child process killed at that call on the archive of that name. Returns whether it
+// went so.
+bool killMidCopy(const QString& from, const QString& to, const QString& name, StallingFileIo::Call call)
 {
     int pipe[2];
     if (::pipe(pipe) != 0)
@@ -112,8 +121,7 @@ bool killMidCopy(const QString& from, const QString& to, const QString& name, bo
     if (child == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         ::close(pipe[0]);
-        // A folder source is stopped reading the archive, a folder destination writing it.
-        const StallingFileIo io(name, sourceIsFolder, StallingFileIo::KilledThere, pipe[1]);
+        const StallingFileIo io(name, call, StallingFileIo::KilledThere, pipe[1]);
         copy(from, to);
         _exit(2);
     }
@@ -183,7 +191,8 @@ private slots:
         const QString from = toServer ? m_files.path() : m_server;
         const QString to = toServer ? server : folder.path();
 
-        QVERIFY(killMidCopy(from, to, u"2025.tel"_s, toServer));
+        // A folder source is stopped reading the archive, a folder destination writing it.
+        QVERIFY(killMidCopy(from, to, u"2025.tel"_s, toServer ? StallingFileIo::Read : StallingFileIo::Write));
         if (toServer)
             QCOMPARE(ArchiveCatalog::archivesOn(server), QStringList());
         else
@@ -197,6 +206,23 @@ private slots:
         compareWithTheSource(folder.path());
     }
 
+    // Killed while the whole copy is moved into the folder, some archives in and some not: the next copy
+    // into the folder finishes the move, says so, and copies nothing over it.
+    void copyKilledWhileMovedInIsFinishedByTheNext()
+    {
+        QTemporaryDir folder;
+        QVERIFY(killMidCopy(m_files.path(), folder.path(), u"Dipendenti.pro"_s, StallingFileIo::Rename));
+        QCOMPARE(ArchiveCatalog::filesInFolder(folder.path()),
+                 QStringList({u"Clienti.pro"_s, u"2025.sca"_s, u"2025.tel"_s, u"2025.ven"_s}));
+
+        const Run again = copy(m_files.path(), folder.path());
+        QCOMPARE(again.status, 1);
+        QCOMPARE(again.output, QString());
+        QVERIFY2(again.errors.startsWith(u"archivi copia: finita la copia interrotta in "_s + folder.path() + u'\n'),
+                 qPrintable(again.errors));
+        compareWithTheSource(folder.path());
+    }
+
     // A copy that takes more than a second tells how far it has gone, archive by archive, on the error
     // stream; one within its first second says nothing.
     void longCopyTellsItsProgress()
@@ -204,7 +230,7 @@ private slots:
         QTemporaryDir folder;
         Run run;
         {
-            const StallingFileIo io(u"2025.tel"_s, true, StallingFileIo::SleepsThere);
+            const StallingFileIo io(u"2025.tel"_s, StallingFileIo::Read, StallingFileIo::SleepsThere);
             run = copy(m_files.path(), folder.path());
         }
         QCOMPARE(run.status, 0);
