@@ -122,7 +122,8 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
         // First, so that what an interrupted copy left is cleared (or finished) before anything is looked at.
         const std::unique_ptr<StagedArchives> staged = destination->stage();
         if (staged->finishedInterrupted())
-            err << "archivi copia: finita la copia interrotta in " << options->value(QStringLiteral("a")) << '\n';
+            err << "archivi copia: finita la copia interrotta in " << options->value(QStringLiteral("a"))
+                << '\n';
         QStringList taken;
         for (const QString& name : names)
             if (destination->has(name) && destination->open(name)->count() > 0)

@@ -2,7 +2,8 @@
 
 #include <vector>
 
-qint64 copyRecords(const RecordStore& from, RecordStore& to, const RecordLayout& layout, const CopyProgress& progress)
+qint64 copyRecords(const RecordStore& from, RecordStore& to, const RecordLayout& layout,
+                   const CopyProgress& progress)
 {
     constexpr qint64 kBlock = 20000;
     const qint64 total = from.count();

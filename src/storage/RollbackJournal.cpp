@@ -72,8 +72,10 @@ std::optional<Entry> parse(QByteArrayView journal, int recordSize)
         if (journal.size() != kFirstHeaderSize + recordSize + kChecksumSize ||
             qFromLittleEndian<qint32>(journal.constData() + 12) != recordSize || !checksumHolds(journal))
             return std::nullopt;
-        return Entry{{}, qFromLittleEndian<qint64>(journal.constData() + 4),
-                     journal.sliced(kFirstHeaderSize, recordSize), std::nullopt};
+        return Entry{{},
+                     qFromLittleEndian<qint64>(journal.constData() + 4),
+                     journal.sliced(kFirstHeaderSize, recordSize),
+                     std::nullopt};
     }
     if (std::memcmp(journal.constData(), kMagic, 4) != 0 || journal.size() < 6)
         return std::nullopt;
@@ -177,7 +179,8 @@ RollbackJournal::RollbackJournal(const QString& archive, qint64 number, QByteArr
     FileIo& io = FileIo::current();
     m_fd = io.open(m_path, true, false);
     if (m_fd < 0)
-        throw errno == ELOOP ? StorageError::link(m_path) : StorageError(QStringLiteral("journal"), m_path, errno);
+        throw errno == ELOOP ? StorageError::link(m_path)
+                             : StorageError(QStringLiteral("journal"), m_path, errno);
     try {
         // A second name of another file (a hard link) would be emptied and written through.
         struct stat info = {};

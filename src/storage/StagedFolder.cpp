@@ -35,11 +35,13 @@ void moveIn(const QString& staging, const QString& folder)
 } // namespace
 
 StagedFolder::StagedFolder(const QString& folder)
-    : m_folder(folder), m_staging(QDir(folder).filePath(QLatin1StringView(kStagingPattern) + QStringLiteral("XXXXXX")))
+    : m_folder(folder),
+      m_staging(QDir(folder).filePath(QLatin1StringView(kStagingPattern) + QStringLiteral("XXXXXX")))
 {
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QLatin1StringView(kStagingPattern) + QLatin1Char('*')},
-                                             QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
+    for (const QString& name :
+         dir.entryList({QLatin1StringView(kStagingPattern) + QLatin1Char('*')},
+                       QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
         const QString staging = dir.filePath(name);
         if (staging == m_staging.path())
             continue;

@@ -33,7 +33,8 @@ StagedTables::StagedTables(const QString& uri) : m_uri(uri)
         {ServerParameter::text(kStaging)});
     for (int row = 0; row < left.rows(); ++row)
         drop(connection, QString::fromUtf8(left.value(row, 0)));
-    m_prefix = QStringLiteral("copia_%1_").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    m_prefix =
+        QStringLiteral("copia_%1_").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
 StagedTables::~StagedTables()
@@ -84,8 +85,8 @@ void StagedTables::publish()
             const QString index = QString::fromUtf8(indexes.value(row, 0));
             if (!index.startsWith(staging))
                 continue;
-            const QByteArray renameIndex = "ALTER INDEX " + quoted(index) + " RENAME TO " +
-                                           quoted(table + index.mid(staging.size()));
+            const QByteArray renameIndex =
+                "ALTER INDEX " + quoted(index) + " RENAME TO " + quoted(table + index.mid(staging.size()));
             connection.exec(renameIndex.constData(), {}, false, table);
         }
     }

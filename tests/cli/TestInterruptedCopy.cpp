@@ -192,7 +192,8 @@ private slots:
         const QString to = toServer ? server : folder.path();
 
         // A folder source is stopped reading the archive, a folder destination writing it.
-        QVERIFY(killMidCopy(from, to, u"2025.tel"_s, toServer ? StallingFileIo::Read : StallingFileIo::Write));
+        QVERIFY(
+            killMidCopy(from, to, u"2025.tel"_s, toServer ? StallingFileIo::Read : StallingFileIo::Write));
         if (toServer)
             QCOMPARE(ArchiveCatalog::archivesOn(server), QStringList());
         else
@@ -218,7 +219,8 @@ private slots:
         const Run again = copy(m_files.path(), folder.path());
         QCOMPARE(again.status, 1);
         QCOMPARE(again.output, QString());
-        QVERIFY2(again.errors.startsWith(u"archivi copia: finita la copia interrotta in "_s + folder.path() + u'\n'),
+        QVERIFY2(again.errors.startsWith(u"archivi copia: finita la copia interrotta in "_s + folder.path() +
+                                         u'\n'),
                  qPrintable(again.errors));
         compareWithTheSource(folder.path());
     }

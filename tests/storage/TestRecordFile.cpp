@@ -8,10 +8,9 @@
 #include "Workstations.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <optional>
-#include <vector>
-#include <fcntl.h>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,6 +19,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -562,7 +562,8 @@ private slots:
         } else {
             RecordFile file(path, SchedaCliente::layout);
             const QByteArray old = file.read(1).bytes();
-            const RollbackJournal journal(path, 2, old, QByteArray(old).replace(10, 200, QByteArray(200, 'X')));
+            const RollbackJournal journal(path, 2, old,
+                                          QByteArray(old).replace(10, 200, QByteArray(200, 'X')));
             // The new record is half written when the workstation stops: no commit.
             QFile raw(path);
             QVERIFY(raw.open(QIODevice::ReadWrite));
@@ -617,7 +618,8 @@ private slots:
             expected.replace(0, size, first.bytes());
         } else if (write == u"update") {
             QVERIFY(early.update(2, [](Record& record) {
-                record.setText(SchedaCliente::Cliente, record.text(SchedaCliente::Cliente) + QStringLiteral("+"));
+                record.setText(SchedaCliente::Cliente,
+                               record.text(SchedaCliente::Cliente) + QStringLiteral("+"));
                 return true;
             }));
             expected.replace(size, size, withName(before.mid(size, size), QStringLiteral("2+")).bytes());
@@ -677,7 +679,8 @@ private slots:
         QTest::addColumn<QString>("write");
         for (const bool targetExists : {true, false}) {
             const char* target = targetExists ? "a file" : "nothing";
-            QTest::addRow("archive linked to %s", target) << QStringLiteral("archive") << targetExists << QString();
+            QTest::addRow("archive linked to %s", target)
+                << QStringLiteral("archive") << targetExists << QString();
             QTest::addRow("journal linked to %s, met at opening", target)
                 << QStringLiteral("journal") << targetExists << QString();
             QTest::addRow("journal linked to %s, met by an overwrite", target)
