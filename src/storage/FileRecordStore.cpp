@@ -5,9 +5,19 @@
 #include "storage/StorageError.h"
 
 #include <cerrno>
+#include <QFile>
 #include <sys/stat.h>
 
 namespace {
+
+// Whether path still names the file open as fd.
+bool stillNamed(int fd, const QString& path)
+{
+    struct stat open = {};
+    struct stat named = {};
+    return ::fstat(fd, &open) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
 
 // Releases the writer's lock however the write ends.
 class WriteLock
@@ -17,6 +27,12 @@ public:
     {
         if (FileIo::current().lock(fd) != 0)
             throw StorageError(QStringLiteral("lock"), path, errno);
+        // Another file put in the archive's place while this one was open (a backup renamed over it): a
+        // write to this one would be lost with it, and reported done.
+        if (!stillNamed(fd, path)) {
+            FileIo::current().unlock(fd);
+            throw StorageError(QStringLiteral("lock"), path, ESTALE);
+        }
     }
     ~WriteLock() { FileIo::current().unlock(m_fd); }
     WriteLock(const WriteLock&) = delete;

@@ -669,6 +669,39 @@ private slots:
         QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), backup + fourth.bytes());
     }
 
+    // Another file put in the archive's place (a backup renamed over it) while a workstation had it open:
+    // the workstation's next write fails rather than go into the file that is gone, and the archive now
+    // in place is left as it is.
+    void writeToAnArchiveReplacedMeanwhileFails_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("overwrite") << QStringLiteral("overwrite");
+        QTest::newRow("update") << QStringLiteral("update");
+        QTest::newRow("append") << QStringLiteral("append");
+    }
+
+    void writeToAnArchiveReplacedMeanwhileFails()
+    {
+        QFETCH(QString, write);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 2);
+        RecordFile early(path, SchedaCliente::layout);
+        const QByteArray backup = numberedClients(3);
+        folder.writeAll(QStringLiteral("copia.pro"), backup);
+        QVERIFY(::rename(QFile::encodeName(folder.file(QStringLiteral("copia.pro"))).constData(),
+                         QFile::encodeName(path).constData()) == 0);
+        const Record fresh = client(QStringLiteral("nuovo"));
+        if (write == u"overwrite")
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.overwrite(1, fresh));
+        else if (write == u"update")
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.update(1, [](Record&) { return true; }));
+        else
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.append(fresh));
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), backup);
+        QCOMPARE(RecordFile(path, SchedaCliente::layout).append(fresh), 4);
+    }
+
     // A symbolic link in the program folder, as the archive or as its journal, would lead a write to the
     // file it points to, which may be any file another desk can reach: it is refused at opening or at the
     // write that meets it, and the file it points to stays as it was (or missing).
