@@ -35,24 +35,29 @@ void moveIn(const QString& staging, const QString& folder)
 } // namespace
 
 StagedFolder::StagedFolder(const QString& folder)
-    : m_folder(folder),
+    : m_folder(folder), m_finished(clearLeftovers(folder)),
       m_staging(QDir(folder).filePath(QLatin1StringView(kStagingPattern) + QStringLiteral("XXXXXX")))
 {
+    if (!m_staging.isValid())
+        throw StorageError(QStringLiteral("copy"), folder, EACCES);
+}
+
+bool StagedFolder::clearLeftovers(const QString& folder)
+{
+    bool finished = false;
     const QDir dir(folder);
     for (const QString& name :
          dir.entryList({QLatin1StringView(kStagingPattern) + QLatin1Char('*')},
                        QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
         const QString staging = dir.filePath(name);
-        if (staging == m_staging.path())
-            continue;
         if (QFileInfo::exists(QDir(staging).filePath(QLatin1StringView(kReady)))) {
             moveIn(staging, folder);
-            m_finished = true;
-        } else
+            finished = true;
+        } else {
             QDir(staging).removeRecursively();
+        }
     }
-    if (!m_staging.isValid())
-        throw StorageError(QStringLiteral("copy"), folder, EACCES);
+    return finished;
 }
 
 std::unique_ptr<RecordStore> StagedFolder::open(const QString& fileName, const QString& table,

@@ -21,7 +21,11 @@ public:
     bool finishedInterrupted() const override { return m_finished; }
 
 private:
+    // Finishes the copies into folder that were killed while moved in, removes those killed before;
+    // returns whether one was finished. Throws StorageError.
+    static bool clearLeftovers(const QString& folder);
+
     QString m_folder;
+    bool m_finished;
     QTemporaryDir m_staging;
-    bool m_finished = false;
 };
