@@ -2,6 +2,8 @@
 #include "cli/CopyCommand.h"
 #include "cli/DemoCommand.h"
 #include "storage/FileIo.h"
+#include "storage/FileRecordStore.h"
+#include "storage/ServerRecordStore.h"
 #include "TempProgramFolder.h"
 #include "ThrowawayServer.h"
 
@@ -202,6 +204,34 @@ private slots:
         const Run again = copy(from, to);
         QCOMPARE(again.status, 0);
         QCOMPARE(again.output, kListing);
+        if (toServer)
+            QCOMPARE(copy(server, folder.path()).status, 0);
+        compareWithTheSource(folder.path());
+    }
+
+    // Archives already made in the destination but still empty (a workstation opened them) give way to
+    // the copied ones.
+    void emptyArchivesInTheDestinationGiveWay_data()
+    {
+        QTest::addColumn<bool>("toServer");
+        QTest::newRow("folder to server") << true;
+        QTest::newRow("server to folder") << false;
+    }
+
+    void emptyArchivesInTheDestinationGiveWay()
+    {
+        QFETCH(bool, toServer);
+        QTemporaryDir folder;
+        const QString server = ThrowawayServer::shared().freshDatabase();
+        for (const QString& name : {u"Clienti.pro"_s, u"2025.tel"_s}) {
+            if (toServer)
+                ServerRecordStore(server, ArchiveCatalog::tableOf(name), *ArchiveCatalog::layoutOf(name));
+            else
+                FileRecordStore(QDir(folder.path()).filePath(name), *ArchiveCatalog::layoutOf(name));
+        }
+        const Run run = toServer ? copy(m_files.path(), server) : copy(m_server, folder.path());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, kListing);
         if (toServer)
             QCOMPARE(copy(server, folder.path()).status, 0);
         compareWithTheSource(folder.path());
