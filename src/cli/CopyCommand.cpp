@@ -117,10 +117,11 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!source || !destination)
         return 2;
     QString current;
+    std::unique_ptr<StagedArchives> staged;
     try {
         const QStringList names = source->archives();
         // First, so that what an interrupted copy left is cleared (or finished) before anything is looked at.
-        const std::unique_ptr<StagedArchives> staged = destination->stage();
+        staged = destination->stage();
         if (staged->finishedInterrupted())
             err << "archivi copia: finita la copia interrotta in " << options->value(QStringLiteral("a"))
                 << '\n';
@@ -152,7 +153,9 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (!current.isEmpty())
             err << current << ": ";
         err << QString::fromUtf8(error.what()) << '\n';
-        err << "archivi copia: nulla è stato copiato\n";
+        // Archives being moved into a folder may be in part there: the next copy finishes them.
+        if (!staged || !staged->partlyPublished())
+            err << "archivi copia: nulla è stato copiato\n";
         return 1;
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/RecordStore.h"
+#include "storage/StorageError.h"
 
 #include <memory>
 #include <QString>
@@ -18,10 +19,20 @@ public:
     virtual std::unique_ptr<RecordStore> open(const QString& fileName, const QString& table,
                                               const RecordLayout& layout) = 0;
 
-    // Puts every archive opened in place of any empty one of its name. Throws StorageError; refuses an
-    // archive of its name that holds records.
+    // Puts every archive opened in place of any empty one of its name. Throws StorageError; refuses,
+    // putting none in place, where an archive of its name got records since the copy began.
     virtual void publish() = 0;
+
+    // "la destinazione ha ricevuto schede in NAME durante la copia".
+    static StorageError grewMeanwhile(const QString& name)
+    {
+        return StorageError::refused(
+            QStringLiteral("la destinazione ha ricevuto schede in %1 durante la copia").arg(name),
+            QStringLiteral("copy"), name);
+    }
 
     // Whether an earlier copy, killed while its whole archives were being put in place, was finished.
     virtual bool finishedInterrupted() const { return false; }
+    // Whether a publish() that failed may have put some archives in place (the next copy finishes it).
+    virtual bool partlyPublished() const { return false; }
 };

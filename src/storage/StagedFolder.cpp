@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <QDir>
+#include <vector>
 
 namespace {
 
@@ -31,6 +32,46 @@ void moveIn(const QString& staging, const QString& folder)
     io.remove(from.filePath(QLatin1StringView(kReady)));
     QDir().rmdir(staging);
 }
+
+// The empty archives of the folder that a copy's archives replace, each locked until it is replaced: a
+// workstation writing to one meanwhile waits, then finds it replaced and fails rather than write into a
+// file that is gone.
+class GivingWay
+{
+public:
+    GivingWay() = default;
+    ~GivingWay()
+    {
+        for (const int fd : m_held)
+            FileIo::current().close(fd);
+    }
+    GivingWay(const GivingWay&) = delete;
+    GivingWay& operator=(const GivingWay&) = delete;
+
+    // Locks the archive at path, if there is one, and makes sure it still holds no whole record of
+    // recordSize bytes. Throws StorageError.
+    void hold(const QString& path, int recordSize)
+    {
+        FileIo& io = FileIo::current();
+        const int fd = io.open(path, false, false);
+        if (fd < 0) {
+            if (errno == ENOENT)
+                return;
+            throw errno == ELOOP ? StorageError::link(path) : StorageError(QStringLiteral("copy"), path, errno);
+        }
+        m_held.push_back(fd);
+        if (io.lock(fd) != 0)
+            throw StorageError(QStringLiteral("copy"), path, errno);
+        const off_t size = io.size(fd);
+        if (size < 0)
+            throw StorageError(QStringLiteral("copy"), path, errno);
+        if (size >= recordSize)
+            throw StagedArchives::grewMeanwhile(QFileInfo(path).fileName());
+    }
+
+private:
+    std::vector<int> m_held;
+};
 
 } // namespace
 
@@ -64,12 +105,16 @@ std::unique_ptr<RecordStore> StagedFolder::open(const QString& fileName, const Q
                                                 const RecordLayout& layout)
 {
     Q_UNUSED(table);
+    m_recordSizes.insert(fileName, layout.size());
     return std::make_unique<FileRecordStore>(m_staging.filePath(fileName), layout);
 }
 
 void StagedFolder::publish()
 {
     FileIo& io = FileIo::current();
+    GivingWay replaced;
+    for (auto archive = m_recordSizes.cbegin(); archive != m_recordSizes.cend(); ++archive)
+        replaced.hold(QDir(m_folder).filePath(archive.key()), archive.value());
     const QString ready = m_staging.filePath(QLatin1StringView(kReady));
     const int fd = io.createNew(ready);
     if (fd < 0)
@@ -82,5 +127,6 @@ void StagedFolder::publish()
         throw StorageError(QStringLiteral("copy"), ready, durable ? errno : saved);
     // Whole now: should the moves fail, the next copy into the folder finishes them.
     m_staging.setAutoRemove(false);
+    m_moving = true;
     moveIn(m_staging.path(), m_folder);
 }

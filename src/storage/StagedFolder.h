@@ -2,7 +2,7 @@
 
 #include "storage/StagedArchives.h"
 
-#include <QStringList>
+#include <QHash>
 #include <QTemporaryDir>
 
 // Archives copied into a program folder: written into a hidden folder inside it (the same file system),
@@ -19,6 +19,7 @@ public:
                                       const RecordLayout& layout) override;
     void publish() override;
     bool finishedInterrupted() const override { return m_finished; }
+    bool partlyPublished() const override { return m_moving; }
 
 private:
     // Finishes the copies into folder that were killed while moved in, removes those killed before;
@@ -28,4 +29,6 @@ private:
     QString m_folder;
     bool m_finished;
     QTemporaryDir m_staging;
+    QHash<QString, int> m_recordSizes; // of each archive opened, by file name
+    bool m_moving = false;
 };

@@ -70,9 +70,7 @@ void StagedTables::publish()
             connection.exec(lock.constData(), {}, false, table);
             const QByteArray any = "SELECT 1 FROM " + quoted(table) + " LIMIT 1";
             if (connection.exec(any.constData(), {}, false, table).rows() > 0)
-                throw StorageError::server(
-                    QStringLiteral("la tabella %1 ha ricevuto schede durante la copia").arg(table),
-                    QStringLiteral("copy"), table);
+                throw grewMeanwhile(table);
             drop(connection, table);
         }
         const QByteArray rename = "ALTER TABLE " + quoted(staging) + " RENAME TO " + quoted(table);

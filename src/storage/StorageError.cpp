@@ -53,6 +53,11 @@ StorageError StorageError::server(const QString& message, const QString& operati
     return StorageError(message.toStdString(), operation, archive);
 }
 
+StorageError StorageError::refused(const QString& message, const QString& operation, const QString& path)
+{
+    return StorageError(message.toStdString(), operation, path);
+}
+
 QString StorageError::notRegularFileText()
 {
     return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");

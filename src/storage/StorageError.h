@@ -20,6 +20,8 @@ public:
     static StorageError link(const QString& path);
     // A failure of the database server an archive is on, told with the server's name (never its password).
     static StorageError server(const QString& message, const QString& operation, const QString& archive);
+    // A refusal told in the message's own words.
+    static StorageError refused(const QString& message, const QString& operation, const QString& path);
     // "non è un file normale (FIFO, dispositivo o socket)".
     static QString notRegularFileText();
     // "è un collegamento, non un file normale".

@@ -8,6 +8,7 @@
 #include "ThrowawayServer.h"
 
 #include <csignal>
+#include <functional>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,17 +24,22 @@ namespace {
 // The real file calls, except that one call on the first file opened of that name stops: its first read
 // or write (the copy is then in the middle of it, every archive before it copied), or its rename into the
 // destination (the copy is whole, being moved in). Stopping, it tells the test through a pipe and waits
-// for its kill; or it only sleeps a while and goes on.
+// for its kill; or it only sleeps a while, or does what another workstation does meanwhile, and goes on.
 class StallingFileIo : public PosixFileIo
 {
 public:
     enum Call { Read, Write, Rename };
-    enum Stop { KilledThere, SleepsThere };
+    enum Stop { KilledThere, SleepsThere, ActsThere };
 
     StallingFileIo(const QString& name, Call call, Stop stop, int notify = -1)
         : m_name(u'/' + name), m_call(call), m_stop(stop), m_notify(notify)
     {
         FileIo::install(this);
+    }
+    StallingFileIo(const QString& name, Call call, std::function<void()> meanwhile)
+        : StallingFileIo(name, call, ActsThere)
+    {
+        m_meanwhile = std::move(meanwhile);
     }
     ~StallingFileIo() override { FileIo::install(nullptr); }
 
@@ -55,7 +61,8 @@ public:
     ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) override
     {
         if (m_call == Write && fd == m_fd && !m_stopped) {
-            PosixFileIo::pwrite(fd, buffer, count / 2, offset);
+            if (m_stop == KilledThere)
+                PosixFileIo::pwrite(fd, buffer, count / 2, offset);
             stop();
         }
         return PosixFileIo::pwrite(fd, buffer, count, offset);
@@ -78,6 +85,10 @@ private:
             QThread::msleep(1100);
             return;
         }
+        if (m_stop == ActsThere) {
+            m_meanwhile();
+            return;
+        }
         const char stopped = 's';
         if (::write(m_notify, &stopped, 1) != 1)
             _exit(3);
@@ -89,6 +100,7 @@ private:
     Call m_call;
     Stop m_stop;
     int m_notify;
+    std::function<void()> m_meanwhile;
     int m_fd = -1;
     bool m_stopped = false;
 };
@@ -235,6 +247,52 @@ private slots:
         if (toServer)
             QCOMPARE(copy(server, folder.path()).status, 0);
         compareWithTheSource(folder.path());
+    }
+
+    // An archive of the destination that was empty when the copy began and got a card meanwhile (a
+    // workstation saved one) is never replaced: the copy is refused whole, and the card stays.
+    void archiveThatGetsCardsMeanwhileIsKept_data()
+    {
+        QTest::addColumn<bool>("toServer");
+        QTest::newRow("folder to server") << true;
+        QTest::newRow("server to folder") << false;
+    }
+
+    void archiveThatGetsCardsMeanwhileIsKept()
+    {
+        QFETCH(bool, toServer);
+        QTemporaryDir folder;
+        const QString server = ThrowawayServer::shared().freshDatabase();
+        const RecordLayout& layout = *ArchiveCatalog::layoutOf(u"Clienti.pro"_s);
+        const auto open = [&]() -> std::unique_ptr<RecordStore> {
+            if (toServer)
+                return std::make_unique<ServerRecordStore>(server, u"clienti"_s, layout);
+            return std::make_unique<FileRecordStore>(QDir(folder.path()).filePath(u"Clienti.pro"_s), layout);
+        };
+        open();
+        Record saved(layout);
+        saved.setText(0, u"salvata durante la copia"_s);
+        Run run;
+        {
+            const StallingFileIo io(u"2025.tel"_s, toServer ? StallingFileIo::Read : StallingFileIo::Write,
+                                    [&] { open()->append(std::span<const Record>(&saved, 1)); });
+            run = toServer ? copy(m_files.path(), server) : copy(m_server, folder.path());
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output, QString());
+        QCOMPARE(run.errors, (toServer ? u"la destinazione ha ricevuto schede in clienti durante la copia\n"_s
+                                       : u"la destinazione ha ricevuto schede in Clienti.pro durante la copia\n"_s) +
+                                 u"archivi copia: nulla è stato copiato\n"_s);
+        if (toServer)
+            QCOMPARE(ServerRecordStore::tables(server), QStringList{u"clienti"_s});
+        else
+            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList{u"Clienti.pro"_s});
+        const std::unique_ptr<RecordStore> kept = open();
+        QCOMPARE(kept->count(), 1);
+        QByteArray bytes(layout.size(), Qt::Uninitialized);
+        QCOMPARE(kept->readBlock(bytes.data(), 0, 1), 1);
+        QCOMPARE(bytes, saved.bytes());
     }
 
     // Killed while the whole copy is moved into the folder, some archives in and some not: the next copy
