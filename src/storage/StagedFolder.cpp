@@ -57,7 +57,8 @@ public:
         if (fd < 0) {
             if (errno == ENOENT)
                 return;
-            throw errno == ELOOP ? StorageError::link(path) : StorageError(QStringLiteral("copy"), path, errno);
+            throw errno == ELOOP ? StorageError::link(path)
+                                 : StorageError(QStringLiteral("copy"), path, errno);
         }
         m_held.push_back(fd);
         if (io.lock(fd) != 0)

@@ -280,9 +280,10 @@ private slots:
         }
         QCOMPARE(run.status, 1);
         QCOMPARE(run.output, QString());
-        QCOMPARE(run.errors, (toServer ? u"la destinazione ha ricevuto schede in clienti durante la copia\n"_s
-                                       : u"la destinazione ha ricevuto schede in Clienti.pro durante la copia\n"_s) +
-                                 u"archivi copia: nulla è stato copiato\n"_s);
+        QCOMPARE(run.errors,
+                 (toServer ? u"la destinazione ha ricevuto schede in clienti durante la copia\n"_s
+                           : u"la destinazione ha ricevuto schede in Clienti.pro durante la copia\n"_s) +
+                     u"archivi copia: nulla è stato copiato\n"_s);
         if (toServer)
             QCOMPARE(ServerRecordStore::tables(server), QStringList{u"clienti"_s});
         else
