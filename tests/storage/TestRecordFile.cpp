@@ -764,6 +764,26 @@ private slots:
         }
     }
 
+    // A journal that is a second name of another file (a hard link) is only a name to remove: the
+    // overwrite goes on, and the other file is never emptied nor written.
+    void journalThatIsAHardLinkIsNeverWrittenThrough()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 2);
+        const QString other = folder.file(QStringLiteral("di un altro banco"));
+        const QByteArray theirs = numberedClients(1);
+        folder.writeAll(QStringLiteral("di un altro banco"), theirs);
+        RecordFile file(path, SchedaCliente::layout);
+        QCOMPARE(::link(QFile::encodeName(other).constData(),
+                        QFile::encodeName(RollbackJournal::pathOf(path)).constData()),
+                 0);
+        file.overwrite(1, client(QStringLiteral("nuovo")));
+        QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QStringLiteral("nuovo"));
+        QCOMPARE(folder.readAll(QStringLiteral("di un altro banco")), theirs);
+        QVERIFY(!RollbackJournal::existsFor(path));
+    }
+
     // Computed updates from several processes at once, each a read and a write of one record: every
     // one counts, none works on a copy another has already changed.
     void concurrentUpdatesLoseNothing()
