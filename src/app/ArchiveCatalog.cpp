@@ -45,6 +45,12 @@ bool isYearFile(const QString& fileName, const char* extension)
     return fileName.endsWith(QLatin1StringView(extension)) && yearName.match(fileName).hasMatch();
 }
 
+// A file of its own, not a link to one: archives are never opened through a link.
+bool isPlainFile(const QFileInfo& info)
+{
+    return info.isFile() && !info.isSymLink();
+}
+
 } // namespace
 
 const RecordLayout* layoutOf(const QString& fileName)
@@ -94,12 +100,12 @@ QStringList filesInFolder(const QString& folder)
     const QDir dir(folder);
     QStringList files;
     for (const Archive& archive : kFixed)
-        if (QFileInfo(dir.filePath(QLatin1StringView(archive.name))).isFile())
+        if (isPlainFile(QFileInfo(dir.filePath(QLatin1StringView(archive.name)))))
             files.append(QLatin1StringView(archive.name));
     QStringList yearly;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         for (const Archive& archive : kYearly)
-            if (isYearFile(name, archive.name))
+            if (isYearFile(name, archive.name) && isPlainFile(QFileInfo(dir.filePath(name))))
                 yearly.append(name);
     return files + yearly;
 }
@@ -139,10 +145,10 @@ QList<Unusable> unusableIn(const QString& folder)
     QList<Unusable> unusable;
     for (const QString& name : names) {
         const QFileInfo info(dir.filePath(name));
-        if (info.isFile())
+        if (isPlainFile(info))
             continue;
-        if (info.isSymLink() && !info.exists())
-            unusable.append({name, Unusable::DanglingLink});
+        if (info.isSymLink())
+            unusable.append({name, info.exists() ? Unusable::Link : Unusable::DanglingLink});
         else if (info.isDir())
             unusable.append({name, Unusable::Folder});
         else if (info.exists())

@@ -28,12 +28,12 @@ QStringList archivesOn(const QString& uri);
 // An archive's name in a folder that does not name a file its records could be read from.
 struct Unusable
 {
-    enum Kind { Folder, DanglingLink, Special };
+    enum Kind { Folder, Link, DanglingLink, Special };
     QString fileName;
     Kind kind;
 };
 
-// The archive names in a folder that are a folder, a link to nothing, or a FIFO, device or socket, in the
+// The archive names in a folder that are a folder, a symbolic link, or a FIFO, device or socket, in the
 // order of filesIn. filesIn leaves them out; the searches fail on them.
 QList<Unusable> unusableIn(const QString& folder);
 

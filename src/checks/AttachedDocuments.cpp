@@ -1,13 +1,24 @@
 #include "checks/AttachedDocuments.h"
 
 #include "platform/ProgramFolder.h"
+#include "storage/ReplacementFile.h"
+#include "storage/StorageError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace AttachedDocuments {
+
+namespace {
+
+// A link in the shared folder would lead a copy to a file outside it.
+bool isLink(const QString& path)
+{
+    return QFileInfo(path).isSymLink();
+}
+
+} // namespace
 
 QString folder()
 {
@@ -45,31 +56,34 @@ bool isStored(const QString& source)
 
 bool ensureFolder()
 {
-    return QDir().mkpath(folder());
+    return !isLink(folder()) && QDir().mkpath(folder());
 }
 
 bool copyIn(const QString& source)
 {
     const QString target = storedPath(source);
-    if (target.isEmpty())
+    if (target.isEmpty() || isLink(folder()) || isLink(target))
         return false;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    // The copy goes to a temporary file beside the target and takes its name only once complete, so a
-    // failed copy never leaves a document that other cards refer to half written or gone.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    constexpr qint64 kBlock = 1 << 16;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(kBlock);
-        if (block.isEmpty() || out.write(block) != block.size()) {
-            out.cancelWriting();
-            return false;
+    // The copy goes to a file of its own beside the target and takes its name only once complete, so a
+    // failed copy never leaves a document that other cards refer to half written or gone; and the rename
+    // replaces a name, never writing through a link that took its place meanwhile.
+    try {
+        ReplacementFile out(target, QStringLiteral("copy"));
+        constexpr qint64 kBlock = 1 << 16;
+        while (!in.atEnd()) {
+            const QByteArray block = in.read(kBlock);
+            if (block.isEmpty())
+                return false;
+            out.write(block);
         }
+        out.commit();
+    } catch (const StorageError&) {
+        return false;
     }
-    return out.commit();
+    return true;
 }
 
 } // namespace AttachedDocuments

@@ -25,11 +25,13 @@ bool exists(const QString& name);
 // Whether the chosen file is itself the stored document of its name (chosen from the folder itself).
 bool isStored(const QString& source);
 
-// Creates the attachments folder with any missing parents; false when it cannot be made.
+// Creates the attachments folder with any missing parents; false when it cannot be made, or is a symbolic
+// link (it would lead every copy outside the program folder).
 bool ensureFolder();
 
 // Copies a file into the attachments folder under its bare name. A document of that name is replaced
-// only once the whole copy is written; false on any failure, leaving the stored document as it was.
+// only once the whole copy is written; false on any failure, leaving the stored document as it was, and
+// when the folder or the document's name is a symbolic link, which is never written through.
 bool copyIn(const QString& source);
 
 } // namespace AttachedDocuments

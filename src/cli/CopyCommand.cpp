@@ -6,10 +6,13 @@
 #include "storage/RecordCopy.h"
 #include "storage/ServerConnection.h"
 #include "storage/ServerRecordStore.h"
+#include "storage/StagedFolder.h"
+#include "storage/StagedTables.h"
 #include "storage/StorageError.h"
 
 #include <memory>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace {
@@ -44,6 +47,37 @@ struct Place
             return std::make_unique<FileRecordStore>(QDir(folder).filePath(name), layout);
         return std::make_unique<ServerRecordStore>(uri, ArchiveCatalog::tableOf(name), layout);
     }
+
+    // Where a copy to this place is written until it is whole.
+    std::unique_ptr<StagedArchives> stage() const
+    {
+        if (uri.isEmpty())
+            return std::make_unique<StagedFolder>(folder);
+        return std::make_unique<StagedTables>(uri);
+    }
+};
+
+// Tells on err, once a second, how far the copy of an archive has gone, from the copy's first second on.
+class ProgressReport
+{
+public:
+    explicit ProgressReport(QTextStream& err) : m_err(err) { m_timer.start(); }
+
+    CopyProgress of(const QString& name)
+    {
+        return [this, name](qint64 copied, qint64 total) {
+            if (m_timer.elapsed() - m_shown < 1000)
+                return;
+            m_shown = m_timer.elapsed();
+            m_err << name << ": " << copied << " di " << total << " schede copiate\n";
+            m_err.flush();
+        };
+    }
+
+private:
+    QTextStream& m_err;
+    QElapsedTimer m_timer;
+    qint64 m_shown = 0;
 };
 
 // The place an argument names; what is wrong with it, on err.
@@ -83,8 +117,14 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!source || !destination)
         return 2;
     QString current;
+    std::unique_ptr<StagedArchives> staged;
     try {
         const QStringList names = source->archives();
+        // First, so that what an interrupted copy left is cleared (or finished) before anything is looked at.
+        staged = destination->stage();
+        if (staged->finishedInterrupted())
+            err << "archivi copia: finita la copia interrotta in " << options->value(QStringLiteral("a"))
+                << '\n';
         QStringList taken;
         for (const QString& name : names)
             if (destination->has(name) && destination->open(name)->count() > 0)
@@ -94,19 +134,28 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 << "; nulla è stato copiato\n";
             return 1;
         }
+        ProgressReport progress(err);
+        QString copied;
         for (const QString& name : names) {
             current = name;
+            const RecordLayout& layout = *ArchiveCatalog::layoutOf(name);
             const std::unique_ptr<RecordStore> from = source->open(name);
-            const std::unique_ptr<RecordStore> to = destination->open(name);
-            const qint64 records = copyRecords(*from, *to, *ArchiveCatalog::layoutOf(name));
-            out << name << '\t' << records << '\n';
+            const std::unique_ptr<RecordStore> to = staged->open(name, ArchiveCatalog::tableOf(name), layout);
+            const qint64 records = copyRecords(*from, *to, layout, progress.of(name));
+            copied += name + QLatin1Char('\t') + QString::number(records) + QLatin1Char('\n');
             if (const qint64 tail = from->trailingBytes(); tail > 0)
                 err << name << ": " << tail << " byte finali non copiati (non formano una scheda)\n";
         }
+        current.clear();
+        staged->publish();
+        out << copied;
     } catch (const StorageError& error) {
         if (!current.isEmpty())
             err << current << ": ";
         err << QString::fromUtf8(error.what()) << '\n';
+        // Archives being moved into a folder may be in part there: the next copy finishes them.
+        if (!staged || !staged->partlyPublished())
+            err << "archivi copia: nulla è stato copiato\n";
         return 1;
     }
     return 0;

@@ -11,6 +11,8 @@ QString unusableText(ArchiveCatalog::Unusable::Kind kind)
     switch (kind) {
     case ArchiveCatalog::Unusable::Folder:
         return QStringLiteral("è una cartella, non un archivio");
+    case ArchiveCatalog::Unusable::Link:
+        return StorageError::linkText();
     case ArchiveCatalog::Unusable::DanglingLink:
         return QStringLiteral("è un collegamento a un file che non esiste");
     case ArchiveCatalog::Unusable::Special:

@@ -27,9 +27,12 @@ QByteArray contents(const QString& path)
 }
 
 // Writes the shipped copy over the folder's when the two differ; the old copy stays whole until the new
-// one is complete, so a failed write leaves it as it was.
+// one is complete, so a failed write leaves it as it was. A copy that is a symbolic link is left alone:
+// QSaveFile would write to the file it points to, which may be anywhere.
 void refresh(const QString& shipped, const QString& copy)
 {
+    if (QFileInfo(copy).isSymLink())
+        return;
     if (QFileInfo(shipped).size() == QFileInfo(copy).size() && contents(shipped) == contents(copy))
         return;
     QFile source(shipped);

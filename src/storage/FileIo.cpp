@@ -25,7 +25,7 @@ void FileIo::install(FileIo* io)
 int PosixFileIo::open(const QString& path, bool create, bool truncate)
 {
     // Not waiting on a FIFO's writer or a device's line; regular files ignore it.
-    int flags = O_RDWR | O_CLOEXEC | O_NONBLOCK;
+    int flags = O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
     if (create)
         flags |= O_CREAT;
     if (truncate)

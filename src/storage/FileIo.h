@@ -11,7 +11,8 @@ class FileIo
 public:
     virtual ~FileIo() = default;
 
-    // The file descriptor, or -1. Creates a missing file when asked to.
+    // The file descriptor, or -1. Creates a missing file when asked to. A name that is a symbolic link is
+    // never followed (ELOOP): a link in a shared folder must not lead a write to a file outside it.
     virtual int open(const QString& path, bool create, bool truncate) = 0;
     virtual int close(int fd) = 0;
     // Size in bytes, or -1.

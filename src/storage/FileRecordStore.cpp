@@ -5,9 +5,19 @@
 #include "storage/StorageError.h"
 
 #include <cerrno>
+#include <QFile>
 #include <sys/stat.h>
 
 namespace {
+
+// Whether path still names the file open as fd.
+bool stillNamed(int fd, const QString& path)
+{
+    struct stat open = {};
+    struct stat named = {};
+    return ::fstat(fd, &open) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
 
 // Releases the writer's lock however the write ends.
 class WriteLock
@@ -17,6 +27,12 @@ public:
     {
         if (FileIo::current().lock(fd) != 0)
             throw StorageError(QStringLiteral("lock"), path, errno);
+        // Another file put in the archive's place while this one was open (a backup renamed over it): a
+        // write to this one would be lost with it, and reported done.
+        if (!stillNamed(fd, path)) {
+            FileIo::current().unlock(fd);
+            throw StorageError(QStringLiteral("lock"), path, ESTALE);
+        }
     }
     ~WriteLock() { FileIo::current().unlock(m_fd); }
     WriteLock(const WriteLock&) = delete;
@@ -32,7 +48,7 @@ FileRecordStore::FileRecordStore(const QString& path, const RecordLayout& layout
 {
     m_fd = FileIo::current().open(path, true, false);
     if (m_fd < 0)
-        throw StorageError(QStringLiteral("open"), path, errno);
+        throw errno == ELOOP ? StorageError::link(path) : StorageError(QStringLiteral("open"), path, errno);
     // A FIFO or a device would read as an empty archive, and an export of it as an empty file.
     struct stat info = {};
     if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) {
@@ -44,7 +60,7 @@ FileRecordStore::FileRecordStore(const QString& path, const RecordLayout& layout
         // is ours, or one was interrupted and its old record goes back before anything is read.
         try {
             WriteLock lock(m_fd, m_path);
-            m_rolledBack = RollbackJournal::rollBack(m_path, m_fd, m_layout.size());
+            rollBackLocked();
         } catch (const StorageError&) {
             FileIo::current().close(m_fd);
             throw;
@@ -105,10 +121,19 @@ void FileRecordStore::writeAt(qint64 offset, QByteArrayView bytes, const char* o
     }
 }
 
+void FileRecordStore::rollBackLocked()
+{
+    if (!RollbackJournal::existsFor(m_path))
+        return;
+    if (const qint64 number = RollbackJournal::rollBack(m_path, m_fd, m_layout.size()))
+        m_rolledBack = number;
+}
+
 void FileRecordStore::overwrite(qint64 number, const Record& record)
 {
     Q_ASSERT(&record.layout() == &m_layout);
     WriteLock lock(m_fd, m_path);
+    rollBackLocked();
     if (number < 1 || number > count())
         throw StorageError(QStringLiteral("overwrite"), m_path, EINVAL);
     overwriteLocked(number, record);
@@ -117,6 +142,7 @@ void FileRecordStore::overwrite(qint64 number, const Record& record)
 bool FileRecordStore::update(qint64 number, const std::function<bool(Record&)>& change)
 {
     WriteLock lock(m_fd, m_path);
+    rollBackLocked();
     if (number < 1 || number > count())
         throw StorageError(QStringLiteral("update"), m_path, EINVAL);
     Record record = read(number - 1);
@@ -131,7 +157,7 @@ void FileRecordStore::overwriteLocked(qint64 number, const Record& record)
 {
     const Record old = read(number - 1);
     const qint64 offset = (number - 1) * m_layout.size();
-    RollbackJournal journal(m_path, number, old.bytes());
+    RollbackJournal journal(m_path, number, old.bytes(), record.bytes());
     try {
         writeAt(offset, record.bytes(), "overwrite");
         if (FileIo::current().sync(m_fd) != 0)
@@ -155,6 +181,7 @@ void FileRecordStore::overwriteLocked(qint64 number, const Record& record)
 qint64 FileRecordStore::append(std::span<const Record> records)
 {
     WriteLock lock(m_fd, m_path);
+    rollBackLocked();
     const qint64 size = fileSize();
     const qint64 first = size / m_layout.size();
     qint64 offset = first * m_layout.size();

@@ -8,8 +8,9 @@
 // store's life (a missing one is created). Writers hold an exclusive advisory lock while they write and
 // flush to disk before returning; readers do not lock. A trailing piece shorter than a record is never
 // read. An overwrite goes through the file's rollback journal, so that a record is never left half old,
-// half new; opening a file whose journal an interrupted overwrite left behind first puts the old record
-// back.
+// half new; opening a file, or writing to it, first puts back the old record of an interrupted overwrite
+// whose journal is there, so that another workstation's write never buries it. A name that is a symbolic
+// link is refused, never followed.
 class FileRecordStore : public RecordStore
 {
 public:
@@ -30,6 +31,8 @@ private:
     qint64 fileSize() const;
     Record read(qint64 index) const;
     void writeAt(qint64 offset, QByteArrayView bytes, const char* operation);
+    // Rolls back the journal an interrupted overwrite left; the lock is held.
+    void rollBackLocked();
     // Overwrites record number through the journal; the lock is held.
     void overwriteLocked(qint64 number, const Record& record);
 

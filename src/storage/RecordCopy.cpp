@@ -2,7 +2,8 @@
 
 #include <vector>
 
-qint64 copyRecords(const RecordStore& from, RecordStore& to, const RecordLayout& layout)
+qint64 copyRecords(const RecordStore& from, RecordStore& to, const RecordLayout& layout,
+                   const CopyProgress& progress)
 {
     constexpr qint64 kBlock = 20000;
     const qint64 total = from.count();
@@ -18,6 +19,8 @@ qint64 copyRecords(const RecordStore& from, RecordStore& to, const RecordLayout&
             records.emplace_back(layout, block.mid(i * layout.size(), layout.size()));
         to.append(records);
         copied += read;
+        if (progress)
+            progress(copied, total);
     }
     return copied;
 }

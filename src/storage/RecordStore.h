@@ -48,6 +48,7 @@ public:
         return false;
     }
 
-    // The record number an interrupted overwrite put back when the archive was opened, or 0.
+    // The record number an interrupted overwrite put back when the archive was opened, or since by a
+    // write of this handle, or 0.
     virtual qint64 rolledBack() const { return 0; }
 };

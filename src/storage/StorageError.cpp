@@ -42,12 +42,28 @@ StorageError StorageError::notRegularFile(const QString& path)
         QStringLiteral("open"), path);
 }
 
+StorageError StorageError::link(const QString& path)
+{
+    return StorageError((QFileInfo(path).fileName() + QStringLiteral(": ") + linkText()).toStdString(),
+                        QStringLiteral("open"), path);
+}
+
 StorageError StorageError::server(const QString& message, const QString& operation, const QString& archive)
 {
     return StorageError(message.toStdString(), operation, archive);
 }
 
+StorageError StorageError::refused(const QString& message, const QString& operation, const QString& path)
+{
+    return StorageError(message.toStdString(), operation, path);
+}
+
 QString StorageError::notRegularFileText()
 {
     return QStringLiteral("non è un file normale (FIFO, dispositivo o socket)");
+}
+
+QString StorageError::linkText()
+{
+    return QStringLiteral("è un collegamento, non un file normale");
 }

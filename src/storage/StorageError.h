@@ -15,10 +15,17 @@ public:
     // A name that opens no regular file (a FIFO, a device, a socket): its records cannot be read, and
     // opening it for them must not wait on a writer. Says so as the archive check does.
     static StorageError notRegularFile(const QString& path);
+    // A name that is a symbolic link: never followed, so that a link in a shared folder cannot lead a
+    // write to a file outside it. Says so as the archive check does.
+    static StorageError link(const QString& path);
     // A failure of the database server an archive is on, told with the server's name (never its password).
     static StorageError server(const QString& message, const QString& operation, const QString& archive);
+    // A refusal told in the message's own words.
+    static StorageError refused(const QString& message, const QString& operation, const QString& path);
     // "non è un file normale (FIFO, dispositivo o socket)".
     static QString notRegularFileText();
+    // "è un collegamento, non un file normale".
+    static QString linkText();
 
     QString operation() const { return m_operation; }
     QString path() const { return m_path; }

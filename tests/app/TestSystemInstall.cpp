@@ -118,6 +118,20 @@ private slots:
         QCOMPARE(user.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     }
 
+    // A guide in the folder that is a symbolic link is never written through: the file it points to,
+    // which may be anyone's, stays as it was.
+    void aGuideThatIsALinkIsLeftAlone()
+    {
+        const QString folder = ProgramFolder::resolve(QString(), m_bin);
+        const QString guide = QDir(folder).filePath(u"Guida.pdf"_s);
+        const QString outside = QDir(m_root.path()).filePath(u"di un altro.pdf"_s);
+        write(outside, "non una guida");
+        QVERIFY(QFile::remove(guide));
+        QVERIFY(QFile::link(outside, guide));
+        ProgramFolder::resolve(QString(), m_bin);
+        QCOMPARE(read(outside), QByteArray("non una guida"));
+    }
+
     // A guide of the same size but other bytes is still another guide; one equal to the shipped copy is
     // left untouched, so that a start does not rewrite it each time.
     void theGuideIsReplacedOnlyWhenItDiffers_data()

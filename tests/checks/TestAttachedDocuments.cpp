@@ -101,6 +101,44 @@ private slots:
         QCOMPARE(QDir(AttachedDocuments::folder()).entryList(QDir::Files), QStringList{u"carta.jpg"_s});
     }
 
+    // A link in the shared attachments folder, or the folder itself a link, would lead the copy to a file
+    // outside it: the copy is refused and what the link points to stays as it was.
+    void linksAreNeverWrittenThrough_data()
+    {
+        QTest::addColumn<bool>("folderIsLink");
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("document is a link") << false << true;
+        QTest::newRow("document is a link to nothing") << false << false;
+        QTest::newRow("folder is a link") << true << true;
+    }
+
+    void linksAreNeverWrittenThrough()
+    {
+        QFETCH(bool, folderIsLink);
+        QFETCH(bool, targetExists);
+        TempProgramFolder folder;
+        QTemporaryDir outside;
+        QTemporaryDir elsewhere;
+        const QString source = write(elsewhere.filePath(u"carta.jpg"_s), "nuovo");
+        const QString attachments = folder.file(u"Documenti_Allegati"_s);
+        const QString target = outside.filePath(u"carta.jpg"_s);
+        if (targetExists)
+            write(target, "di un altro banco");
+        if (folderIsLink) {
+            QVERIFY(QFile::link(outside.path(), attachments));
+            QVERIFY(!AttachedDocuments::ensureFolder());
+        } else {
+            QVERIFY(AttachedDocuments::ensureFolder());
+            QVERIFY(QFile::link(target, attachments + u"/carta.jpg"_s));
+        }
+        QVERIFY(!AttachedDocuments::copyIn(source));
+        QCOMPARE(QFileInfo::exists(target), targetExists);
+        if (targetExists)
+            QCOMPARE(read(target), "di un altro banco");
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files | QDir::Hidden),
+                 targetExists ? QStringList{u"carta.jpg"_s} : QStringList());
+    }
+
     void chosenStoredFileIsRecognised()
     {
         TempProgramFolder folder;

@@ -77,7 +77,8 @@ private slots:
         const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
         {
             RecordFile file(path, SchedaCliente::layout);
-            const RollbackJournal journal(path, 2, file.read(1).bytes());
+            const QByteArray old = file.read(1).bytes();
+            const RollbackJournal journal(path, 2, old, QByteArray(old).replace(5, 80, QByteArray(80, 'Z')));
             QByteArray torn = before;
             torn.replace(3372 + 5, 40, QByteArray(40, 'Z'));
             folder.writeAll(QStringLiteral("Clienti.pro"), torn);
@@ -106,8 +107,9 @@ private slots:
             << QStringLiteral("dangling") << QStringLiteral("Dipendenti.pro")
             << QStringLiteral("Dipendenti.pro: è un collegamento a un file che non "
                               "esiste\n");
-        QTest::newRow("link to a sound file")
-            << QStringLiteral("link") << QStringLiteral("2029.sca") << QString();
+        QTest::newRow("link to a file")
+            << QStringLiteral("link") << QStringLiteral("2029.sca")
+            << QStringLiteral("2029.sca: è un collegamento, non un file normale\n");
     }
 
     void namesThatAreNoFile()

@@ -8,16 +8,18 @@
 #include "Workstations.h"
 
 #include <csignal>
-#include <functional>
-#include <vector>
 #include <fcntl.h>
+#include <functional>
+#include <optional>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -59,6 +61,70 @@ bool isNumberedClient(qint64 index, const RecordView& record)
     return record.text(SchedaCliente::Cliente) == QString::number(index + 1) &&
            record.text(SchedaCliente::CodFisc) == QStringLiteral("CF") + QString::number(index + 1) &&
            record.text(SchedaCliente::Ricontatta) == QStringLiteral("No");
+}
+
+// The real file calls, except that the k-th write stops halfway, as a workstation killed in the middle of
+// it leaves the file: half the bytes are written, the test is told through a pipe, and the process waits
+// there for its kill.
+class StallingFileIo : public PosixFileIo
+{
+public:
+    StallingFileIo(int k, int notify) : m_k(k), m_notify(notify) { FileIo::install(this); }
+    ~StallingFileIo() override { FileIo::install(nullptr); }
+
+    ssize_t pwrite(int fd, const void* buffer, std::size_t count, off_t offset) override
+    {
+        if (++m_writes != m_k)
+            return PosixFileIo::pwrite(fd, buffer, count, offset);
+        PosixFileIo::pwrite(fd, buffer, count / 2, offset);
+        const char stalled = 's';
+        if (::write(m_notify, &stalled, 1) != 1)
+            _exit(3);
+        for (;;)
+            ::pause();
+    }
+
+private:
+    int m_k;
+    int m_notify;
+    int m_writes = 0;
+};
+
+// Another workstation overwrites card number with record and is killed while the card is half written:
+// its journal is left beside the archive. Returns whether it went so.
+bool killMidOverwrite(const QString& path, qint64 number, const Record& record)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close(pipe[0]);
+        try {
+            RecordFile file(path, record.layout());
+            // The first write is the journal's, the second the card's.
+            const StallingFileIo io(2, pipe[1]);
+            file.overwrite(number, record);
+        } catch (...) {
+        }
+        _exit(2);
+    }
+    ::close(pipe[1]);
+    char stalled = 0;
+    const bool reached = ::read(pipe[0], &stalled, 1) == 1;
+    ::close(pipe[0]);
+    ::kill(child, SIGKILL);
+    int status = -1;
+    waitpid(child, &status, 0);
+    return reached && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+Record withName(const QByteArray& bytes, const QString& name)
+{
+    Record record(SchedaCliente::layout, bytes);
+    record.setText(SchedaCliente::Cliente, name);
+    return record;
 }
 
 // A field of /proc/self/status in KiB (VmRSS, VmHWM).
@@ -345,24 +411,30 @@ private slots:
                                                            .arg(QFileInfo(path).size() / 1024)));
     }
 
-    // A failure at any call of a save leaves the file as it was and surfaces as StorageError.
+    // A failure at any call of a save leaves the file as it was and surfaces as StorageError; so does an
+    // overwrite whose emptied journal cannot be made durable, since the journal may still put the old card
+    // back.
     void failedSaveLeavesTheFileUnchanged_data()
     {
         QTest::addColumn<int>("call");
+        QTest::addColumn<int>("nth");
         QTest::addColumn<bool>("append");
         for (bool append : {true, false}) {
             const char* kind = append ? "append" : "overwrite";
-            QTest::addRow("%s: open", kind) << int(FaultyFileIo::Open) << append;
-            QTest::addRow("%s: size", kind) << int(FaultyFileIo::Size) << append;
-            QTest::addRow("%s: lock", kind) << int(FaultyFileIo::Lock) << append;
-            QTest::addRow("%s: write", kind) << int(FaultyFileIo::Write) << append;
-            QTest::addRow("%s: sync", kind) << int(FaultyFileIo::Sync) << append;
+            QTest::addRow("%s: open", kind) << int(FaultyFileIo::Open) << 1 << append;
+            QTest::addRow("%s: size", kind) << int(FaultyFileIo::Size) << 1 << append;
+            QTest::addRow("%s: lock", kind) << int(FaultyFileIo::Lock) << 1 << append;
+            QTest::addRow("%s: write", kind) << int(FaultyFileIo::Write) << 1 << append;
+            QTest::addRow("%s: sync", kind) << int(FaultyFileIo::Sync) << 1 << append;
         }
+        QTest::addRow("overwrite: the card's sync") << int(FaultyFileIo::Sync) << 2 << false;
+        QTest::addRow("overwrite: the emptied journal's sync") << int(FaultyFileIo::Sync) << 3 << false;
     }
 
     void failedSaveLeavesTheFileUnchanged()
     {
         QFETCH(int, call);
+        QFETCH(int, nth);
         QFETCH(bool, append);
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Clienti.pro"));
@@ -370,7 +442,7 @@ private slots:
         const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
 
         FaultyFileIo io;
-        io.failAt(FaultyFileIo::Call(call), 1, ENOSPC);
+        io.failAt(FaultyFileIo::Call(call), nth, ENOSPC);
         bool failed = false;
         try {
             RecordFile file(path, SchedaCliente::layout);
@@ -383,8 +455,8 @@ private slots:
             QCOMPARE(error.errorNumber(), ENOSPC);
         }
         QVERIFY(failed);
-        if (call != FaultyFileIo::Sync || append)
-            QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
+        QVERIFY(!RollbackJournal::existsFor(path));
     }
 
     void failedScanThrows()
@@ -460,20 +532,38 @@ private slots:
     void nextOpenRollsBackAnInterruptedOverwrite_data()
     {
         QTest::addColumn<bool>("wholeJournal");
-        QTest::newRow("whole journal") << true;
-        QTest::newRow("torn journal") << false;
+        QTest::addColumn<bool>("firstFormat");
+        QTest::newRow("whole journal") << true << false;
+        QTest::newRow("torn journal") << false << false;
+        QTest::newRow("journal of the first format") << true << true;
     }
 
     void nextOpenRollsBackAnInterruptedOverwrite()
     {
         QFETCH(bool, wholeJournal);
+        QFETCH(bool, firstFormat);
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Clienti.pro"));
         appendClients(path, 3);
         const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
-        {
+        if (firstFormat) {
+            // "TVJ1", the card's number and size, its old bytes, then FNV-1a of all that.
+            QByteArray journal("TVJ1\x02\0\0\0\0\0\0\0\x2c\x0d\0\0", 16);
+            journal.append(before.mid(SchedaCliente::layout.size(), SchedaCliente::layout.size()));
+            quint64 hash = 14695981039346656037ULL;
+            for (const char c : journal)
+                hash = (hash ^ quint8(c)) * 1099511628211ULL;
+            for (int i = 0; i < 8; ++i)
+                journal.append(char(hash >> (8 * i)));
+            QByteArray torn = before;
+            torn.replace(SchedaCliente::layout.size() + 10, 100, QByteArray(100, 'X'));
+            folder.writeAll(QStringLiteral("Clienti.pro"), torn);
+            folder.writeAll(QFileInfo(RollbackJournal::pathOf(path)).fileName(), journal);
+        } else {
             RecordFile file(path, SchedaCliente::layout);
-            const RollbackJournal journal(path, 2, file.read(1).bytes());
+            const QByteArray old = file.read(1).bytes();
+            const RollbackJournal journal(path, 2, old,
+                                          QByteArray(old).replace(10, 200, QByteArray(200, 'X')));
             // The new record is half written when the workstation stops: no commit.
             QFile raw(path);
             QVERIFY(raw.open(QIODevice::ReadWrite));
@@ -492,6 +582,205 @@ private slots:
         RecordFile file(path, SchedaCliente::layout);
         QCOMPARE(file.rolledBack(), wholeJournal ? 2 : 0);
         QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), before);
+        QVERIFY(!RollbackJournal::existsFor(path));
+    }
+
+    // A workstation that opened the archive before another one was killed halfway through an overwrite
+    // then writes: before its own write it puts back the card the dead one left torn, and the killed write
+    // never counts, whatever it writes (another card, the same card computed from what it holds, a new
+    // card). The archive is left exactly as the dead write found it plus the new write.
+    void staleJournalIsPutBackByTheNextWrite_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("overwrite of another card") << QStringLiteral("overwrite");
+        QTest::newRow("update of the same card") << QStringLiteral("update");
+        QTest::newRow("append") << QStringLiteral("append");
+    }
+
+    void staleJournalIsPutBackByTheNextWrite()
+    {
+        QFETCH(QString, write);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 3);
+        const QByteArray before = folder.readAll(QStringLiteral("Clienti.pro"));
+        const int size = SchedaCliente::layout.size();
+        RecordFile early(path, SchedaCliente::layout);
+
+        QVERIFY(killMidOverwrite(path, 2, client(QStringLiteral("scritto da un banco poi spento"))));
+        QVERIFY(RollbackJournal::existsFor(path));
+        QVERIFY(folder.readAll(QStringLiteral("Clienti.pro")).mid(size, size) != before.mid(size, size));
+
+        QByteArray expected = before;
+        if (write == u"overwrite") {
+            const Record first = client(QStringLiteral("primo rifatto"));
+            early.overwrite(1, first);
+            expected.replace(0, size, first.bytes());
+        } else if (write == u"update") {
+            QVERIFY(early.update(2, [](Record& record) {
+                record.setText(SchedaCliente::Cliente,
+                               record.text(SchedaCliente::Cliente) + QStringLiteral("+"));
+                return true;
+            }));
+            expected.replace(size, size, withName(before.mid(size, size), QStringLiteral("2+")).bytes());
+        } else {
+            const Record fourth = client(QStringLiteral("4"));
+            QCOMPARE(early.append(fourth), 4);
+            expected.append(fourth.bytes());
+        }
+        QCOMPARE(early.rolledBack(), 2);
+        QVERIFY(!RollbackJournal::existsFor(path));
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), expected);
+    }
+
+    // A backup copied over the archive after a workstation died halfway through an overwrite: the dead
+    // write's journal belongs to the archive that is gone, and puts nothing into the backup, whether the
+    // next workstation opens the archive or was already writing to it.
+    void backupCopiedOverIsNeverGivenAStaleCard_data()
+    {
+        QTest::addColumn<bool>("openedBefore");
+        QTest::newRow("met at opening") << false;
+        QTest::newRow("met by a write of a handle opened before") << true;
+    }
+
+    void backupCopiedOverIsNeverGivenAStaleCard()
+    {
+        QFETCH(bool, openedBefore);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 3);
+        const int size = SchedaCliente::layout.size();
+        QByteArray backup = folder.readAll(QStringLiteral("Clienti.pro"));
+        backup.replace(size, size, withName(backup.mid(size, size), QStringLiteral("dalla copia")).bytes());
+        std::optional<RecordFile> early;
+        if (openedBefore)
+            early.emplace(path, SchedaCliente::layout);
+
+        QVERIFY(killMidOverwrite(path, 2, client(QStringLiteral("scritto da un banco poi spento"))));
+        folder.writeAll(QStringLiteral("Clienti.pro"), backup); // in place, as cp does
+        QVERIFY(RollbackJournal::existsFor(path));
+
+        const Record fourth = client(QStringLiteral("4"));
+        if (openedBefore)
+            early->append(fourth);
+        else
+            RecordFile(path, SchedaCliente::layout).append(fourth);
+        QVERIFY(!RollbackJournal::existsFor(path));
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), backup + fourth.bytes());
+    }
+
+    // Another file put in the archive's place (a backup renamed over it) while a workstation had it open:
+    // the workstation's next write fails rather than go into the file that is gone, and the archive now
+    // in place is left as it is.
+    void writeToAnArchiveReplacedMeanwhileFails_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("overwrite") << QStringLiteral("overwrite");
+        QTest::newRow("update") << QStringLiteral("update");
+        QTest::newRow("append") << QStringLiteral("append");
+    }
+
+    void writeToAnArchiveReplacedMeanwhileFails()
+    {
+        QFETCH(QString, write);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 2);
+        RecordFile early(path, SchedaCliente::layout);
+        const QByteArray backup = numberedClients(3);
+        folder.writeAll(QStringLiteral("copia.pro"), backup);
+        QVERIFY(::rename(QFile::encodeName(folder.file(QStringLiteral("copia.pro"))).constData(),
+                         QFile::encodeName(path).constData()) == 0);
+        const Record fresh = client(QStringLiteral("nuovo"));
+        if (write == u"overwrite")
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.overwrite(1, fresh));
+        else if (write == u"update")
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.update(1, [](Record&) { return true; }));
+        else
+            QVERIFY_THROWS_EXCEPTION(StorageError, early.append(fresh));
+        QCOMPARE(folder.readAll(QStringLiteral("Clienti.pro")), backup);
+        QCOMPARE(RecordFile(path, SchedaCliente::layout).append(fresh), 4);
+    }
+
+    // A symbolic link in the program folder, as the archive or as its journal, would lead a write to the
+    // file it points to, which may be any file another desk can reach: it is refused at opening or at the
+    // write that meets it, and the file it points to stays as it was (or missing).
+    void linksAreRefused_data()
+    {
+        QTest::addColumn<QString>("linked");
+        QTest::addColumn<bool>("targetExists");
+        QTest::addColumn<QString>("write");
+        for (const bool targetExists : {true, false}) {
+            const char* target = targetExists ? "a file" : "nothing";
+            QTest::addRow("archive linked to %s", target)
+                << QStringLiteral("archive") << targetExists << QString();
+            QTest::addRow("journal linked to %s, met at opening", target)
+                << QStringLiteral("journal") << targetExists << QString();
+            QTest::addRow("journal linked to %s, met by an overwrite", target)
+                << QStringLiteral("journal") << targetExists << QStringLiteral("overwrite");
+            QTest::addRow("journal linked to %s, met by an append", target)
+                << QStringLiteral("journal") << targetExists << QStringLiteral("append");
+        }
+    }
+
+    void linksAreRefused()
+    {
+        QFETCH(QString, linked);
+        QFETCH(bool, targetExists);
+        QFETCH(QString, write);
+        TempProgramFolder folder;
+        QTemporaryDir outside;
+        const QString target = outside.filePath(QStringLiteral("di un altro banco"));
+        const QByteArray theirs = numberedClients(2);
+        if (targetExists) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(theirs);
+        }
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        if (linked == u"journal")
+            appendClients(path, 2);
+        std::optional<RecordFile> early;
+        if (!write.isEmpty())
+            early.emplace(path, SchedaCliente::layout);
+        QVERIFY(QFile::link(target, linked == u"archive" ? path : RollbackJournal::pathOf(path)));
+
+        try {
+            if (write.isEmpty())
+                RecordFile(path, SchedaCliente::layout);
+            else if (write == u"overwrite")
+                early->overwrite(1, client(QStringLiteral("nuovo")));
+            else
+                early->append(client(QStringLiteral("nuovo")));
+            QFAIL("the link was followed");
+        } catch (const StorageError& error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(StorageError::linkText()), error.what());
+        }
+        QCOMPARE(QFileInfo::exists(target), targetExists);
+        if (targetExists) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), theirs);
+        }
+    }
+
+    // A journal that is a second name of another file (a hard link) is only a name to remove: the
+    // overwrite goes on, and the other file is never emptied nor written.
+    void journalThatIsAHardLinkIsNeverWrittenThrough()
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("Clienti.pro"));
+        appendClients(path, 2);
+        const QString other = folder.file(QStringLiteral("di un altro banco"));
+        const QByteArray theirs = numberedClients(1);
+        folder.writeAll(QStringLiteral("di un altro banco"), theirs);
+        RecordFile file(path, SchedaCliente::layout);
+        QCOMPARE(::link(QFile::encodeName(other).constData(),
+                        QFile::encodeName(RollbackJournal::pathOf(path)).constData()),
+                 0);
+        file.overwrite(1, client(QStringLiteral("nuovo")));
+        QCOMPARE(file.read(0).text(SchedaCliente::Cliente), QStringLiteral("nuovo"));
+        QCOMPARE(folder.readAll(QStringLiteral("di un altro banco")), theirs);
         QVERIFY(!RollbackJournal::existsFor(path));
     }
 
