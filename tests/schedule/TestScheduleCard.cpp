@@ -225,6 +225,43 @@ private slots:
         QCOMPARE(f.services.sound.played().size(), 1);
     }
 
+    // A year file that cannot be read gives no answer: neither banner, no sound, "OK" off, and the
+    // operator told once; the next showing that can read it answers again.
+    void imminentCheckThatCannotReadSaysSo_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<bool>("imminentStored");
+        QTest::newRow("open refused, nothing imminent") << int(FaultyFileIo::Open) << false;
+        QTest::newRow("open refused, one imminent") << int(FaultyFileIo::Open) << true;
+        QTest::newRow("read fails, one imminent") << int(FaultyFileIo::Read) << true;
+    }
+
+    void imminentCheckThatCannotReadSaysSo()
+    {
+        QFETCH(int, call);
+        QFETCH(bool, imminentStored);
+        Fixture f;
+        f.add(u"2024.sca"_s, appointment(imminentStored ? u"09/03/2024"_s : u"20/03/2024"_s, u"2"_s));
+        {
+            FaultyFileIo io;
+            io.failAt(FaultyFileIo::Call(call), 1, EIO, true);
+            f.show();
+        }
+        QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"imgAssenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
+        QVERIFY(f.services.sound.played().isEmpty());
+        QCOMPARE(f.services.messages.take(),
+                 (QList<Shown>{{Kind::Warning, StorageMessages::checkNotMade(
+                                                   u"verificare se ci sono scadenze imminenti"_s)}}));
+        f.card->close();
+        f.show();
+        QCOMPARE(f.widget(u"imgPresenti"_s)->isVisible(), imminentStored);
+        QCOMPARE(f.widget(u"imgAssenti"_s)->isVisible(), !imminentStored);
+        QCOMPARE(f.widget(u"btnOK"_s)->isEnabled(), imminentStored);
+        QVERIFY(f.services.messages.shown().isEmpty());
+    }
+
     void saveChecksRunInOrder_data()
     {
         QTest::addColumn<QString>("emptied");
