@@ -2,18 +2,18 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "screens/StorageMessages.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "storage/TextField.h"
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
-#include "platform/ProgramFolder.h"
 #include "widgets/UpperCaseField.h"
-#include "storage/RecordFile.h"
-#include "storage/StorageError.h"
-#include "storage/TextField.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

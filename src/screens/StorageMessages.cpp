@@ -36,8 +36,9 @@ QString archiveUnreadable()
 
 QString checkNotMade(const QString& check)
 {
-    return naming(u"Attenzione: il file di archivio non risulta accessibile, quindi non è stato possibile %1."_s.arg(
-        check));
+    return naming(
+        u"Attenzione: il file di archivio non risulta accessibile, quindi non è stato possibile %1."_s.arg(
+            check));
 }
 
 QString cardsLeftOut(qsizetype count)

@@ -3,14 +3,14 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "rules/ValueLists.h"
-#include "screens/StorageMessages.h"
-#include "widgets/Accessibility.h"
-#include "widgets/DeliberatePick.h"
 #include "screens/GridModel.h"
-#include "widgets/PictureButton.h"
-#include "widgets/StatusHints.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DeliberatePick.h"
+#include "widgets/PictureButton.h"
+#include "widgets/StatusHints.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -56,7 +56,8 @@ public:
 
     std::chrono::milliseconds waited() const
     {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_started);
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                     m_started);
     }
     void slice()
     {
@@ -113,7 +114,8 @@ ServerConnection& ServerConnection::to(const QString& uri)
         connection->m_connection = nullptr;
     }
     // A use from within a wait of this connection finds it as it is, and is refused.
-    if (!connection->m_waiting && (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK))
+    if (!connection->m_waiting &&
+        (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK))
         connection->connect(); // lost: this use connects again
     return *connection;
 }
@@ -164,9 +166,7 @@ QString ServerConnection::displayName(const QString& uri)
     return name;
 }
 
-ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_server(displayName(uri))
-{
-}
+ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_server(displayName(uri)) {}
 
 void ServerConnection::connect()
 {
@@ -178,19 +178,31 @@ void ServerConnection::connect()
     // The URI's own settings come last and so win over these defaults. Keep-alives find a link that
     // went quiet in 19 s, and data left unacknowledged for 10 s ends the connection: both before the
     // answer's own bound.
-    const QByteArray dbname = m_uri.toUtf8();
-    const QByteArray connectTimeout = QByteArray::number(kConnectTimeout.count());
-    const char* const keywords[] = {"connect_timeout", "keepalives", "keepalives_idle", "keepalives_interval",
-                                    "keepalives_count", "tcp_user_timeout", "application_name",
-                                    "client_encoding", "dbname", nullptr};
-    const char* const values[] = {connectTimeout.constData(), "1", "10", "3", "3", "10000", "telvara", "UTF8",
-                                  dbname.constData(), nullptr};
+    const std::pair<const char*, QByteArray> settings[] = {
+        {"connect_timeout", QByteArray::number(kConnectTimeout.count())},
+        {"keepalives", "1"},
+        {"keepalives_idle", "10"},
+        {"keepalives_interval", "3"},
+        {"keepalives_count", "3"},
+        {"tcp_user_timeout", "10000"},
+        {"application_name", "telvara"},
+        {"client_encoding", "UTF8"},
+        {"dbname", m_uri.toUtf8()},
+    };
+    std::vector<const char*> keywords;
+    std::vector<const char*> values;
+    for (const auto& [keyword, value] : settings) {
+        keywords.push_back(keyword);
+        values.push_back(value.constData());
+    }
+    keywords.push_back(nullptr);
+    values.push_back(nullptr);
     {
         // libpq bounds the connecting, host by host as the URI lists them; meanwhile this thread goes on
         // telling the wait, and takes no other use of the connection.
         Waiting wait(*this);
-        std::future<PGconn*> made =
-            std::async(std::launch::async, [&] { return PQconnectdbParams(keywords, values, 1); });
+        std::future<PGconn*> made = std::async(
+            std::launch::async, [&] { return PQconnectdbParams(keywords.data(), values.data(), 1); });
         while (made.wait_for(kSlice) != std::future_status::ready)
             wait.slice();
         m_connection = made.get();
@@ -205,16 +217,18 @@ void ServerConnection::connect()
     // Notices (a table already there, and so on) are the server's business, not the terminal's.
     PQsetNoticeProcessor(m_connection, [](void*, const char*) {}, nullptr);
     // Nothing sent may block this thread: what the socket cannot take yet waits in slices.
-    m_broken = PQsetnonblocking(m_connection, 1) != 0 || !PQsendQuery(m_connection, sessionBounds().constData());
+    m_broken =
+        PQsetnonblocking(m_connection, 1) != 0 || !PQsendQuery(m_connection, sessionBounds().constData());
     try {
         if (m_broken)
             fail(QString());
         answer(QString());
     } catch (const StorageError&) {
         m_broken = true;
-        throw StorageError::server(QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
-                                       .arg(m_server, m_connection ? firstLine(PQerrorMessage(m_connection)) : m_lost),
-                                   QStringLiteral("connect"), m_server);
+        throw StorageError::server(
+            QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
+                .arg(m_server, m_connection ? firstLine(PQerrorMessage(m_connection)) : m_lost),
+            QStringLiteral("connect"), m_server);
     }
 }
 
@@ -331,7 +345,8 @@ void ServerConnection::await(bool sentOnly, Waiting& wait, const QString& archiv
         const int ready = ::poll(&socket, 1, int(kSlice.count()));
         if (ready < 0 && errno != EINTR)
             lose(archive);
-        if (ready > 0 && (socket.revents & (POLLIN | POLLERR | POLLHUP)) != 0 && !PQconsumeInput(m_connection))
+        if (ready > 0 && (socket.revents & (POLLIN | POLLERR | POLLHUP)) != 0 &&
+            !PQconsumeInput(m_connection))
             lose(archive);
         wait.slice();
     }

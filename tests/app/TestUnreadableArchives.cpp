@@ -48,16 +48,18 @@ private slots:
         QTest::addColumn<Factory>("make");
         QTest::addColumn<Ask>("ask");
         const Ask shown = [](QWidget&) {};
-        QTest::newRow("list: low stock") << Factory([] { return std::make_unique<TfrmSottoscorta>(); }) << shown;
-        QTest::newRow("grid: client export") << Factory([] { return std::make_unique<TfrmExpClienti>(); }) << shown;
+        QTest::newRow("list: low stock")
+            << Factory([] { return std::make_unique<TfrmSottoscorta>(); }) << shown;
+        QTest::newRow("grid: client export")
+            << Factory([] { return std::make_unique<TfrmExpClienti>(); }) << shown;
         QTest::newRow("grid: imminent deadlines")
             << Factory([] { return std::make_unique<TfrmExpImminenti>(QDate(2024, 3, 15)); }) << shown;
         QTest::newRow("summary: sales of a month") << Factory([] {
             return std::make_unique<TfrmRiepMensileReg>(
                 RegisterSource::fixed(ProgramFolder::file(u"2024.ven"_s), u"2024"_s));
         }) << Ask([](QWidget& window) { click(window, u"btnVisualizza"_s); });
-        QTest::newRow("chart: income") << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); })
-                                       << shown;
+        QTest::newRow("chart: income")
+            << Factory([] { return std::make_unique<TfrmStatsEntrate>(u"2024"_s); }) << shown;
         QTest::newRow("client history: appointments")
             << Factory([] { return std::make_unique<TfrmReportApp>(); }) << Ask([](QWidget& window) {
                    window.findChild<QLineEdit*>(u"txtCodFisc"_s)->setText(u"RSSNNA80A41H501X"_s);
@@ -78,7 +80,8 @@ private slots:
         io.failAt(FaultyFileIo::Open, 1, EIO, true);
         window->show();
         ask(*window);
-        QCOMPARE(services.messages.take(), (QList<Shown>{{Kind::Warning, StorageMessages::archiveUnreadable()}}));
+        QCOMPARE(services.messages.take(),
+                 (QList<Shown>{{Kind::Warning, StorageMessages::archiveUnreadable()}}));
     }
 };
 

@@ -86,8 +86,10 @@ private slots:
         sampler.stop();
 
         QVERIFY(seen.size() > 10);
-        QVERIFY2(seen.first().at >= DesktopServerWait::kShownAfter.count() - 50, qPrintable(QString::number(seen.first().at)));
-        const QString line = u"In attesa del server dell'archivio %1…"_s.arg(ServerConnection::displayName(uri));
+        QVERIFY2(seen.first().at >= DesktopServerWait::kShownAfter.count() - 50,
+                 qPrintable(QString::number(seen.first().at)));
+        const QString line =
+            u"In attesa del server dell'archivio %1…"_s.arg(ServerConnection::displayName(uri));
         for (const Seen& sample : seen) {
             QCOMPARE(sample.cursor, Qt::WaitCursor);
             QCOMPARE(sample.line, line);

@@ -78,8 +78,9 @@ public:
     Archives() : m_uri(ThrowawayServer::shared().freshDatabase())
     {
         ArchiveServerSetting::attach(m_folder.path(), m_uri);
-        TestRecords::append(clients(), SchedaCliente::layout,
-                            {{{SchedaCliente::Cliente, u"Rossi Anna"_s}}, {{SchedaCliente::Cliente, u"Bianchi Luca"_s}}});
+        TestRecords::append(
+            clients(), SchedaCliente::layout,
+            {{{SchedaCliente::Cliente, u"Rossi Anna"_s}}, {{SchedaCliente::Cliente, u"Bianchi Luca"_s}}});
         TestRecords::append(products(), SchedaArticolo::layout,
                             {{{SchedaArticolo::Codice, u"PN-205"_s},
                               {SchedaArticolo::Costo, u"10"_s},
@@ -88,8 +89,10 @@ public:
         TestRecords::append(schedule(), SchedaScadenza::layout,
                             {{{SchedaScadenza::Data, u"10/03/2024"_s}, {SchedaScadenza::Avviso, u"5"_s}}});
         // The search's indexes made now, as they are once an archive has been searched.
-        RecordFile(clients(), SchedaCliente::layout).scanCandidates(clientCriteria(), [](qint64, const RecordView&) {});
-        m_pickedLine = ProductLines::pickerLine(RecordFile(products(), SchedaArticolo::layout).read(0).view());
+        RecordFile(clients(), SchedaCliente::layout)
+            .scanCandidates(clientCriteria(), [](qint64, const RecordView&) {});
+        m_pickedLine =
+            ProductLines::pickerLine(RecordFile(products(), SchedaArticolo::layout).read(0).view());
     }
     ~Archives() { ArchiveServerSetting::attach(m_folder.path(), QString()); }
 
@@ -98,7 +101,10 @@ public:
     const QString& pickedLine() const { return m_pickedLine; }
     QString clients() const { return m_folder.file(QLatin1StringView(SchedaCliente::kFileName)); }
     QString products() const { return m_folder.file(QLatin1StringView(SchedaArticolo::kFileName)); }
-    QString schedule() const { return m_folder.file(u"2024"_s + QLatin1StringView(SchedaScadenza::kExtension)); }
+    QString schedule() const
+    {
+        return m_folder.file(u"2024"_s + QLatin1StringView(SchedaScadenza::kExtension));
+    }
     static QStringList tables() { return {u"clienti"_s, u"magazzino"_s, u"scadenze_2024"_s}; }
 
     static std::vector<FieldCriterion> clientCriteria()
@@ -110,9 +116,9 @@ public:
     QByteArray contents() const
     {
         QByteArray all;
-        for (const auto& [path, layout] : {std::pair{clients(), &SchedaCliente::layout},
-                                           std::pair{products(), &SchedaArticolo::layout},
-                                           std::pair{schedule(), &SchedaScadenza::layout}}) {
+        for (const auto& [path, layout] :
+             {std::pair{clients(), &SchedaCliente::layout}, std::pair{products(), &SchedaArticolo::layout},
+              std::pair{schedule(), &SchedaScadenza::layout}}) {
             const RecordFile file(path, *layout);
             QByteArray records(file.count() * layout->size(), '\0');
             file.readRecords(0, file.count(), records.data());
@@ -135,7 +141,8 @@ void run(const Archives& archives, Action action)
     switch (action) {
     case Action::Save:
         RecordFile(archives.clients(), SchedaCliente::layout)
-            .overwrite(1, TestRecords::make(SchedaCliente::layout, {{SchedaCliente::Cliente, u"Rossi Anna Maria"_s}}));
+            .overwrite(1, TestRecords::make(SchedaCliente::layout,
+                                            {{SchedaCliente::Cliente, u"Rossi Anna Maria"_s}}));
         return;
     case Action::Append:
         RecordFile(archives.clients(), SchedaCliente::layout)
@@ -218,11 +225,10 @@ private slots:
             QVERIFY(held.held());
             Installed installed(wait);
             const QString wrong = judge([&] { run(archives, Action(action)); }, wait, server,
-                                        ServerConnection::kLockTimeout,
-                                        ServerConnection::kLockTimeout + 3s);
+                                        ServerConnection::kLockTimeout, ServerConnection::kLockTimeout + 3s);
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-            QVERIFY2(wait.nestedOutcome.startsWith(u"Il programma sta già attendendo il server dell'archivio "_s +
-                                                   server),
+            QVERIFY2(wait.nestedOutcome.startsWith(
+                         u"Il programma sta già attendendo il server dell'archivio "_s + server),
                      qPrintable(wait.nestedOutcome));
         }
         QCOMPARE(archives.contents(), before);
@@ -255,11 +261,12 @@ private slots:
                 Installed installed(wait);
                 QString wrong;
                 try {
-                    const ServerResult self = ServerConnection::to(archives.uri()).exec("SELECT pg_backend_pid()");
+                    const ServerResult self =
+                        ServerConnection::to(archives.uri()).exec("SELECT pg_backend_pid()");
                     const pid_t backend = pid_t(self.value(0, 0).toByteArray().toLongLong());
                     ::kill(backend, SIGSTOP);
-                    wrong = judge([&] { run(archives, action); }, wait, server, ServerConnection::kAnswerBound,
-                                  ServerConnection::kAnswerBound + 3s);
+                    wrong = judge([&] { run(archives, action); }, wait, server,
+                                  ServerConnection::kAnswerBound, ServerConnection::kAnswerBound + 3s);
                     ::kill(backend, SIGCONT);
                 } catch (const StorageError& error) {
                     wrong = QString::fromUtf8(error.what());
@@ -303,8 +310,10 @@ private slots:
         QVERIFY2(first == u"Rossi Anna"_s || first == u"Rossi Anna Maria"_s, qPrintable(first));
         QByteArray after = archives.contents();
         if (first != u"Rossi Anna"_s)
-            after.replace(0, SchedaCliente::layout.size(),
-                          TestRecords::make(SchedaCliente::layout, {{SchedaCliente::Cliente, u"Rossi Anna"_s}}).bytes());
+            after.replace(
+                0, SchedaCliente::layout.size(),
+                TestRecords::make(SchedaCliente::layout, {{SchedaCliente::Cliente, u"Rossi Anna"_s}})
+                    .bytes());
         QCOMPARE(after, before);
         run(archives, Action::Append);
         QCOMPARE(clients.count(), 3);

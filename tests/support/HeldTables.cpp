@@ -19,8 +19,8 @@ HeldTables::HeldTables(const QString& uri, const QStringList& tables)
         try {
             ServerConnection& connection = ServerConnection::to(uri);
             connection.exec("BEGIN");
-            const QByteArray lock = "LOCK TABLE " + tables.join(QStringLiteral(", ")).toUtf8() +
-                                    " IN ACCESS EXCLUSIVE MODE";
+            const QByteArray lock =
+                "LOCK TABLE " + tables.join(QStringLiteral(", ")).toUtf8() + " IN ACCESS EXCLUSIVE MODE";
             connection.exec(lock.constData());
             const char yes = 1;
             if (::write(taken[1], &yes, 1) != 1)
