@@ -1,5 +1,6 @@
 #include "platform/DesktopServerWait.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QLabel>
 
@@ -20,6 +21,16 @@ QWidget* activeWindow()
     return nullptr;
 }
 
+// Whether a widget is painting: a list reading its lines as they are shown waits from inside its paint
+// event, and a window cannot be painted again from there.
+bool painting()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::any_of(widgets.begin(), widgets.end(), [](const QWidget* widget) {
+        return widget->testAttribute(Qt::WA_WState_InPaintEvent);
+    });
+}
+
 } // namespace
 
 void DesktopServerWait::waiting(const QString& server, std::chrono::milliseconds waited) noexcept
@@ -28,6 +39,8 @@ void DesktopServerWait::waiting(const QString& server, std::chrono::milliseconds
         return;
     if (!m_shown)
         show(server);
+    if (painting())
+        return;
     // Repaints, timers and the like go on; a key or a click waits for the answer. An action that a timer
     // starts meanwhile finds the connection busy and is refused.
     m_repainting = true;

@@ -9,10 +9,11 @@
 #include "TestRecords.h"
 #include "ThrowawayServer.h"
 
+#include <functional>
+#include <utility>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -20,14 +21,62 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A window that counts its paintings.
+// A window that counts its paintings, and may read the archive while it paints, as a list that reads
+// the lines it shows does.
 class Painted : public QWidget
 {
 public:
     int paintings = 0;
+    int depth = 0;
+    int deepest = 0;
+    std::function<void()> whilePainting;
 
 protected:
-    void paintEvent(QPaintEvent*) override { ++paintings; }
+    void paintEvent(QPaintEvent*) override
+    {
+        ++paintings;
+        deepest = std::max(deepest, ++depth);
+        if (whilePainting)
+            whilePainting();
+        --depth;
+    }
+};
+
+// The clients' archive on a fresh database with one card, the desktop's wait installed, and a window
+// shown, while it lives.
+struct Fixture
+{
+    Fixture() : uri(ThrowawayServer::shared().freshDatabase())
+    {
+        ArchiveServerSetting::attach(folder.path(), uri);
+        TestRecords::append(clients(), SchedaCliente::layout, {{{SchedaCliente::Cliente, u"Rossi Anna"_s}}});
+        ServerWait::install(&desktop);
+        window.resize(640, 400);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    ~Fixture()
+    {
+        ServerWait::install(nullptr);
+        ArchiveServerSetting::attach(folder.path(), QString());
+    }
+
+    QString clients() const { return folder.file(QLatin1StringView(SchedaCliente::kFileName)); }
+    qint64 count() const { return RecordFile(clients(), SchedaCliente::layout).count(); }
+
+    TempProgramFolder folder;
+    QString uri;
+    DesktopServerWait desktop;
+    Painted window;
+};
+
+// What a timer sees each time it runs during a wait.
+struct Seen
+{
+    qint64 at;
+    std::optional<Qt::CursorShape> cursor;
+    QString line;
+    int paintings;
 };
 
 } // namespace
@@ -42,46 +91,26 @@ private slots:
     // names the server, and the window repaints; the wait ends at the lock bound and leaves nothing.
     void longWaitShowsTheBusyPointerAndTheServer()
     {
-        TempProgramFolder folder;
-        const QString uri = ThrowawayServer::shared().freshDatabase();
-        ArchiveServerSetting::attach(folder.path(), uri);
-        const auto detach = qScopeGuard([&] { ArchiveServerSetting::attach(folder.path(), QString()); });
-        const QString clients = folder.file(QLatin1StringView(SchedaCliente::kFileName));
-        TestRecords::append(clients, SchedaCliente::layout, {{{SchedaCliente::Cliente, u"Rossi Anna"_s}}});
-        DesktopServerWait desktop;
-        ServerWait::install(&desktop);
-        const auto uninstall = qScopeGuard([] { ServerWait::install(nullptr); });
-
-        Painted window;
-        window.resize(640, 400);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        HeldTables held(uri, {u"clienti"_s});
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        HeldTables held(f.uri, {u"clienti"_s});
         QVERIFY(held.held());
 
-        // What a timer sees each time it runs during the wait; timers run only while the window repaints.
-        struct Seen
-        {
-            qint64 at;
-            std::optional<Qt::CursorShape> cursor;
-            QString line;
-            int paintings;
-        };
+        // Timers run only while the window repaints.
         QList<Seen> seen;
         QElapsedTimer timer;
         QTimer sampler;
         sampler.setInterval(100);
         connect(&sampler, &QTimer::timeout, this, [&] {
             const QCursor* cursor = QApplication::overrideCursor();
-            const auto* label = window.findChild<QLabel*>(u"lblAttesaServer"_s);
+            const auto* label = f.window.findChild<QLabel*>(u"lblAttesaServer"_s);
             seen.append({timer.elapsed(), cursor ? std::optional(cursor->shape()) : std::nullopt,
-                         label && label->isVisible() ? label->text() : QString(), window.paintings});
-            window.update();
+                         label && label->isVisible() ? label->text() : QString(), f.window.paintings});
+            f.window.update();
         });
         sampler.start();
         timer.start();
-        QVERIFY_THROWS_EXCEPTION(StorageError, RecordFile(clients, SchedaCliente::layout).count());
+        QVERIFY_THROWS_EXCEPTION(StorageError, f.count());
         QVERIFY(timer.elapsed() < std::chrono::milliseconds(ServerConnection::kLockTimeout).count() + 3000);
         sampler.stop();
 
@@ -89,16 +118,51 @@ private slots:
         QVERIFY2(seen.first().at >= DesktopServerWait::kShownAfter.count() - 50,
                  qPrintable(QString::number(seen.first().at)));
         const QString line =
-            u"In attesa del server dell'archivio %1…"_s.arg(ServerConnection::displayName(uri));
+            u"In attesa del server dell'archivio %1…"_s.arg(ServerConnection::displayName(f.uri));
         for (const Seen& sample : seen) {
             QCOMPARE(sample.cursor, Qt::WaitCursor);
             QCOMPARE(sample.line, line);
         }
         QVERIFY(seen.last().paintings > seen.first().paintings);
         QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!window.findChild<QLabel*>(u"lblAttesaServer"_s));
+        QVERIFY(!f.window.findChild<QLabel*>(u"lblAttesaServer"_s));
         held.release();
-        QCOMPARE(RecordFile(clients, SchedaCliente::layout).count(), 1);
+        QCOMPARE(f.count(), 1);
+    }
+
+    // A wait that begins inside a paint event runs nothing meanwhile: the window is never painted again
+    // from inside its own painting.
+    void waitWhilePaintingNeverPaintsFromInside()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        HeldTables held(f.uri, {u"clienti"_s});
+        QVERIFY(held.held());
+        bool failed = false;
+        int timersRun = 0;
+        QTimer poke;
+        poke.setInterval(100);
+        connect(&poke, &QTimer::timeout, this, [&] {
+            ++timersRun;
+            f.window.update();
+        });
+        bool read = false;
+        f.window.whilePainting = [&] {
+            if (std::exchange(read, true))
+                return;
+            poke.start();
+            try {
+                f.count();
+            } catch (const StorageError&) {
+                failed = true;
+            }
+        };
+        f.window.repaint();
+        poke.stop();
+        QVERIFY(failed);
+        QCOMPARE(f.window.deepest, 1);
+        QCOMPARE(timersRun, 0);
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 
