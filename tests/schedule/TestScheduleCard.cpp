@@ -1,3 +1,4 @@
+#include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
 #include "operators/SchedaOperatore.h"
@@ -225,35 +226,44 @@ private slots:
         QCOMPARE(f.services.sound.played().size(), 1);
     }
 
-    // A year file that cannot be read gives no answer: neither banner, no sound, "OK" off, and the
-    // operator told once; the next showing that can read it answers again.
+    // A year file that cannot be read, or a server that is not there, gives no answer: neither banner,
+    // no sound, "OK" off, and the operator told once; the next showing that can read it answers again.
     void imminentCheckThatCannotReadSaysSo_data()
     {
         QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("server");
         QTest::addColumn<bool>("imminentStored");
-        QTest::newRow("open refused, nothing imminent") << int(FaultyFileIo::Open) << false;
-        QTest::newRow("open refused, one imminent") << int(FaultyFileIo::Open) << true;
-        QTest::newRow("read fails, one imminent") << int(FaultyFileIo::Read) << true;
+        const QString gone = u"postgresql:///telvara?host=/tmp/nessun-server&port=5999"_s;
+        QTest::newRow("open refused, nothing imminent") << int(FaultyFileIo::Open) << QString() << false;
+        QTest::newRow("open refused, one imminent") << int(FaultyFileIo::Open) << QString() << true;
+        QTest::newRow("read fails, one imminent") << int(FaultyFileIo::Read) << QString() << true;
+        QTest::newRow("server down, nothing imminent") << -1 << gone << false;
+        QTest::newRow("server down, one imminent") << -1 << gone << true;
     }
 
     void imminentCheckThatCannotReadSaysSo()
     {
         QFETCH(int, call);
+        QFETCH(QString, server);
         QFETCH(bool, imminentStored);
         Fixture f;
         f.add(u"2024.sca"_s, appointment(imminentStored ? u"09/03/2024"_s : u"20/03/2024"_s, u"2"_s));
+        QString told;
         {
             FaultyFileIo io;
-            io.failAt(FaultyFileIo::Call(call), 1, EIO, true);
+            if (call >= 0)
+                io.failAt(FaultyFileIo::Call(call), 1, EIO, true);
+            ArchiveServerSetting::attach(f.folder.path(), server);
             f.show();
+            told = StorageMessages::checkNotMade(u"verificare se ci sono scadenze imminenti"_s);
+            ArchiveServerSetting::attach(f.folder.path(), QString());
         }
         QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
         QVERIFY(!f.widget(u"imgAssenti"_s)->isVisible());
         QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
         QVERIFY(f.services.sound.played().isEmpty());
-        QCOMPARE(f.services.messages.take(),
-                 (QList<Shown>{{Kind::Warning, StorageMessages::checkNotMade(
-                                                   u"verificare se ci sono scadenze imminenti"_s)}}));
+        QCOMPARE(f.services.messages.take(), (QList<Shown>{{Kind::Warning, told}}));
+        QVERIFY(server.isEmpty() || told.contains(u"/tmp/nessun-server:5999/telvara"_s));
         f.card->close();
         f.show();
         QCOMPARE(f.widget(u"imgPresenti"_s)->isVisible(), imminentStored);
