@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,43 @@ bool painting()
     });
 }
 
+// Drops what the operator types or clicks, and a window's closing asked from its frame.
+class InputDropped : public QObject
+{
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+            return true;
+        case QEvent::Close:
+            return event->spontaneous();
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
+
+DesktopServerWait::DesktopServerWait() = default;
+
+DesktopServerWait::~DesktopServerWait() = default;
 
 void DesktopServerWait::waiting(const QString& server, std::chrono::milliseconds waited) noexcept
 {
@@ -41,10 +78,10 @@ void DesktopServerWait::waiting(const QString& server, std::chrono::milliseconds
         show(server);
     if (painting())
         return;
-    // Repaints, timers and the like go on; a key or a click waits for the answer. An action that a timer
-    // starts meanwhile finds the connection busy and is refused.
+    // Repaints, timers and the like go on; keys and clicks are dropped. An action that a timer starts
+    // meanwhile finds the connection busy and is refused.
     m_repainting = true;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
     m_repainting = false;
 }
 
@@ -52,6 +89,8 @@ void DesktopServerWait::show(const QString& server)
 {
     m_shown = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_inputDropped = std::make_unique<InputDropped>();
+    qApp->installEventFilter(m_inputDropped.get());
     QWidget* window = activeWindow();
     if (!window)
         return;
@@ -80,6 +119,7 @@ void DesktopServerWait::ended() noexcept
     if (!m_shown || m_repainting)
         return;
     m_shown = false;
+    m_inputDropped.reset();
     delete m_line.data();
     QApplication::restoreOverrideCursor();
 }

@@ -10,12 +10,15 @@
 #include "ThrowawayServer.h"
 
 #include <functional>
-#include <utility>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +54,10 @@ struct Fixture
         ArchiveServerSetting::attach(folder.path(), uri);
         TestRecords::append(clients(), SchedaCliente::layout, {{{SchedaCliente::Cliente, u"Rossi Anna"_s}}});
         ServerWait::install(&desktop);
+        auto* column = new QVBoxLayout(&window);
+        column->addWidget(edit);
+        column->addWidget(button);
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
         window.resize(640, 400);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -68,6 +75,9 @@ struct Fixture
     QString uri;
     DesktopServerWait desktop;
     Painted window;
+    QLineEdit* edit = new QLineEdit;
+    QPushButton* button = new QPushButton(u"Salva"_s);
+    int clicks = 0;
 };
 
 // What a timer sees each time it runs during a wait.
@@ -96,7 +106,8 @@ private slots:
         HeldTables held(f.uri, {u"clienti"_s});
         QVERIFY(held.held());
 
-        // Timers run only while the window repaints.
+        // Timers run only while the window repaints; what the operator types or clicks meanwhile is dropped.
+        f.edit->setFocus();
         QList<Seen> seen;
         QElapsedTimer timer;
         QTimer sampler;
@@ -107,6 +118,11 @@ private slots:
             seen.append({timer.elapsed(), cursor ? std::optional(cursor->shape()) : std::nullopt,
                          label && label->isVisible() ? label->text() : QString(), f.window.paintings});
             f.window.update();
+            if (seen.size() == 2) {
+                QTest::keyClicks(f.edit, u"abc"_s);
+                QTest::keyClick(f.edit, Qt::Key_Return);
+                QTest::mouseClick(f.button, Qt::LeftButton);
+            }
         });
         sampler.start();
         timer.start();
@@ -126,6 +142,13 @@ private slots:
         QVERIFY(seen.last().paintings > seen.first().paintings);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!f.window.findChild<QLabel*>(u"lblAttesaServer"_s));
+        QApplication::processEvents();
+        QCOMPARE(f.edit->text(), QString());
+        QCOMPARE(f.clicks, 0);
+        QTest::keyClicks(f.edit, u"x"_s);
+        QTest::mouseClick(f.button, Qt::LeftButton);
+        QCOMPARE(f.edit->text(), u"x"_s);
+        QCOMPARE(f.clicks, 1);
         held.release();
         QCOMPARE(f.count(), 1);
     }
