@@ -59,16 +59,22 @@ public:
         return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                      m_started);
     }
+    // Tells the installed wait, once a slice at most: a large answer arrives in many small reads.
     void slice()
     {
+        const std::chrono::milliseconds now = waited();
+        if (now - m_toldAt < kSlice)
+            return;
         m_told = true;
-        ServerWait::current().waiting(m_connection.m_server, waited());
+        m_toldAt = now;
+        ServerWait::current().waiting(m_connection.m_server, now);
     }
 
 private:
     ServerConnection& m_connection;
     std::chrono::steady_clock::time_point m_started;
     bool m_told = false;
+    std::chrono::milliseconds m_toldAt{0};
 };
 
 int ServerResult::rows() const
