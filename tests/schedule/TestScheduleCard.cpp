@@ -1,6 +1,7 @@
 #include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
+#include "HeldTables.h"
 #include "operators/SchedaOperatore.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/ScheduleCard.h"
@@ -10,7 +11,9 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
+#include "storage/ServerConnection.h"
 #include "TempProgramFolder.h"
+#include "ThrowawayServer.h"
 #include "TwoLocales.h"
 
 #include <QAbstractButton>
@@ -19,14 +22,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 using Kind = Messages::Kind;
 using Shown = RecordedMessages::Shown;
 
@@ -269,6 +275,35 @@ private slots:
         QCOMPARE(f.widget(u"imgPresenti"_s)->isVisible(), imminentStored);
         QCOMPARE(f.widget(u"imgAssenti"_s)->isVisible(), !imminentStored);
         QCOMPARE(f.widget(u"btnOK"_s)->isEnabled(), imminentStored);
+        QVERIFY(f.services.messages.shown().isEmpty());
+    }
+
+    // The year's table held by another workstation: the window answers at the lock bound, with no
+    // banner and the check told as not made; once the table is free the check answers again.
+    void imminentCheckOnAHeldTableEndsAtTheBound()
+    {
+        Fixture f;
+        const QString uri = ThrowawayServer::shared().freshDatabase();
+        ArchiveServerSetting::attach(f.folder.path(), uri);
+        const auto detach = qScopeGuard([&] { ArchiveServerSetting::attach(f.folder.path(), QString()); });
+        f.add(u"2024.sca"_s, appointment(u"09/03/2024"_s, u"2"_s));
+        {
+            HeldTables held(uri, {u"scadenze_2024"_s});
+            QVERIFY(held.held());
+            QElapsedTimer timer;
+            timer.start();
+            f.show();
+            QVERIFY(timer.elapsed() < std::chrono::milliseconds(ServerConnection::kLockTimeout + 3s).count());
+        }
+        QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"imgAssenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
+        const QString told = StorageMessages::checkNotMade(u"verificare se ci sono scadenze imminenti"_s);
+        QVERIFY(told.contains(ServerConnection::displayName(uri)));
+        QCOMPARE(f.services.messages.take(), (QList<Shown>{{Kind::Warning, told}}));
+        f.card->close();
+        f.show();
+        QVERIFY(f.widget(u"imgPresenti"_s)->isVisible());
         QVERIFY(f.services.messages.shown().isEmpty());
     }
 
