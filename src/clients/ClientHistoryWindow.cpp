@@ -2,17 +2,18 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
+#include "screens/StorageMessages.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "storage/TextField.h"
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
-#include "platform/ProgramFolder.h"
 #include "widgets/UpperCaseField.h"
-#include "storage/RecordFile.h"
-#include "storage/StorageError.h"
-#include "storage/TextField.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -152,12 +153,14 @@ void ClientHistoryWindow::btnApriClick()
     m_lblTotale->setText(m_history.emptyTotal);
     results()->clear();
     ClientHistory::Result result;
-    // A file that cannot be read, or an amount that is not a number, keeps the first panel, silently.
+    // An amount that is not a number keeps the first panel, silently; a file that cannot be read keeps
+    // it too, and says so, so that nothing happening is not taken for a client with no history.
     try {
         const RecordFile file(*path, m_history.layout);
         ClientHistory::collect(file, m_history, codFisc, result);
     } catch (const StorageError&) {
         result.complete = false;
+        messages.warning(StorageMessages::archiveUnreadable());
     }
     const QString total = ClientHistory::totalText(m_history, result);
     results()->setLines(std::move(result.lines));

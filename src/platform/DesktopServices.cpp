@@ -4,6 +4,7 @@
 #include "platform/DesktopInputBox.h"
 #include "platform/DesktopMessages.h"
 #include "platform/DesktopModal.h"
+#include "platform/DesktopServerWait.h"
 #include "platform/DesktopShell.h"
 #include "platform/MediaSound.h"
 #include "platform/Services.h"
@@ -18,6 +19,7 @@ void install()
     static DesktopInputBox inputBox;
     static DesktopMessages messages;
     static DesktopModal modal;
+    static DesktopServerWait serverWait;
     static DesktopShell shell;
     static MediaSound sound;
     Services::setClock(&clock);
@@ -27,6 +29,7 @@ void install()
     Services::setModal(&modal);
     Services::setShell(&shell);
     Services::setSound(&sound);
+    ServerWait::install(&serverWait);
 }
 
 } // namespace DesktopServices

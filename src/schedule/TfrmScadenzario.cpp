@@ -25,6 +25,7 @@
 #include "schedule/TfrmNonConfermati.h"
 #include "schedule/TfrmTrovaScadenzario.h"
 #include "screens/CallerTargets.h"
+#include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
@@ -331,7 +332,12 @@ void TfrmScadenzario::checkImminent()
             SchedaScadenza::layout);
         check = ScheduleRules::checkImminent(file, today);
     } catch (const StorageError&) {
-        // A file that cannot be read says nothing: the banner keeps what it showed.
+        // A check that could not be made is no answer: neither banner, and the operator is told why.
+        m_imgPresenti->hide();
+        m_imgAssenti->hide();
+        m_btnOK->setEnabled(false);
+        Services::messages().warning(
+            StorageMessages::checkNotMade(u"verificare se ci sono scadenze imminenti"_s));
         return;
     }
     m_imgPresenti->setVisible(check.found);

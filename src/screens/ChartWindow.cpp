@@ -10,6 +10,7 @@
 #include "screens/ChartColours.h"
 #include "screens/PieLabels.h"
 #include "screens/PrintCopies.h"
+#include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
@@ -211,7 +212,8 @@ void ChartWindow::compute()
     try {
         figures = m_definition.figures(*file, m_year.trimmed());
     } catch (const StorageError&) {
-        // A file that cannot be read leaves the chart empty, as it was.
+        // A file that cannot be read leaves the chart empty, as it was, and says so: no bar is not zero.
+        Services::messages().warning(StorageMessages::archiveUnreadable());
         return;
     }
     m_values.clear();

@@ -129,11 +129,16 @@ void ExportWindow::refill()
 {
     TextTable rows(int(m_definition.columns.size()));
     qint64 leftOut = 0;
+    bool readable = true;
+    // A failure ends the grid where it got to, and says so: a short grid is not told as the whole.
     try {
         leftOut = m_definition.fill(rows);
     } catch (const StorageError&) {
+        readable = false;
     }
     showRows(std::move(rows), leftOut);
+    if (!readable)
+        Services::messages().warning(StorageMessages::archiveUnreadable());
 }
 
 void ExportWindow::showRows(TextTable rows, qint64 leftOut)

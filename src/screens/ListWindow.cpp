@@ -37,16 +37,20 @@ void ListWindow::showEvent(QShowEvent* event)
     m_results->reset();
     TextTable lines(1, TextTable::Cells::AsGiven);
     qsizetype leftOut = 0;
-    // A failure ends the list where it got to, without a word.
+    bool readable = true;
+    // A failure ends the list where it got to, and says so: a short list is not told as the whole.
     try {
         const RecordFile file(m_options.path(), m_list.layout);
         leftOut = m_list.list(file, m_options.wanted, lines);
     } catch (const StorageError&) {
+        readable = false;
     }
     m_results->setLines(std::move(lines));
     m_results->focusFind();
     if (leftOut > 0)
         Services::messages().warning(StorageMessages::cardsLeftOut(leftOut));
+    if (!readable)
+        Services::messages().warning(StorageMessages::archiveUnreadable());
 }
 
 void ListWindow::lstRecordsDblClick()

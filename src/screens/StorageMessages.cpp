@@ -34,6 +34,13 @@ QString archiveUnreadable()
     return naming(u"Attenzione: il file di archivio non risulta accessibile."_s);
 }
 
+QString checkNotMade(const QString& check)
+{
+    return naming(
+        u"Attenzione: il file di archivio non risulta accessibile, quindi non è stato possibile %1."_s.arg(
+            check));
+}
+
 QString cardsLeftOut(qsizetype count)
 {
     if (count == 1)

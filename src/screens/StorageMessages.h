@@ -12,6 +12,10 @@ QString accessDenied();
 // "Attenzione: il file di archivio non risulta accessibile.": a summary whose file cannot be read.
 QString archiveUnreadable();
 
+// A check whose archive could not be read (the schedule's imminent deadlines): what could not be
+// checked, said instead of an answer.
+QString checkNotMade(const QString& check);
+
 // What a listing says, once, after showing the rest, about the cards it left out because their numbers
 // or dates could not be read.
 QString cardsLeftOut(qsizetype count);

@@ -1,13 +1,16 @@
 #include "screens/SummaryWindow.h"
 
+#include "platform/Messages.h"
+#include "platform/Services.h"
 #include "rules/ValueLists.h"
-#include "widgets/Accessibility.h"
-#include "widgets/DeliberatePick.h"
 #include "screens/GridModel.h"
-#include "widgets/PictureButton.h"
-#include "widgets/StatusHints.h"
+#include "screens/StorageMessages.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DeliberatePick.h"
+#include "widgets/PictureButton.h"
+#include "widgets/StatusHints.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -180,7 +183,8 @@ void SummaryWindow::btnVisualizzaClick()
     const QString day = m_cboGiorno ? ValueLists::days().value(m_cboGiorno->currentIndex()) : QString();
     TextTable rows(int(m_summary.columns.size()));
     qint64 leftOut = 0;
-    // An empty register, or a file that cannot be read, leaves the window as it was, without a word.
+    // An empty register leaves the window as it was, without a word; a file that cannot be read too, but
+    // says so, since an unchanged window would read as a register with nothing to sum.
     try {
         const RecordFile file(m_source.file(), m_summary.layout);
         if (file.count() == 0)
@@ -188,6 +192,7 @@ void SummaryWindow::btnVisualizzaClick()
         leftOut = RecordGrid::fill(file, m_summary.columns, rows,
                                    m_summary.filter(m_source.year().trimmed(), month, day));
     } catch (const StorageError&) {
+        Services::messages().warning(StorageMessages::archiveUnreadable());
         return;
     }
     m_panAnno->hide();

@@ -1,10 +1,14 @@
 #include "storage/ServerConnection.h"
 
+#include "storage/ServerWait.h"
 #include "storage/StorageError.h"
 
+#include <cerrno>
 #include <cstring>
+#include <future>
 #include <libpq-fe.h>
 #include <map>
+#include <poll.h>
 #include <QtEndian>
 #include <unistd.h>
 #include <vector>
@@ -18,7 +22,60 @@ QString firstLine(const char* message)
     return text.section(QLatin1Char('\n'), 0, 0);
 }
 
+// The session's bounds, so that the server itself ends a statement that waits on a lock or runs too long,
+// and a workstation that stops halfway never holds its locks for long.
+QByteArray sessionBounds()
+{
+    using std::chrono::milliseconds;
+    const auto ms = [](auto duration) { return QByteArray::number(milliseconds(duration).count()); };
+    return "SET lock_timeout = " + ms(ServerConnection::kLockTimeout) +
+           "; SET statement_timeout = " + ms(ServerConnection::kStatementTimeout) +
+           "; SET idle_in_transaction_session_timeout = " + ms(ServerConnection::kAnswerBound * 3);
+}
+
 } // namespace
+
+// A wait on the server under way: no other use of the connection meanwhile, the installed ServerWait
+// told at every slice and once at the end.
+class ServerConnection::Waiting
+{
+public:
+    explicit Waiting(ServerConnection& connection)
+        : m_connection(connection), m_started(std::chrono::steady_clock::now())
+    {
+        m_connection.m_waiting = true;
+    }
+    ~Waiting()
+    {
+        m_connection.m_waiting = false;
+        if (m_told)
+            ServerWait::current().ended();
+    }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+    std::chrono::milliseconds waited() const
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                     m_started);
+    }
+    // Tells the installed wait, once a slice at most: a large answer arrives in many small reads.
+    void slice()
+    {
+        const std::chrono::milliseconds now = waited();
+        if (now - m_toldAt < kSlice)
+            return;
+        m_told = true;
+        m_toldAt = now;
+        ServerWait::current().waiting(m_connection.m_server, now);
+    }
+
+private:
+    ServerConnection& m_connection;
+    std::chrono::steady_clock::time_point m_started;
+    bool m_told = false;
+    std::chrono::milliseconds m_toldAt{0};
+};
 
 int ServerResult::rows() const
 {
@@ -62,7 +119,9 @@ ServerConnection& ServerConnection::to(const QString& uri)
         // A child process shares its parent's socket: closing it would end the parent's session too.
         connection->m_connection = nullptr;
     }
-    if (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK)
+    // A use from within a wait of this connection finds it as it is, and is refused.
+    if (!connection->m_waiting &&
+        (connection->m_broken || PQstatus(connection->m_connection) != CONNECTION_OK))
         connection->connect(); // lost: this use connects again
     return *connection;
 }
@@ -113,23 +172,47 @@ QString ServerConnection::displayName(const QString& uri)
     return name;
 }
 
-ServerConnection::ServerConnection(const QString& uri) : m_uri(uri)
-{
-}
+ServerConnection::ServerConnection(const QString& uri) : m_uri(uri), m_server(displayName(uri)) {}
 
 void ServerConnection::connect()
 {
     if (m_connection && m_process == ::getpid())
         PQfinish(m_connection);
+    m_connection = nullptr;
     m_process = ::getpid();
-    m_broken = false;
-    // The URI's own settings come last and so win over these defaults.
-    const QByteArray dbname = m_uri.toUtf8();
-    const char* const keywords[] = {"connect_timeout", "keepalives", "keepalives_idle", "keepalives_interval",
-                                    "keepalives_count", "application_name", "client_encoding", "dbname",
-                                    nullptr};
-    const char* const values[] = {"5", "1", "10", "3", "3", "telvara", "UTF8", dbname.constData(), nullptr};
-    m_connection = PQconnectdbParams(keywords, values, 1);
+    m_broken = true;
+    // The URI's own settings come last and so win over these defaults. Keep-alives find a link that
+    // went quiet in 19 s, and data left unacknowledged for 10 s ends the connection: both before the
+    // answer's own bound.
+    const std::pair<const char*, QByteArray> settings[] = {
+        {"connect_timeout", QByteArray::number(kConnectTimeout.count())},
+        {"keepalives", "1"},
+        {"keepalives_idle", "10"},
+        {"keepalives_interval", "3"},
+        {"keepalives_count", "3"},
+        {"tcp_user_timeout", "10000"},
+        {"application_name", "telvara"},
+        {"client_encoding", "UTF8"},
+        {"dbname", m_uri.toUtf8()},
+    };
+    std::vector<const char*> keywords;
+    std::vector<const char*> values;
+    for (const auto& [keyword, value] : settings) {
+        keywords.push_back(keyword);
+        values.push_back(value.constData());
+    }
+    keywords.push_back(nullptr);
+    values.push_back(nullptr);
+    {
+        // libpq bounds the connecting, host by host as the URI lists them; meanwhile this thread goes on
+        // telling the wait, and takes no other use of the connection.
+        Waiting wait(*this);
+        std::future<PGconn*> made = std::async(
+            std::launch::async, [&] { return PQconnectdbParams(keywords.data(), values.data(), 1); });
+        while (made.wait_for(kSlice) != std::future_status::ready)
+            wait.slice();
+        m_connection = made.get();
+    }
     if (PQstatus(m_connection) != CONNECTION_OK) {
         const QString message = QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
                                     .arg(displayName(m_uri), firstLine(PQerrorMessage(m_connection)));
@@ -139,6 +222,20 @@ void ServerConnection::connect()
     }
     // Notices (a table already there, and so on) are the server's business, not the terminal's.
     PQsetNoticeProcessor(m_connection, [](void*, const char*) {}, nullptr);
+    // Nothing sent may block this thread: what the socket cannot take yet waits in slices.
+    m_broken =
+        PQsetnonblocking(m_connection, 1) != 0 || !PQsendQuery(m_connection, sessionBounds().constData());
+    try {
+        if (m_broken)
+            fail(QString());
+        answer(QString());
+    } catch (const StorageError&) {
+        m_broken = true;
+        throw StorageError::server(
+            QStringLiteral("Impossibile raggiungere il server dell'archivio %1.\nDettagli: %2")
+                .arg(m_server, m_connection ? firstLine(PQerrorMessage(m_connection)) : m_lost),
+            QStringLiteral("connect"), m_server);
+    }
 }
 
 bool ServerConnection::knows(const QString& what) const
@@ -159,8 +256,8 @@ ServerConnection::~ServerConnection()
 
 void ServerConnection::fail(const QString& archive) const
 {
-    const QString server = displayName(m_uri);
-    const QString detail = firstLine(PQerrorMessage(m_connection));
+    const QString server = m_server;
+    const QString detail = m_connection ? firstLine(PQerrorMessage(m_connection)) : m_lost;
     if (m_broken || PQstatus(m_connection) != CONNECTION_OK)
         throw StorageError::server(
             QStringLiteral("Collegamento con il server dell'archivio %1 interrotto.\nDettagli: %2").arg(server, detail),
@@ -186,49 +283,155 @@ ServerResult ServerConnection::exec(const char* sql, const QList<ServerParameter
         lengths[std::size_t(i)] = static_cast<int>(parameter.value->size());
         formats[std::size_t(i)] = parameter.binary ? 1 : 0;
     }
-    ServerResult result(PQexecParams(m_connection, sql, count, nullptr, values.data(), lengths.data(),
-                                      formats.data(), binaryResult ? 1 : 0));
-    const ExecStatusType status = result.get() ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-        // An error the server did not send (no SQL state) is libpq's own: the connection is gone,
-        // even where libpq has not yet noticed, and the next use makes a new one.
-        m_broken = !result.get() || !PQresultErrorField(result.get(), PG_DIAG_SQLSTATE);
+    mayUse(archive);
+    if (!PQsendQueryParams(m_connection, sql, count, nullptr, values.data(), lengths.data(), formats.data(),
+                           binaryResult ? 1 : 0))
+        lose(archive);
+    ServerResult result = answer(archive);
+    if (PQresultStatus(result.get()) == PGRES_COPY_IN) {
+        abortCopy();
         fail(archive);
     }
     return result;
 }
 
+void ServerConnection::mayUse(const QString& archive) const
+{
+    if (m_waiting)
+        throw StorageError::server(
+            QStringLiteral("Il programma sta già attendendo il server dell'archivio %1.").arg(m_server),
+            QStringLiteral("server"), archive);
+    if (m_broken || !m_connection)
+        fail(archive);
+}
+
+ServerResult ServerConnection::answer(const QString& archive)
+{
+    Waiting wait(*this);
+    std::optional<ServerResult> last;
+    std::optional<ServerResult> failure;
+    for (;;) {
+        await(false, wait, archive);
+        PGresult* next = PQgetResult(m_connection);
+        if (!next)
+            break;
+        ServerResult result(next);
+        const ExecStatusType status = PQresultStatus(next);
+        if (status == PGRES_COPY_IN)
+            return result; // the rows follow from the caller
+        if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+            if (!failure)
+                failure = std::move(result);
+            continue;
+        }
+        last = std::move(result);
+    }
+    if (failure || !last) {
+        // An error the server did not send (no SQL state) is libpq's own: the connection is gone,
+        // even where libpq has not yet noticed, and the next use makes a new one.
+        m_broken = !failure || !PQresultErrorField(failure->get(), PG_DIAG_SQLSTATE);
+        fail(archive);
+    }
+    return std::move(*last);
+}
+
+void ServerConnection::await(bool sentOnly, Waiting& wait, const QString& archive)
+{
+    for (;;) {
+        const int unsent = PQflush(m_connection);
+        if (unsent < 0)
+            lose(archive);
+        if (unsent == 0 && (sentOnly || !PQisBusy(m_connection)))
+            return;
+        if (wait.waited() >= kAnswerBound)
+            giveUp(archive);
+        pollfd socket{PQsocket(m_connection), short(POLLIN | (unsent > 0 ? POLLOUT : 0)), 0};
+        if (socket.fd < 0)
+            lose(archive);
+        const int ready = ::poll(&socket, 1, int(kSlice.count()));
+        if (ready < 0 && errno != EINTR)
+            lose(archive);
+        if (ready > 0 && (socket.revents & (POLLIN | POLLERR | POLLHUP)) != 0 &&
+            !PQconsumeInput(m_connection))
+            lose(archive);
+        wait.slice();
+    }
+}
+
+void ServerConnection::lose(const QString& archive)
+{
+    m_broken = true;
+    fail(archive);
+}
+
+void ServerConnection::giveUp(const QString& archive)
+{
+    // A server that does not answer may have stopped, or the link to it may be gone. Closing the
+    // connection ends whatever transaction it held: the server rolls it back when it notices.
+    if (m_process == ::getpid())
+        PQfinish(m_connection);
+    m_connection = nullptr;
+    m_broken = true;
+    m_lost = QStringLiteral("nessuna risposta in %1 secondi").arg(kAnswerBound.count());
+    throw StorageError::server(QStringLiteral("Il server dell'archivio %1 non ha risposto entro %2 secondi.")
+                                   .arg(m_server)
+                                   .arg(kAnswerBound.count()),
+                               QStringLiteral("server"), archive);
+}
+
 void ServerConnection::beginCopy(const char* sql, const QString& archive)
 {
-    const ServerResult start(PQexec(m_connection, sql));
-    if (!start.get() || PQresultStatus(start.get()) != PGRES_COPY_IN)
+    mayUse(archive);
+    if (!PQsendQuery(m_connection, sql))
+        lose(archive);
+    const ServerResult start = answer(archive);
+    if (PQresultStatus(start.get()) != PGRES_COPY_IN)
         fail(archive);
 }
 
 void ServerConnection::putCopy(QByteArrayView rows, const QString& archive)
 {
-    if (PQputCopyData(m_connection, rows.constData(), static_cast<int>(rows.size())) != 1)
-        fail(archive);
+    mayUse(archive);
+    Waiting wait(*this);
+    for (;;) {
+        const int queued = PQputCopyData(m_connection, rows.constData(), static_cast<int>(rows.size()));
+        if (queued < 0)
+            lose(archive);
+        if (queued == 1)
+            break;
+        await(true, wait, archive); // the buffer is full: what it holds goes first
+    }
+    await(true, wait, archive);
 }
 
 void ServerConnection::endCopy(const QString& archive)
 {
-    if (PQputCopyEnd(m_connection, nullptr) != 1)
-        fail(archive);
-    bool failed = false;
-    while (PGresult* end = PQgetResult(m_connection)) {
-        const ServerResult result(end);
-        failed = failed || PQresultStatus(end) != PGRES_COMMAND_OK;
+    mayUse(archive);
+    {
+        Waiting wait(*this);
+        for (;;) {
+            const int queued = PQputCopyEnd(m_connection, nullptr);
+            if (queued < 0)
+                lose(archive);
+            if (queued == 1)
+                break;
+            await(true, wait, archive);
+        }
     }
-    if (failed)
-        fail(archive);
+    answer(archive);
 }
 
 void ServerConnection::abortCopy()
 {
-    PQputCopyEnd(m_connection, "interrotto");
-    while (PGresult* end = PQgetResult(m_connection))
-        PQclear(end);
+    if (m_broken || !m_connection || m_waiting)
+        return;
+    try {
+        if (PQputCopyEnd(m_connection, "interrotto") < 0)
+            lose(QString());
+        answer(QString());
+    } catch (const StorageError&) {
+        // The COPY ended either way; the transaction is rolled back next.
+    }
 }
 
 ServerTransaction::ServerTransaction(ServerConnection& connection, const QString& archive)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <QByteArray>
@@ -48,11 +49,20 @@ struct ServerParameter
 
 // The connection of this thread to one PostgreSQL server, made at first use and made again by the next
 // use after it was lost. Parameters are always bound, never spliced into the statement. Every failure
-// throws StorageError with a message in Italian that names the server. Connecting gives up after a few
-// seconds; a connection that goes quiet is found dead by keep-alives rather than waited on forever.
+// throws StorageError with a message in Italian that names the server. Every wait on the server is
+// bounded, and is spent in short slices that call the installed ServerWait, so that a window keeps
+// repainting: connecting gives up after libpq's connect_timeout, a lock after kLockTimeout, a statement
+// after kStatementTimeout on the server's side and after kAnswerBound on this side, where a server
+// that has stopped cannot say so.
 class ServerConnection
 {
 public:
+    static constexpr std::chrono::seconds kConnectTimeout{5};
+    static constexpr std::chrono::seconds kLockTimeout{5};
+    static constexpr std::chrono::seconds kStatementTimeout{15};
+    static constexpr std::chrono::seconds kAnswerBound{20};
+    static constexpr std::chrono::milliseconds kSlice{50};
+
     // This thread's connection to uri. Throws StorageError when the server cannot be reached.
     static ServerConnection& to(const QString& uri);
 
@@ -87,14 +97,29 @@ public:
     ServerConnection& operator=(const ServerConnection&) = delete;
 
 private:
+    class Waiting;
+
     explicit ServerConnection(const QString& uri);
     // (Re)connects; throws StorageError naming the server when it cannot be reached.
     void connect();
+    // Refuses a use while this connection waits (a use from within the wait's own event handling) or
+    // after it was lost.
+    void mayUse(const QString& archive) const;
+    // The answer to what was sent: its last result, or the COPY it began. Throws StorageError.
+    ServerResult answer(const QString& archive);
+    // Waits in slices until everything queued is sent and, unless sentOnly, the next result has come.
+    void await(bool sentOnly, Waiting& wait, const QString& archive);
+    // Drops a connection that broke, or that the server left unanswered past the bound, and throws.
+    [[noreturn]] void lose(const QString& archive);
+    [[noreturn]] void giveUp(const QString& archive);
 
     QString m_uri;
+    QString m_server; // displayName(m_uri)
     pg_conn* m_connection = nullptr;
     qint64 m_process = 0; // the process that connected
     bool m_broken = true; // until connected
+    bool m_waiting = false;
+    QString m_lost; // why a connection given up on is gone
     QSet<QString> m_known;
 };
 

@@ -1,5 +1,7 @@
+#include "app/ArchiveServerSetting.h"
 #include "clients/SchedaCliente.h"
 #include "FaultyFileIo.h"
+#include "HeldTables.h"
 #include "operators/SchedaOperatore.h"
 #include "schedule/SchedaScadenza.h"
 #include "schedule/ScheduleCard.h"
@@ -9,7 +11,9 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
+#include "storage/ServerConnection.h"
 #include "TempProgramFolder.h"
+#include "ThrowawayServer.h"
 #include "TwoLocales.h"
 
 #include <QAbstractButton>
@@ -18,14 +22,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 using Kind = Messages::Kind;
 using Shown = RecordedMessages::Shown;
 
@@ -223,6 +230,81 @@ private slots:
         QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
         QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
         QCOMPARE(f.services.sound.played().size(), 1);
+    }
+
+    // A year file that cannot be read, or a server that is not there, gives no answer: neither banner,
+    // no sound, "OK" off, and the operator told once; the next showing that can read it answers again.
+    void imminentCheckThatCannotReadSaysSo_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<bool>("imminentStored");
+        const QString gone = u"postgresql:///telvara?host=/tmp/nessun-server&port=5999"_s;
+        QTest::newRow("open refused, nothing imminent") << int(FaultyFileIo::Open) << QString() << false;
+        QTest::newRow("open refused, one imminent") << int(FaultyFileIo::Open) << QString() << true;
+        QTest::newRow("read fails, one imminent") << int(FaultyFileIo::Read) << QString() << true;
+        QTest::newRow("server down, nothing imminent") << -1 << gone << false;
+        QTest::newRow("server down, one imminent") << -1 << gone << true;
+    }
+
+    void imminentCheckThatCannotReadSaysSo()
+    {
+        QFETCH(int, call);
+        QFETCH(QString, server);
+        QFETCH(bool, imminentStored);
+        Fixture f;
+        f.add(u"2024.sca"_s, appointment(imminentStored ? u"09/03/2024"_s : u"20/03/2024"_s, u"2"_s));
+        QString told;
+        {
+            FaultyFileIo io;
+            if (call >= 0)
+                io.failAt(FaultyFileIo::Call(call), 1, EIO, true);
+            ArchiveServerSetting::attach(f.folder.path(), server);
+            f.show();
+            told = StorageMessages::checkNotMade(u"verificare se ci sono scadenze imminenti"_s);
+            ArchiveServerSetting::attach(f.folder.path(), QString());
+        }
+        QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"imgAssenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
+        QVERIFY(f.services.sound.played().isEmpty());
+        QCOMPARE(f.services.messages.take(), (QList<Shown>{{Kind::Warning, told}}));
+        QVERIFY(server.isEmpty() || told.contains(u"/tmp/nessun-server:5999/telvara"_s));
+        f.card->close();
+        f.show();
+        QCOMPARE(f.widget(u"imgPresenti"_s)->isVisible(), imminentStored);
+        QCOMPARE(f.widget(u"imgAssenti"_s)->isVisible(), !imminentStored);
+        QCOMPARE(f.widget(u"btnOK"_s)->isEnabled(), imminentStored);
+        QVERIFY(f.services.messages.shown().isEmpty());
+    }
+
+    // The year's table held by another workstation: the window answers at the lock bound, with no
+    // banner and the check told as not made; once the table is free the check answers again.
+    void imminentCheckOnAHeldTableEndsAtTheBound()
+    {
+        Fixture f;
+        const QString uri = ThrowawayServer::shared().freshDatabase();
+        ArchiveServerSetting::attach(f.folder.path(), uri);
+        const auto detach = qScopeGuard([&] { ArchiveServerSetting::attach(f.folder.path(), QString()); });
+        f.add(u"2024.sca"_s, appointment(u"09/03/2024"_s, u"2"_s));
+        {
+            HeldTables held(uri, {u"scadenze_2024"_s});
+            QVERIFY(held.held());
+            QElapsedTimer timer;
+            timer.start();
+            f.show();
+            QVERIFY(timer.elapsed() < std::chrono::milliseconds(ServerConnection::kLockTimeout + 3s).count());
+        }
+        QVERIFY(!f.widget(u"imgPresenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"imgAssenti"_s)->isVisible());
+        QVERIFY(!f.widget(u"btnOK"_s)->isEnabled());
+        const QString told = StorageMessages::checkNotMade(u"verificare se ci sono scadenze imminenti"_s);
+        QVERIFY(told.contains(ServerConnection::displayName(uri)));
+        QCOMPARE(f.services.messages.take(), (QList<Shown>{{Kind::Warning, told}}));
+        f.card->close();
+        f.show();
+        QVERIFY(f.widget(u"imgPresenti"_s)->isVisible());
+        QVERIFY(f.services.messages.shown().isEmpty());
     }
 
     void saveChecksRunInOrder_data()
