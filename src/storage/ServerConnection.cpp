@@ -5,6 +5,7 @@
 #include <cstring>
 #include <libpq-fe.h>
 #include <map>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <unistd.h>
 #include <vector>
@@ -72,7 +73,9 @@ QString ServerConnection::addressProblem(const QString& uri)
     char* error = nullptr;
     PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
     if (!options) {
-        const QString detail = error ? firstLine(error) : QString();
+        // libpq quotes the piece it could not read, which may be a password: what it quotes is left out.
+        static const QRegularExpression quoted(QStringLiteral("\\s*\".*"));
+        const QString detail = error ? firstLine(error).remove(quoted) : QString();
         PQfreemem(error);
         return QStringLiteral("Indirizzo del server dell'archivio non valido: %1").arg(detail);
     }
