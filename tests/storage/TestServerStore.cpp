@@ -34,13 +34,14 @@ Record client(const QString& name)
                                                      {SchedaCliente::CodFisc, QStringLiteral("CF") + name}});
 }
 
-// The folder's archives on a fresh database of the tests' server while it lives, reached at uri (the
-// server's own address when none is given).
+// The folder's archives on a fresh database of a server (the tests' shared one unless given) while it
+// lives, reached at the address reach makes of the database's (the same when none is given).
 class ServerFolder
 {
 public:
-    explicit ServerFolder(const std::function<QString(const QString&)>& reach = {})
-        : m_uri(ThrowawayServer::shared().freshDatabase())
+    explicit ServerFolder(const std::function<QString(const QString&)>& reach = {},
+                          ThrowawayServer& server = ThrowawayServer::shared())
+        : m_uri(server.freshDatabase())
     {
         ArchiveServerSetting::attach(m_folder.path(), reach ? reach(m_uri) : m_uri);
     }
@@ -474,8 +475,10 @@ private slots:
         QFETCH(ConnectionCutter::Cut, cut);
         QFETCH(bool, killServer);
         QFETCH(QString, told);
-        ConnectionCutter cutter(ThrowawayServer::shared());
-        ServerFolder place([&](const QString& uri) { return cutter.uri(uri); });
+        // A cluster of few databases of its own: its recovery after a kill is quick.
+        static ThrowawayServer server(QStringLiteral("corte"));
+        ConnectionCutter cutter(server);
+        ServerFolder place([&](const QString& uri) { return cutter.uri(uri); }, server);
         RecordFile(place.clients(), SchedaCliente::layout).append(client(QStringLiteral("10")));
         const auto save = [&] {
             RecordFile file(place.clients(), SchedaCliente::layout);
@@ -502,7 +505,7 @@ private slots:
             QVERIFY2(message.contains(ServerConnection::displayName(cutter.uri(place.uri()))), qPrintable(message));
         }
         if (killServer)
-            ThrowawayServer::shared().restart();
+            server.restart();
         QCOMPARE(outcome, told);
         if (outcome != QLatin1StringView("salvata"))
             save(); // the operator presses Salva again
