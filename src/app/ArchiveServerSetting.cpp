@@ -24,9 +24,10 @@ QString addressIn(const QString& path, QString& problem)
     if (!info.exists())
         return {};
     const QString notRegular =
-        QStringLiteral("Il file %1 della cartella del programma non è un file normale (è una FIFO, un dispositivo, "
-                       "un socket o una cartella): sostituirlo con un file di testo che contenga l'indirizzo del "
-                       "server degli archivi, oppure rimuoverlo.")
+        QStringLiteral(
+            "Il file %1 della cartella del programma non è un file normale (è una FIFO, un dispositivo, "
+            "un socket o una cartella): sostituirlo con un file di testo che contenga l'indirizzo del "
+            "server degli archivi, oppure rimuoverlo.")
             .arg(QLatin1StringView(kFileName));
     if (!info.isFile()) {
         problem = notRegular;

@@ -46,7 +46,8 @@ const QList<Command>& commands()
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
          runDemo},
-        {"archivi", "archivi copia --da CARTELLA|URI --a CARTELLA|URI\n  archivi prepara [--archivio URI] [--anno AAAA]",
+        {"archivi",
+         "archivi copia --da CARTELLA|URI --a CARTELLA|URI\n  archivi prepara [--archivio URI] [--anno AAAA]",
          runArchives},
     };
     return all;

@@ -14,7 +14,8 @@
 
 int runPrepare(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const auto options = CommandOptions::parse(arguments, {QStringLiteral("archivio"), QStringLiteral("anno")}, err);
+    const auto options =
+        CommandOptions::parse(arguments, {QStringLiteral("archivio"), QStringLiteral("anno")}, err);
     if (!options)
         return 2;
     QString uri = options->value(QStringLiteral("archivio"));

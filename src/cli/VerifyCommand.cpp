@@ -60,10 +60,10 @@ int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (missing > 0)
             err << report.fileName << ": sul server mancano " << missing
                 << (missing == 1 ? " numero" : " numeri")
-                << " di scheda (righe cancellate da altri programmi). Le schede che seguono sono tutte lette, "
-                   "con un numero più basso del loro numero sul server. Per chiudere le lacune copiare gli "
-                   "archivi in un database vuoto (telvara-cli archivi copia --da SERVER --a NUOVO_SERVER), che "
-                   "numera le schede di seguito.\n";
+                << " di scheda (righe cancellate da altri programmi). Le schede che seguono sono tutte "
+                   "lette, con un numero più basso del loro numero sul server. Per chiudere le lacune "
+                   "copiare gli archivi in un database vuoto (telvara-cli archivi copia --da SERVER --a "
+                   "NUOVO_SERVER), che numera le schede di seguito.\n";
     }
     for (const ArchiveCatalog::Report& report : reports) {
         if (!report.rolledBack)

@@ -4,8 +4,8 @@
 #include "storage/Record.h"
 
 #include <functional>
-#include <QList>
 #include <optional>
+#include <QList>
 #include <span>
 #include <utility>
 

@@ -8,7 +8,8 @@ ServerNumbering ServerNumbering::of(ServerConnection& connection, const QByteArr
                                     const QString& archive)
 {
     ServerNumbering numbering;
-    const QByteArray totals = "SELECT count(*), coalesce(min(numero), 1), coalesce(max(numero), 0) FROM " + quotedTable;
+    const QByteArray totals =
+        "SELECT count(*), coalesce(min(numero), 1), coalesce(max(numero), 0) FROM " + quotedTable;
     const ServerResult figures = connection.exec(totals.constData(), {}, false, archive);
     numbering.m_count = figures.value(0, 0).toByteArray().toLongLong();
     const qint64 first = figures.value(0, 1).toByteArray().toLongLong();
@@ -19,15 +20,16 @@ ServerNumbering ServerNumbering::of(ServerConnection& connection, const QByteArr
         numbering.m_runs.append({1, 0});
         return numbering;
     }
-    const QByteArray runs = "SELECT numero, position FROM (SELECT numero, lag(numero) OVER byNumber AS before, "
-                            "row_number() OVER byNumber - 1 AS position FROM " +
-                            quotedTable +
-                            " WINDOW byNumber AS (ORDER BY numero)) numbers "
-                            "WHERE before IS NULL OR numero <> before + 1 ORDER BY numero";
+    const QByteArray runs =
+        "SELECT numero, position FROM (SELECT numero, lag(numero) OVER byNumber AS before, "
+        "row_number() OVER byNumber - 1 AS position FROM " +
+        quotedTable +
+        " WINDOW byNumber AS (ORDER BY numero)) numbers "
+        "WHERE before IS NULL OR numero <> before + 1 ORDER BY numero";
     const ServerResult starts = connection.exec(runs.constData(), {}, false, archive);
     for (int row = 0; row < starts.rows(); ++row)
-        numbering.m_runs.append(
-            {starts.value(row, 0).toByteArray().toLongLong(), starts.value(row, 1).toByteArray().toLongLong()});
+        numbering.m_runs.append({starts.value(row, 0).toByteArray().toLongLong(),
+                                 starts.value(row, 1).toByteArray().toLongLong()});
     return numbering;
 }
 

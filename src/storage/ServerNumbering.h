@@ -14,7 +14,8 @@ class ServerNumbering
 {
 public:
     // The numbers of the table now: one statement where they run 1, 2, ... without a gap, two where not.
-    static ServerNumbering of(ServerConnection& connection, const QByteArray& quotedTable, const QString& archive);
+    static ServerNumbering of(ServerConnection& connection, const QByteArray& quotedTable,
+                              const QString& archive);
 
     qint64 count() const { return m_count; }
     // The highest "numero", 0 for an empty table: an append takes the one after it.

@@ -163,8 +163,9 @@ qint64 ServerRecordStore::readBlock(char* buffer, qint64 first, qint64 wanted) c
     const QByteArray sql =
         "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero >= $1 ORDER BY numero LIMIT $2";
     const ServerResult rows = m_connection.exec(
-        sql.constData(), {ServerParameter::integer(numbering.numeroAt(first)), ServerParameter::integer(wanted)},
-        true, m_table);
+        sql.constData(),
+        {ServerParameter::integer(numbering.numeroAt(first)), ServerParameter::integer(wanted)}, true,
+        m_table);
     for (int row = 0; row < rows.rows(); ++row)
         writeRecord(rows, row, buffer + qint64(row) * m_layout.size());
     return rows.rows();
@@ -208,7 +209,8 @@ bool ServerRecordStore::update(qint64 number, const std::function<bool(Record&)>
     const qint64 numero = numeroOf(number, QStringLiteral("update"));
     const QByteArray sql =
         "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero = $1 FOR UPDATE";
-    const ServerResult row = m_connection.exec(sql.constData(), {ServerParameter::integer(numero)}, true, m_table);
+    const ServerResult row =
+        m_connection.exec(sql.constData(), {ServerParameter::integer(numero)}, true, m_table);
     if (row.rows() != 1)
         throw StorageError(QStringLiteral("update"), m_table, EINVAL);
     QByteArray bytes(m_layout.size(), '\0');
@@ -259,7 +261,8 @@ qint64 ServerRecordStore::append(std::span<const Record> records)
         write.commit();
     } catch (const StorageError& error) {
         if (error.operation() == QLatin1StringView(ServerWrite::kUncertain))
-            uncertainAppend = UncertainAppend{m_connection.uri(), m_table, write.id(), first, std::move(bytes)};
+            uncertainAppend =
+                UncertainAppend{m_connection.uri(), m_table, write.id(), first, std::move(bytes)};
         throw;
     }
     m_numbering.reset();
@@ -305,7 +308,8 @@ bool ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria,
             continue;
         }
         parameters.append(ServerParameter::text(containsPattern(criterion.needle())));
-        matches += ServerRows::column(m_layout, criterion.field()) + " ~ $" + QByteArray::number(parameters.size());
+        matches +=
+            ServerRows::column(m_layout, criterion.field()) + " ~ $" + QByteArray::number(parameters.size());
     }
     // A record kept whole in "grezzo" may hold in its bytes what its columns do not show: it is always
     // handed over, and the caller's own test decides.

@@ -28,7 +28,8 @@ bool indexExists(ServerConnection& connection, const QByteArray& name, const QSt
 bool trigrams(ServerConnection& connection, const QString& table)
 {
     const auto present = [&] {
-        return connection.exec("SELECT 1 FROM pg_extension WHERE extname = 'pg_trgm'", {}, false, table).rows() > 0;
+        return connection.exec("SELECT 1 FROM pg_extension WHERE extname = 'pg_trgm'", {}, false, table)
+                   .rows() > 0;
     };
     if (present())
         return true;
@@ -48,10 +49,11 @@ bool trigrams(ServerConnection& connection, const QString& table)
 void make(ServerConnection& connection, const QString& table, const RecordLayout& layout)
 {
     const QByteArray name = quoted(table);
-    QByteArray sql = "CREATE TABLE IF NOT EXISTS " + name + " (" + ServerRows::kNumberColumn + " bigint PRIMARY KEY";
+    QByteArray sql =
+        "CREATE TABLE IF NOT EXISTS " + name + " (" + ServerRows::kNumberColumn + " bigint PRIMARY KEY";
     for (int field = 0; field < layout.fieldCount(); ++field)
-        sql += ", " + ServerRows::column(layout, field) + " varchar(" + QByteArray::number(layout.width(field)) +
-               ") NOT NULL DEFAULT ''";
+        sql += ", " + ServerRows::column(layout, field) + " varchar(" +
+               QByteArray::number(layout.width(field)) + ") NOT NULL DEFAULT ''";
     sql += QByteArray(", ") + ServerRows::kBytesColumn + " bytea)";
     // The records a search always reads, found without reading the table.
     const QByteArray kept = "CREATE INDEX IF NOT EXISTS \"" + table.toUtf8() + "_grezzo\" ON " + name +
@@ -65,8 +67,9 @@ void make(ServerConnection& connection, const QString& table, const RecordLayout
         "SELECT coalesce(has_schema_privilege(current_schema(), 'CREATE'), false)", {}, false, table);
     if (allowed.value(0, 0) != QByteArrayView("t"))
         throw StorageError::server(
-            QStringLiteral("Il server dell'archivio %1 non ha la tabella %2 e non permette a questa postazione di "
-                           "crearla.\nL'amministratore la crea con: telvara-cli archivi prepara --archivio URI")
+            QStringLiteral(
+                "Il server dell'archivio %1 non ha la tabella %2 e non permette a questa postazione di "
+                "crearla.\nL'amministratore la crea con: telvara-cli archivi prepara --archivio URI")
                 .arg(ServerConnection::displayName(connection.uri()), table),
             QStringLiteral("create"), table);
     ServerTransaction transaction(connection, table);

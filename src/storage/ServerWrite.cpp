@@ -7,7 +7,10 @@
 ServerWrite::ServerWrite(ServerConnection& connection, const QString& archive)
     : m_connection(connection), m_archive(archive), m_transaction(connection, archive)
 {
-    m_id = m_connection.exec("SELECT txid_current()", {}, false, m_archive).value(0, 0).toByteArray().toLongLong();
+    m_id = m_connection.exec("SELECT txid_current()", {}, false, m_archive)
+               .value(0, 0)
+               .toByteArray()
+               .toLongLong();
 }
 
 void ServerWrite::commit()
@@ -55,9 +58,10 @@ std::optional<bool> ServerWrite::committed(ServerConnection& connection, qint64 
 StorageError ServerWrite::uncertain(const ServerConnection& connection, const QString& archive)
 {
     return StorageError::server(
-        QStringLiteral("Collegamento con il server dell'archivio %1 interrotto durante il salvataggio: non è "
-                       "possibile sapere se la scheda è stata salvata. Ripetere il salvataggio quando il server è "
-                       "raggiungibile: una scheda nuova già salvata non viene inserita due volte.")
+        QStringLiteral(
+            "Collegamento con il server dell'archivio %1 interrotto durante il salvataggio: non è "
+            "possibile sapere se la scheda è stata salvata. Ripetere il salvataggio quando il server è "
+            "raggiungibile: una scheda nuova già salvata non viene inserita due volte.")
             .arg(ServerConnection::displayName(connection.uri())),
         QLatin1StringView(kUncertain), archive);
 }

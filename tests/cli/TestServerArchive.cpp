@@ -147,7 +147,9 @@ private slots:
 
         TempProgramFolder onServer;
         const QStringList exportClients = {u"esporta"_s, u"clienti"_s};
-        QCOMPARE(cli(QStringList{u"--cartella"_s, onServer.path(), u"--archivio"_s, uri} + exportClients).status, 0);
+        QCOMPARE(
+            cli(QStringList{u"--cartella"_s, onServer.path(), u"--archivio"_s, uri} + exportClients).status,
+            0);
         QCOMPARE(cli(QStringList{u"--cartella"_s, back.path()} + exportClients).status, 0);
         QCOMPARE(onServer.readAll(u"Clienti.xls"_s), back.readAll(u"Clienti.xls"_s));
 
@@ -163,11 +165,13 @@ private slots:
     void prepareMakesEveryTableOnce()
     {
         const QString uri = ThrowawayServer::shared().freshDatabase();
-        const QStringList prepare = {u"archivi"_s, u"prepara"_s, u"--archivio"_s, uri, u"--anno"_s, u"2025"_s};
+        const QStringList prepare = {u"archivi"_s, u"prepara"_s, u"--archivio"_s,
+                                     uri,          u"--anno"_s,  u"2025"_s};
         const Run first = cli(prepare);
         QCOMPARE(first.status, 0);
-        const QByteArray listed = "Clienti.pro\tclienti\nDipendenti.pro\tdipendenti\nMagazzino.pro\tmagazzino\n"
-                                  "2025.tel\tchiamate_2025\n2025.ven\tvendite_2025\n2025.sca\tscadenze_2025\n";
+        const QByteArray listed =
+            "Clienti.pro\tclienti\nDipendenti.pro\tdipendenti\nMagazzino.pro\tmagazzino\n"
+            "2025.tel\tchiamate_2025\n2025.ven\tvendite_2025\n2025.sca\tscadenze_2025\n";
         QCOMPARE(first.output, listed);
         QVERIFY(first.errors.contains("clienti: tabella creata"));
         QVERIFY(first.errors.contains("ANALYZE"));

@@ -147,7 +147,8 @@ private slots:
         QTest::newRow("in the damaged card's bytes") << QStringLiteral("nascosto") << QList<int>{8};
         QTest::newRow("an 'a' in many") << QStringLiteral("A") << QList<int>{1, 2, 5, 6, 8, 9};
         QTest::newRow("a NUL between letters") << QStringLiteral("a%1b").arg(QChar(0)) << QList<int>{9};
-        QTest::newRow("as long as the field") << QStringLiteral("un testo nascosto") + QString(33, u'z') << QList<int>{8};
+        QTest::newRow("as long as the field")
+            << QStringLiteral("un testo nascosto") + QString(33, u'z') << QList<int>{8};
         QTest::newRow("longer than the field") << QString(51, u'x') << QList<int>{};
         QTest::newRow("far longer than the field") << QString(50000, u'n') << QList<int>{};
         QList<int> every(3009);

@@ -50,10 +50,10 @@ struct Link
 {
     int client;
     int server;
-    bool started = false;    // past the start-up packets, which carry no type byte
-    bool holding = false;    // the COMMIT went through: the server's answer is kept from the client
-    std::string fromClient;  // bytes not yet forwarded, up to a whole message
-    std::string fromServer;  // while holding
+    bool started = false;   // past the start-up packets, which carry no type byte
+    bool holding = false;   // the COMMIT went through: the server's answer is kept from the client
+    std::string fromClient; // bytes not yet forwarded, up to a whole message
+    std::string fromServer; // while holding
 };
 
 // The relay's loop; never returns.
@@ -206,7 +206,8 @@ ConnectionCutter::~ConnectionCutter()
 QString ConnectionCutter::uri(const QString& serverUri) const
 {
     QString through = serverUri;
-    return through.replace(QStringLiteral("host=") + m_serverFolder, QStringLiteral("host=") + m_folder.path());
+    return through.replace(QStringLiteral("host=") + m_serverFolder,
+                           QStringLiteral("host=") + m_folder.path());
 }
 
 void ConnectionCutter::arm(Cut cut, bool killServer)
