@@ -63,8 +63,9 @@ QString serverOf(const QString& folder)
 std::unique_ptr<RecordStore> open(const QString& path, const RecordLayout& layout)
 {
     if (const auto table = tableOf(path))
-        return std::make_unique<ServerRecordStore>(table->first.uri, table->second, layout,
-                                                   table->first.searched(QFileInfo(path).fileName()));
+        return std::make_unique<ServerRecordStore>(
+            table->first.uri, table->second, layout,
+            table->first.searched ? table->first.searched(QFileInfo(path).fileName()) : QList<int>{});
     return std::make_unique<FileRecordStore>(path, layout);
 }
 
