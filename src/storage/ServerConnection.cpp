@@ -75,7 +75,9 @@ QString ServerConnection::addressProblem(const QString& uri)
     if (!options) {
         // libpq quotes the piece it could not read, which may be a password: what it quotes is left out.
         static const QRegularExpression quoted(QStringLiteral("\\s*\".*"));
-        const QString detail = error ? firstLine(error).remove(quoted) : QString();
+        QString detail = error ? firstLine(error).remove(quoted) : QString();
+        if (detail.endsWith(QLatin1Char(':')))
+            detail.chop(1);
         PQfreemem(error);
         return QStringLiteral("Indirizzo del server dell'archivio non valido: %1").arg(detail);
     }
