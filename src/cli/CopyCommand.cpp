@@ -103,7 +103,7 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
             out << name << '\t' << records << '\n';
             // The indexes are made once the rows are in: faster than keeping them up row by row.
             if (!destination->uri.isEmpty())
-                ServerTables::index(ServerConnection::to(destination->uri), ArchiveCatalog::tableOf(name),
+                ServerTables::complete(ServerConnection::to(destination->uri), ArchiveCatalog::tableOf(name),
                                     *ArchiveCatalog::layoutOf(name), ArchiveCatalog::searchedFields(name),
                                     [&err](const QString& step) {
                                         err << step << '\n';

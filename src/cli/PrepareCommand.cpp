@@ -59,7 +59,7 @@ int runPrepare(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 ServerTables::make(connection, table, layout);
                 progress(table + QStringLiteral(": tabella creata"));
             }
-            ServerTables::index(connection, table, layout, ArchiveCatalog::searchedFields(name), progress);
+            ServerTables::complete(connection, table, layout, ArchiveCatalog::searchedFields(name), progress);
             out << name << '\t' << table << '\n';
         }
     } catch (const StorageError& error) {

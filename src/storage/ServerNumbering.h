@@ -14,7 +14,8 @@ class ServerNumbering
 {
 public:
     // The numbers of the table now: one statement where they run 1, 2, ... without a gap, two where not.
-    static ServerNumbering of(ServerConnection& connection, const QByteArray& quotedTable,
+    // counted: the table's row count is kept for it (ServerTables), so that the first reads no row.
+    static ServerNumbering of(ServerConnection& connection, const QString& table, bool counted,
                               const QString& archive);
 
     qint64 count() const { return m_count; }

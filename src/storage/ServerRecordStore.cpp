@@ -92,12 +92,17 @@ ServerRecordStore::ServerRecordStore(const QString& uri, const QString& table, c
     m_columns += ServerRows::kBytesColumn;
     // Once a table is known to be there, opening it costs no statement.
     const QString made = QStringLiteral("tabella ") + m_table;
+    const QString counted = QStringLiteral("righe contate ") + m_table;
+    m_counted = m_connection.knows(counted);
     if (m_connection.knows(made))
         return;
     if (!exists(uri, m_table)) {
         ServerTables::make(m_connection, m_table, m_layout);
-        ServerTables::index(m_connection, m_table, m_layout, searched);
+        ServerTables::complete(m_connection, m_table, m_layout, searched);
     }
+    m_counted = ServerTables::counted(m_connection, m_table);
+    if (m_counted)
+        m_connection.learn(counted);
     m_connection.learn(made);
 }
 
@@ -121,7 +126,7 @@ QStringList ServerRecordStore::tables(const QString& uri)
 
 const ServerNumbering& ServerRecordStore::renumber() const
 {
-    m_numbering = ServerNumbering::of(m_connection, m_quoted, m_table);
+    m_numbering = ServerNumbering::of(m_connection, m_table, m_counted, m_table);
     return *m_numbering;
 }
 

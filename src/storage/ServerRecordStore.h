@@ -62,5 +62,6 @@ private:
     const RecordLayout& m_layout;
     QByteArray m_columns; // every field's column, then "grezzo"
     QByteArray m_quoted;
+    bool m_counted = false; // the table's row count is kept for it
     mutable std::optional<ServerNumbering> m_numbering; // as count() last read it
 };

@@ -44,6 +44,51 @@ bool trigrams(ServerConnection& connection, const QString& table)
     return present();
 }
 
+// Keeps a table's row count in kCountTable, so that the records are counted without reading them: each
+// statement that inserts or deletes rows, the program's or another tool's, adds or takes its rows in
+// its own transaction. Runs as its owner, so that the tools need no right on the count's table.
+constexpr char kCountFunction[] = R"(CREATE FUNCTION telvara_conta() RETURNS trigger LANGUAGE plpgsql
+SECURITY DEFINER SET search_path FROM CURRENT AS $body$
+BEGIN
+    IF TG_OP = 'INSERT' THEN
+        UPDATE telvara_righe SET righe = righe + (SELECT count(*) FROM nuove) WHERE tabella = TG_TABLE_NAME;
+    ELSIF TG_OP = 'DELETE' THEN
+        UPDATE telvara_righe SET righe = righe - (SELECT count(*) FROM vecchie) WHERE tabella = TG_TABLE_NAME;
+    ELSE
+        UPDATE telvara_righe SET righe = 0 WHERE tabella = TG_TABLE_NAME;
+    END IF;
+    RETURN NULL;
+END
+$body$)";
+
+// Counts the table's rows from now on (kCountFunction), when not yet counted. Inside the caller's
+// transaction, holding the table against writers while the rows there are counted.
+void countRows(ServerConnection& connection, const QString& table)
+{
+    connection.exec("CREATE TABLE IF NOT EXISTS telvara_righe (tabella text PRIMARY KEY, righe bigint NOT NULL)",
+                    {}, false, table);
+    if (connection.exec("SELECT 1 FROM telvara_righe WHERE tabella = $1", {ServerParameter::text(table.toUtf8())},
+                        false, table)
+            .rows() > 0)
+        return;
+    if (connection.exec("SELECT to_regprocedure('telvara_conta()') IS NULL", {}, false, table).value(0, 0) ==
+        QByteArrayView("t"))
+        connection.exec(kCountFunction, {}, false, table);
+    const QByteArray name = quoted(table);
+    const QByteArray lock = "LOCK TABLE " + name + " IN SHARE ROW EXCLUSIVE MODE";
+    connection.exec(lock.constData(), {}, false, table);
+    const QByteArray count = "INSERT INTO telvara_righe SELECT $1, count(*) FROM " + name;
+    connection.exec(count.constData(), {ServerParameter::text(table.toUtf8())}, false, table);
+    const QByteArray prefix = "CREATE TRIGGER \"" + table.toUtf8();
+    for (const QByteArray& trigger :
+         {prefix + "_inserite\" AFTER INSERT ON " + name + " REFERENCING NEW TABLE AS nuove",
+          prefix + "_cancellate\" AFTER DELETE ON " + name + " REFERENCING OLD TABLE AS vecchie",
+          prefix + "_svuotata\" AFTER TRUNCATE ON " + name}) {
+        const QByteArray sql = trigger + " FOR EACH STATEMENT EXECUTE FUNCTION telvara_conta()";
+        connection.exec(sql.constData(), {}, false, table);
+    }
+}
+
 } // namespace
 
 void make(ServerConnection& connection, const QString& table, const RecordLayout& layout)
@@ -76,16 +121,34 @@ void make(ServerConnection& connection, const QString& table, const RecordLayout
     connection.exec(kCreateLock, {}, false, table);
     connection.exec(sql.constData(), {}, false, table);
     connection.exec(kept.constData(), {}, false, table);
+    countRows(connection, table);
     transaction.commit();
 }
 
-void index(ServerConnection& connection, const QString& table, const RecordLayout& layout,
-           const QList<int>& searched, const Progress& progress)
+bool counted(ServerConnection& connection, const QString& table)
+{
+    if (connection.exec("SELECT to_regclass('telvara_righe') IS NULL", {}, false, table).value(0, 0) ==
+        QByteArrayView("t"))
+        return false;
+    return connection
+               .exec("SELECT 1 FROM telvara_righe WHERE tabella = $1", {ServerParameter::text(table.toUtf8())},
+                     false, table)
+               .rows() > 0;
+}
+
+void complete(ServerConnection& connection, const QString& table, const RecordLayout& layout,
+              const QList<int>& searched, const Progress& progress)
 {
     const auto tell = [&](const QString& step) {
         if (progress)
             progress(table + QStringLiteral(": ") + step);
     };
+    {
+        ServerTransaction transaction(connection, table);
+        connection.exec(kCreateLock, {}, false, table);
+        countRows(connection, table);
+        transaction.commit();
+    }
     QList<QByteArray> missing;
     for (const int field : searched) {
         const QByteArray column = ServerRows::column(layout, field);
