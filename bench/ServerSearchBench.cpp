@@ -67,7 +67,7 @@ double copyToServer(const QString& path, const QString& uri, const QString& tabl
     if (to.count() == 0)
         copyRecords(from, to, layout);
     const QString fileName = QFileInfo(path).fileName();
-    ServerTables::index(ServerConnection::to(uri), table, layout, ArchiveCatalog::searchedFields(fileName));
+    ServerTables::complete(ServerConnection::to(uri), table, layout, ArchiveCatalog::searchedFields(fileName));
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
