@@ -1,11 +1,17 @@
 #include "app/ArchiveCatalog.h"
 
+#include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
+#include "clients/ClientSearch.h"
 #include "clients/SchedaCliente.h"
+#include "operators/OperatorSearch.h"
 #include "operators/SchedaOperatore.h"
+#include "products/ProductSearch.h"
 #include "products/SchedaArticolo.h"
+#include "sales/SaleSearch.h"
 #include "sales/SchedaVendita.h"
 #include "schedule/SchedaScadenza.h"
+#include "schedule/ScheduleSearch.h"
 #include "storage/ArchiveLocation.h"
 #include "storage/RecordFile.h"
 #include "storage/RollbackJournal.h"
@@ -25,18 +31,19 @@ struct Archive
     const char* name;
     const char* table;
     const RecordLayout* layout;
+    const SearchDefinition& (*search)();
 };
 
 const Archive kFixed[] = {
-    {SchedaCliente::kFileName, "clienti", &SchedaCliente::layout},
-    {SchedaOperatore::kFileName, "dipendenti", &SchedaOperatore::layout},
-    {SchedaArticolo::kFileName, "magazzino", &SchedaArticolo::layout},
+    {SchedaCliente::kFileName, "clienti", &SchedaCliente::layout, ClientSearch::definition},
+    {SchedaOperatore::kFileName, "dipendenti", &SchedaOperatore::layout, OperatorSearch::definition},
+    {SchedaArticolo::kFileName, "magazzino", &SchedaArticolo::layout, ProductSearch::definition},
 };
 
 const Archive kYearly[] = {
-    {SchedaChiamata::kExtension, "chiamate", &SchedaChiamata::layout},
-    {SchedaVendita::kExtension, "vendite", &SchedaVendita::layout},
-    {SchedaScadenza::kExtension, "scadenze", &SchedaScadenza::layout},
+    {SchedaChiamata::kExtension, "chiamate", &SchedaChiamata::layout, CallSearch::definition},
+    {SchedaVendita::kExtension, "vendite", &SchedaVendita::layout, SaleSearch::definition},
+    {SchedaScadenza::kExtension, "scadenze", &SchedaScadenza::layout, ScheduleSearch::definition},
 };
 
 bool isYearFile(const QString& fileName, const char* extension)
@@ -51,17 +58,45 @@ bool isPlainFile(const QFileInfo& info)
     return info.isFile() && !info.isSymLink();
 }
 
+// The archive a file name is, or nullptr.
+const Archive* archiveOf(const QString& fileName)
+{
+    for (const Archive& archive : kFixed)
+        if (fileName == QLatin1StringView(archive.name))
+            return &archive;
+    for (const Archive& archive : kYearly)
+        if (isYearFile(fileName, archive.name))
+            return &archive;
+    return nullptr;
+}
+
 } // namespace
 
 const RecordLayout* layoutOf(const QString& fileName)
 {
+    const Archive* archive = archiveOf(fileName);
+    return archive ? archive->layout : nullptr;
+}
+
+QList<int> searchedFields(const QString& fileName)
+{
+    QList<int> fields;
+    if (const Archive* archive = archiveOf(fileName))
+        for (const SearchDefinition::Criterion& criterion : archive->search().criteria)
+            if (!fields.contains(criterion.field))
+                fields.append(criterion.field);
+    return fields;
+}
+
+QStringList archivesToPrepare(const QList<int>& years)
+{
+    QStringList names;
     for (const Archive& archive : kFixed)
-        if (fileName == QLatin1StringView(archive.name))
-            return archive.layout;
-    for (const Archive& archive : kYearly)
-        if (isYearFile(fileName, archive.name))
-            return archive.layout;
-    return nullptr;
+        names.append(QLatin1StringView(archive.name));
+    for (const int year : years)
+        for (const Archive& archive : kYearly)
+            names.append(QString::number(year) + QLatin1StringView(archive.name));
+    return names;
 }
 
 QString tableOf(const QString& fileName)
@@ -167,6 +202,7 @@ Report check(const QString& path, const RecordLayout& layout)
         report.rolledBack = file.rolledBack();
     report.records = file.count();
     report.trailingBytes = file.trailingBytes();
+    report.gaps = file.gaps();
     file.scan([&](qint64 index, const RecordView& record) {
         for (int field = 0; field < layout.fieldCount(); ++field) {
             const auto length = static_cast<unsigned char>(record.bytes()[layout.offset(field)]);

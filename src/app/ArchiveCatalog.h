@@ -18,6 +18,13 @@ const RecordLayout* layoutOf(const QString& fileName);
 QString tableOf(const QString& fileName);
 QString fileNameOf(const QString& table);
 
+// The fields an archive's search window looks in (the indexes of its table on a server).
+QList<int> searchedFields(const QString& fileName);
+
+// The archive files whose tables a server gets from the start: the fixed ones, and the year files of
+// these years.
+QStringList archivesToPrepare(const QList<int>& years);
+
 // The archive files present in a folder (the archives on its server, where it names one), fixed
 // archives first, then the year files by name.
 QStringList filesIn(const QString& folder);
@@ -52,8 +59,10 @@ struct Report
     // An interrupted overwrite's journal was found beside the file and rolled back at opening: the
     // record number put back, 0 when the journal was cut short before the file was touched.
     std::optional<qint64> rolledBack;
+    // Numbers missing among a server's rows, from first to last.
+    QList<std::pair<qint64, qint64>> gaps;
 
-    bool sound() const { return trailingBytes == 0 && oversized.isEmpty(); }
+    bool sound() const { return trailingBytes == 0 && oversized.isEmpty() && gaps.isEmpty(); }
 };
 
 // Counts the records of a file and finds every length byte larger than its field, after rolling back an

@@ -1,5 +1,5 @@
+#include "cli/ArchivesCommand.h"
 #include "cli/ChartCommand.h"
-#include "cli/CopyCommand.h"
 #include "cli/Command.h"
 #include "cli/ContractsCommand.h"
 #include "cli/ControlCommand.h"
@@ -46,7 +46,9 @@ const QList<Command>& commands()
          "demo [--clienti N] [--operatori N] [--articoli N] [--chiamate N] [--vendite N] [--appuntamenti N] "
          "[--anno AAAA] [--seme S]",
          runDemo},
-        {"archivi", "archivi copia --da CARTELLA|URI --a CARTELLA|URI", runCopy},
+        {"archivi",
+         "archivi copia --da CARTELLA|URI --a CARTELLA|URI\n  archivi prepara [--archivio URI] [--anno AAAA]",
+         runArchives},
     };
     return all;
 }

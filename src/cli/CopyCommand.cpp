@@ -8,6 +8,7 @@
 #include "storage/ServerRecordStore.h"
 #include "storage/StagedFolder.h"
 #include "storage/StagedTables.h"
+#include "storage/ServerTables.h"
 #include "storage/StorageError.h"
 
 #include <memory>
@@ -149,6 +150,15 @@ int runCopy(const QStringList& arguments, QTextStream& out, QTextStream& err)
         current.clear();
         staged->publish();
         out << copied;
+        // The indexes are made once the rows are in place: faster than keeping them up row by row.
+        if (!destination->uri.isEmpty())
+            for (const QString& name : names)
+                ServerTables::complete(ServerConnection::to(destination->uri), ArchiveCatalog::tableOf(name),
+                                       *ArchiveCatalog::layoutOf(name), ArchiveCatalog::searchedFields(name),
+                                       [&err](const QString& step) {
+                                           err << step << '\n';
+                                           err.flush();
+                                       });
     } catch (const StorageError& error) {
         if (!current.isEmpty())
             err << current << ": ";

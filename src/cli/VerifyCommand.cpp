@@ -51,6 +51,23 @@ int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& err)
         for (const auto& bad : report.oversized)
             out << report.fileName << '\t' << bad.recordNumber << '\t' << bad.field << '\n';
     for (const ArchiveCatalog::Report& report : reports) {
+        qint64 missing = 0;
+        for (const auto& [first, last] : report.gaps) {
+            out << report.fileName << '\t' << first;
+            if (last > first)
+                out << '-' << last;
+            out << "\tnumeri mancanti sul server\n";
+            missing += last - first + 1;
+        }
+        if (missing > 0)
+            err << report.fileName << ": sul server mancano " << missing
+                << (missing == 1 ? " numero" : " numeri")
+                << " di scheda (righe cancellate da altri programmi). Le schede che seguono sono tutte "
+                   "lette, con un numero più basso del loro numero sul server. Per chiudere le lacune "
+                   "copiare gli archivi in un database vuoto (telvara-cli archivi copia --da SERVER --a "
+                   "NUOVO_SERVER), che numera le schede di seguito.\n";
+    }
+    for (const ArchiveCatalog::Report& report : reports) {
         if (!report.rolledBack)
             continue;
         out << report.fileName << '\t' << *report.rolledBack << '\t'

@@ -16,6 +16,7 @@ struct Server
 {
     QString uri;
     TableNaming naming = nullptr;
+    SearchedFields searched = nullptr;
 };
 
 QHash<QString, Server>& servers()
@@ -46,12 +47,12 @@ std::optional<std::pair<Server, QString>> tableOf(const QString& path)
 
 } // namespace
 
-void attachServer(const QString& folder, const QString& uri, TableNaming naming)
+void attachServer(const QString& folder, const QString& uri, TableNaming naming, SearchedFields searched)
 {
     if (uri.isEmpty())
         servers().remove(folderKey(folder));
     else
-        servers().insert(folderKey(folder), Server{uri, naming});
+        servers().insert(folderKey(folder), Server{uri, naming, searched});
 }
 
 QString serverOf(const QString& folder)
@@ -62,7 +63,9 @@ QString serverOf(const QString& folder)
 std::unique_ptr<RecordStore> open(const QString& path, const RecordLayout& layout)
 {
     if (const auto table = tableOf(path))
-        return std::make_unique<ServerRecordStore>(table->first.uri, table->second, layout);
+        return std::make_unique<ServerRecordStore>(
+            table->first.uri, table->second, layout,
+            table->first.searched ? table->first.searched(QFileInfo(path).fileName()) : QList<int>{});
     return std::make_unique<FileRecordStore>(path, layout);
 }
 

@@ -3,6 +3,7 @@
 #include "storage/RecordStore.h"
 
 #include <memory>
+#include <QList>
 #include <QString>
 
 // Where the archives of a folder are: files in it (the default), or the tables of a PostgreSQL server
@@ -13,10 +14,12 @@ namespace ArchiveLocation {
 // The table that holds an archive file's records on a server, or an empty text for a name that is no
 // archive's (such a file stays a file).
 using TableNaming = QString (*)(const QString& fileName);
+// The fields an archive's searches look in: a table made at first use gets their indexes.
+using SearchedFields = QList<int> (*)(const QString& fileName);
 
 // From now on the archives of folder are the tables of the server at uri (a connection URI in libpq's
 // form). An empty uri puts them back in the folder.
-void attachServer(const QString& folder, const QString& uri, TableNaming naming);
+void attachServer(const QString& folder, const QString& uri, TableNaming naming, SearchedFields searched);
 
 // The server the folder's archives are on, or an empty text.
 QString serverOf(const QString& folder);

@@ -63,6 +63,9 @@ public:
     // The record number an interrupted overwrite's journal put back when the file was opened, or 0.
     qint64 rolledBack() const { return m_store->rolledBack(); }
 
+    // Numbers missing among the stored ones (RecordStore::gaps).
+    QList<std::pair<qint64, qint64>> gaps() const { return m_store->gaps(); }
+
     // Writes at the true end of the file as seen under the lock, over any partial tail; returns the new
     // record's number.
     qint64 append(const Record& record) { return append(std::span<const Record>(&record, 1)); }

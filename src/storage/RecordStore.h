@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <optional>
+#include <QList>
 #include <span>
+#include <utility>
 
 // Where one archive's records live: a record file in a folder, or a table on a database server. The
 // record file handle (RecordFile) speaks to one of these; every mechanism above sees records of the same
@@ -51,4 +53,8 @@ public:
     // The record number an interrupted overwrite put back when the archive was opened, or since by a
     // write of this handle, or 0.
     virtual qint64 rolledBack() const { return 0; }
+
+    // Numbers missing among the stored ones, as ranges from first to last: rows of a server's table that
+    // another tool deleted (records are numbered by their order, so the later ones come earlier).
+    virtual QList<std::pair<qint64, qint64>> gaps() const { return {}; }
 };

@@ -9,6 +9,7 @@
 #include <libpq-fe.h>
 #include <map>
 #include <poll.h>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <unistd.h>
 #include <vector>
@@ -131,7 +132,11 @@ QString ServerConnection::addressProblem(const QString& uri)
     char* error = nullptr;
     PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
     if (!options) {
-        const QString detail = error ? firstLine(error) : QString();
+        // libpq quotes the piece it could not read, which may be a password: what it quotes is left out.
+        static const QRegularExpression quoted(QStringLiteral("\\s*\".*"));
+        QString detail = error ? firstLine(error).remove(quoted) : QString();
+        if (detail.endsWith(QLatin1Char(':')))
+            detail.chop(1);
         PQfreemem(error);
         return QStringLiteral("Indirizzo del server dell'archivio non valido: %1").arg(detail);
     }

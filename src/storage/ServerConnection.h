@@ -73,6 +73,9 @@ public:
     // "host:port/database" as the user knows the server, without any password.
     static QString displayName(const QString& uri);
 
+    // The address this connection was made to.
+    const QString& uri() const { return m_uri; }
+
     // Runs sql with its parameters; binaryResult asks for the columns in binary form. Throws StorageError.
     ServerResult exec(const char* sql, const QList<ServerParameter>& parameters = {},
                       bool binaryResult = false, const QString& archive = {});

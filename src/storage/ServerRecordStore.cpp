@@ -2,18 +2,38 @@
 
 #include "storage/ServerConnection.h"
 #include "storage/ServerRows.h"
+#include "storage/ServerTables.h"
+#include "storage/ServerWrite.h"
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <QRegularExpression>
 #include <vector>
 
 namespace {
 
-// Any key, so long as every workstation takes the same one: table making waits on it.
-constexpr char kCreateLock[] = "SELECT pg_advisory_xact_lock(73183)";
+// An append of this thread whose commit's outcome could not be learnt: tried again with the same
+// records, it is looked up instead of written twice.
+struct UncertainAppend
+{
+    QString uri;
+    QString table;
+    qint64 transaction;
+    qint64 first;
+    QByteArray bytes;
+};
+thread_local std::optional<UncertainAppend> uncertainAppend;
+
+QByteArray bytesOf(std::span<const Record> records)
+{
+    QByteArray bytes;
+    for (const Record& record : records)
+        bytes += record.bytes();
+    return bytes;
+}
 
 // A value in COPY's text form.
 void appendCopyText(QByteArray& rows, QByteArrayView text)
@@ -59,7 +79,8 @@ QByteArray containsPattern(QByteArrayView needle)
 
 } // namespace
 
-ServerRecordStore::ServerRecordStore(const QString& uri, const QString& table, const RecordLayout& layout)
+ServerRecordStore::ServerRecordStore(const QString& uri, const QString& table, const RecordLayout& layout,
+                                     const QList<int>& searched)
     : m_connection(ServerConnection::to(uri)), m_table(table), m_layout(layout)
 {
     static const QRegularExpression plainName(QStringLiteral("^[a-z][a-z0-9_]*$"));
@@ -69,7 +90,20 @@ ServerRecordStore::ServerRecordStore(const QString& uri, const QString& table, c
     for (int field = 0; field < m_layout.fieldCount(); ++field)
         m_columns += ServerRows::column(m_layout, field) + ", ";
     m_columns += ServerRows::kBytesColumn;
-    create();
+    // Once a table is known to be there, opening it costs no statement.
+    const QString made = QStringLiteral("tabella ") + m_table;
+    const QString counted = QStringLiteral("righe contate ") + m_table;
+    m_counted = m_connection.knows(counted);
+    if (m_connection.knows(made))
+        return;
+    if (!exists(uri, m_table)) {
+        ServerTables::make(m_connection, m_table, m_layout);
+        ServerTables::complete(m_connection, m_table, m_layout, searched);
+    }
+    m_counted = ServerTables::counted(m_connection, m_table);
+    if (m_counted)
+        m_connection.learn(counted);
+    m_connection.learn(made);
 }
 
 bool ServerRecordStore::exists(const QString& uri, const QString& table)
@@ -90,34 +124,28 @@ QStringList ServerRecordStore::tables(const QString& uri)
     return names;
 }
 
-void ServerRecordStore::create()
+const ServerNumbering& ServerRecordStore::renumber() const
 {
-    // Once a table is known to be there, opening it costs no statement.
-    const QString made = QStringLiteral("tabella ") + m_table;
-    if (m_connection.knows(made))
-        return;
-    QByteArray sql = "CREATE TABLE IF NOT EXISTS " + m_quoted + " (" + ServerRows::kNumberColumn +
-                     " bigint PRIMARY KEY";
-    for (int field = 0; field < m_layout.fieldCount(); ++field)
-        sql += ", " + ServerRows::column(m_layout, field) + " varchar(" +
-               QByteArray::number(m_layout.width(field)) + ") NOT NULL DEFAULT ''";
-    sql += QByteArray(", ") + ServerRows::kBytesColumn + " bytea)";
-    ServerTransaction transaction(m_connection, m_table);
-    m_connection.exec(kCreateLock, {}, false, m_table);
-    m_connection.exec(sql.constData(), {}, false, m_table);
-    // The records a search always reads, found without reading the table.
-    const QByteArray kept = "CREATE INDEX IF NOT EXISTS \"" + m_table.toUtf8() + "_grezzo\" ON " + m_quoted +
-                            " (numero) WHERE grezzo IS NOT NULL";
-    m_connection.exec(kept.constData(), {}, false, m_table);
-    transaction.commit();
-    m_connection.learn(made);
+    m_numbering = ServerNumbering::of(m_connection, m_table, m_counted, m_table);
+    return *m_numbering;
 }
 
 qint64 ServerRecordStore::count() const
 {
-    const QByteArray sql = "SELECT coalesce(max(numero), 0) FROM " + m_quoted;
-    const ServerResult result = m_connection.exec(sql.constData(), {}, false, m_table);
-    return result.value(0, 0).toByteArray().toLongLong();
+    return renumber().count();
+}
+
+QList<std::pair<qint64, qint64>> ServerRecordStore::gaps() const
+{
+    return renumber().gaps();
+}
+
+qint64 ServerRecordStore::numeroOf(qint64 number, const QString& operation) const
+{
+    const ServerNumbering& numbering = renumber();
+    if (number < 1 || number > numbering.count())
+        throw StorageError(operation, m_table, EINVAL);
+    return numbering.numeroAt(number - 1);
 }
 
 void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buffer) const
@@ -133,18 +161,19 @@ void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buf
 
 qint64 ServerRecordStore::readBlock(char* buffer, qint64 first, qint64 wanted) const
 {
-    const QByteArray sql = "SELECT numero, " + m_columns + " FROM " + m_quoted +
-                           " WHERE numero > $1 AND numero <= $2 ORDER BY numero";
-    const ServerResult rows =
-        m_connection.exec(sql.constData(), {ServerParameter::integer(first), ServerParameter::integer(first + wanted)},
-                          true, m_table);
-    qint64 read = 0;
-    // Numbers run without a gap, as a file's records do; a gap ends the archive as a file's end does.
-    while (read < rows.rows() && rows.integer(int(read), 0) == first + read + 1) {
-        writeRecord(rows, int(read), buffer + read * m_layout.size());
-        ++read;
-    }
-    return read;
+    // The numbers as the count before this read found them: a scan reads on from where it counted.
+    const ServerNumbering& numbering = m_numbering ? *m_numbering : renumber();
+    if (first >= numbering.count() || wanted <= 0)
+        return 0;
+    const QByteArray sql =
+        "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero >= $1 ORDER BY numero LIMIT $2";
+    const ServerResult rows = m_connection.exec(
+        sql.constData(),
+        {ServerParameter::integer(numbering.numeroAt(first)), ServerParameter::integer(wanted)}, true,
+        m_table);
+    for (int row = 0; row < rows.rows(); ++row)
+        writeRecord(rows, row, buffer + qint64(row) * m_layout.size());
+    return rows.rows();
 }
 
 QList<QByteArray> ServerRecordStore::rowOf(const Record& record, bool& whole) const
@@ -156,7 +185,7 @@ QList<QByteArray> ServerRecordStore::rowOf(const Record& record, bool& whole) co
     return values;
 }
 
-void ServerRecordStore::overwrite(qint64 number, const Record& record)
+void ServerRecordStore::writeRow(qint64 numero, const Record& record)
 {
     QByteArray sql = "UPDATE " + m_quoted + " SET ";
     for (int field = 0; field < m_layout.fieldCount(); ++field)
@@ -164,7 +193,7 @@ void ServerRecordStore::overwrite(qint64 number, const Record& record)
     sql += QByteArray(ServerRows::kBytesColumn) + " = $" + QByteArray::number(m_layout.fieldCount() + 2) +
            " WHERE numero = $1";
     bool whole = false;
-    QList<ServerParameter> parameters{ServerParameter::integer(number)};
+    QList<ServerParameter> parameters{ServerParameter::integer(numero)};
     for (QByteArray& value : rowOf(record, whole))
         parameters.append(ServerParameter::text(std::move(value)));
     parameters.append(whole ? ServerParameter::null() : ServerParameter::bytes(record.bytes()));
@@ -172,12 +201,21 @@ void ServerRecordStore::overwrite(qint64 number, const Record& record)
         throw StorageError(QStringLiteral("overwrite"), m_table, EINVAL);
 }
 
+void ServerRecordStore::overwrite(qint64 number, const Record& record)
+{
+    ServerWrite write(m_connection, m_table);
+    writeRow(numeroOf(number, QStringLiteral("overwrite")), record);
+    write.commit();
+}
+
 bool ServerRecordStore::update(qint64 number, const std::function<bool(Record&)>& change)
 {
-    ServerTransaction transaction(m_connection, m_table);
+    ServerWrite write(m_connection, m_table);
+    const qint64 numero = numeroOf(number, QStringLiteral("update"));
     const QByteArray sql =
         "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero = $1 FOR UPDATE";
-    const ServerResult row = m_connection.exec(sql.constData(), {ServerParameter::integer(number)}, true, m_table);
+    const ServerResult row =
+        m_connection.exec(sql.constData(), {ServerParameter::integer(numero)}, true, m_table);
     if (row.rows() != 1)
         throw StorageError(QStringLiteral("update"), m_table, EINVAL);
     QByteArray bytes(m_layout.size(), '\0');
@@ -185,28 +223,54 @@ bool ServerRecordStore::update(qint64 number, const std::function<bool(Record&)>
     Record record(m_layout, std::move(bytes));
     if (!change(record))
         return false;
-    overwrite(number, record);
-    transaction.commit();
+    writeRow(numero, record);
+    write.commit();
     return true;
+}
+
+std::optional<qint64> ServerRecordStore::earlierAppend(const QByteArray& bytes)
+{
+    if (!uncertainAppend || uncertainAppend->uri != m_connection.uri() || uncertainAppend->table != m_table)
+        return std::nullopt;
+    const std::optional<bool> committed =
+        ServerWrite::committed(m_connection, uncertainAppend->transaction, m_table);
+    if (!committed)
+        throw ServerWrite::uncertain(m_connection, m_table);
+    const UncertainAppend earlier = *std::exchange(uncertainAppend, std::nullopt);
+    if (*committed && earlier.bytes == bytes)
+        return earlier.first;
+    return std::nullopt;
 }
 
 qint64 ServerRecordStore::append(std::span<const Record> records)
 {
-    ServerTransaction transaction(m_connection, m_table);
+    QByteArray bytes = bytesOf(records);
+    if (const std::optional<qint64> first = earlierAppend(bytes))
+        return *first;
+    ServerWrite write(m_connection, m_table);
     // Held to the commit: the next numbers are this transaction's alone, while readers go on reading.
     const QByteArray lock = "LOCK TABLE " + m_quoted + " IN SHARE ROW EXCLUSIVE MODE";
     m_connection.exec(lock.constData(), {}, false, m_table);
-    const qint64 first = count() + 1;
+    const ServerNumbering& numbering = renumber();
+    const qint64 first = numbering.count() + 1;
     const QByteArray copy = "COPY " + m_quoted + " (numero, " + m_columns + ") FROM STDIN";
     m_connection.beginCopy(copy.constData(), m_table);
     try {
-        putRows(records, first);
+        putRows(records, numbering.last() + 1);
     } catch (const StorageError&) {
         m_connection.abortCopy();
         throw;
     }
     m_connection.endCopy(m_table);
-    transaction.commit();
+    try {
+        write.commit();
+    } catch (const StorageError& error) {
+        if (error.operation() == QLatin1StringView(ServerWrite::kUncertain))
+            uncertainAppend =
+                UncertainAppend{m_connection.uri(), m_table, write.id(), first, std::move(bytes)};
+        throw;
+    }
+    m_numbering.reset();
     return first;
 }
 
@@ -234,56 +298,35 @@ void ServerRecordStore::putRows(std::span<const Record> records, qint64 first)
         m_connection.putCopy(rows, m_table);
 }
 
-void ServerRecordStore::indexForSearch(int field) const
-{
-    const QByteArray column = ServerRows::column(m_layout, field);
-    const QString tried = QStringLiteral("indice ") + m_table + QLatin1Char(' ') + QString::fromUtf8(column);
-    if (m_connection.knows(tried))
-        return;
-    m_connection.learn(tried);
-    const QByteArray name = m_table.toUtf8() + '_' + column.mid(1, column.size() - 2) + "_trgm";
-    try {
-        const ServerResult there = m_connection.exec(
-            "SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = $1",
-            {ServerParameter::text(name)}, false, m_table);
-        if (there.rows() > 0)
-            return;
-        const QByteArray sql = "CREATE INDEX IF NOT EXISTS \"" + name + "\" ON " + m_quoted + " USING gin (" +
-                               column + " gin_trgm_ops)";
-        ServerTransaction transaction(m_connection, m_table);
-        m_connection.exec(kCreateLock, {}, false, m_table);
-        m_connection.exec("CREATE EXTENSION IF NOT EXISTS pg_trgm", {}, false, m_table);
-        m_connection.exec(sql.constData(), {}, false, m_table);
-        transaction.commit();
-        // Fresh figures, so that the planner sees how few records a pattern leaves and takes the index;
-        // from now on the server's autovacuum keeps them.
-        const QByteArray analyze = "ANALYZE " + m_quoted;
-        m_connection.exec(analyze.constData(), {}, false, m_table);
-    } catch (const StorageError&) {
-        // Searches still get their answers from the server, by reading the table.
-    }
-}
-
 bool ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria, const CandidateBlock& block) const
 {
     QList<ServerParameter> parameters;
     QByteArray matches;
     for (const FieldCriterion& criterion : criteria) {
-        if (criterion.matchesNothing())
+        // A text longer than its field is in none of its records: the server is not asked.
+        if (criterion.matchesNothing() || criterion.needle().size() > m_layout.width(criterion.field()))
             return true;
-        indexForSearch(criterion.field());
+        matches += matches.isEmpty() ? "" : " AND ";
+        // A column never holds a NUL; a record whose field does keeps its bytes in "grezzo", read below.
+        if (criterion.needle().contains('\0')) {
+            matches += "false";
+            continue;
+        }
         parameters.append(ServerParameter::text(containsPattern(criterion.needle())));
-        matches += (matches.isEmpty() ? "" : " AND ") + ServerRows::column(m_layout, criterion.field()) + " ~ $" +
-                   QByteArray::number(parameters.size());
+        matches +=
+            ServerRows::column(m_layout, criterion.field()) + " ~ $" + QByteArray::number(parameters.size());
     }
     // A record kept whole in "grezzo" may hold in its bytes what its columns do not show: it is always
     // handed over, and the caller's own test decides.
     const QByteArray sql = "DECLARE candidates NO SCROLL CURSOR FOR SELECT numero, " + m_columns + " FROM " +
                            m_quoted + " WHERE (" + matches + ") OR grezzo IS NOT NULL ORDER BY numero";
     ServerTransaction transaction(m_connection, m_table);
+    // One snapshot for the numbers and the rows, so that each card found has the number a list shows.
+    m_connection.exec("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ", {}, false, m_table);
     // Planned for all its rows rather than the first few: a selective search then goes by the indexes
     // instead of walking the whole table in number order.
     m_connection.exec("SET LOCAL cursor_tuple_fraction = 1", {}, false, m_table);
+    const ServerNumbering& numbering = renumber();
     m_connection.exec(sql.constData(), parameters, false, m_table);
     QByteArray buffer;
     std::vector<qint64> indexes;
@@ -293,7 +336,7 @@ bool ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria,
         buffer.resize(qsizetype(count) * m_layout.size());
         indexes.resize(std::size_t(count));
         for (int row = 0; row < count; ++row) {
-            indexes[std::size_t(row)] = rows.integer(row, 0) - 1;
+            indexes[std::size_t(row)] = numbering.indexOf(rows.integer(row, 0));
             writeRecord(rows, row, buffer.data() + qsizetype(row) * m_layout.size());
         }
         if (count == 0 || !block(count, indexes.data(), buffer.constData()) || count < 2000)

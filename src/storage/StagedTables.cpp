@@ -17,10 +17,21 @@ QByteArray quoted(const QString& name)
     return '"' + name.toUtf8() + '"';
 }
 
+// Whether the server keeps row counts of its tables (ServerTables), in which a table has its row.
+bool countsKept(ServerConnection& connection)
+{
+    return connection.exec("SELECT to_regclass('telvara_righe') IS NOT NULL", {}).value(0, 0) ==
+           QByteArrayView("t");
+}
+
+// Drops a table and its kept row count.
 void drop(ServerConnection& connection, const QString& table)
 {
     const QByteArray sql = "DROP TABLE IF EXISTS " + quoted(table);
     connection.exec(sql.constData(), {}, false, table);
+    if (countsKept(connection))
+        connection.exec("DELETE FROM telvara_righe WHERE tabella = $1", {ServerParameter::text(table.toUtf8())},
+                        false, table);
 }
 
 } // namespace
@@ -75,6 +86,23 @@ void StagedTables::publish()
         }
         const QByteArray rename = "ALTER TABLE " + quoted(staging) + " RENAME TO " + quoted(table);
         connection.exec(rename.constData(), {}, false, table);
+        // The rows counted under the staging name are the archive's; its triggers count by the table's
+        // name, whatever it is now, and take the archive's names.
+        if (countsKept(connection))
+            connection.exec("UPDATE telvara_righe SET tabella = $2 WHERE tabella = $1",
+                            {ServerParameter::text(staging.toUtf8()), ServerParameter::text(table.toUtf8())},
+                            false, table);
+        const ServerResult triggers = connection.exec(
+            "SELECT tgname FROM pg_trigger WHERE tgrelid = to_regclass($1) AND NOT tgisinternal",
+            {ServerParameter::text(quoted(table))}, false, table);
+        for (int row = 0; row < triggers.rows(); ++row) {
+            const QString trigger = QString::fromUtf8(triggers.value(row, 0));
+            if (!trigger.startsWith(staging))
+                continue;
+            const QByteArray renameTrigger = "ALTER TRIGGER " + quoted(trigger) + " ON " + quoted(table) +
+                                             " RENAME TO " + quoted(table + trigger.mid(staging.size()));
+            connection.exec(renameTrigger.constData(), {}, false, table);
+        }
         // Its indexes take the archive's names too, as if the table had been made under it.
         const ServerResult indexes = connection.exec(
             "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND tablename = $1",

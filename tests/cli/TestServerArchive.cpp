@@ -1,4 +1,7 @@
+#include "app/ArchiveCatalog.h"
+#include "clients/SchedaCliente.h"
 #include "CompanionCli.h"
+#include "storage/ServerConnection.h"
 #include "TempProgramFolder.h"
 #include "ThrowawayServer.h"
 
@@ -123,6 +126,78 @@ private slots:
             QVERIFY(m_onServer.readAll(exported).size() > 0);
             QCOMPARE(m_onServer.readAll(exported), m_files.readAll(exported));
         }
+    }
+
+    // Rows of the clients' table deleted by another tool: a copy back to a folder and an export still take
+    // every card left, and verifica tells the numbers missing, how to close the gap, and fails.
+    void rowsMissingOnTheServerAreReadAndTold()
+    {
+        const QString uri = ThrowawayServer::shared().freshDatabase();
+        QCOMPARE(cli({u"archivi"_s, u"copia"_s, u"--da"_s, m_files.path(), u"--a"_s, uri}).status, 0);
+        ServerConnection::to(uri).exec("DELETE FROM clienti WHERE numero IN (100, 101, 102)");
+        const int size = SchedaCliente::layout.size();
+        QByteArray left = m_files.readAll(u"Clienti.pro"_s);
+        left.remove(99 * size, 3 * size);
+
+        TempProgramFolder back;
+        const Run copied = cli({u"archivi"_s, u"copia"_s, u"--da"_s, uri, u"--a"_s, back.path()});
+        QCOMPARE(copied.status, 0);
+        QVERIFY(copied.output.startsWith("Clienti.pro\t297\n"));
+        QCOMPARE(back.readAll(u"Clienti.pro"_s), left);
+
+        TempProgramFolder onServer;
+        const QStringList exportClients = {u"esporta"_s, u"clienti"_s};
+        QCOMPARE(
+            cli(QStringList{u"--cartella"_s, onServer.path(), u"--archivio"_s, uri} + exportClients).status,
+            0);
+        QCOMPARE(cli(QStringList{u"--cartella"_s, back.path()} + exportClients).status, 0);
+        QCOMPARE(onServer.readAll(u"Clienti.xls"_s), back.readAll(u"Clienti.xls"_s));
+
+        const Run check = cli({u"--cartella"_s, onServer.path(), u"--archivio"_s, uri, u"verifica"_s});
+        QCOMPARE(check.status, 1);
+        QVERIFY(check.output.contains("Clienti.pro\t297\t0\n"));
+        QVERIFY(check.output.contains("Clienti.pro\t100-102\tnumeri mancanti sul server\n"));
+        QVERIFY(check.errors.contains("archivi copia"));
+    }
+
+    // "archivi prepara" makes every table of the fixed archives and of the year, with the indexes of
+    // their searches, telling each step; a second run finds nothing to do; a copy then fills them.
+    void prepareMakesEveryTableOnce()
+    {
+        const QString uri = ThrowawayServer::shared().freshDatabase();
+        const QStringList prepare = {u"archivi"_s, u"prepara"_s, u"--archivio"_s,
+                                     uri,          u"--anno"_s,  u"2025"_s};
+        const Run first = cli(prepare);
+        QCOMPARE(first.status, 0);
+        const QByteArray listed =
+            "Clienti.pro\tclienti\nDipendenti.pro\tdipendenti\nMagazzino.pro\tmagazzino\n"
+            "2025.tel\tchiamate_2025\n2025.ven\tvendite_2025\n2025.sca\tscadenze_2025\n";
+        QCOMPARE(first.output, listed);
+        QVERIFY(first.errors.contains("clienti: tabella creata"));
+        QVERIFY(first.errors.contains("ANALYZE"));
+        // Every field a search window looks in, of every archive on the server, has its index.
+        const auto searched = [&] {
+            qsizetype fields = 0;
+            for (const QString& name : ArchiveCatalog::archivesOn(uri))
+                fields += ArchiveCatalog::searchedFields(name).size();
+            return fields;
+        };
+        const auto trigramIndexes = [&] {
+            return ServerConnection::to(uri)
+                .exec("SELECT count(*) FROM pg_indexes WHERE indexname LIKE '%\\_trgm'")
+                .value(0, 0)
+                .toByteArray()
+                .toLongLong();
+        };
+        QCOMPARE(trigramIndexes(), searched());
+
+        const Run second = cli(prepare);
+        QCOMPARE(second.status, 0);
+        QCOMPARE(second.output, listed);
+        QVERIFY(!second.errors.contains("tabella creata"));
+        QVERIFY(!second.errors.contains("indice"));
+        QCOMPARE(cli({u"archivi"_s, u"copia"_s, u"--da"_s, m_files.path(), u"--a"_s, uri}).status, 0);
+        QCOMPARE(trigramIndexes(), searched());
     }
 
     // Every workstation started from a folder that names its server in Archivio.conf, or in

@@ -147,8 +147,13 @@ private slots:
         QTest::newRow("question mark") << QStringLiteral("?") << QList<int>{7};
         QTest::newRow("outside the code page") << QStringLiteral("ā") << QList<int>{};
         QTest::newRow("in the damaged card's bytes") << QStringLiteral("nascosto") << QList<int>{8};
-        QTest::newRow("an 'a' in many") << QStringLiteral("A") << QList<int>{1, 2, 5, 6, 8};
-        QList<int> every(3008);
+        QTest::newRow("an 'a' in many") << QStringLiteral("A") << QList<int>{1, 2, 5, 6, 8, 9};
+        QTest::newRow("a NUL between letters") << QStringLiteral("a%1b").arg(QChar(0)) << QList<int>{9};
+        QTest::newRow("as long as the field")
+            << QStringLiteral("un testo nascosto") + QString(33, u'z') << QList<int>{8};
+        QTest::newRow("longer than the field") << QString(51, u'x') << QList<int>{};
+        QTest::newRow("far longer than the field") << QString(50000, u'n') << QList<int>{};
+        QList<int> every(3009);
         std::iota(every.begin(), every.end(), 1);
         QTest::newRow("blanks only: every card") << QStringLiteral("  ") << every;
     }
@@ -167,6 +172,8 @@ private slots:
             file.append(client(name));
         // A length byte past its field: the text runs on into the bytes that follow.
         file.append(clientWithField(QByteArray("\xff") + "un testo nascosto" + QByteArray(33, 'z')));
+        // A NUL inside the text, as a foreign file may hold.
+        file.append(clientWithField(QByteArray("\x05" "xa\0bx", 6)));
         std::vector<Record> others;
         for (int i = 0; i < 3000; ++i)
             others.push_back(client(QStringLiteral("n%1").arg(i)));
