@@ -206,8 +206,8 @@ void CardScreen::saveCard()
     try {
         RecordFile file(recordPath(), *m_definition.layout);
         number = file.append(record);
-    } catch (const StorageError&) {
-        showAccessMessage();
+    } catch (const StorageError& error) {
+        showAccessMessage(error);
         return;
     }
     setRecordNumber(number);
@@ -245,8 +245,8 @@ CardScreen::SaveOutcome CardScreen::saveChanges(qint64 number, std::optional<Car
                 stored = outcome->merged;
                 return true;
             });
-        } catch (const StorageError&) {
-            showAccessMessage();
+        } catch (const StorageError& error) {
+            showAccessMessage(error);
             return SaveOutcome::Failed;
         }
         if (outcome->conflicts.isEmpty()) {
@@ -389,6 +389,11 @@ QString CardScreen::recordPath() const
 void CardScreen::showAccessMessage()
 {
     Services::messages().show(m_definition.accessMessageKind, StorageMessages::accessDenied());
+}
+
+void CardScreen::showAccessMessage(const StorageError& failure)
+{
+    Services::messages().show(m_definition.accessMessageKind, StorageMessages::saveFailed(failure));
 }
 
 void CardScreen::showEvent(QShowEvent* event)

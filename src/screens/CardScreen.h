@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QLabel;
 class Record;
+class StorageError;
 
 // A card screen: one archive card at a time, browsed, prepared, duplicated and saved by the cycle every
 // archive shares, on a form built from its definition. Each control carries its own object name. Closing
@@ -66,6 +67,8 @@ private:
     void setRecordNumber(qint64 number);
     QString recordPath() const;
     void showAccessMessage();
+    // The same after a failed save, which may not know whether the server saved the card.
+    void showAccessMessage(const StorageError& failure);
     // The record the controls hold, as Save writes it.
     Record recordFromControls() const;
     // The record as shown now becomes the one the next Save compares the archive with.

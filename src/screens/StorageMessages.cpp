@@ -3,6 +3,8 @@
 #include "platform/ProgramFolder.h"
 #include "storage/ArchiveLocation.h"
 #include "storage/ServerConnection.h"
+#include "storage/ServerWrite.h"
+#include "storage/StorageError.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,13 @@ QString accessDenied()
 {
     return naming(u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
                   u"privilegi di scrittura nella cartella di installazione del programma."_s);
+}
+
+QString saveFailed(const StorageError& failure)
+{
+    if (failure.operation() == QLatin1StringView(ServerWrite::kUncertain))
+        return u"Attenzione: "_s + QString::fromUtf8(failure.what());
+    return accessDenied();
 }
 
 QString archiveUnreadable()
