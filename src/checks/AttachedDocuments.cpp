@@ -48,9 +48,9 @@ bool ensureFolder()
     return QDir().mkpath(folder());
 }
 
-bool copyIn(const QString& source)
+bool copyIn(const QString& source, const QString& name)
 {
-    const QString target = storedPath(source);
+    const QString target = storedPath(name.isEmpty() ? source : name);
     if (target.isEmpty())
         return false;
     QFile in(source);
@@ -70,6 +70,20 @@ bool copyIn(const QString& source)
         }
     }
     return out.commit();
+}
+
+bool holdsCopyOf(const QString& name, const QString& source)
+{
+    QFile stored(storedPath(name));
+    QFile chosen(source);
+    if (stored.size() != chosen.size() || !stored.open(QIODevice::ReadOnly) ||
+        !chosen.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kBlock = 1 << 16;
+    while (!stored.atEnd())
+        if (stored.read(kBlock) != chosen.read(kBlock))
+            return false;
+    return true;
 }
 
 } // namespace AttachedDocuments

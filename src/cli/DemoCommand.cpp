@@ -5,6 +5,7 @@
 #include "storage/StorageError.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -61,6 +62,12 @@ int runDemo(const QStringList& arguments, QTextStream& out, QTextStream& err)
             err << "demo: valore non valido per " << name << ": " << value << '\n';
             return 2;
         }
+    }
+    // The folder is made when it is named and missing; one that could not be made is said plainly.
+    if (!QFileInfo(ProgramFolder::path()).isDir()) {
+        err << "demo: non è possibile creare la cartella " << QDir::toNativeSeparators(ProgramFolder::path())
+            << '\n';
+        return 1;
     }
     DemoGenerator generator(options);
     const auto printWritten = [&] {

@@ -11,7 +11,10 @@
 namespace ProgramFolder {
 
 // Picks the folder from the option's value (empty when not given), the environment or the install, and
-// gives a system-wide install's folder the shipped files it lacks (the password file among them).
+// gives the folder the shipped files it lacks: a system-wide install's folder all of them (the password
+// file among them); a folder the option or the environment names, of a portable install, the guide, the
+// warning sound and Qt's texts from the program's folder and the initial password where it has no
+// password file. A named folder that does not exist is made.
 QString resolve(const QString& folderOption, const QString& executableFolder);
 
 // The folder of a system-wide install's shipped files, <prefix>/share/telvara beside the executable's

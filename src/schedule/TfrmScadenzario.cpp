@@ -2,9 +2,7 @@
 
 #include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
-#include "clients/TfrmTrovaClienti.h"
 #include "operators/SchedaOperatore.h"
-#include "operators/TfrmTrovaIstruttori.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -36,6 +34,8 @@
 #include "widgets/KeyFilter.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
+#include "screens/WindowRegistry.h"
+#include "screens/SearchWindow.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -133,16 +133,16 @@ TfrmScadenzario::TfrmScadenzario(WindowRegistry& registry) : CardScreen(Schedule
     onCommand(u"cmdImporta"_s, [this] { cmdImportaClick(); });
     onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
     onCommand(u"impPag"_s, [this] {
-        TfrmTrovaClienti window(this);
-        window.setCallerTag(kClientTag);
-        Services::modal().exec(window);
+        const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaClienti"_s, this);
+        window->setCallerTag(kClientTag);
+        Services::modal().exec(*window);
     });
 
     const auto staffPicker = [this](const QString& tag, const QString& field) {
         onCommand(tag == kAgentTag ? u"impAgente"_s : u"impOperatore"_s, [this, tag] {
-            TfrmTrovaIstruttori window(this);
-            window.setCallerTag(tag);
-            Services::modal().exec(window);
+            const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaIstruttori"_s, this);
+            window->setCallerTag(tag);
+            Services::modal().exec(*window);
         });
         CallerTargets::registerTarget(SchedaOperatore::layout, tag,
                                       [this, field](const Record& person, qint64) {

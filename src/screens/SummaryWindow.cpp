@@ -140,6 +140,12 @@ void SummaryWindow::buildSelectionPanel()
     connect(icoGuida, &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(icoEsci, &PictureButton::clicked, this, &QDialog::reject);
     grid()->installEventFilter(this);
+    // Tab goes from the lists to "Visualizza", then to the pictures.
+    if (m_cboGiorno)
+        setTabOrder(m_cboGiorno, m_cboSelezione);
+    setTabOrder(m_cboSelezione, btnVisualizza);
+    setTabOrder(btnVisualizza, icoGuida);
+    setTabOrder(icoGuida, icoEsci);
     coverGrid();
 }
 
@@ -165,6 +171,9 @@ void SummaryWindow::showEvent(QShowEvent* event)
         m_cboGiorno->setCurrentIndex(0);
     coverGrid();
     m_panAnno->show();
+    // The covered grid takes no focus until it shows rows: the window opens on its first list.
+    grid()->setFocusPolicy(Qt::NoFocus);
+    (m_cboGiorno ? m_cboGiorno : m_cboSelezione)->setFocus(Qt::OtherFocusReason);
 }
 
 bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
@@ -191,5 +200,7 @@ void SummaryWindow::btnVisualizzaClick()
         return;
     }
     m_panAnno->hide();
+    grid()->setFocusPolicy(Qt::StrongFocus);
+    grid()->setFocus(Qt::OtherFocusReason);
     showRows(std::move(rows), leftOut);
 }

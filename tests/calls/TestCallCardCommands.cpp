@@ -1,12 +1,13 @@
 #include "calls/SchedaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/GridModel.h"
 #include "screens/SearchWindow.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -16,6 +17,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
+#include <QDir>
+#include <QApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -56,7 +59,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput output;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmChiamate> card;
 };
 
@@ -72,6 +75,19 @@ class TestCallCardCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // Pictures of the card to look at, at its narrowest: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f;
+        f.card->resize(f.card->minimumSizeHint().width(), 700);
+        QApplication::processEvents();
+        f.card->grab().save(folder + u"/TfrmChiamate-narrowest.png"_s);
+    }
+
     void findLoadsTheChosenCall()
     {
         Fixture f;

@@ -10,6 +10,7 @@
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
 #include "widgets/FieldRule.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -84,7 +85,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmClienti> card;
 };
 

@@ -11,6 +11,7 @@
 #include "TwoLocales.h"
 #include "widgets/FieldRule.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -94,7 +96,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmMagazzino> card;
 };
 
@@ -105,6 +107,19 @@ class TestProductCard : public QObject
     Q_OBJECT
 
 private slots:
+    // Pictures of the card to look at: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f(1);
+        f.card->resize(1024, 700);
+        QApplication::processEvents();
+        f.card->grab().save(folder + u"/TfrmMagazzino-1024x700.png"_s);
+    }
+
     void opensAsANewCardWithZeros()
     {
         Fixture f(1);

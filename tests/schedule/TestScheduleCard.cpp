@@ -11,6 +11,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
+#include "WiredRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,7 +97,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     TfrmScadenzario* card = nullptr;
 };
 

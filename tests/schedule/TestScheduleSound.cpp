@@ -7,6 +7,7 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +43,7 @@ int runSchedule(int argc, char* argv[])
     MediaSound sound(QStringLiteral(TELVARA_PROGRAM));
     Services::setSound(&sound);
     {
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmScadenzario>()});
         auto* card = registry.find<TfrmScadenzario>();
         card->open();
