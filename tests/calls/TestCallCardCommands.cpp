@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QDir>
 #include <QApplication>
+#include <QToolButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +77,25 @@ class TestCallCardCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // However narrow the card, no command's caption is cut short, in a desktop's larger type too.
+    void commandCaptionsAreWholeAtTheNarrowestWidth()
+    {
+        const QFont usual = QApplication::font();
+        QFont larger = usual;
+        larger.setPointSizeF(larger.pointSizeF() * 1.4);
+        QApplication::setFont(larger);
+        const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+        Fixture f;
+        f.card->resize(f.card->minimumSizeHint().width(), 700);
+        QApplication::processEvents();
+        const QList<QToolButton*> commands = f.card->findChildren<QToolButton*>();
+        QVERIFY(!commands.isEmpty());
+        for (const QToolButton* command : commands)
+            if (command->isVisible() && command->toolButtonStyle() != Qt::ToolButtonIconOnly)
+                QVERIFY2(command->width() >= command->fontMetrics().horizontalAdvance(command->text()),
+                         qPrintable(command->objectName()));
+    }
+
     // Pictures of the card to look at, at its narrowest: set TELVARA_SCREENSHOTS to a folder to get them.
     void screenshots()
     {

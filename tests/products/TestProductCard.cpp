@@ -107,6 +107,19 @@ class TestProductCard : public QObject
     Q_OBJECT
 
 private slots:
+    // The stock's "+" and "-" are buttons of one size.
+    void plusAndMinusAreAlike()
+    {
+        Fixture f(1);
+        f.card->resize(1024, 700);
+        QApplication::processEvents();
+        const QSize plus = f.card->findChild<QWidget*>(u"btnAggiungi"_s)->size();
+        const QSize minus = f.card->findChild<QWidget*>(u"btnSottrai"_s)->size();
+        QCOMPARE(plus.height(), minus.height());
+        // The grid may give one column a pixel more than the other.
+        QVERIFY2(qAbs(plus.width() - minus.width()) <= 1, qPrintable(u"%1 and %2"_s.arg(plus.width()).arg(minus.width())));
+    }
+
     // Pictures of the card to look at: set TELVARA_SCREENSHOTS to a folder to get them.
     void screenshots()
     {
