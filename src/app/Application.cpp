@@ -5,8 +5,8 @@
 #include "app/PersistentWindows.h"
 #include "app/ProcessFormats.h"
 #include "app/ProgramStyle.h"
-#include "platform/ProgramFolder.h"
 #include "app/TfrmPassword.h"
+#include "platform/ProgramFolder.h"
 #include "widgets/ButtonEnter.h"
 
 #include <QApplication>

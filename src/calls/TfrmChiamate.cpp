@@ -9,9 +9,9 @@
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
 #include "screens/RegisterCard.h"
-#include "storage/Record.h"
-#include "screens/WindowRegistry.h"
 #include "screens/SearchWindow.h"
+#include "screens/WindowRegistry.h"
+#include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
 

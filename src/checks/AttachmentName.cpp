@@ -25,6 +25,7 @@ const QHash<char16_t, QString>& latinLetters()
         for (const auto& [from, to] : rows)
             for (qsizetype i = 0; to[i] != 0 && from[i] != 0; ++i)
                 table.insert(from[i], QString(QLatin1Char(to[i])));
+        // clang-format off
         const std::pair<char16_t, const char*> longer[] = {
             {u'ё', "e"},  {u'ж', "zh"}, {u'х', "kh"}, {u'ц', "ts"}, {u'ч', "ch"},  {u'ш', "sh"},
             {u'щ', "shch"}, {u'ю', "yu"}, {u'я', "ya"}, {u'ь', ""},  {u'ъ', ""},    {u'є', "ye"},
@@ -33,6 +34,7 @@ const QHash<char16_t, QString>& latinLetters()
             // Latin letters with strokes, which no decomposition takes apart.
             {u'ł', "l"},  {u'đ', "d"},  {u'ħ', "h"},  {u'ı', "i"},
         };
+        // clang-format on
         for (const auto& [from, to] : longer)
             table.insert(from, QString::fromLatin1(to));
         return table;

@@ -56,7 +56,7 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
         KeyFilter::digitsOnly(m_input);
     if (m_definition.upperCaseTrimmed)
         UpperCaseField::attach(m_input, m_definition.blanksDropped ? UpperCaseField::Trim::AllBlanks
-                                                                    : UpperCaseField::Trim::Yes);
+                                                                   : UpperCaseField::Trim::Yes);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(10);

@@ -206,7 +206,8 @@ void TfrmAllegaCartella::btnSfogliaClick(int n)
 // A name the card cannot hold (too long, or letters outside its code page) would be stored changed and
 // never found again: the document is stored under a name the card holds, one no other document of the
 // folder bears unless it is the same document, and the user is told.
-void TfrmAllegaCartella::attachUnderAnotherName(const QString& chosen, const QString& storable, QLineEdit* field)
+void TfrmAllegaCartella::attachUnderAnotherName(const QString& chosen, const QString& storable,
+                                                QLineEdit* field)
 {
     if (!AttachedDocuments::ensureFolder()) {
         field->setText(storable);
@@ -220,7 +221,8 @@ void TfrmAllegaCartella::attachUnderAnotherName(const QString& chosen, const QSt
         return;
     Services::messages().information(u"Il nome del file \""_s + AttachedDocuments::bareName(chosen) +
                                      u"\" non può essere conservato nella scheda: il documento è stato "
-                                     u"allegato con il nome \""_s + stored + u"\"."_s);
+                                     u"allegato con il nome \""_s +
+                                     stored + u"\"."_s);
 }
 
 void TfrmAllegaCartella::btnApriClick(int n)

@@ -15,13 +15,13 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
-#include "platform/ProgramFolder.h"
-#include "screens/WindowRegistry.h"
 #include "screens/QuickEntry.h"
+#include "screens/WindowRegistry.h"
 
 using namespace Qt::StringLiterals;
 
@@ -128,32 +128,32 @@ void TfrmClienti::cmdCartellaClick()
 void TfrmClienti::btnChiamataClick()
 {
     openQuickEntry(u"TfrmInserisciTel"_s, {{u"txtCliente"_s, u"txtCliente"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtZona"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtEmail"_s, u"txtEmail"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s}});
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtZona"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtEmail"_s, u"txtEmail"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s}});
 }
 
 void TfrmClienti::btnVenditaClick()
 {
     openQuickEntry(u"TfrmInserisciReg"_s, {{u"txtCliente"_s, u"txtCliente"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtZona"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtEmail"_s, u"txtEmail"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s},
-                           {u"txtEstremi"_s, u"txtPagamento"_s}});
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtZona"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtEmail"_s, u"txtEmail"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                                           {u"txtEstremi"_s, u"txtPagamento"_s}});
 }
 
 void TfrmClienti::btnAppuntamentoClick()
 {
     openQuickEntry(u"TfrmInserisciSca"_s, {{u"txtCliente"_s, u"txtPagatore"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtNumTessera"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s},
-                           {u"txtEstremi"_s, u"txtOfficina"_s}});
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtNumTessera"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                                           {u"txtEstremi"_s, u"txtOfficina"_s}});
 }
 
 void TfrmClienti::openQuickEntry(const QString& window, const QList<std::pair<QString, QString>>& copies)

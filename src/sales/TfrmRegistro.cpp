@@ -19,9 +19,9 @@
 #include "screens/CallerTargets.h"
 #include "screens/RegisterCard.h"
 #include "screens/RegisterCommands.h"
-#include "storage/Record.h"
-#include "screens/WindowRegistry.h"
 #include "screens/SearchWindow.h"
+#include "screens/WindowRegistry.h"
+#include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
 

@@ -23,7 +23,9 @@
 #include "schedule/TfrmNonConfermati.h"
 #include "schedule/TfrmTrovaScadenzario.h"
 #include "screens/CallerTargets.h"
+#include "screens/SearchWindow.h"
 #include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -34,8 +36,6 @@
 #include "widgets/KeyFilter.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
-#include "screens/WindowRegistry.h"
-#include "screens/SearchWindow.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>

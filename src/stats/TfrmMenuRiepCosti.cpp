@@ -11,6 +11,7 @@
 #include "rules/ValueLists.h"
 #include "sales/SchedaVendita.h"
 #include "screens/CallerTargets.h"
+#include "screens/SearchWindow.h"
 #include "screens/WindowRegistry.h"
 #include "stats/TfrmRiepCosti.h"
 #include "storage/Record.h"
@@ -20,7 +21,6 @@
 #include "widgets/FocusHighlight.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/UpperCaseField.h"
-#include "screens/SearchWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -60,7 +60,8 @@ QComboBox* list(const QString& name, const QStringList& items)
 }
 
 // The import arrow beside a field, with the cards' import picture of what it takes.
-QToolButton* importer(const QString& name, const QString& caption, const QString& hint, const QString& picture)
+QToolButton* importer(const QString& name, const QString& caption, const QString& hint,
+                      const QString& picture)
 {
     auto* button = new QToolButton;
     button->setObjectName(name);
@@ -132,8 +133,9 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
         m_lblAnnoFine->setText(year.trimmed());
     });
 
-    auto* impCliente = importer(u"impCliente"_s, u"Importa cliente"_s,
-                                u"Importa il codice fiscale dall'anagrafica clienti"_s, u":/artwork/importa.svg"_s);
+    auto* impCliente =
+        importer(u"impCliente"_s, u"Importa cliente"_s,
+                 u"Importa il codice fiscale dall'anagrafica clienti"_s, u":/artwork/importa.svg"_s);
     auto* impArticolo = importer(u"impArticolo"_s, u"Importa articolo"_s,
                                  u"Importa il codice dal magazzino prodotti e servizi"_s,
                                  u":/artwork/importa_articolo.svg"_s);

@@ -115,7 +115,8 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("stock, Applica e chiudi, Enter")
             << u"TfrmGiacenza"_s << u"btnAggiorna"_s << int(Qt::Key_Return);
-        QTest::newRow("stock, Annulla, keypad Enter") << u"TfrmGiacenza"_s << u"btnChiudi"_s << int(Qt::Key_Enter);
+        QTest::newRow("stock, Annulla, keypad Enter")
+            << u"TfrmGiacenza"_s << u"btnChiudi"_s << int(Qt::Key_Enter);
         QTest::newRow("tyre data, Applica e chiudi")
             << u"TfrmDatiPneumatici"_s << u"btnApplica"_s << int(Qt::Key_Return);
         QTest::newRow("schedule year, Apri") << u"TfrmScadenzario"_s << u"btnApri"_s << int(Qt::Key_Enter);

@@ -11,17 +11,17 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QTableView>
-#include <QDir>
-#include <QApplication>
-#include <QToolButton>
 #include <QScopeGuard>
+#include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;

@@ -22,13 +22,13 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
-#include <QApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;

@@ -128,7 +128,8 @@ private slots:
         const auto told = [](const QString& chosen, const QString& stored) {
             return Shown{Kind::Information, u"Il nome del file \""_s + chosen +
                                                 u"\" non può essere conservato nella scheda: il documento è "
-                                                u"stato allegato con il nome \""_s + stored + u"\"."_s};
+                                                u"stato allegato con il nome \""_s +
+                                                stored + u"\"."_s};
         };
         const QString contract = f.pick(u"Договор.pdf"_s, "primo");
         f.browse(1, contract);

@@ -137,8 +137,8 @@ private slots:
         TempProgramFolder folder;
         QCOMPARE(runCompanion({u"--cartella"_s, folder.path(), u"demo"_s, u"--clienti"_s, u"40"_s,
                                u"--operatori"_s, u"8"_s, u"--articoli"_s, u"20"_s, u"--chiamate"_s, u"40"_s,
-                               u"--vendite"_s, u"40"_s, u"--appuntamenti"_s, u"40"_s, u"--anno"_s,
-                               u"2023"_s, u"--seme"_s, u"7"_s})
+                               u"--vendite"_s, u"40"_s, u"--appuntamenti"_s, u"40"_s, u"--anno"_s, u"2023"_s,
+                               u"--seme"_s, u"7"_s})
                      .status,
                  0);
         addCardsThatLookLikeNumbers(folder);
@@ -194,7 +194,8 @@ private:
     {
         QStringList shown;
         for (const Cell& cell : cells)
-            shown.append((cell.isText ? u"\""_s : u"number "_s) + cell.text + (cell.isText ? u"\""_s : u""_s));
+            shown.append((cell.isText ? u"\""_s : u"number "_s) + cell.text +
+                         (cell.isText ? u"\""_s : u""_s));
         return shown.join(u" | "_s);
     }
 };

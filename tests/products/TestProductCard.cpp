@@ -17,10 +17,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -117,7 +117,8 @@ private slots:
         const QSize minus = f.card->findChild<QWidget*>(u"btnSottrai"_s)->size();
         QCOMPARE(plus.height(), minus.height());
         // The grid may give one column a pixel more than the other.
-        QVERIFY2(qAbs(plus.width() - minus.width()) <= 1, qPrintable(u"%1 and %2"_s.arg(plus.width()).arg(minus.width())));
+        QVERIFY2(qAbs(plus.width() - minus.width()) <= 1,
+                 qPrintable(u"%1 and %2"_s.arg(plus.width()).arg(minus.width())));
     }
 
     // Pictures of the card to look at: set TELVARA_SCREENSHOTS to a folder to get them.

@@ -9,6 +9,8 @@
 #include "TempProgramFolder.h"
 #include "WiredRegistry.h"
 
+#include <csignal>
+#include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,8 +19,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 

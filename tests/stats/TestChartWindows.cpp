@@ -226,7 +226,8 @@ private slots:
         QVERIFY2(texts.contains(u"14814804"_s), qPrintable(texts.join(u", "_s)));
         for (const QString& text : texts)
             QVERIFY2(!text.contains(u"e+"_s), qPrintable(text));
-        for (const QLegendMarker* marker : window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers())
+        for (const QLegendMarker* marker :
+             window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers())
             QVERIFY2(ChartColours::contrast(marker->pen().color().rgb() & 0xFFFFFF, 0xFFFFFF) >= 7,
                      qPrintable(marker->label()));
     }

@@ -103,9 +103,10 @@ private slots:
         const QString named = StorageMessages::accessDenied();
         const QString unreadable = StorageMessages::archiveUnreadable();
         ArchiveServerSetting::attach(folder.path(), QString());
-        QCOMPARE(named, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                       "Gli archivi sono sul server sede.example:5433/telvara: accertarsi che sia "
-                                       "raggiungibile."));
+        QCOMPARE(named,
+                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                "Gli archivi sono sul server sede.example:5433/telvara: accertarsi che sia "
+                                "raggiungibile."));
         QVERIFY(plain.contains(QLatin1StringView("privilegi di scrittura")));
         QVERIFY(unreadable.contains(QLatin1StringView("sede.example:5433/telvara")));
         QCOMPARE(StorageMessages::accessDenied(), plain);
