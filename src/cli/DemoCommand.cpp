@@ -63,8 +63,9 @@ int runDemo(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return 2;
         }
     }
-    // The folder is made when it is named and missing; one that could not be made is said plainly.
-    if (!QFileInfo(ProgramFolder::path()).isDir()) {
+    // A folder named for the demo is made when missing (the program lays its shipped files there when
+    // it first opens it); one that cannot be made is said plainly.
+    if (!QDir().mkpath(ProgramFolder::path())) {
         err << "demo: non è possibile creare la cartella " << QDir::toNativeSeparators(ProgramFolder::path())
             << '\n';
         return 1;

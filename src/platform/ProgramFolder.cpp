@@ -83,19 +83,19 @@ bool furnishFromPortable(const QString& folder, const QString& executableFolder)
 
 namespace ProgramFolder {
 
-QString resolve(const QString& folderOption, const QString& executableFolder)
+QString resolve(const QString& folderOption, const QString& executableFolder, NamedFolder named)
 {
     const QString shipped = shippedFiles(executableFolder);
     QString folder = folderOption;
     if (folder.isEmpty())
         folder = qEnvironmentVariable("TELVARA_CARTELLA");
-    const bool named = !folder.isEmpty();
-    if (!named)
+    const bool isNamed = !folder.isEmpty();
+    if (!isNamed)
         folder = shipped.isEmpty() ? executableFolder : userFolder();
     folder = QDir(folder).absolutePath();
     if (!shipped.isEmpty())
         furnish(folder, shipped);
-    else if (named)
+    else if (isNamed && named == NamedFolder::Furnished)
         furnishFromPortable(folder, executableFolder);
     return folder;
 }
