@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
 #include "app/ItalianTranslation.h"
+#include "app/OneUseWindows.h"
 #include "app/PersistentWindows.h"
 #include "app/ProcessFormats.h"
 #include "app/ProgramStyle.h"
-#include "platform/ProgramFolder.h"
 #include "app/TfrmPassword.h"
+#include "platform/ProgramFolder.h"
+#include "widgets/ButtonEnter.h"
 
 #include <QApplication>
 
@@ -22,7 +24,9 @@ void Application::start()
     ProcessFormats::install();
     ItalianTranslation::install(m_application, ProgramFolder::path());
     ProgramStyle::install();
+    ButtonEnter::install(&m_application);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/logo.svg")));
+    m_windows.provide(oneUseWindows());
     m_windows.create(persistentWindows());
     m_windows.find<TfrmPassword>()->open();
 }

@@ -58,7 +58,7 @@ QList<CardField> fields()
         {u"txtConclusioni"_s,   Conclusioni,  K::Text,             u"Conclusioni:"_s},
         {u"txtDurata"_s,        Durata,       K::Text,             u"Durata:"_s},
         {u"txtCliente"_s,       Cliente,      K::Text,             u"Cognome e nome cliente:"_s},
-        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtCodFisc"_s,       CodFisc,      K::Code,             u"Codice fiscale:"_s},
         {u"txtZona"_s,          Zona,         K::Text,             u"Zona di appartenenza:"_s},
         {u"txtRecapito"_s,      Recapito,     K::Text,             u"Recapito preferenziale:"_s},
         {u"txtTelCel"_s,        TelCel,       K::Text,             u"Tel. cellulare:"_s},

@@ -4,12 +4,13 @@
 #include "calls/CallCardCommands.h"
 #include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
-#include "clients/TfrmTrovaClienti.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "screens/CallerTargets.h"
 #include "screens/RegisterCard.h"
+#include "screens/SearchWindow.h"
+#include "screens/WindowRegistry.h"
 #include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
@@ -57,9 +58,9 @@ void TfrmChiamate::impOraRitClick()
 
 void TfrmChiamate::impClienteClick()
 {
-    TfrmTrovaClienti window(this);
-    window.setCallerTag(kTag);
-    Services::modal().exec(window);
+    const auto window = registry().make<SearchWindow>(u"TfrmTrovaClienti"_s, this);
+    window->setCallerTag(kTag);
+    Services::modal().exec(*window);
 }
 
 void TfrmChiamate::btnEmailClick()

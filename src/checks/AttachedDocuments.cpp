@@ -59,9 +59,9 @@ bool ensureFolder()
     return !isLink(folder()) && QDir().mkpath(folder());
 }
 
-bool copyIn(const QString& source)
+bool copyIn(const QString& source, const QString& name)
 {
-    const QString target = storedPath(source);
+    const QString target = storedPath(name.isEmpty() ? source : name);
     if (target.isEmpty() || isLink(folder()) || isLink(target))
         return false;
     QFile in(source);
@@ -83,6 +83,20 @@ bool copyIn(const QString& source)
     } catch (const StorageError&) {
         return false;
     }
+    return true;
+}
+
+bool holdsCopyOf(const QString& name, const QString& source)
+{
+    QFile stored(storedPath(name));
+    QFile chosen(source);
+    if (stored.size() != chosen.size() || !stored.open(QIODevice::ReadOnly) ||
+        !chosen.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kBlock = 1 << 16;
+    while (!stored.atEnd())
+        if (stored.read(kBlock) != chosen.read(kBlock))
+            return false;
     return true;
 }
 

@@ -29,9 +29,13 @@ bool isStored(const QString& source);
 // link (it would lead every copy outside the program folder).
 bool ensureFolder();
 
-// Copies a file into the attachments folder under its bare name. A document of that name is replaced
-// only once the whole copy is written; false on any failure, leaving the stored document as it was, and
-// when the folder or the document's name is a symbolic link, which is never written through.
-bool copyIn(const QString& source);
+// Copies a file into the attachments folder under its bare name, or under name when one is given. A
+// document of that name is replaced only once the whole copy is written; false on any failure, leaving
+// the stored document as it was, and when the folder or the document's name is a symbolic link, which is
+// never written through.
+bool copyIn(const QString& source, const QString& name = {});
+
+// Whether the stored document of that name holds exactly the bytes of the file source.
+bool holdsCopyOf(const QString& name, const QString& source);
 
 } // namespace AttachedDocuments

@@ -16,6 +16,7 @@ struct CheckDefinition
     int maxLength = 0;             // the most characters the user types
     bool digitsOnly = false;       // only digits typed; a pasted text loses everything else
     bool upperCaseTrimmed = false; // trimmed and upper-cased at every change typed
+    bool blanksDropped = false;    // with upperCaseTrimmed: a code without any blank, pasted in groups
     CheckResult (*check)(QStringView input) = nullptr;
     QString artwork;     // the picture beside the instruction
     QString pictureName; // what the picture shows

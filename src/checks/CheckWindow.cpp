@@ -55,7 +55,8 @@ CheckWindow::CheckWindow(CheckDefinition definition, QWidget* parent)
     if (m_definition.digitsOnly)
         KeyFilter::digitsOnly(m_input);
     if (m_definition.upperCaseTrimmed)
-        UpperCaseField::attach(m_input, UpperCaseField::Trim::Yes);
+        UpperCaseField::attach(m_input, m_definition.blanksDropped ? UpperCaseField::Trim::AllBlanks
+                                                                   : UpperCaseField::Trim::Yes);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(10);

@@ -1,6 +1,7 @@
 #include "checks/TfrmAllegaCartella.h"
 
 #include "checks/AttachedDocuments.h"
+#include "checks/AttachmentName.h"
 #include "platform/FileDialog.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
@@ -184,7 +185,13 @@ void TfrmAllegaCartella::btnSfogliaClick(int n)
     const QString name = AttachedDocuments::bareName(chosen);
     if (name.isEmpty())
         return;
-    m_documents.at(static_cast<std::size_t>(n - 1)).txtFile->setText(name);
+    QLineEdit* field = m_documents.at(static_cast<std::size_t>(n - 1)).txtFile;
+    const QString storable = AttachmentName::storable(name, kFieldWidth);
+    if (storable != name) {
+        attachUnderAnotherName(chosen, storable, field);
+        return;
+    }
+    field->setText(name);
     // Failures from here on are not reported: the name stays in the field all the same.
     if (!AttachedDocuments::ensureFolder() || AttachedDocuments::isStored(chosen))
         return;
@@ -194,6 +201,28 @@ void TfrmAllegaCartella::btnSfogliaClick(int n)
             u"\r\n\r\nSi vuole sovrascrivere il file esistente?"_s))
         return;
     AttachedDocuments::copyIn(chosen);
+}
+
+// A name the card cannot hold (too long, or letters outside its code page) would be stored changed and
+// never found again: the document is stored under a name the card holds, one no other document of the
+// folder bears unless it is the same document, and the user is told.
+void TfrmAllegaCartella::attachUnderAnotherName(const QString& chosen, const QString& storable,
+                                                QLineEdit* field)
+{
+    if (!AttachedDocuments::ensureFolder()) {
+        field->setText(storable);
+        return;
+    }
+    const QString stored = AttachmentName::unique(storable, kFieldWidth, [&chosen](const QString& candidate) {
+        return AttachedDocuments::exists(candidate) && !AttachedDocuments::holdsCopyOf(candidate, chosen);
+    });
+    field->setText(stored);
+    if (!AttachedDocuments::exists(stored) && !AttachedDocuments::copyIn(chosen, stored))
+        return;
+    Services::messages().information(u"Il nome del file \""_s + AttachedDocuments::bareName(chosen) +
+                                     u"\" non può essere conservato nella scheda: il documento è stato "
+                                     u"allegato con il nome \""_s +
+                                     stored + u"\"."_s);
 }
 
 void TfrmAllegaCartella::btnApriClick(int n)

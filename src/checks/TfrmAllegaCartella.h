@@ -39,6 +39,7 @@ private:
 
     QWidget* documentGroup(int n);
     void btnSfogliaClick(int n);
+    void attachUnderAnotherName(const QString& chosen, const QString& storable, QLineEdit* field);
     void btnApriClick(int n);
     void btnApplicaClick();
 

@@ -13,6 +13,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
                    .maxLength = 16,
                    .digitsOnly = false,
                    .upperCaseTrimmed = true,
+                   .blanksDropped = true,
                    .check = &CodiceFiscale::check,
                    .artwork = u":/artwork/codice_fiscale.svg"_s,
                    .pictureName = u"Codice fiscale"_s},

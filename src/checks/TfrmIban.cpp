@@ -13,6 +13,7 @@ TfrmIban::TfrmIban(QWidget* parent)
                    .maxLength = 27,
                    .digitsOnly = false,
                    .upperCaseTrimmed = true,
+                   .blanksDropped = true,
                    .check = &Iban::check,
                    .artwork = u":/artwork/iban.svg"_s,
                    .pictureName = u"IBAN"_s},

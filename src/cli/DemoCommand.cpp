@@ -5,6 +5,7 @@
 #include "storage/StorageError.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -61,6 +62,13 @@ int runDemo(const QStringList& arguments, QTextStream& out, QTextStream& err)
             err << "demo: valore non valido per " << name << ": " << value << '\n';
             return 2;
         }
+    }
+    // A folder named for the demo is made when missing (the program lays its shipped files there when
+    // it first opens it); one that cannot be made is said plainly.
+    if (!QDir().mkpath(ProgramFolder::path())) {
+        err << "demo: non è possibile creare la cartella " << QDir::toNativeSeparators(ProgramFolder::path())
+            << '\n';
+        return 1;
     }
     DemoGenerator generator(options);
     const auto printWritten = [&] {

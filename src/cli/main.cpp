@@ -83,7 +83,8 @@ int main(int argc, char* argv[])
             out << "Uso: telvara-cli [--cartella CARTELLA] " << command.usage << '\n';
             return 0;
         }
-        ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath()));
+        ProgramFolder::setPath(ProgramFolder::resolve(parser.value(folder), QCoreApplication::applicationDirPath(),
+                                                      ProgramFolder::NamedFolder::AsItIs));
         if (const QString problem = ArchiveServerSetting::setUp(parser.value(archive), ProgramFolder::path());
             !problem.isEmpty()) {
             err << problem << '\n';

@@ -1,6 +1,5 @@
 #include "clients/TfrmClienti.h"
 
-#include "calls/TfrmInserisciTel.h"
 #include "checks/CardAttachments.h"
 #include "checks/CheckWindows.h"
 #include "checks/TfrmCartella.h"
@@ -16,13 +15,13 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ReportOutput.h"
 #include "platform/Services.h"
-#include "schedule/TfrmInserisciSca.h"
 #include "platform/Shell.h"
-#include "sales/TfrmInserisciReg.h"
 #include "screens/CallerTargets.h"
-#include "platform/ProgramFolder.h"
+#include "screens/QuickEntry.h"
+#include "screens/WindowRegistry.h"
 
 using namespace Qt::StringLiterals;
 
@@ -128,42 +127,40 @@ void TfrmClienti::cmdCartellaClick()
 
 void TfrmClienti::btnChiamataClick()
 {
-    TfrmInserisciTel entry(this);
-    openQuickEntry(entry, {{u"txtCliente"_s, u"txtCliente"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtZona"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtEmail"_s, u"txtEmail"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s}});
+    openQuickEntry(u"TfrmInserisciTel"_s, {{u"txtCliente"_s, u"txtCliente"_s},
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtZona"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtEmail"_s, u"txtEmail"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s}});
 }
 
 void TfrmClienti::btnVenditaClick()
 {
-    TfrmInserisciReg entry(this);
-    openQuickEntry(entry, {{u"txtCliente"_s, u"txtCliente"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtZona"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtEmail"_s, u"txtEmail"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s},
-                           {u"txtEstremi"_s, u"txtPagamento"_s}});
+    openQuickEntry(u"TfrmInserisciReg"_s, {{u"txtCliente"_s, u"txtCliente"_s},
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtZona"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtEmail"_s, u"txtEmail"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                                           {u"txtEstremi"_s, u"txtPagamento"_s}});
 }
 
 void TfrmClienti::btnAppuntamentoClick()
 {
-    TfrmInserisciSca entry(this);
-    openQuickEntry(entry, {{u"txtCliente"_s, u"txtPagatore"_s},
-                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
-                           {u"txtZona"_s, u"txtNumTessera"_s},
-                           {u"txtTelCel"_s, u"txtTelCel"_s},
-                           {u"txtRecapito"_s, u"txtRecapito"_s},
-                           {u"txtEstremi"_s, u"txtOfficina"_s}});
+    openQuickEntry(u"TfrmInserisciSca"_s, {{u"txtCliente"_s, u"txtPagatore"_s},
+                                           {u"txtCodFisc"_s, u"txtCodFisc"_s},
+                                           {u"txtZona"_s, u"txtNumTessera"_s},
+                                           {u"txtTelCel"_s, u"txtTelCel"_s},
+                                           {u"txtRecapito"_s, u"txtRecapito"_s},
+                                           {u"txtEstremi"_s, u"txtOfficina"_s}});
 }
 
-void TfrmClienti::openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies)
+void TfrmClienti::openQuickEntry(const QString& window, const QList<std::pair<QString, QString>>& copies)
 {
-    entry.setText(u"lblAnno"_s, Services::clock().today().toString(u"yyyy"_s));
+    const auto entry = registry().make<QuickEntry>(window, this);
+    entry->setText(u"lblAnno"_s, Services::clock().today().toString(u"yyyy"_s));
     for (const auto& [from, to] : copies)
-        entry.setText(to, text(from).trimmed());
-    Services::modal().exec(entry);
+        entry->setText(to, text(from).trimmed());
+    Services::modal().exec(*entry);
 }

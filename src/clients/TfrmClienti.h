@@ -5,8 +5,6 @@
 #include <QList>
 #include <utility>
 
-class QuickEntry;
-
 // The client card: the client archive one card at a time, and the operator's hub during a call.
 class TfrmClienti : public CardScreen
 {
@@ -28,8 +26,9 @@ private:
     void btnChiamataClick();
     void btnVenditaClick();
     void btnAppuntamentoClick();
-    // Shows a quick entry with the current year and these client fields (card control, entry control).
-    void openQuickEntry(QuickEntry& entry, const QList<std::pair<QString, QString>>& copies);
+    // Shows the quick entry of that name with the current year and these client fields (card control,
+    // entry control).
+    void openQuickEntry(const QString& window, const QList<std::pair<QString, QString>>& copies);
     // The client's calls, sales or appointments of the current year.
     template <class HistoryWindow> void showHistory();
 };

@@ -19,7 +19,7 @@ QList<CardField> fields()
         // control              field          kind                 label
         {u"txtCognome"_s,       Cognome,       K::Text,             u"Cognome:"_s},
         {u"txtNome"_s,          Nome,          K::Text,             u"Nome:"_s},
-        {u"txtCodFisc"_s,       CodFisc,       K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtCodFisc"_s,       CodFisc,       K::Code,             u"Codice fiscale:"_s},
         {u"txtSesso"_s,         Sesso,         K::UpperCaseTrimmed, u"Sesso:"_s},
         {u"txtDataNasc"_s,      DataNasc,      K::Text,             u"Data di nascita:"_s},
         {u"txtComuneNasc"_s,    ComuneNasc,    K::Text,             u"Comune di nascita:"_s},
@@ -39,7 +39,7 @@ QList<CardField> fields()
         {u"txtEmail"_s,         Email,         K::Trimmed,          u"E-mail:"_s},
         {u"txtQualifiche"_s,    Qualifiche,    K::Text,             u"Qualifica principale:"_s},
         {u"txtProfessione"_s,   Professione,   K::Text,             u"Altri titoli:"_s},
-        {u"txtIban"_s,          Iban,          K::UpperCaseTrimmed, u"IBAN:"_s},
+        {u"txtIban"_s,          Iban,          K::Code,             u"IBAN:"_s},
         {u"txtIntestatario"_s,  Intestatario,  K::Text,             u"Intestatario C/C:"_s},
         {u"txtBanca"_s,         Banca,         K::Text,             u"Banca:"_s},
         {u"txtCarta"_s,         Carta,         K::DigitsOnly,       u"Carta di credito n."_s},

@@ -13,6 +13,13 @@ namespace {
 
 QString g_folder = QDir::currentPath();
 
+const QString kPasswordFile = u"unins000.dll"_s;
+
+// The files a portable install ships beside the program, which a folder it is pointed at needs as well:
+// the guide, the warning sound and Qt's Italian texts. Its password file is the user's own, not shipped:
+// another folder gets the initial one.
+const QStringList kShippedBesideTheProgram = {u"Guida.pdf"_s, u"Avviso.mp3"_s, u"qtbase_it.qm"_s};
+
 // The shipped files that are the program's, not the user's: the guide and Qt's Italian texts. An
 // upgraded package brings new ones, which replace the copies of an earlier version.
 bool ownedByTheProgram(const QString& name)
@@ -43,21 +50,56 @@ void refresh(const QString& shipped, const QString& copy)
         target.commit();
 }
 
+// Copies the named files of shipped the folder lacks, and refreshes the program's own documents.
+void copyShipped(const QDir& from, const QStringList& names, const QDir& to)
+{
+    for (const QString& name : names) {
+        if (!QFileInfo(from.filePath(name)).isFile())
+            continue;
+        if (!QFileInfo::exists(to.filePath(name)))
+            QFile::copy(from.filePath(name), to.filePath(name));
+        else if (ownedByTheProgram(name))
+            refresh(from.filePath(name), to.filePath(name));
+    }
+}
+
+// A folder a portable install is pointed at: made when missing, given what the program's folder ships
+// and the initial password where it has no password file.
+bool furnishFromPortable(const QString& folder, const QString& executableFolder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QDir to(folder);
+    if (QDir(executableFolder) != to)
+        copyShipped(QDir(executableFolder), kShippedBesideTheProgram, to);
+    if (!QFileInfo::exists(to.filePath(kPasswordFile))) {
+        QFile initial(u":/installazione/"_s + kPasswordFile);
+        QSaveFile password(to.filePath(kPasswordFile));
+        if (initial.open(QIODevice::ReadOnly) && password.open(QIODevice::WriteOnly) &&
+            password.write(initial.readAll()) == initial.size())
+            password.commit();
+    }
+    return true;
+}
+
 } // namespace
 
 namespace ProgramFolder {
 
-QString resolve(const QString& folderOption, const QString& executableFolder)
+QString resolve(const QString& folderOption, const QString& executableFolder, NamedFolder named)
 {
     const QString shipped = shippedFiles(executableFolder);
     QString folder = folderOption;
     if (folder.isEmpty())
         folder = qEnvironmentVariable("TELVARA_CARTELLA");
-    if (folder.isEmpty())
+    const bool isNamed = !folder.isEmpty();
+    if (!isNamed)
         folder = shipped.isEmpty() ? executableFolder : userFolder();
     folder = QDir(folder).absolutePath();
     if (!shipped.isEmpty())
         furnish(folder, shipped);
+    else if (isNamed && named == NamedFolder::Furnished)
+        furnishFromPortable(folder, executableFolder);
     return folder;
 }
 
@@ -67,7 +109,7 @@ QString shippedFiles(const QString& executableFolder)
     if (bin.dirName() != QLatin1StringView("bin"))
         return {};
     const QString shared = QDir::cleanPath(bin.filePath(QStringLiteral("../share/telvara")));
-    return QFileInfo::exists(QDir(shared).filePath(QStringLiteral("unins000.dll"))) ? shared : QString();
+    return QFileInfo::exists(QDir(shared).filePath(kPasswordFile)) ? shared : QString();
 }
 
 QString userFolder()
@@ -83,13 +125,7 @@ bool furnish(const QString& folder, const QString& shipped)
     if (!QDir().mkpath(folder))
         return false;
     const QDir from(shipped);
-    const QDir to(folder);
-    for (const QString& name : from.entryList(QDir::Files)) {
-        if (!QFileInfo::exists(to.filePath(name)))
-            QFile::copy(from.filePath(name), to.filePath(name));
-        else if (ownedByTheProgram(name))
-            refresh(from.filePath(name), to.filePath(name));
-    }
+    copyShipped(from, from.entryList(QDir::Files), QDir(folder));
     return true;
 }
 

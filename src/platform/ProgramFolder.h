@@ -10,9 +10,19 @@
 // written.
 namespace ProgramFolder {
 
+// What resolve does with a folder the option or the environment names, of a portable install.
+enum class NamedFolder {
+    // Made when missing and given the guide, the warning sound and Qt's texts from the program's folder,
+    // and the initial password where it has no password file: the program, which a person logs into.
+    Furnished,
+    // Left as it is: the companion, whose commands must not change a folder they only read.
+    AsItIs,
+};
+
 // Picks the folder from the option's value (empty when not given), the environment or the install, and
 // gives a system-wide install's folder the shipped files it lacks (the password file among them).
-QString resolve(const QString& folderOption, const QString& executableFolder);
+QString resolve(const QString& folderOption, const QString& executableFolder,
+                NamedFolder named = NamedFolder::Furnished);
 
 // The folder of a system-wide install's shipped files, <prefix>/share/telvara beside the executable's
 // <prefix>/bin, or an empty text for a portable install.

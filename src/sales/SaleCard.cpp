@@ -32,7 +32,7 @@ QList<CardButton> buttons()
     return RegisterCard::dateTimeButtons() + QList<CardButton>{
         // name               caption                      hint
         {u"impArticolo"_s,   u"Importa articolo"_s,       u"Importa i dati dell'articolo dal magazzino."_s,
-         u":/artwork/importa.svg"_s},
+         u":/artwork/importa_articolo.svg"_s},
         {u"impCliente"_s,    u"Importa cliente"_s,        u"Importa i dati dall'archivio anagrafico dei clienti."_s,
          u":/artwork/importa.svg"_s},
         {u"btnCodFisc"_s,    u"Controlla codice fiscale"_s, u"Controlla il codice fiscale."_s,
@@ -62,7 +62,7 @@ QList<CardField> fields()
         {u"txtConsegna"_s,      Consegna,     K::Text,             u"Modalità di consegna:"_s},
         {u"txtPagamento"_s,     Pagamento,    K::Text,             u"Modalità di pagamento:"_s},
         {u"txtCliente"_s,       Cliente,      K::Text,             u"Cognome e nome cliente:"_s},
-        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtCodFisc"_s,       CodFisc,      K::Code,             u"Codice fiscale:"_s},
         {u"txtZona"_s,          Zona,         K::Text,             u"Zona di appartenenza:"_s},
         {u"txtRecapito"_s,      Recapito,     K::Text,             u"Recapito preferenziale:"_s},
         {u"txtTelCel"_s,        TelCel,       K::Text,             u"Tel. cellulare:"_s},

@@ -2,12 +2,10 @@
 
 #include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
-#include "clients/TfrmTrovaClienti.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "products/SchedaArticolo.h"
-#include "products/TfrmImportaMagazzino.h"
 #include "sales/SaleCard.h"
 #include "sales/SaleMail.h"
 #include "sales/SchedaVendita.h"
@@ -21,6 +19,8 @@
 #include "screens/CallerTargets.h"
 #include "screens/RegisterCard.h"
 #include "screens/RegisterCommands.h"
+#include "screens/SearchWindow.h"
+#include "screens/WindowRegistry.h"
 #include "storage/Record.h"
 
 using namespace Qt::StringLiterals;
@@ -75,17 +75,16 @@ TfrmRegistro::~TfrmRegistro()
 
 void TfrmRegistro::impArticoloClick()
 {
-    TfrmImportaMagazzino window(this);
-    window.setCallerTag(kTag);
-    window.setQuantity(u"1"_s);
-    Services::modal().exec(window);
+    const auto window = registry().make<SearchWindow>(u"TfrmImportaMagazzino"_s, this);
+    window->setCallerTag(kTag);
+    Services::modal().exec(*window);
 }
 
 void TfrmRegistro::impClienteClick()
 {
-    TfrmTrovaClienti window(this);
-    window.setCallerTag(kTag);
-    Services::modal().exec(window);
+    const auto window = registry().make<SearchWindow>(u"TfrmTrovaClienti"_s, this);
+    window->setCallerTag(kTag);
+    Services::modal().exec(*window);
 }
 
 void TfrmRegistro::cmdEmailClick()

@@ -32,7 +32,7 @@ QList<CardField> fields()
         {u"txtAvviso"_s,        Avviso,       K::DigitsOnly, u"Avvisa n."_s},
         {u"lblGiorniPrima"_s,   -1,           K::Label,      u"giorni prima della scadenza."_s},
         {u"txtPagatore"_s,      Pagatore,     K::Text,       u"Cognome e nome cliente:"_s},
-        {u"txtCodFisc"_s,       CodFisc,      K::UpperCaseTrimmed, u"Codice fiscale:"_s},
+        {u"txtCodFisc"_s,       CodFisc,      K::Code,             u"Codice fiscale:"_s},
         {u"txtNumTessera"_s,    NumTessera,   K::Text,       u"Zona di appartenenza:"_s},
         {u"txtCarica"_s,        Carica,       K::Text,       u"Questioni in sospeso:"_s},
         {u"txtTelCel"_s,        TelCel,       K::Text,       u"Tel. cellulare:"_s},

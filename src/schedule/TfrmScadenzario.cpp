@@ -2,9 +2,7 @@
 
 #include "checks/CheckWindows.h"
 #include "clients/SchedaCliente.h"
-#include "clients/TfrmTrovaClienti.h"
 #include "operators/SchedaOperatore.h"
-#include "operators/TfrmTrovaIstruttori.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -25,8 +23,10 @@
 #include "schedule/TfrmNonConfermati.h"
 #include "schedule/TfrmTrovaScadenzario.h"
 #include "screens/CallerTargets.h"
+#include "screens/SearchWindow.h"
 #include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
+#include "screens/WindowRegistry.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
@@ -134,16 +134,16 @@ TfrmScadenzario::TfrmScadenzario(WindowRegistry& registry) : CardScreen(Schedule
     onCommand(u"cmdImporta"_s, [this] { cmdImportaClick(); });
     onCommand(u"btnCodFisc"_s, [this] { CheckWindows::openTaxCode(this, text(u"txtCodFisc"_s)); });
     onCommand(u"impPag"_s, [this] {
-        TfrmTrovaClienti window(this);
-        window.setCallerTag(kClientTag);
-        Services::modal().exec(window);
+        const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaClienti"_s, this);
+        window->setCallerTag(kClientTag);
+        Services::modal().exec(*window);
     });
 
     const auto staffPicker = [this](const QString& tag, const QString& field) {
         onCommand(tag == kAgentTag ? u"impAgente"_s : u"impOperatore"_s, [this, tag] {
-            TfrmTrovaIstruttori window(this);
-            window.setCallerTag(tag);
-            Services::modal().exec(window);
+            const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaIstruttori"_s, this);
+            window->setCallerTag(tag);
+            Services::modal().exec(*window);
         });
         CallerTargets::registerTarget(SchedaOperatore::layout, tag,
                                       [this, field](const Record& person, qint64) {

@@ -20,6 +20,7 @@ enum class FieldKind {
     UpperCase,        // upper-cased at every change the user makes
     UpperCaseTrimmed, // trimmed and upper-cased at every change the user makes
     Trimmed,          // trimmed at every change the user makes and on leaving
+    Code,             // upper-cased and without any blank at every change (IBAN, tax code)
     DigitsOnly,       // a code made of digits
     Amount,           // euro, normalised with four decimals on leaving
     WholeNumber,      // normalised to a whole number on leaving

@@ -268,7 +268,9 @@ private:
                 line->addSpacing(14);
             QToolButton* command = button(&m_screen, definition, Qt::ToolButtonTextUnderIcon);
             command->setIconSize(QSize(30, 30));
-            command->setMinimumWidth(definition.caption.size() > 1 ? 64 : 34);
+            // However narrow the window, a caption is never cut short.
+            const int captionWidth = command->fontMetrics().horizontalAdvance(definition.caption) + 12;
+            command->setMinimumWidth(qMax(definition.caption.size() > 1 ? 64 : 34, captionWidth));
             command->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
             command->setAutoRaise(true);
             line->addWidget(command);

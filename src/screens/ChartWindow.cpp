@@ -75,6 +75,36 @@ QPushButton* button(const QString& name, const QString& text, const QString& hin
     return push;
 }
 
+// Bars and slices are outlined dark enough that the palest month shows on the white page and legend.
+const QColor kOutline(0x40, 0x40, 0x40);
+// Each bar takes most of its month's width, so that its figure fits inside it.
+constexpr double kBarWidth = 0.85;
+// The smallest type, against the chart's own, a figure across its bar is written in.
+constexpr double kSmallestLabelScale = 0.75;
+
+// The figures inside the bars run across them, in a smaller type where that makes the widest fit its
+// bar, and along them where even that would not.
+void fitBarLabels(QStackedBarSeries* series, const QFont& type, const QRectF& plot)
+{
+    const QList<QBarSet*> sets = series->barSets();
+    if (sets.isEmpty() || plot.isEmpty())
+        return;
+    const QFontMetricsF metrics(type);
+    double widest = 0;
+    for (const QBarSet* set : sets)
+        for (int i = 0; i < set->count(); ++i)
+            if (set->at(i) > 0)
+                widest = qMax(widest, metrics.horizontalAdvance(QString::number(qint64(set->at(i)))));
+    const double room = plot.width() / double(sets.first()->count()) * series->barWidth() - 4;
+    const double scale = widest > 0 ? qMin(1.0, room / widest) : 1.0;
+    QFont fitted = type;
+    if (scale >= kSmallestLabelScale)
+        fitted.setPointSizeF(type.pointSizeF() * scale);
+    for (QBarSet* set : sets)
+        set->setLabelFont(fitted);
+    series->setLabelsAngle(scale >= kSmallestLabelScale ? 0 : -90);
+}
+
 // Lengthens the arms of crowded labels so that no two overlap, and makes the pie smaller where the
 // labels would otherwise reach out of the plot area, above or below it.
 void spreadLabels(QPieSeries* series, const QRectF& plot)
@@ -253,7 +283,7 @@ QChart* ChartWindow::makeChart() const
             QPieSlice* slice = series->append(months.at(i), double(m_values.at(i)));
             slice->setColor(QColor::fromRgb(ChartColours::months()[std::size_t(i)]));
             // Outlined, as the bars are, so that a pale month shows on the white page and legend.
-            slice->setBorderColor(Qt::darkGray);
+            slice->setBorderColor(kOutline);
             slice->setLabel(months.at(i) + u' ' + QString::number(m_values.at(i)));
             slice->setLabelVisible(m_values.at(i) > 0);
         }
@@ -275,16 +305,23 @@ QChart* ChartWindow::makeChart() const
         auto* set = new QBarSet(months.at(i));
         const quint32 colour = ChartColours::months()[std::size_t(i)];
         set->setColor(QColor::fromRgb(colour));
-        set->setBorderColor(Qt::darkGray);
+        set->setBorderColor(kOutline);
         set->setLabelColor(QColor::fromRgb(ChartColours::labelOn(colour)));
         for (qsizetype month = 0; month < m_values.size(); ++month)
             set->append(month == i ? double(m_values.at(i)) : 0.0);
         series->append(set);
         highest = qMax(highest, m_values.at(i));
     }
+    series->setBarWidth(kBarWidth);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    // Whole euros in full, never in exponent form.
+    series->setLabelsPrecision(15);
     chart->addSeries(series);
+    QObject::connect(chart, &QChart::plotAreaChanged, series,
+                     [series, type = series->barSets().first()->labelFont()](const QRectF& plot) {
+                         fitBarLabels(series, type, plot);
+                     });
     auto* categories = new QBarCategoryAxis;
     for (const QString& month : months)
         categories->append(month.left(3));

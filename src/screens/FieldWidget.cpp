@@ -32,6 +32,9 @@ QLineEdit* lineEdit(QWidget* parent, const CardField& field, int width)
     case FieldKind::UpperCaseTrimmed:
         UpperCaseField::attach(edit, UpperCaseField::Trim::Yes);
         break;
+    case FieldKind::Code:
+        UpperCaseField::attach(edit, UpperCaseField::Trim::AllBlanks);
+        break;
     case FieldKind::Trimmed:
         TrimmedField::attach(edit);
         break;

@@ -190,7 +190,7 @@ void QuickEntry::build()
         button->setMinimumWidth(130);
         Accessibility::describe(button, button->text());
     }
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
     connect(apply, &QPushButton::clicked, this, &QuickEntry::btnChiudiClick);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -272,6 +272,24 @@ void QuickEntry::showEvent(QShowEvent* event)
         setText(field.control, field.initial());
     }
     focusControl(m_definition.firstFocus);
+    m_shownTexts = texts();
+}
+
+QStringList QuickEntry::texts() const
+{
+    QStringList all;
+    for (const CardField& field : std::as_const(m_fields))
+        all.append(text(field.control));
+    return all;
+}
+
+void QuickEntry::reject()
+{
+    if (isVisible() && texts() != m_shownTexts &&
+        !Services::messages().question(u"Attenzione: i dati immessi non sono stati registrati.\n\r\n\r"
+                                       u"Chiudere la finestra senza registrarli?"_s))
+        return;
+    QDialog::reject();
 }
 
 void QuickEntry::btnChiudiClick()

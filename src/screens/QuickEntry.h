@@ -64,7 +64,8 @@ struct QuickEntryDefinition
 // A window opened from the client card for one use: the caller puts in the year and the client, the
 // user completes the rest, and "Applica e chiudi" appends one record to the year file of the year shown
 // (creating it), says so and closes. It never reads or changes the records already there. Hidden labels
-// lblFile and lblPosizione keep the file written and the new record's number.
+// lblFile and lblPosizione keep the file written and the new record's number. "Annulla" closes without a
+// word; Esc and the window's close button ask first when the user has changed what the window showed.
 class QuickEntry : public QDialog, public FormTexts
 {
     Q_OBJECT
@@ -84,6 +85,7 @@ public:
     void focusControl(const QString& control) override;
 
     void btnChiudiClick();
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -91,8 +93,11 @@ protected:
 private:
     void build();
     QWidget* input(const QString& control);
+    QStringList texts() const;
 
     QuickEntryDefinition m_definition;
+    // What the window showed when it opened, to tell whether closing would throw typed data away.
+    QStringList m_shownTexts;
     QList<CardField> m_fields;
     QList<QList<QuickCell>> m_rows;
     QList<CardCheck> m_checks;

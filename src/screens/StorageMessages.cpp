@@ -12,23 +12,24 @@ namespace StorageMessages {
 
 namespace {
 
-// Where the archives are on a server, the message names it: the folder's privileges are then not what
-// to look at first.
-QString naming(QString text)
+// Where the archives are on a server, the message names it right after what failed, in place of the
+// advice about the folder's privileges, which are then not what to look at.
+QString naming(const QString& failed, const QString& folderAdvice = {})
 {
     const QString server = ArchiveLocation::serverOf(ProgramFolder::path());
     if (!server.isEmpty())
-        text += u"\n\r\n\rGli archivi sono sul server %1: accertarsi che sia raggiungibile."_s.arg(
-            ServerConnection::displayName(server));
-    return text;
+        return failed + u"\n\r\n\rGli archivi sono sul server %1: accertarsi che sia raggiungibile."_s.arg(
+                            ServerConnection::displayName(server));
+    return folderAdvice.isEmpty() ? failed : failed + u"\n\r\n\r"_s + folderAdvice;
 }
 
 } // namespace
 
 QString accessDenied()
 {
-    return naming(u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-                  u"privilegi di scrittura nella cartella di installazione del programma."_s);
+    return naming(u"Attenzione: il sistema non permette di accedere all'archivio."_s,
+                  u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                  u"programma."_s);
 }
 
 QString saveFailed(const StorageError& failure)

@@ -5,7 +5,7 @@
 class StorageError;
 
 // What the screens say when an archive file cannot be opened, read or written; where the program folder's
-// archives are on a server, the access messages end by naming it.
+// archives are on a server, the access messages name it right after what failed.
 namespace StorageMessages {
 
 // "Attenzione: il sistema non permette di accedere all'archivio." and the advice on write privileges.

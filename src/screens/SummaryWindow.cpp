@@ -143,6 +143,13 @@ void SummaryWindow::buildSelectionPanel()
     connect(icoGuida, &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(icoEsci, &PictureButton::clicked, this, &QDialog::reject);
     grid()->installEventFilter(this);
+    // Tab goes from the lists to "Visualizza", then to the pictures, and only then to the grid.
+    if (m_cboGiorno)
+        setTabOrder(m_cboGiorno, m_cboSelezione);
+    setTabOrder(m_cboSelezione, btnVisualizza);
+    setTabOrder(btnVisualizza, icoGuida);
+    setTabOrder(icoGuida, icoEsci);
+    setTabOrder(icoEsci, grid());
     coverGrid();
 }
 
@@ -168,6 +175,8 @@ void SummaryWindow::showEvent(QShowEvent* event)
         m_cboGiorno->setCurrentIndex(0);
     coverGrid();
     m_panAnno->show();
+    // The window opens on the panel's first list, not on the grid the panel covers.
+    (m_cboGiorno ? m_cboGiorno : m_cboSelezione)->setFocus(Qt::OtherFocusReason);
 }
 
 bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
@@ -196,5 +205,6 @@ void SummaryWindow::btnVisualizzaClick()
         return;
     }
     m_panAnno->hide();
+    grid()->setFocus(Qt::OtherFocusReason);
     showRows(std::move(rows), leftOut);
 }

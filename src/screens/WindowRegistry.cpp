@@ -33,6 +33,20 @@ QWidget* WindowRegistry::window(const QString& name) const
     return nullptr;
 }
 
+void WindowRegistry::provide(const QList<OneUse>& windows)
+{
+    for (const OneUse& window : windows)
+        m_oneUse.insert(window.name, window.make);
+}
+
+QDialog* WindowRegistry::makeDialog(const QString& name, QWidget* parent) const
+{
+    const auto make = m_oneUse.constFind(name);
+    if (make == m_oneUse.cend())
+        qFatal("WindowRegistry: no window %s was provided", qPrintable(name));
+    return (*make)(parent);
+}
+
 QStringList WindowRegistry::names() const
 {
     QStringList names;

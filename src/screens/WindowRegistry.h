@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -8,7 +12,9 @@
 class QWidget;
 
 // The persistent windows of the run: created once in a fixed order, shown and hidden, destroyed when
-// the registry goes. Each window is found by its class name, which is also its object name.
+// the registry goes. Each window is found by its class name, which is also its object name. The registry
+// also makes the windows one archive opens of another for one use (pickers, quick entries) by their
+// names, so that an archive knows another only by its record layout and that name.
 class WindowRegistry : public QObject
 {
     Q_OBJECT
@@ -35,6 +41,19 @@ public:
     explicit WindowRegistry(QObject* parent = nullptr);
     ~WindowRegistry() override;
 
+    // A window made fresh for one use: its class name and how to make it for a parent.
+    struct OneUse
+    {
+        QString name;
+        std::function<QDialog*(QWidget* parent)> make;
+    };
+
+    template <class Window> static OneUse oneUse()
+    {
+        return {QString::fromLatin1(Window::staticMetaObject.className()),
+                [](QWidget* parent) -> QDialog* { return new Window(parent); }};
+    }
+
     // Creates the windows in the order given.
     void create(const QList<Entry>& entries);
     // Takes an already created window (tests stand in windows that do not exist yet this way).
@@ -47,6 +66,19 @@ public:
         return static_cast<Window*>(window(QString::fromLatin1(Window::staticMetaObject.className())));
     }
     QStringList names() const;
+
+    // Makes the windows of these names available to make().
+    void provide(const QList<OneUse>& windows);
+    // A fresh window of that name, seen through the mechanism it is built on (SearchWindow, QuickEntry);
+    // one the program was not given is a fault of its composition, which stops the run.
+    template <class Base> std::unique_ptr<Base> make(const QString& name, QWidget* parent) const
+    {
+        QDialog* made = makeDialog(name, parent);
+        auto* window = qobject_cast<Base*>(made);
+        if (!window)
+            qFatal("WindowRegistry: %s is no %s", qPrintable(name), Base::staticMetaObject.className());
+        return std::unique_ptr<Base>(window);
+    }
 
     // Shows a window maximised and in front; where no window manager maximises it, it covers the
     // screen's available area all the same.
@@ -63,5 +95,8 @@ signals:
     void exitRequested();
 
 private:
+    QDialog* makeDialog(const QString& name, QWidget* parent) const;
+
     QList<QWidget*> m_windows;
+    QHash<QString, std::function<QDialog*(QWidget*)>> m_oneUse;
 };

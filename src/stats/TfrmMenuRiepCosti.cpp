@@ -1,18 +1,17 @@
 #include "stats/TfrmMenuRiepCosti.h"
 
 #include "clients/SchedaCliente.h"
-#include "clients/TfrmTrovaClienti.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "products/SchedaArticolo.h"
-#include "products/TfrmTrovaMagazzino.h"
 #include "rules/DateText.h"
 #include "rules/ValueLists.h"
 #include "sales/SchedaVendita.h"
 #include "screens/CallerTargets.h"
+#include "screens/SearchWindow.h"
 #include "screens/WindowRegistry.h"
 #include "stats/TfrmRiepCosti.h"
 #include "storage/Record.h"
@@ -60,13 +59,14 @@ QComboBox* list(const QString& name, const QStringList& items)
     return combo;
 }
 
-// The import arrow beside a field, with the cards' import picture.
-QToolButton* importer(const QString& name, const QString& caption, const QString& hint)
+// The import arrow beside a field, with the cards' import picture of what it takes.
+QToolButton* importer(const QString& name, const QString& caption, const QString& hint,
+                      const QString& picture)
 {
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setText(caption);
-    button->setIcon(QIcon(u":/artwork/importa.svg"_s));
+    button->setIcon(QIcon(picture));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setCursor(Qt::PointingHandCursor);
     Accessibility::describe(button, caption, hint);
@@ -133,10 +133,12 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
         m_lblAnnoFine->setText(year.trimmed());
     });
 
-    auto* impCliente = importer(u"impCliente"_s, u"Importa cliente"_s,
-                                u"Importa il codice fiscale dall'anagrafica clienti"_s);
+    auto* impCliente =
+        importer(u"impCliente"_s, u"Importa cliente"_s,
+                 u"Importa il codice fiscale dall'anagrafica clienti"_s, u":/artwork/importa.svg"_s);
     auto* impArticolo = importer(u"impArticolo"_s, u"Importa articolo"_s,
-                                 u"Importa il codice dal magazzino prodotti e servizi"_s);
+                                 u"Importa il codice dal magazzino prodotti e servizi"_s,
+                                 u":/artwork/importa_articolo.svg"_s);
 
     auto* fields = new QGridLayout;
     const QList<std::tuple<QString, QLineEdit*, QToolButton*>> rows = {
@@ -195,14 +197,14 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(WindowRegistry& registry)
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnVisualizzaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(impCliente, &QToolButton::clicked, this, [this] {
-        TfrmTrovaClienti window(this);
-        window.setCallerTag(kTag);
-        Services::modal().exec(window);
+        const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaClienti"_s, this);
+        window->setCallerTag(kTag);
+        Services::modal().exec(*window);
     });
     connect(impArticolo, &QToolButton::clicked, this, [this] {
-        TfrmTrovaMagazzino window(this);
-        window.setCallerTag(kTag);
-        Services::modal().exec(window);
+        const auto window = this->registry().make<SearchWindow>(u"TfrmTrovaMagazzino"_s, this);
+        window->setCallerTag(kTag);
+        Services::modal().exec(*window);
     });
     CallerTargets::registerTarget(SchedaCliente::layout, kTag, [this](const Record& client, qint64) {
         m_txtCliente->setText(client.text(SchedaCliente::CodFisc));

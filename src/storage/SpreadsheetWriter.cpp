@@ -45,7 +45,10 @@ constexpr std::string_view kTail = "</table></body></html>";
 
 constexpr std::string_view kRowStart = "<tr>";
 constexpr std::string_view kRowEnd = "</tr>";
-constexpr std::string_view kCellStart = "<td style=\"text-align: left;\">";
+// Every cell is text, as stored. Excel takes that from the table's x:str; LibreOffice ignores it and
+// would read "01234567890" or "00184" as numbers, so each cell also carries the text number format
+// ("@") in the form LibreOffice's HTML import reads.
+constexpr std::string_view kCellStart = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
 constexpr std::string_view kCellEnd = "</td>";
 constexpr qsizetype kCellMarkup = qsizetype(kCellStart.size() + kCellEnd.size());
 
@@ -107,8 +110,8 @@ void SpreadsheetWriter::addRow(std::span<const QString> cells)
 
 void SpreadsheetWriter::addEncodedCells(QByteArrayView cells)
 {
-    // Each byte becomes at most 35 bytes: a 0 the markup closing one cell and opening the next, any
-    // other at most an entity. One room check for the whole row.
+    // Each byte becomes at most kCellMarkup bytes: a 0 the markup closing one cell and opening the next,
+    // any other at most an entity. One room check for the whole row.
     const qsizetype room = qsizetype(kRowStart.size() + kRowEnd.size()) + kCellMarkup * cells.size();
     if (m_used + room > qsizetype(m_buffer.size())) {
         flush();

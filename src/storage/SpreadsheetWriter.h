@@ -19,7 +19,8 @@ struct SpreadsheetColumn
 // Writes the HTML worksheet that Excel opens as an .xls file, in Windows-1252 with no line breaks,
 // streamed row by row to a temporary file beside the target that replaces it only when finished. Cells
 // are trimmed; "&", "<" and ">" are escaped so the spreadsheet shows exactly the stored value. Any failure
-// throws StorageError and leaves an older file of that name as it was.
+// throws StorageError and leaves an older file of that name as it was. Every cell is text for Excel and
+// for LibreOffice alike: codes and postcodes keep their leading zeros, amounts and dates stay as written.
 class SpreadsheetWriter
 {
 public:

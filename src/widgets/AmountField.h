@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-// A sum of money in euro: only digits and one comma can be typed, and leaving the field writes its text
+// A sum of money in euro: only digits and commas can be typed, and leaving the field writes its text
 // in the amount form with up to four decimals ("12,5" becomes "12,50", empty becomes "0,00"). A text
 // that still cannot be read as an amount ("1,2,3", pasted or set) is never turned into 0,00: leaving the
 // field, or saving, says so and puts the focus back in it.

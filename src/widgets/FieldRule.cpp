@@ -17,6 +17,8 @@ bool isKept(FieldRule::Kind kind, QChar c, qsizetype keptSoFar)
         return digit || c == u',';
     case FieldRule::Kind::WholeNumber:
         return digit || (c == u'-' && keptSoFar == 0);
+    case FieldRule::Kind::Code:
+        return !c.isSpace();
     default:
         return true;
     }
@@ -29,7 +31,8 @@ bool trims(FieldRule::Kind kind)
 
 bool upperCases(FieldRule::Kind kind)
 {
-    return kind == FieldRule::Kind::UpperCase || kind == FieldRule::Kind::UpperCaseTrimmed;
+    return kind == FieldRule::Kind::UpperCase || kind == FieldRule::Kind::UpperCaseTrimmed ||
+           kind == FieldRule::Kind::Code;
 }
 
 } // namespace

@@ -22,6 +22,7 @@ public:
         UpperCase,        // upper case
         UpperCaseTrimmed, // upper case, without blanks at either end
         Trimmed,          // without blanks at either end
+        Code,             // upper case, without any blank: codes copied in groups of four (IBAN, tax code)
     };
 
     // Gives the input the rule; the input's maximum length becomes the rule's, which cuts after filtering.

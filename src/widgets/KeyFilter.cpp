@@ -22,7 +22,7 @@ KeyFilter* KeyFilter::amount(QLineEdit* input)
 
 KeyFilter::KeyFilter(QLineEdit* input, QString accepted, FieldRule::Kind rule)
     : QObject(input), m_input(input), m_accepted(std::move(accepted)),
-      m_oneComma(rule == FieldRule::Kind::Amount)
+      m_keypadComma(rule == FieldRule::Kind::Amount)
 {
     input->installEventFilter(this);
     FieldRule::attach(input, rule);
@@ -33,13 +33,7 @@ bool KeyFilter::accepts(const QString& text) const
     for (const QChar c : text)
         if (!m_accepted.contains(c))
             return false;
-    if (!m_oneComma || !text.contains(u','))
-        return true;
-    // The comma typed over a selection that holds the present one replaces it.
-    QString left = m_input->text();
-    if (m_input->hasSelectedText())
-        left.remove(m_input->selectionStart(), m_input->selectedText().size());
-    return !left.contains(u',');
+    return true;
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
@@ -53,5 +47,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
     const QString text = key->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return false;
+    if (m_keypadComma && (key->modifiers() & Qt::KeypadModifier) && (text == u"." || text == u",")) {
+        if (!m_input->isReadOnly())
+            m_input->insert(u","_s);
+        return true;
+    }
     return !accepts(text);
 }

@@ -19,7 +19,9 @@ public:
     static KeyFilter* digitsOnly(QLineEdit* input);
     // Digits typed; a count the program computed may keep its minus sign.
     static KeyFilter* wholeNumber(QLineEdit* input);
-    // Digits and one decimal comma: amounts. A second comma typed is discarded.
+    // Digits and the decimal comma: amounts. The keypad's decimal key types the comma whatever the
+    // keyboard layout sends (a point on most); a second comma reaches the field as it would pasted, so
+    // that leaving or saving refuses the text instead of storing another number.
     static KeyFilter* amount(QLineEdit* input);
 
 protected:
@@ -31,5 +33,5 @@ private:
 
     QLineEdit* m_input;
     QString m_accepted;
-    bool m_oneComma;
+    bool m_keypadComma;
 };

@@ -6,8 +6,17 @@ namespace UpperCaseField {
 
 void attach(QLineEdit* input, Trim trim)
 {
-    FieldRule::attach(input,
-                      trim == Trim::Yes ? FieldRule::Kind::UpperCaseTrimmed : FieldRule::Kind::UpperCase);
+    switch (trim) {
+    case Trim::No:
+        FieldRule::attach(input, FieldRule::Kind::UpperCase);
+        break;
+    case Trim::Yes:
+        FieldRule::attach(input, FieldRule::Kind::UpperCaseTrimmed);
+        break;
+    case Trim::AllBlanks:
+        FieldRule::attach(input, FieldRule::Kind::Code);
+        break;
+    }
 }
 
 } // namespace UpperCaseField

@@ -6,7 +6,8 @@ class QLineEdit;
 // pasted, dropped, through an input method, set by the program or through the accessibility interface.
 namespace UpperCaseField {
 
-enum class Trim { No, Yes };
+// Yes: without blanks at either end; AllBlanks: without any blank, for codes pasted in groups.
+enum class Trim { No, Yes, AllBlanks };
 
 void attach(QLineEdit* input, Trim trim = Trim::No);
 

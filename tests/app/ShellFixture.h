@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/PersistentWindows.h"
 #include "rules/PasswordFile.h"
 #include "rules/PasswordScramble.h"
-#include "ServiceDoubles.h"
-#include "app/PersistentWindows.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +17,7 @@ struct ShellFixture
 {
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry windows;
+    WiredRegistry windows;
 
     ShellFixture() { windows.create(persistentWindows()); }
 

@@ -4,6 +4,7 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <functional>
 #include <QApplication>
@@ -110,7 +111,7 @@ private slots:
         QSet<QString> inputs;
         for (auto it = expectedDefaults().cbegin(); it != expectedDefaults().cend(); ++it)
             inputs.insert(it.key());
-        WindowRegistry windows;
+        WiredRegistry windows;
         windows.create(persistentWindows());
         QHash<QString, QString> shown;
         for (const QString& name : windows.names()) {

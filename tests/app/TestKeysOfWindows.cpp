@@ -4,7 +4,9 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "widgets/ButtonEnter.h"
 #include "widgets/FocusHighlight.h"
+#include "WiredRegistry.h"
 
 #include <functional>
 #include <QAbstractButton>
@@ -24,6 +26,7 @@ struct Fixture
     Fixture()
     {
         services.clock.set(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+        ButtonEnter::install(QCoreApplication::instance());
         windows.create(persistentWindows());
     }
 
@@ -54,7 +57,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry windows;
+    WiredRegistry windows;
 };
 
 } // namespace
@@ -101,6 +104,41 @@ private slots:
             presses = int(pressed.count());
         });
         QVERIFY(highlighted);
+        QCOMPARE(presses, 1);
+    }
+
+    // Enter, or the keypad's, on a button reached with Tab presses it, as Space does.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("stock, Applica e chiudi, Enter")
+            << u"TfrmGiacenza"_s << u"btnAggiorna"_s << int(Qt::Key_Return);
+        QTest::newRow("stock, Annulla, keypad Enter")
+            << u"TfrmGiacenza"_s << u"btnChiudi"_s << int(Qt::Key_Enter);
+        QTest::newRow("tyre data, Applica e chiudi")
+            << u"TfrmDatiPneumatici"_s << u"btnApplica"_s << int(Qt::Key_Return);
+        QTest::newRow("schedule year, Apri") << u"TfrmScadenzario"_s << u"btnApri"_s << int(Qt::Key_Enter);
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        Fixture f;
+        int presses = -1;
+        f.whileShown(window, [&](QWidget& shown) {
+            auto* target = shown.findChild<QAbstractButton*>(button);
+            QVERIFY(target);
+            target->disconnect(SIGNAL(clicked(bool)));
+            QSignalSpy pressed(target, &QAbstractButton::clicked);
+            target->setFocus(Qt::TabFocusReason);
+            const Qt::KeyboardModifiers pad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            QTest::keyClick(target, Qt::Key(key), pad);
+            presses = int(pressed.count());
+        });
         QCOMPARE(presses, 1);
     }
 

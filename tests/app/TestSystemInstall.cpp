@@ -175,6 +175,52 @@ private slots:
         QCOMPARE(stored(fromEnvironment), u"TELVARA"_s);
     }
 
+    // A portable install pointed at another folder, by the option or the environment, lays in it the
+    // guide, the sound and Qt's texts from the program's folder and the initial password, never the
+    // install's own changed password nor its archives; a folder with its own password keeps it.
+    void aFolderNamedToAPortableInstallIsFurnished_data()
+    {
+        QTest::addColumn<bool>("byEnvironment");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("option, new folder") << false << false;
+        QTest::newRow("option, empty folder") << false << true;
+        QTest::newRow("environment, new folder") << true << false;
+    }
+
+    void aFolderNamedToAPortableInstallIsFurnished()
+    {
+        QFETCH(bool, byEnvironment);
+        QFETCH(bool, exists);
+        const QDir portable(QDir(m_root.path()).filePath(u"Telvara"_s));
+        QVERIFY(QDir().mkpath(portable.path()));
+        write(portable.filePath(u"Guida.pdf"_s), "%PDF guida");
+        write(portable.filePath(u"Avviso.mp3"_s), "suono");
+        write(portable.filePath(u"qtbase_it.qm"_s), "testi");
+        write(portable.filePath(u"Clienti.pro"_s), "clienti dell'installazione");
+        write(portable.filePath(u"unins000.dll"_s), read(QStringLiteral(TELVARA_ASSETS_DIR "/unins000.dll")));
+        ProgramFolder::setPath(portable.path());
+        QVERIFY(PasswordStore::change(u"telvara"_s, u"segreta"_s));
+
+        const QString named = QDir(m_root.path()).filePath(u"prova/demo"_s);
+        if (exists)
+            QVERIFY(QDir().mkpath(named));
+        if (byEnvironment)
+            qputenv("TELVARA_CARTELLA", named.toLocal8Bit());
+        QCOMPARE(ProgramFolder::resolve(byEnvironment ? QString() : named, portable.path()), named);
+        const QDir folder(named);
+        QCOMPARE(stored(named), u"TELVARA"_s);
+        QCOMPARE(read(folder.filePath(u"Guida.pdf"_s)), QByteArray("%PDF guida"));
+        QCOMPARE(read(folder.filePath(u"Avviso.mp3"_s)), QByteArray("suono"));
+        QCOMPARE(read(folder.filePath(u"qtbase_it.qm"_s)), QByteArray("testi"));
+        QVERIFY(!folder.exists(u"Clienti.pro"_s));
+        QCOMPARE(stored(portable.path()), u"SEGRETA"_s);
+
+        ProgramFolder::setPath(named);
+        QVERIFY(PasswordStore::change(u"telvara"_s, u"mia"_s));
+        ProgramFolder::resolve(byEnvironment ? QString() : named, portable.path());
+        QCOMPARE(stored(named), u"MIA"_s);
+    }
+
     void aPortableFolderIsTheProgramsOwn()
     {
         for (const QString& executable : {QDir(m_root.path()).filePath(u"Telvara"_s), m_bin}) {

@@ -52,6 +52,7 @@
 #include "stats/TfrmStatsEntrate.h"
 #include "stats/TfrmStatsTelefonate.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <algorithm>
 #include <functional>
@@ -304,7 +305,7 @@ private slots:
     void persistentWindowsFit()
     {
         Fixture f;
-        WindowRegistry windows;
+        WiredRegistry windows;
         windows.create(persistentWindows());
         for (const QString& name : windows.names()) {
             QWidget* window = windows.window(name);
@@ -340,7 +341,7 @@ private slots:
     void persistentWindowsWorkByKeyboardAndScreenReader()
     {
         Fixture f;
-        WindowRegistry windows;
+        WiredRegistry windows;
         windows.create(persistentWindows());
         for (const QString& name : windows.names()) {
             QWidget* window = windows.window(name);

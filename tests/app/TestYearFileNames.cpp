@@ -8,6 +8,7 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAction>
@@ -108,7 +109,7 @@ struct Fixture
 
     TempProgramFolder root;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<QWidget> owned;
     QWidget* shown = nullptr;
     QString yearField = u"txtAnno"_s;

@@ -1,22 +1,27 @@
 #include "calls/SchedaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/GridModel.h"
 #include "screens/SearchWindow.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace SchedaChiamata;
@@ -56,7 +61,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput output;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmChiamate> card;
 };
 
@@ -72,6 +77,38 @@ class TestCallCardCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // However narrow the card, no command's caption is cut short, in a desktop's larger type too.
+    void commandCaptionsAreWholeAtTheNarrowestWidth()
+    {
+        const QFont usual = QApplication::font();
+        QFont larger = usual;
+        larger.setPointSizeF(larger.pointSizeF() * 1.4);
+        QApplication::setFont(larger);
+        const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+        Fixture f;
+        f.card->resize(f.card->minimumSizeHint().width(), 700);
+        QApplication::processEvents();
+        const QList<QToolButton*> commands = f.card->findChildren<QToolButton*>();
+        QVERIFY(!commands.isEmpty());
+        for (const QToolButton* command : commands)
+            if (command->isVisible() && command->toolButtonStyle() != Qt::ToolButtonIconOnly)
+                QVERIFY2(command->width() >= command->fontMetrics().horizontalAdvance(command->text()),
+                         qPrintable(command->objectName()));
+    }
+
+    // Pictures of the card to look at, at its narrowest: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f;
+        f.card->resize(f.card->minimumSizeHint().width(), 700);
+        QApplication::processEvents();
+        f.card->grab().save(folder + u"/TfrmChiamate-narrowest.png"_s);
+    }
+
     void findLoadsTheChosenCall()
     {
         Fixture f;

@@ -22,6 +22,7 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -266,7 +267,7 @@ private slots:
         QCOMPARE(services.messages.take().first().text, kExportQuestion);
         QCOMPARE(services.shell.opened(), QStringList{u'"' + folder.file(file) + u'"'});
         const QByteArray written = folder.readAll(file);
-        QVERIFY(written.contains("<td style=\"text-align: left;\">prima</td>"));
+        QVERIFY(written.contains("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">prima</td>"));
         QVERIFY(!written.contains("xxxx"));
 
         QFile::remove(folder.file(file));
@@ -376,6 +377,34 @@ private slots:
                  u"Anno: "_s + kYear);
         QCOMPARE(child<QWidget>(*window, u"panAnno"_s)->geometry(),
                  child<QWidget>(*window, u"grdRecords"_s)->geometry());
+    }
+
+    // The window opens on the panel's first list, and Tab moves along the panel, never into the grid it
+    // covers.
+    void selectionPanelHasTheFocus_data()
+    {
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("day") << u"day"_s << u"cboGiorno"_s << u"cboSelezione"_s;
+        QTest::newRow("month") << u"month"_s << u"cboSelezione"_s << u"btnVisualizza"_s;
+    }
+
+    void selectionPanelHasTheFocus()
+    {
+        QFETCH(QString, period);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
+        window->setYearLabel(kYear);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, first));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, second));
     }
 
     void exitPictureOfThePanelCloses()

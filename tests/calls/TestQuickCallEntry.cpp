@@ -7,6 +7,7 @@
 #include "TempProgramFolder.h"
 #include "TestRecords.h"
 #include "TwoLocales.h"
+#include "widgets/ButtonEnter.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -214,6 +215,59 @@ private slots:
         QCOMPARE(f.services.messages.shown(), (QList<Shown>{{Kind::Error, StorageMessages::accessDenied()}}));
         QVERIFY(f.entry->isVisible());
         QCOMPARE(f.entry->text(u"lblPosizione"_s), QString());
+    }
+
+    // Esc and the window's close button ask before throwing away what the user typed; a window left as
+    // it opened closes at once. Nothing is written either way.
+    void closingAsksBeforeDiscardingTypedData_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("untouched, Esc") << false << true << false << true;
+        QTest::newRow("untouched, close button") << false << false << false << true;
+        QTest::newRow("typed, Esc, kept") << true << true << false << false;
+        QTest::newRow("typed, Esc, discarded") << true << true << true << true;
+        QTest::newRow("typed, close button, kept") << true << false << false << false;
+    }
+
+    void closingAsksBeforeDiscardingTypedData()
+    {
+        QFETCH(bool, typed);
+        QFETCH(bool, escape);
+        QFETCH(bool, answer);
+        QFETCH(bool, closed);
+        Fixture f;
+        auto* subject = f.entry->findChild<QLineEdit*>(u"txtOggetto"_s);
+        subject->setFocus();
+        if (typed)
+            QTest::keyClicks(subject, u"Offerta"_s);
+        f.services.messages.setNextAnswer(answer);
+        if (escape)
+            QTest::keyClick(subject, Qt::Key_Escape);
+        else
+            f.entry->close();
+        const QList<Shown> asked{{Kind::Question, u"Attenzione: i dati immessi non sono stati registrati."
+                                                  u"\n\r\n\rChiudere la finestra senza registrarli?"_s}};
+        QCOMPARE(f.services.messages.shown(), typed ? asked : QList<Shown>{});
+        QCOMPARE(f.entry->isVisible(), !closed);
+        if (typed)
+            QCOMPARE(subject->text(), u"Offerta"_s);
+        QVERIFY(!QFile::exists(f.folder.file(u"2024.tel"_s)));
+    }
+
+    // Enter on "Applica e chiudi" reached from the keyboard registers the call.
+    void enterOnTheFocusedButtonApplies()
+    {
+        ButtonEnter::install(QCoreApplication::instance());
+        Fixture f;
+        f.entry->setText(u"txtOggetto"_s, u"Offerta"_s);
+        auto* apply = f.entry->findChild<QPushButton*>(u"btnChiudi"_s);
+        apply->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(apply, Qt::Key_Return);
+        QCOMPARE(f.services.messages.shown(), (QList<Shown>{{Kind::Information, kSaved}}));
+        QCOMPARE(f.stored(u"2024.tel"_s, 1).text(SchedaChiamata::Oggetto), u"Offerta"_s);
     }
 
     void annullaWritesNothing()

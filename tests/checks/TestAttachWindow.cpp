@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,6 +118,52 @@ private slots:
         QCOMPARE(f.stored(u"carta identità.jpg"_s), "immagine");
         QVERIFY(f.button(u"btnApri02"_s)->isEnabled());
         QVERIFY(f.services.messages.shown().isEmpty());
+    }
+
+    // A name the card cannot hold is stored under one it holds and opens, unique in the folder unless it
+    // is the same document, and the user is told; Apri then finds it.
+    void nameTheCardCannotHoldIsStoredUnderOneItCan()
+    {
+        Fixture f;
+        const auto told = [](const QString& chosen, const QString& stored) {
+            return Shown{Kind::Information, u"Il nome del file \""_s + chosen +
+                                                u"\" non può essere conservato nella scheda: il documento è "
+                                                u"stato allegato con il nome \""_s +
+                                                stored + u"\"."_s};
+        };
+        const QString contract = f.pick(u"Договор.pdf"_s, "primo");
+        f.browse(1, contract);
+        QCOMPARE(f.edit(u"txtFile01"_s)->text(), u"Dogovor.pdf"_s);
+        QCOMPARE(f.stored(u"Dogovor.pdf"_s), "primo");
+        QCOMPARE(f.services.messages.take(), QList<Shown>{told(u"Договор.pdf"_s, u"Dogovor.pdf"_s)});
+
+        // Another document whose name reads the same does not take the first one's place.
+        QTemporaryDir other;
+        const QString second = other.filePath(u"Договор.pdf"_s);
+        QFile file(second);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("secondo");
+        file.close();
+        f.browse(2, second);
+        QCOMPARE(f.edit(u"txtFile02"_s)->text(), u"Dogovor (2).pdf"_s);
+        QCOMPARE(f.stored(u"Dogovor (2).pdf"_s), "secondo");
+        QCOMPARE(f.stored(u"Dogovor.pdf"_s), "primo");
+        f.services.messages.take();
+
+        // The same document again keeps its stored name; a long name is shortened.
+        f.browse(3, contract);
+        QCOMPARE(f.edit(u"txtFile03"_s)->text(), u"Dogovor.pdf"_s);
+        f.services.messages.take();
+        const QString longName = QString(251, u'l') + u".txt"_s;
+        f.browse(3, f.pick(longName, "lungo"));
+        const QString shortened = QString(246, u'l') + u".txt"_s;
+        QCOMPARE(f.edit(u"txtFile03"_s)->text(), shortened);
+        QCOMPARE(f.stored(shortened), "lungo");
+        QCOMPARE(f.services.messages.take(), QList<Shown>{told(longName, shortened)});
+
+        f.click(u"btnApri02"_s);
+        QCOMPARE(f.services.shell.opened(),
+                 QStringList{u'"' + f.folder.file(u"Documenti_Allegati/Dogovor (2).pdf"_s) + u'"'});
     }
 
     void cancelledBrowseChangesNothing()

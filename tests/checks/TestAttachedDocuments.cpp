@@ -1,6 +1,8 @@
 #include "checks/AttachedDocuments.h"
+#include "checks/AttachmentName.h"
 #include "checks/ClientFolder.h"
 #include "platform/ProgramFolder.h"
+#include "storage/Windows1252.h"
 #include "TempProgramFolder.h"
 
 #include <QDir>
@@ -59,6 +61,53 @@ private slots:
         TempProgramFolder folder;
         const QString stored = AttachedDocuments::storedPath(name);
         QCOMPARE(stored, bare.isEmpty() ? QString() : folder.path() + u"/Documenti_Allegati/"_s + bare);
+    }
+
+    // The name a card holds and opens for a file's name: within the field's width and the code page,
+    // the extension kept; a name the card holds already stays as it is.
+    void storableNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const char* what, const QString& name, const QString& stored, int width = 250) {
+            QTest::newRow(what) << name << width << stored;
+        };
+        row("held as it is", u"carta d'identità €.pdf"_s, u"carta d'identità €.pdf"_s);
+        row("Cyrillic", u"Договор Щукин.pdf"_s, u"Dogovor Shchukin.pdf"_s);
+        row("Greek", u"Ελλάδα.txt"_s, u"Ellada.txt"_s);
+        row("accents outside the code page", u"Łódź ă.doc"_s, u"Lódz a.doc"_s);
+        row("compatibility letters", u"Договор №5.pdf"_s, u"Dogovor No5.pdf"_s);
+        row("Chinese", u"合同.pdf"_s, u"allegato.pdf"_s);
+        row("Chinese beside Latin", u"Contratto 合同 2024.pdf"_s, u"Contratto _ 2024.pdf"_s);
+        row("emoji", u"foto 😀.png"_s, u"foto _.png"_s);
+        row("control character", u"a\u0001b.txt"_s, u"a_b.txt"_s);
+        row("too long", QString(300, u'a') + u".pdf"_s, QString(246, u'a') + u".pdf"_s);
+        row("too long for a narrow field", u"preventivo.pdf"_s, u"prev.pdf"_s, 8);
+        row("too many bytes for the file system", QString(200, u'è') + u".pdf"_s,
+            QString(125, u'è') + u".pdf"_s);
+        row("no extension", QString(260, u'x'), QString(250, u'x'));
+    }
+
+    void storableNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, width);
+        QFETCH(QString, stored);
+        QCOMPARE(AttachmentName::storable(name, width), stored);
+        // What the card holds is what it shows and opens.
+        QCOMPARE(Windows1252::decode(Windows1252::encode(stored)), stored);
+        QVERIFY(stored.size() <= width);
+    }
+
+    // Names taken by other documents get a number before the extension, still within the width.
+    void uniqueNames()
+    {
+        const QStringList taken = {u"Dogovor.pdf"_s, u"Dogovor (2).pdf"_s, QString(246, u'a') + u".pdf"_s};
+        const auto isTaken = [&taken](const QString& name) { return taken.contains(name); };
+        QCOMPARE(AttachmentName::unique(u"Altro.pdf"_s, 250, isTaken), u"Altro.pdf"_s);
+        QCOMPARE(AttachmentName::unique(u"Dogovor.pdf"_s, 250, isTaken), u"Dogovor (3).pdf"_s);
+        QCOMPARE(AttachmentName::unique(taken.last(), 250, isTaken), QString(242, u'a') + u" (2).pdf"_s);
     }
 
     void copyInCreatesAndReplaces()

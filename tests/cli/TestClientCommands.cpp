@@ -73,7 +73,7 @@ private slots:
         addCard(folder, QStringLiteral("Bianchi"), QStringLiteral("Torino"), {}, {});
         QCOMPARE(cli(folder, {QStringLiteral("esporta"), QStringLiteral("clienti")}).exitCode, 0);
         const QByteArray bytes = folder.readAll(QStringLiteral("Clienti.xls"));
-        const QByteArray cell = "<td style=\"text-align: left;\">";
+        const QByteArray cell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
         QVERIFY(bytes.contains(cell + "Esposito Ciro</td>" + cell + "</td>" + cell + "Napoli NA</td>"));
         QVERIFY(bytes.contains(cell + "Bianchi</td>" + cell + "</td>" + cell + "Torino</td>"));
         QVERIFY(bytes.contains(cell + "Rossi &amp; figli &lt;srl&gt;</td></tr>"));

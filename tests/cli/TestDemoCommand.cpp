@@ -2,6 +2,8 @@
 #include "TempProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,6 +51,28 @@ private slots:
         QCOMPARE(cli(second.path(), kSmall).status, 0);
         for (const QString& name : QDir(first.path()).entryList(QDir::Files))
             QVERIFY2(first.readAll(name) == second.readAll(name), qPrintable(name));
+    }
+
+    // Pointed at a folder that does not exist yet, demo makes it and writes its archives there, and
+    // nothing else; a folder that cannot be made is said in Italian.
+    void makesAMissingFolderOrSaysItCannot()
+    {
+        QTemporaryDir root;
+        const QString made = root.filePath(u"nuova/demo"_s);
+        const Run demo = cli(made, kSmall);
+        QCOMPARE(demo.status, 0);
+        QCOMPARE(QDir(made).entryList(QDir::Files),
+                 (QStringList{u"2023.sca"_s, u"2023.tel"_s, u"2023.ven"_s, u"Clienti.pro"_s, u"Dipendenti.pro"_s,
+                              u"Magazzino.pro"_s}));
+
+        QFile blocker(root.filePath(u"un-file"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString impossible = root.filePath(u"un-file/demo"_s);
+        const Run refused = cli(impossible, kSmall);
+        QCOMPARE(refused.status, 1);
+        QCOMPARE(QString::fromUtf8(refused.errors),
+                 u"demo: non è possibile creare la cartella "_s + impossible + u"\n"_s);
     }
 
     void refusals_data()

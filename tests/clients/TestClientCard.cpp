@@ -10,11 +10,13 @@
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
 #include "widgets/FieldRule.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -84,7 +86,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmClienti> card;
 };
 
@@ -256,6 +258,39 @@ private slots:
         QCOMPARE(f.edit(u"txtCodFisc"_s)->text(), u"RSSMRA80A01H501U"_s);
         f.click(u"cmdSalva"_s);
         QCOMPARE(f.stored(1).text(SchedaCliente::CodFisc), u"RSSMRA80A01H501U"_s);
+    }
+
+    // Codes copied in groups, as banks and documents print them, lose their blanks before the field's
+    // length cuts them: the whole code is stored.
+    void pastedCodesAreStoredWhole_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("IBAN") << u"txtIban"_s << int(SchedaCliente::Iban)
+                              << u"it60 x054 2811 1010 0000 0123 456"_s << u"IT60X0542811101000000123456"_s;
+        QTest::newRow("tax code") << u"txtCodFisc"_s << int(SchedaCliente::CodFisc)
+                                  << u" rss mra 80a01 h501u"_s << u"RSSMRA80A01H501U"_s;
+    }
+
+    void pastedCodesAreStoredWhole()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
+        Fixture f;
+        f.type(u"txtCliente"_s, u"Rossi Mario"_s);
+        f.type(u"txtCodFisc"_s, u"RSSMRA80A01H501U"_s);
+        QLineEdit* input = f.edit(control);
+        input->setFocus(Qt::MouseFocusReason);
+        input->selectAll();
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keySequence(input, QKeySequence::Paste);
+        QCOMPARE(input->text(), stored);
+        f.click(u"cmdSalva"_s);
+        QCOMPARE(f.stored(1).text(field), stored);
     }
 
     void onlyNameAndCodeStoreEmptyFieldsAndNo()

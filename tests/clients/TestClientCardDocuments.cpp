@@ -1,9 +1,10 @@
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmClienti.h"
-#include "ServiceDoubles.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -84,7 +85,7 @@ struct Fixture
     TempProgramFolder folder;
     QTemporaryDir elsewhere;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmClienti> card;
 };
 

@@ -2,11 +2,12 @@
 #include "clients/TfrmClienti.h"
 #include "platform/CardSheet.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/ResultListModel.h"
 #include "screens/WindowRegistry.h"
+#include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -52,7 +53,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput output;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmClienti> card;
 };
 

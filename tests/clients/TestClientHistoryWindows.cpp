@@ -15,6 +15,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -294,7 +295,7 @@ private slots:
         QFETCH(QString, caption);
         TempProgramFolder folder;
         ServiceDoubles services;
-        WindowRegistry registry;
+        WiredRegistry registry;
         TfrmClienti card(registry);
         card.show();
         card.setText(u"txtCodFisc"_s, kClient);

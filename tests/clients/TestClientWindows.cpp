@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(services.shell.opened(), QStringList{u'"' + path + u'"'});
 
         const QByteArray bytes = folder.readAll(u"Clienti.xls"_s);
-        const QByteArray cell = "<td style=\"text-align: left;\">";
+        const QByteArray cell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
         QByteArray first = "<tr>" + cell + "Esposito Ciro</td>" + cell + "</td>" + cell + "Napoli NA</td>";
         first += cell + "</td>" + cell + "</td>" + cell + "Roma</td>";
         for (int i = 0; i < 18; ++i)

@@ -173,7 +173,9 @@ class Day:
         self.o.click(cost)
         self.o.key("ctrl+a", "BackSpace")
         self.o.type("4,5,6")
-        # A hurried operator saves without leaving the field: a second comma never wipes the amount.
+        # A hurried operator saves without leaving the field: a second comma is refused, never stored as
+        # another number.
+        before = self.o.cli("cerca", "articoli", "--codice", ARTICLE).split("Costo:")[1].split()[0]
         self.o.press(w, "Salva")
         said = a.wait_until(lambda: next((" ".join(n.name for n in a.find_all(m, "label"))
                                           for m in a.windows(self.o.app) if a.role(m) == "alert"), None),
@@ -181,7 +183,8 @@ class Day:
         self.o.message(said.split("\n")[0][:30])
         line = self.o.cli("cerca", "articoli", "--codice", ARTICLE)
         stored = line.split("Costo:")[1].split()[0]
-        self.check(stored in ("4,56", "20,00"), f"typing 4,5,6 and saving stored the cost {stored}")
+        self.check(stored == before and "4,5,6" in said,
+                   f"typing 4,5,6 and saving stored the cost {stored} (was {before}) and said {said!r}")
         self.o.set(w, "Costo", "20,00")
         self.o.press(w, "Salva")
         self.o.message("salvate in archivio")

@@ -11,6 +11,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "TwoLocales.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -89,7 +90,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmIstruttori> card;
 };
 

@@ -252,7 +252,7 @@ private slots:
                 "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
                 ">" + header + "</td>";
         expected += "</tr>";
-        const QByteArray cell = "<td style=\"text-align: left;\">";
+        const QByteArray cell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
         const auto row = [&](const QList<std::pair<int, QByteArray>>& filled) {
             QByteArray bytes = "<tr>";
             for (int c = 0; c < 25; ++c) {

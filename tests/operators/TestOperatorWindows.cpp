@@ -14,6 +14,7 @@
 #include "TempProgramFolder.h"
 #include "TestRecords.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -56,7 +57,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput output;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmIstruttori> operatorCard;
 };
 
@@ -247,7 +248,7 @@ private slots:
         QVERIFY(f.services.shell.opened().isEmpty());
         const QByteArray bytes = f.folder.readAll(u"Personale_Interno.xls"_s);
         QVERIFY(bytes.contains("<x:Name>Personale Interno</x:Name>"));
-        QVERIFY(bytes.contains("<tr><td style=\"text-align: left;\">Neri Ugo</td>"));
+        QVERIFY(bytes.contains("<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Neri Ugo</td>"));
     }
 
     // Both windows read what the card shows when the user confirms, saved or not.

@@ -13,11 +13,13 @@
 #include "TwoLocales.h"
 #include "widgets/FieldRule.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,7 +98,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmMagazzino> card;
 };
 
@@ -107,6 +109,33 @@ class TestProductCard : public QObject
     Q_OBJECT
 
 private slots:
+    // The stock's "+" and "-" are buttons of one size.
+    void plusAndMinusAreAlike()
+    {
+        Fixture f(1);
+        f.card->resize(1024, 700);
+        QApplication::processEvents();
+        const QSize plus = f.card->findChild<QWidget*>(u"btnAggiungi"_s)->size();
+        const QSize minus = f.card->findChild<QWidget*>(u"btnSottrai"_s)->size();
+        QCOMPARE(plus.height(), minus.height());
+        // The grid may give one column a pixel more than the other.
+        QVERIFY2(qAbs(plus.width() - minus.width()) <= 1,
+                 qPrintable(u"%1 and %2"_s.arg(plus.width()).arg(minus.width())));
+    }
+
+    // Pictures of the card to look at: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f(1);
+        f.card->resize(1024, 700);
+        QApplication::processEvents();
+        f.card->grab().save(folder + u"/TfrmMagazzino-1024x700.png"_s);
+    }
+
     void opensAsANewCardWithZeros()
     {
         Fixture f(1);

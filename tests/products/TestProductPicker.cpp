@@ -12,6 +12,7 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <algorithm>
 #include <QApplication>
@@ -326,7 +327,7 @@ private slots:
         TempProgramFolder folder;
         ServiceDoubles services;
         RecordFile(folder.file(QLatin1StringView(kFileName)), layout).append(product({u"A1"_s, u"5"_s}));
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmMenuRegistro>(), WindowRegistry::entry<TfrmRegistro>()});
         auto* card = registry.find<TfrmRegistro>();
         card->show();

@@ -17,6 +17,7 @@
 #include "TempProgramFolder.h"
 #include "TestRecords.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -144,7 +145,7 @@ private slots:
         ServiceDoubles services;
         addProducts(folder, {{{Codice, u"A1"_s}, {Giacenza, u"1"_s}},
                              {{Codice, u"B2"_s}, {Marca, u"Acme"_s}, {Onde, u"2026"_s}, {Giacenza, u"4"_s}}});
-        WindowRegistry registry;
+        WiredRegistry registry;
         TfrmMagazzino card(registry);
         card.show();
         services.modal.setNextScript([](QDialog& search) {
@@ -211,7 +212,7 @@ private slots:
             folder,
             {{{Codice, u"SOPRA"_s}, {Giacenza, u"9"_s}, {Sottoscorta, u"1"_s}},
              {{Codice, u"POCHI"_s}, {Giacenza, u"1"_s}, {Sottoscorta, u"3"_s}, {Note, u"riordinare"_s}}});
-        WindowRegistry registry;
+        WiredRegistry registry;
         TfrmMagazzino card(registry);
         card.show();
         QString title;
@@ -254,7 +255,7 @@ private slots:
         QCOMPARE(services.shell.opened(), QStringList{u'"' + folder.file(u"Magazzino.xls"_s) + u'"'});
 
         const QByteArray bytes = folder.readAll(u"Magazzino.xls"_s);
-        const QByteArray cell = "<td style=\"text-align: left;\">";
+        const QByteArray cell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
         QByteArray row = "<tr>" + cell + "A1</td>" + cell + "</td>" + cell + "Pane &amp; Vino</td>";
         for (int i = 0; i < 8; ++i)
             row += cell + "</td>";
@@ -289,7 +290,7 @@ private slots:
         ServiceDoubles services;
         services.clock.set(kPrinted);
         RecordingReportOutput output;
-        WindowRegistry registry;
+        WiredRegistry registry;
         TfrmMagazzino card(registry);
         card.show();
 
@@ -342,7 +343,7 @@ private slots:
     {
         TempProgramFolder folder;
         ServiceDoubles services;
-        WindowRegistry registry;
+        WiredRegistry registry;
         TfrmMagazzino card(registry);
         TfrmTrovaMagazzino search;
         TfrmSottoscorta lowStock;

@@ -233,7 +233,7 @@ private slots:
         child<QAbstractButton>(*window, u"cmdEsporta"_s)->click();
         const QByteArray written = folder.readAll(file);
         QVERIFY(written.contains("<x:Name>" + file.chopped(4).replace(u'_', u' ').toUtf8() + "</x:Name>"));
-        QVERIFY(written.contains("<td style=\"text-align: left;\">12,5</td>"));
+        QVERIFY(written.contains("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">12,5</td>"));
         QVERIFY(written.contains("width=250>Operatore o agente</td></tr>"));
         QVERIFY(written.contains("width=200>Importo in euro</td>"));
         if (period == u"year") {

@@ -15,6 +15,7 @@
 #include "TempProgramFolder.h"
 #include "ThrowawayServer.h"
 #include "TwoLocales.h"
+#include "WiredRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,7 +104,7 @@ struct Fixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     TfrmScadenzario* card = nullptr;
 };
 

@@ -7,7 +7,10 @@
 #include "ServiceDoubles.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
+#include <csignal>
+#include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,8 +19,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -42,7 +43,7 @@ int runSchedule(int argc, char* argv[])
     MediaSound sound(QStringLiteral(TELVARA_PROGRAM));
     Services::setSound(&sound);
     {
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmScadenzario>()});
         auto* card = registry.find<TfrmScadenzario>();
         card->open();

@@ -23,6 +23,7 @@
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
 #include "WindowControls.h"
+#include "WiredRegistry.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -206,7 +207,7 @@ private slots:
         services.clock.set(QDateTime(QDate(2024, 3, 8), QTime(9, 0)));
         add(folder, u"2024.sca"_s, {{u"10/03/2024"_s, u"10:00"_s, u"presto"_s, u"5"_s}});
         add(folder, u"2023.sca"_s, {{u"20/06/2023"_s, u"10:00"_s, u"estate"_s}});
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmScadenzario>()});
         auto* schedule = registry.find<TfrmScadenzario>();
         schedule->open();
@@ -263,7 +264,7 @@ private slots:
              {u"05/04/2024"_s, u"10:00"_s, u"aprile"_s},
              {u"06/03/2024"_s, u"10:00"_s, u"altro"_s, u"1"_s, u"No"_s, u"No"_s, u"Verdi Gino"_s},
              {u"05/03/2024"_s, u"10:00"_s, u"uguale"_s, u"7"_s}});
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmScadenzario>()});
         auto* schedule = registry.find<TfrmScadenzario>();
         schedule->open();
@@ -331,7 +332,7 @@ private slots:
             QCOMPARE(reasons(paid), QStringList{u"pagata"_s});
         }
 
-        WindowRegistry registry;
+        WiredRegistry registry;
         registry.create({WindowRegistry::entry<TfrmScadenzario>()});
         auto* schedule = registry.find<TfrmScadenzario>();
         schedule->open();

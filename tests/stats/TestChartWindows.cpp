@@ -11,11 +11,13 @@
 #include "stats/TfrmStatsEntrate.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
@@ -53,7 +55,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput reports;
-    WindowRegistry registry;
+    WiredRegistry registry;
 };
 
 QList<qint64> march(qint64 value)
@@ -206,6 +208,53 @@ private slots:
 
     // The labels of neighbouring small slices (May, June and July here) stand apart: every month's
     // label is drawn, and no two overlap, whatever the size of the window.
+    // The figures inside the bars are the whole euros, however large, never in exponent form; and every
+    // month's swatch in the legend stands out from the white by its outline.
+    void barFiguresAreWholeEurosAndSwatchesAreOutlined()
+    {
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            for (int month = 1; month <= 12; ++month)
+                sale(file, u"05/%1/2024"_s.arg(month, 2, 10, QChar(u'0')), QString::number(month * 1234567));
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.resize(1024, 700);
+        window.show();
+        QApplication::processEvents();
+        const QStringList texts = shownTexts(window);
+        QVERIFY2(texts.contains(u"14814804"_s), qPrintable(texts.join(u", "_s)));
+        for (const QString& text : texts)
+            QVERIFY2(!text.contains(u"e+"_s), qPrintable(text));
+        for (const QLegendMarker* marker :
+             window.findChild<QChartView*>(u"ChartStats"_s)->chart()->legend()->markers())
+            QVERIFY2(ChartColours::contrast(marker->pen().color().rgb() & 0xFFFFFF, 0xFFFFFF) >= 7,
+                     qPrintable(marker->label()));
+    }
+
+    // Pictures of the chart to look at: set TELVARA_SCREENSHOTS to a folder to get them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TELVARA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TELVARA_SCREENSHOTS not set");
+        QDir().mkpath(folder);
+        Fixture f;
+        {
+            RecordFile file(f.folder.file(u"2024.ven"_s), SchedaVendita::layout);
+            for (int month = 1; month <= 12; ++month)
+                sale(file, u"05/%1/2024"_s.arg(month, 2, 10, QChar(u'0')), QString::number(month * 1234567));
+        }
+        TfrmStatsEntrate window(u"2024"_s);
+        window.resize(1024, 700);
+        window.show();
+        QApplication::processEvents();
+        window.grab().save(folder + u"/TfrmStatsEntrate-barre.png"_s);
+        window.findChild<QPushButton*>(u"btnTorta"_s)->click();
+        QApplication::processEvents();
+        window.grab().save(folder + u"/TfrmStatsEntrate-torta.png"_s);
+    }
+
     void pieLabelsOfSmallNeighboursStandApart_data()
     {
         QTest::addColumn<QSize>("size");

@@ -8,6 +8,7 @@
 #include "stats/TfrmMenuRiepCosti.h"
 #include "storage/RecordFile.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -62,7 +63,7 @@ struct Fixture
     TempProgramFolder folder;
     ServiceDoubles services;
     RecordingReportOutput reports;
-    WindowRegistry registry;
+    WiredRegistry registry;
     TfrmMenuRiepCosti* menu;
 };
 

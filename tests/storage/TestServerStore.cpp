@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(ArchiveServerSetting::setUp(QString(), folder.path()), choice.error);
     }
 
-    // A window's access message names the server where the archives are on one, and is its own text
-    // where they are files.
+    // A window's access message names the server where the archives are on one, right after what failed
+    // and without the advice about the folder's privileges, and is its own text where they are files.
     void accessMessagesNameTheServer()
     {
         TempProgramFolder folder;
@@ -176,8 +176,11 @@ private slots:
         const QString named = StorageMessages::accessDenied();
         const QString unreadable = StorageMessages::archiveUnreadable();
         ArchiveServerSetting::attach(folder.path(), QString());
-        QVERIFY(named.startsWith(plain));
-        QVERIFY(named.contains(QLatin1StringView("sede.example:5433/telvara")));
+        QCOMPARE(named,
+                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                "Gli archivi sono sul server sede.example:5433/telvara: accertarsi che sia "
+                                "raggiungibile."));
+        QVERIFY(plain.contains(QLatin1StringView("privilegi di scrittura")));
         QVERIFY(unreadable.contains(QLatin1StringView("sede.example:5433/telvara")));
         QCOMPARE(StorageMessages::accessDenied(), plain);
         QVERIFY(!plain.contains(QLatin1StringView("server")));

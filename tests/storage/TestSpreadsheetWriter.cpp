@@ -88,8 +88,8 @@ private slots:
         writer.addEncodedCells(Windows1252::encode(value) + '\0' + '\0');
         writer.finish();
         const QByteArray bytes = folder.readAll(QStringLiteral("x.xls"));
-        const QByteArray expectedRow =
-            "<tr><td style=\"text-align: left;\">" + cell + "</td><td style=\"text-align: left;\"></td></tr>";
+        const QByteArray expectedRow = "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + cell +
+                                       "</td><td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td></tr>";
         QVERIFY2(bytes.endsWith(expectedRow + expectedRow + kTail), bytes.right(200).constData());
         QVERIFY(!bytes.contains('\r'));
         QVERIFY(!bytes.contains('\n'));

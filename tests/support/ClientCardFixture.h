@@ -3,6 +3,7 @@
 #include "screens/WindowRegistry.h"
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
+#include "WiredRegistry.h"
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,6 @@ struct ClientCardFixture
 
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     std::unique_ptr<TfrmClienti> card;
 };

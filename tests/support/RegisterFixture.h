@@ -4,6 +4,7 @@
 #include "ServiceDoubles.h"
 #include "TempProgramFolder.h"
 #include "TestRecords.h"
+#include "WiredRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,7 +53,7 @@ template <class Menu, class Card> struct RegisterFixture
     RegisterFiles files;
     TempProgramFolder folder;
     ServiceDoubles services;
-    WindowRegistry registry;
+    WiredRegistry registry;
     Menu* menu = nullptr;
     Card* card = nullptr;
 };

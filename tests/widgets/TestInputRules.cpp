@@ -30,7 +30,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The rules an input may keep.
-enum class Rule { Digits, Year, Amount, WholeNumber, UpperCase, UpperCaseTrimmed, Trimmed };
+enum class Rule { Digits, Year, Amount, WholeNumber, UpperCase, UpperCaseTrimmed, Code, Trimmed };
 
 // The ways text reaches an input.
 enum class Arrival {
@@ -81,6 +81,9 @@ void attachRule(QLineEdit* edit, Rule rule)
     case Rule::UpperCaseTrimmed:
         UpperCaseField::attach(edit, UpperCaseField::Trim::Yes);
         break;
+    case Rule::Code:
+        UpperCaseField::attach(edit, UpperCaseField::Trim::AllBlanks);
+        break;
     case Rule::Trimmed:
         TrimmedField::attach(edit);
         break;
@@ -96,9 +99,10 @@ QLineEdit* input(Rule rule, QWidget* parent)
 
 // Fields of the widths the cases cut to.
 namespace Cut {
-inline constexpr FieldSpec kFields[] = {{"Importo", 15}, {"Avviso", 3}, {"CodFisc", 16}, {"Scorta", 6}};
+inline constexpr FieldSpec kFields[] = {
+    {"Importo", 15}, {"Avviso", 3}, {"CodFisc", 16}, {"Scorta", 6}, {"Iban", 27}};
 inline constexpr RecordLayout layout{kFields};
-enum Field { Importo, Avviso, CodFisc, Scorta };
+enum Field { Importo, Avviso, CodFisc, Scorta, Iban };
 } // namespace Cut
 
 void drop(QWidget* target, const QString& text)
@@ -278,6 +282,7 @@ private slots:
             {"whole number", Rule::WholeNumber, u"+0 07x,"_s, u"007"_s},
             {"upper case", Rule::UpperCase, u"via roma 1"_s, u"VIA ROMA 1"_s},
             {"upper case trimmed", Rule::UpperCaseTrimmed, u" rssmra80 "_s, u"RSSMRA80"_s},
+            {"code", Rule::Code, u" it60 x054 2811 "_s, u"IT60X0542811"_s},
             {"trimmed", Rule::Trimmed, u" anna@posta.it "_s, u"anna@posta.it"_s},
         };
         for (const Case& c : cases)
@@ -337,6 +342,9 @@ private slots:
             {"days of notice after letters", Rule::Digits, Cut::Avviso, u"abc12"_s, u"12"_s},
             {"tax code in blanks and lower case", Rule::UpperCaseTrimmed, Cut::CodFisc,
              u" rssmra80a01h501u "_s, u"RSSMRA80A01H501U"_s},
+            {"tax code in groups", Rule::Code, Cut::CodFisc, u"rssmra 80a01 h501u"_s, u"RSSMRA80A01H501U"_s},
+            {"IBAN in groups of four", Rule::Code, Cut::Iban, u"it60 x054 2811 1010 0000 0123 456"_s,
+             u"IT60X0542811101000000123456"_s},
             {"a count in words", Rule::WholeNumber, Cut::Scorta, u"scorta: 12 pezzi"_s, u"12"_s},
         };
         for (const Case& c : cases)
@@ -384,22 +392,61 @@ private slots:
         QCOMPARE(count->text(), u"-3"_s);
     }
 
-    // An amount takes one comma from the keyboard; a comma typed over the selected one replaces it.
-    void amountTakesOneTypedComma()
+    // Typed or pasted, a text with two commas reaches an amount as it is, never as another number: leaving
+    // the field then refuses it.
+    void amountKeepsEverySecondComma()
     {
         QWidget window;
         QLineEdit* edit = input(Rule::Amount, &window);
         window.show();
         QApplication::setActiveWindow(&window);
         edit->setFocus();
-        QTest::keyClicks(edit, u"12,5,7"_s);
-        QCOMPARE(edit->text(), u"12,57"_s);
+        QTest::keyClicks(edit, u"1,2,3"_s);
+        QCOMPARE(edit->text(), u"1,2,3"_s);
+        QVERIFY(!edit->findChild<AmountField*>()->isReadable());
+        // A comma typed over the selected one replaces it.
+        edit->setText(u"12,57"_s);
         edit->setSelection(2, 1);
         QTest::keyClick(edit, ',');
         QCOMPARE(edit->text(), u"12,57"_s);
-        edit->setSelection(1, 2);
-        QTest::keyClicks(edit, u"3,"_s);
-        QCOMPARE(edit->text(), u"13,57"_s);
+    }
+
+    // The keypad's decimal key types the decimal comma in an amount, whether the layout sends a point (US,
+    // Italian under X) or a comma; a point typed on the main keys still has no effect. Other inputs take
+    // nothing from it.
+    void keypadDecimalKeyTypesTheComma_data()
+    {
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("amount, keypad point") << Rule::Amount << int(Qt::Key_Period) << true << u"12,50"_s;
+        QTest::newRow("amount, keypad comma") << Rule::Amount << int(Qt::Key_Comma) << true << u"12,50"_s;
+        QTest::newRow("amount, main point") << Rule::Amount << int(Qt::Key_Period) << false << u"1250"_s;
+        QTest::newRow("amount, main comma") << Rule::Amount << int(Qt::Key_Comma) << false << u"12,50"_s;
+        QTest::newRow("digits, keypad point") << Rule::Digits << int(Qt::Key_Period) << true << u"1250"_s;
+        QTest::newRow("count, keypad point") << Rule::WholeNumber << int(Qt::Key_Period) << true << u"1250"_s;
+    }
+
+    void keypadDecimalKeyTypesTheComma()
+    {
+        QFETCH(Rule, rule);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(QString, kept);
+        QWidget window;
+        QLineEdit* edit = input(rule, &window);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        edit->setFocus();
+        const Qt::KeyboardModifiers pad = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+        const auto digit = [&](char c) { QTest::keyClick(edit, Qt::Key(Qt::Key_0 + (c - '0')), pad); };
+        digit('1');
+        digit('2');
+        QTest::keyClick(edit, Qt::Key(key), pad);
+        digit('5');
+        digit('0');
+        QCOMPARE(edit->text(), kept);
     }
 
     // A list that only offers values: the wheel over it and the arrow keys leave the value as it is.
