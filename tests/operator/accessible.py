@@ -27,14 +27,15 @@ def wait_until(condition, timeout=DEFAULT_TIMEOUT, what="condition"):
     raise NotFound(f"{what}: not found within {timeout} s" + (f" ({last_error})" if last_error else ""))
 
 
-def application(name, timeout=30):
+def application(name, pid=None, timeout=30):
+    """The program called name; with pid, the one that process runs (several programs may share a name)."""
     def find():
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
-            if app is not None and app.name == name:
+            if app is not None and app.name == name and (pid is None or app.get_process_id() == pid):
                 return app
         return None
-    return wait_until(find, timeout, f"application {name}")
+    return wait_until(find, timeout, f"application {name}" + (f" of process {pid}" if pid else ""))
 
 
 def role(node):
