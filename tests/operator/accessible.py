@@ -142,6 +142,20 @@ def press(node):
         Atspi.set_timeout(_REPLY_TIMEOUT_MS, _STARTUP_TIMEOUT_MS)
 
 
+def answer_time(node, within):
+    """How long node's program takes to tell node's text through the bus; None when it has not answered
+    within that many seconds (its window is not being served)."""
+    started = time.monotonic()
+    Atspi.set_timeout(int(within * 1000), _STARTUP_TIMEOUT_MS)
+    try:
+        text(node)
+    except GLib.GError:
+        return None
+    finally:
+        Atspi.set_timeout(_REPLY_TIMEOUT_MS, _STARTUP_TIMEOUT_MS)
+    return time.monotonic() - started
+
+
 def focus(node):
     node.queryComponent().grabFocus()
 

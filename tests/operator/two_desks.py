@@ -69,9 +69,12 @@ class TwoDesks:
         assert "contiene 1 schede" in found, found
         return found.splitlines()[0]
 
-    def shows(self, desk, w, field, value):
-        a.wait_until(lambda: desk.text(w, field) == value, timeout=10,
-                     what=f"'{field}' showing {value!r} (it shows {desk.text(w, field)!r})")
+    @staticmethod
+    def shows(desk, w, field, value):
+        try:
+            a.wait_until(lambda: desk.text(w, field) == value, timeout=10, what=f"'{field}' showing {value!r}")
+        except a.NotFound:
+            raise AssertionError(f"'{field}' shows {desk.text(w, field)!r} instead of {value!r}") from None
 
     def x_window(self, desk, title):
         """The X window of desk's program with that title."""
@@ -83,8 +86,8 @@ class TwoDesks:
 
     def come_back_to(self, desk, title):
         """The operator turns to desk's window again: it takes the keyboard focus, so it is activated."""
-        subprocess.run(["xdotool", "windowraise", self.x_window(desk, title), "windowfocus",
-                        self.x_window(desk, title)], check=True)
+        window = self.x_window(desk, title)
+        subprocess.run(["xdotool", "windowraise", window, "windowfocus", window], check=True)
         time.sleep(0.5)
 
     def snapshot(self, desk, title, name):
@@ -162,16 +165,15 @@ class TwoDesks:
         left, top, width, height = a.extents(w)
         for node in a.find_all(w, ["radio button", "label"]):
             x, y, node_width, node_height = a.extents(node)
-            self.check(left <= x and x + node_width <= left + width and top <= y and y + node_height <= top + height,
-                       f"'{node.name}' lies outside the conflict window: {x},{y} {node_width}x{node_height}")
+            inside = left <= x and x + node_width <= left + width and top <= y and y + node_height <= top + height
+            self.check(inside, f"'{node.name}' lies outside the conflict window: {x},{y} {node_width}x{node_height}")
         keep_stored = self.b.controls(w, "Note: tieni il valore in archivio, Preventivo inviato", "radio button")
         keep_mine = self.b.controls(w, "Occupazione: tieni il valore digitato qui, Impiegato", "radio button")
         self.b.controls(w, "Note: tieni il valore digitato qui, " + LONG_NOTE, "radio button")
         self.b.controls(w, "Occupazione: tieni il valore in archivio, Artigiano", "radio button")
         a.press(keep_stored[0])
-        a.wait_until(lambda: a.states(keep_stored[0]).contains(a.pyatspi.STATE_CHECKED), what="archive's note chosen")
-        self.check(a.states(keep_mine[0]).contains(a.pyatspi.STATE_CHECKED),
-                   "the value typed here is not the one proposed")
+        a.wait_until(lambda: checked(keep_stored[0]), what="the archive's note chosen")
+        self.check(checked(keep_mine[0]), "the value typed here is not the one proposed")
         self.snapshot(self.b, " " + CONFLICT, "finestra-conflitto")
         self.b.press(w, "Salva")
         self.b.gone(CONFLICT)
@@ -234,7 +236,7 @@ class TwoDesks:
         try:
             self.a.press(p, "Salva")
             time.sleep(1)
-            answered = answer_time(field)
+            answered = a.answer_time(field, ANSWER_WITHIN)
             time.sleep(max(0.0, STOPPED_FOR - 1 - (answered or ANSWER_WITHIN)))
         finally:
             for pid in backends:
@@ -266,17 +268,8 @@ class TwoDesks:
         return steps + [self.archives_sound]
 
 
-def answer_time(node):
-    """How long node's program takes to tell node's text through the bus; None past ANSWER_WITHIN."""
-    started = time.monotonic()
-    a.Atspi.set_timeout(int(ANSWER_WITHIN * 1000), 0)
-    try:
-        a.text(node)
-    except a.GLib.GError:
-        return None
-    finally:
-        a.Atspi.set_timeout(10000, 0)
-    return time.monotonic() - started
+def checked(node):
+    return a.states(node).contains(a.pyatspi.STATE_CHECKED)
 
 
 def main():
