@@ -27,14 +27,15 @@ def wait_until(condition, timeout=DEFAULT_TIMEOUT, what="condition"):
     raise NotFound(f"{what}: not found within {timeout} s" + (f" ({last_error})" if last_error else ""))
 
 
-def application(name, timeout=30):
+def application(name, pid=None, timeout=30):
+    """The program called name; with pid, the one that process runs (several programs may share a name)."""
     def find():
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
-            if app is not None and app.name == name:
+            if app is not None and app.name == name and (pid is None or app.get_process_id() == pid):
                 return app
         return None
-    return wait_until(find, timeout, f"application {name}")
+    return wait_until(find, timeout, f"application {name}" + (f" of process {pid}" if pid else ""))
 
 
 def role(node):
@@ -139,6 +140,20 @@ def press(node):
             raise
     finally:
         Atspi.set_timeout(_REPLY_TIMEOUT_MS, _STARTUP_TIMEOUT_MS)
+
+
+def answer_time(node, within):
+    """How long node's program takes to tell node's text through the bus; None when it has not answered
+    within that many seconds (its window is not being served)."""
+    started = time.monotonic()
+    Atspi.set_timeout(int(within * 1000), _STARTUP_TIMEOUT_MS)
+    try:
+        text(node)
+    except GLib.GError:
+        return None
+    finally:
+        Atspi.set_timeout(_REPLY_TIMEOUT_MS, _STARTUP_TIMEOUT_MS)
+    return time.monotonic() - started
 
 
 def focus(node):

@@ -18,16 +18,22 @@ APPLICATION = "Telvara"
 
 
 class Operator:
-    def __init__(self, session: DesktopSession, build: str, shots: str):
+    """One workstation. Given folder, it works on that program folder, installed by another workstation;
+    given archive, its programs are started with that TELVARA_ARCHIVIO."""
+
+    def __init__(self, session: DesktopSession, build: str, shots: str, folder=None, archive=None):
         self.session = session
         self.build = build
         self.shots = shots
+        self.archive = archive
         self.problems = []  # what the walk of each window found, reported at the end
         self.checked = set()
         self._controls = {}  # per window title: (node, role, name) of every control, read once
-        self.folder = tempfile.mkdtemp(prefix="telvara-cartella-")
+        self.owns_folder = folder is None
+        self.folder = folder or tempfile.mkdtemp(prefix="telvara-cartella-")
         self.opened = os.path.join(self.session.folder, "aperti.txt")
-        self._install()
+        if self.owns_folder:
+            self._install()
         self.program = None
         self.app = None
 
@@ -49,21 +55,27 @@ class Operator:
 
     def cli(self, *arguments, check=True):
         result = subprocess.run([os.path.join(self.folder, "telvara-cli"), "--cartella", self.folder,
-                                 *arguments], capture_output=True, text=True, env=self.session.env)
+                                 *arguments], capture_output=True, text=True, env=self.environment())
         if check and result.returncode != 0:
             raise AssertionError(f"telvara-cli {' '.join(arguments)}: exit {result.returncode}\n"
                                  f"{result.stdout}{result.stderr}")
         return result.stdout
 
+    def environment(self):
+        env = dict(self.session.env)
+        if self.archive:
+            env["TELVARA_ARCHIVIO"] = self.archive
+        return env
+
     def start(self, sound=True):
         """Starts the installed program; without sound, on a desktop that has no audio output at all."""
         self.log = open(os.path.join(self.shots, "telvara.log"), "ab")
-        env = dict(self.session.env)
+        env = self.environment()
         if not sound:
             env["PULSE_SERVER"] = "unix:" + os.path.join(self.session.folder, "nessun-server-audio")
         self.program = subprocess.Popen([os.path.join(self.folder, "telvara")], env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
-        self.app = a.application(APPLICATION, timeout=60)
+        self.app = a.application(APPLICATION, pid=self.program.pid, timeout=60)
 
     def alive(self):
         return self.program is not None and self.program.poll() is None
@@ -84,7 +96,8 @@ class Operator:
             except subprocess.TimeoutExpired:
                 self.program.kill()
                 self.program.wait()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if self.owns_folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
     def opened_targets(self):
         if not os.path.exists(self.opened):
