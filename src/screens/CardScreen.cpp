@@ -6,6 +6,7 @@
 #include "screens/TfrmGuida.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "widgets/Announcement.h"
 #include "widgets/ControlText.h"
 #include "widgets/HelpKey.h"
 #include "widgets/ListSelection.h"
@@ -222,8 +223,14 @@ void CardScreen::navigate(CardNavigation::Command command)
     }
     if (outcome.kind == Kind::EmptyArchive)
         Services::messages().information(u"L'archivio non contiene nessuna scheda."_s);
-    else if (record)
+    else if (record) {
         loadRecord(outcome.number, *record);
+        // The picture keeps the focus: the card now shown is said by its number and its first field.
+        QList<QWidget*> told = {m_position};
+        if (QWidget* first = control(m_definition.enterChain.value(0)))
+            told.append(first);
+        Announcement::sayValues(this, told);
+    }
 }
 
 void CardScreen::loadRecord(qint64 number, const Record& record)

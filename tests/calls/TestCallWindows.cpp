@@ -22,6 +22,8 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -376,6 +378,54 @@ private slots:
                  u"Anno: "_s + kYear);
         QCOMPARE(child<QWidget>(*window, u"panAnno"_s)->geometry(),
                  child<QWidget>(*window, u"grdRecords"_s)->geometry());
+    }
+
+    // From the keyboard: the panel has the focus from the start, each list is spoken by its caption and
+    // moved by the arrows, Tab reaches the year before "Visualizza", and never the hidden grid.
+    void selectionPanelTakesTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QStringList>("lists");
+        QTest::newRow("day") << u"day"_s << QStringList{u"cboGiorno"_s, u"cboSelezione"_s};
+        QTest::newRow("month") << u"month"_s << QStringList{u"cboSelezione"_s};
+    }
+
+    void selectionPanelTakesTheKeyboard()
+    {
+        QFETCH(QString, period);
+        QFETCH(QStringList, lists);
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
+        window->setYearLabel(kYear);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, lists.first()));
+
+        for (const QString& name : lists) {
+            auto* list = child<QComboBox>(*window, name);
+            const auto captions = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+            QVERIFY2(!captions.isEmpty(), qPrintable(name));
+            QCOMPARE(captions.first().first->text(QAccessible::Name),
+                     name == u"cboGiorno"_s ? u"Giorno:"_s : u"Mese:"_s);
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), 2);
+            QTest::keyClick(list, Qt::Key_Up);
+            QCOMPARE(list->currentIndex(), 1);
+        }
+
+        child<QWidget>(*window, lists.first())->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int step = 0; step < 12 && !reached.contains(u"btnVisualizza"_s); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY2(reached.contains(u"btnVisualizza"_s) && !reached.contains(u"grdRecords"_s),
+                 qPrintable(reached.join(u' ')));
+        QCOMPARE(reached.mid(0, lists.size()), QStringList(lists.mid(1)) << u"lblAnno"_s);
     }
 
     void exitPictureOfThePanelCloses()
