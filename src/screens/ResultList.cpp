@@ -236,6 +236,13 @@ bool ResultList::eventFilter(QObject* watched, QEvent* event)
         emit pickRequested();
         return true;
     }
+    // Reached from the keyboard with no line chosen, the list chooses its current one, or its first: the
+    // keys then have a line to act on, and a screen reader a line to read.
+    if (watched == m_lstRecords && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason && !selectedLine()) {
+        const QModelIndex current = m_lstRecords->currentIndex();
+        select(current.isValid() ? current.row() : 0);
+    }
     // Enter or Space on a selected line picks it as a double click does; without a selection, Space
     // selects the current line as in any list.
     if (watched == m_lstRecords && event->type() == QEvent::KeyPress && m_options.picks) {

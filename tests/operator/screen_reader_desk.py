@@ -9,19 +9,21 @@ import threading
 import time
 
 # The text between the quotes; Orca writes the voice after them (" voice=uppercase{...}").
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?(?:\{.*\})?\s*$")
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(?:voice=\w+)?\s*(?:\{.*\})?\s*$")
 
 
 class Speech:
     """Every utterance Orca logs, in order, read from the pseudo-terminal it writes its log to."""
 
-    def __init__(self, transcript_path):
+    def __init__(self, transcript_path, log_path=None):
         self.master, slave = os.openpty()
         self.terminal = os.ttyname(slave)
         self._slave = slave
         self.said = []
         self._lock = threading.Lock()
         self._transcript = open(transcript_path, "w", encoding="utf-8")
+        # Orca's whole log, for finding out why something was or was not said.
+        self._log = open(log_path, "w", encoding="utf-8") if log_path else None
         self._reader = threading.Thread(target=self._read, daemon=True)
         self._reader.start()
 
@@ -38,6 +40,8 @@ class Speech:
             *lines, pending = pending.split(b"\n")
             for raw in lines:
                 line = raw.decode("utf-8", "replace").rstrip("\r")
+                if self._log:
+                    self._log.write(line + "\n")
                 match = SPEECH.search(line)
                 if not match:
                     continue
@@ -86,6 +90,8 @@ class Speech:
         os.close(self._slave)
         os.close(self.master)
         self._transcript.close()
+        if self._log:
+            self._log.close()
 
 
 # Orca's own settings: speech through speech-dispatcher, no braille, no sounds, no tutorial hints.
@@ -112,7 +118,7 @@ ORCA_GENERAL = {
 class ScreenReaderDesk:
     """Adds to a DesktopSession what a blind operator's desk has; stops what it started."""
 
-    def __init__(self, session, transcript_path):
+    def __init__(self, session, transcript_path, log_path=None):
         self.session = session
         self.env = session.env
         self.env["LANG"] = "it_IT.UTF-8"
@@ -121,6 +127,7 @@ class ScreenReaderDesk:
         # Speech-dispatcher is started by Orca's first connection, on the session's runtime folder.
         self.env["SPEECHD_ADDRESS"] = "unix_socket:" + os.path.join(session.folder, "speechd.sock")
         self.transcript_path = transcript_path
+        self.log_path = log_path
         self.speech = None
 
     def start(self):
@@ -155,7 +162,7 @@ class ScreenReaderDesk:
                                                                        "pronunciations": {},
                                                                        "keybindings": {}}},
                        "pronunciations": {}, "keybindings": {}}, settings, indent=1)
-        self.speech = Speech(self.transcript_path)
+        self.speech = Speech(self.transcript_path, self.log_path)
         self.orca = self.session._spawn(["orca", "--replace", "--user-prefs", prefs, "--debug-file",
                                          self.speech.terminal],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -169,6 +176,16 @@ class ScreenReaderDesk:
         for name in names:
             subprocess.run(["xdotool", "key", "--clearmodifiers", name], env=self.env, check=True)
             time.sleep(pause)
+
+    def chord(self, modifier, key):
+        """A key pressed while a modifier is held, released after the program has answered, as a person
+        does: a screen reader takes the modifiers at the key's release for the key's meaning."""
+        subprocess.run(["xdotool", "keydown", modifier], env=self.env, check=True)
+        time.sleep(0.1)
+        subprocess.run(["xdotool", "key", key], env=self.env, check=True)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "keyup", modifier], env=self.env, check=True)
+        time.sleep(0.25)
 
     def type(self, text):
         subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)

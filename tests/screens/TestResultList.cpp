@@ -221,6 +221,25 @@ private slots:
             QCOMPARE(list.selectedLine(), std::optional(u"b rossi"_s));
     }
 
+    // Reached by Tab, a list with no line chosen chooses its first, so that Enter has a line to open.
+    void tabIntoTheListChoosesALine()
+    {
+        ServiceDoubles services;
+        ResultList list({u"Titolo"_s, {}, true, nullptr});
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.setLines(lines({u"a rossi"_s}));
+        list.focusFind();
+        QSignalSpy pick(&list, &ResultList::pickRequested);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list.view());
+        QCOMPARE(list.selectedLine(), std::optional(u"a rossi"_s));
+        QTest::keyClick(list.view(), Qt::Key_Return);
+        QCOMPARE(pick.count(), 1);
+    }
+
     // "Stampa" fills the list report: 100 lines make a data box of 1282.2 units.
     void printsThroughTheListReport()
     {
