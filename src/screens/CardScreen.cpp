@@ -223,14 +223,8 @@ void CardScreen::navigate(CardNavigation::Command command)
     }
     if (outcome.kind == Kind::EmptyArchive)
         Services::messages().information(u"L'archivio non contiene nessuna scheda."_s);
-    else if (record) {
+    else if (record)
         loadRecord(outcome.number, *record);
-        // The picture keeps the focus: the card now shown is said by its number and its first field.
-        QList<QWidget*> told = {m_position};
-        if (QWidget* first = control(m_definition.enterChain.value(0)))
-            told.append(first);
-        Announcement::sayValues(this, told);
-    }
 }
 
 void CardScreen::loadRecord(qint64 number, const Record& record)
@@ -239,6 +233,12 @@ void CardScreen::loadRecord(qint64 number, const Record& record)
         if (field.field >= 0)
             setText(field.control, record.text(field.field));
     setRecordNumber(number);
+    // The focus stays on the picture or comes back from the search: the card now shown is said by its
+    // number and its first field.
+    QList<QWidget*> told = {m_position};
+    if (QWidget* first = control(m_definition.enterChain.value(0)))
+        told.append(first);
+    Announcement::sayValues(this, told);
 }
 
 QString CardScreen::recordPath() const
