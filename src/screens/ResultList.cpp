@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -239,10 +240,8 @@ bool ResultList::eventFilter(QObject* watched, QEvent* event)
     // Reached from the keyboard with no line chosen, the list chooses its current one, or its first: the
     // keys then have a line to act on, and a screen reader a line to read.
     if (watched == m_lstRecords && event->type() == QEvent::FocusIn &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason && !selectedLine()) {
-        const QModelIndex current = m_lstRecords->currentIndex();
-        select(current.isValid() ? current.row() : 0);
-    }
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason && !selectedLine())
+        QTimer::singleShot(0, this, &ResultList::chooseOnFocus);
     // Enter or Space on a selected line picks it as a double click does; without a selection, Space
     // selects the current line as in any list.
     if (watched == m_lstRecords && event->type() == QEvent::KeyPress && m_options.picks) {
@@ -266,6 +265,17 @@ void ResultList::dropUnreadableLines()
     setLines(TextTable(1, TextTable::Cells::AsGiven));
     emit linesDropped();
     Services::messages().plain(StorageMessages::archiveUnreadable());
+}
+
+void ResultList::chooseOnFocus()
+{
+    if (!m_lstRecords->hasFocus() || selectedLine())
+        return;
+    const QModelIndex current = m_lstRecords->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    // Made current anew once the list has been announced, so that the line is announced after it.
+    m_lstRecords->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    select(row);
 }
 
 void ResultList::select(int row)

@@ -56,11 +56,16 @@ void filter(QAccessibleEvent* event, const std::function<void(QAccessibleEvent*)
         pass(event);
         return;
     }
-    if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) {
-        QWidget* owner = focusOwner(edit);
-        if (!owner->hasFocus() || announcedFocus != owner)
-            return;
-    }
+    QWidget* owner = focusOwner(edit);
+    if ((type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) &&
+        (!owner->hasFocus() || announcedFocus != owner))
+        return;
+    // A field put right as the focus leaves it (a number written out in full) is no deletion by the
+    // operator, which a reader still on it would announce as one.
+    if ((type == QAccessible::TextInserted || type == QAccessible::TextRemoved ||
+         type == QAccessible::TextUpdated) &&
+        !owner->hasFocus() && announcedFocus == owner)
+        return;
     if (edit->echoMode() == QLineEdit::Normal) {
         pass(event);
         return;

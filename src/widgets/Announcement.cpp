@@ -94,8 +94,11 @@ void sayValues(QWidget* from, const QList<QWidget*>& controls)
         // A list's interface gives its value as its name: the name the program gave it is the one.
         const QString name =
             control->accessibleName().isEmpty() ? spoken->text(QAccessible::Name) : control->accessibleName();
-        // A label that shows a value already speaks it in its name.
-        told.append(name.endsWith(value) ? name : name + QStringLiteral(": ") + value);
+        // A label that shows a value already speaks it in its name; a caption with its unit ("Importo: €")
+        // goes straight on with the value.
+        told.append(name.endsWith(value)  ? name
+                    : name.contains(u':') ? name + u' ' + value
+                                          : name + QStringLiteral(": ") + value);
     }
     if (!told.isEmpty())
         say(from, told.join(QStringLiteral(", ")));

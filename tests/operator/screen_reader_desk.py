@@ -163,13 +163,16 @@ class ScreenReaderDesk:
                                                                        "keybindings": {}}},
                        "pronunciations": {}, "keybindings": {}}, settings, indent=1)
         self.speech = Speech(self.transcript_path, self.log_path)
-        self.orca = self.session._spawn(["orca", "--replace", "--user-prefs", prefs, "--debug-file",
-                                         self.speech.terminal],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Orca runs once per user: another one (of another desktop) makes this one stop, and is left alone.
+        output = os.path.join(self.session.folder, "orca-output.txt")
+        with open(output, "wb") as out:
+            self.orca = self.session._spawn(["orca", "--user-prefs", prefs, "--debug-file",
+                                             self.speech.terminal], stdout=out, stderr=subprocess.STDOUT)
         # Orca is ready once it has greeted.
-        self.speech.wait_for(0, lambda said: len(said) > 0, timeout=30)
+        self.speech.wait_for(0, lambda said: len(said) > 0 or self.orca.poll() is not None, timeout=30)
         if not self.speech.said:
-            raise RuntimeError("Orca said nothing on starting")
+            with open(output, encoding="utf-8", errors="replace") as out:
+                raise RuntimeError(f"Orca said nothing on starting: {out.read().strip()}")
 
     def keys(self, *names, pause=0.25):
         """Presses keys as the operator does, one after another (xdotool's names: Tab, Return, ctrl+Right)."""

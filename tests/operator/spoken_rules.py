@@ -17,38 +17,42 @@ def english_words(said):
     return [(match.group(0), utterance) for utterance in said for match in _ENGLISH.finditer(utterance)]
 
 
-def _words(text):
-    return re.findall(r"[\w,.-]+", text.lower())
+def _plain(text):
+    return " ".join(text.lower().split())
+
+
+def _tokens(text):
+    return [token.strip(".,;:!?") for token in text.lower().split()]
+
+
+def _holds_words(utterance, value):
+    """Whether the value's words stand whole, in order, among the utterance's."""
+    words, wanted = _tokens(utterance), _tokens(value)
+    return any(words[i:i + len(wanted)] == wanted for i in range(len(words) - len(wanted) + 1))
 
 
 def says(said, fragment):
     """Whether some utterance holds the fragment (case and spacing aside)."""
-    wanted = " ".join(fragment.lower().split())
-    return any(wanted in " ".join(utterance.lower().split()) for utterance in said)
+    wanted = _plain(fragment)
+    return any(wanted in _plain(utterance) for utterance in said)
 
 
 def field_said_whole(said, caption, value):
-    """A focused input: its caption and its whole value are said, in one utterance or the caption first;
-    no utterance says the value cut short (its last character, or the value, dropped)."""
+    """A focused input: its caption is said, and its whole value with it or after it; no utterance says
+    the value cut short by its last character."""
     faults = []
     at_caption = next((i for i, utterance in enumerate(said) if caption.lower() in utterance.lower()), None)
     if at_caption is None:
         faults.append(f"caption {caption!r} not said")
-    elif value:
-        rest = said[at_caption:]
-        whole = value.lower()
-        if not any(whole in _joined_tokens(utterance) for utterance in rest):
+    elif value.strip():
+        if not any(_holds_words(utterance, value) for utterance in said[at_caption:]):
             faults.append(f"{caption!r}: value {value!r} not said whole after its caption")
-        if len(value) > 1:
-            cut = value[:-1].lower()
-            for utterance in said:
-                if cut in _words(utterance) and whole not in _words(utterance):
-                    faults.append(f"{caption!r}: value said cut short in {utterance!r}")
+        cut = _tokens(value)[-1][:-1] if _tokens(value) else ""
+        for utterance in said:
+            tokens = _tokens(utterance)
+            if cut and cut in tokens and _tokens(value)[-1] not in tokens:
+                faults.append(f"{caption!r}: value said cut short in {utterance!r}")
     return faults
-
-
-def _joined_tokens(utterance):
-    return " ".join(_words(utterance))
 
 
 def no_character_of(said, secret):

@@ -201,8 +201,9 @@ private slots:
         QCOMPARE(carried, (QStringList{u"*"_s, u"*"_s, u"*******"_s, u"******"_s}));
     }
 
-    // Leaving a field drops its selection, and Tab selects the next field's text before its focus is
-    // announced: a screen reader hears neither as the operator's doing, only what follows.
+    // Leaving a field drops its selection and may write its value out in full, and Tab selects the next
+    // field's text before its focus is announced: a screen reader hears none of them as the operator's
+    // doing, only what follows.
     void fieldsTellTheirSelectionOnlyWhileFocused()
     {
         QWidget window;
@@ -227,11 +228,14 @@ private slots:
         QVERIFY(town->hasFocus() && town->hasSelectedText() && !surname->hasSelectedText());
         QVERIFY(!passes(QAccessibleTextSelectionEvent(surname, 5, 5)));
         QVERIFY(!passes(QAccessibleTextCursorEvent(surname, 5)));
+        QVERIFY(!passes(QAccessibleTextUpdateEvent(surname, 0, u"ROSSI"_s, u"ROSSI"_s)));
         QVERIFY(!passes(QAccessibleTextSelectionEvent(town, 0, 4)));
         QVERIFY(passes(QAccessibleEvent(town, QAccessible::Focus)));
         QVERIFY(passes(QAccessibleTextSelectionEvent(town, 0, 2)));
         QVERIFY(passes(QAccessibleTextCursorEvent(town, 2)));
         QVERIFY(passes(QAccessibleTextInsertEvent(town, 2, u"X"_s)));
+        // The program filling a field the operator is not on is news again.
+        QVERIFY(passes(QAccessibleTextUpdateEvent(surname, 0, u"ROSSI"_s, u"VERDI"_s)));
     }
 
     // Two inputs under the same caption are spoken by the caption's name, which tells them apart; a
