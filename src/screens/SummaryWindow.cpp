@@ -5,6 +5,7 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
+#include "widgets/Announcement.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
 
@@ -35,12 +36,17 @@ ExportDefinition exportOf(const SummaryDefinition& summary, const RegisterSource
     return {summary.caption, summary.help, summary.columns, summary.target, std::move(fill)};
 }
 
-// A choice of what to show, not a value of a card: the arrow keys move it, as in any list.
+// A choice of what to show, not a value of a card: the arrow keys move it, as in any list, and the item
+// they reach is told, which a screen reader says of no closed list.
 QComboBox* list(const QString& name, const QStringList& items)
 {
     auto* combo = new QComboBox;
     combo->setObjectName(name);
     combo->addItems(items);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+        if (combo->hasFocus())
+            Announcement::say(combo, combo->currentText());
+    });
     return combo;
 }
 

@@ -415,6 +415,7 @@ private slots:
             QCOMPARE(list->currentIndex(), 2);
             QTest::keyClick(list, Qt::Key_Up);
             QCOMPARE(list->currentIndex(), 1);
+            QTRY_COMPARE(AccessibleTree::notification(window.get()), list->currentText());
         }
 
         child<QWidget>(*window, lists.first())->setFocus(Qt::TabFocusReason);
