@@ -13,6 +13,7 @@ packages=(
   libsqlite3-dev clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream help2man lintian
   libpq-dev postgresql-15
+  orca speech-dispatcher speech-dispatcher-espeak-ng openbox x11-utils locales
 )
 
 missing=()
@@ -28,4 +29,12 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The screen-reader day speaks Italian: the locale it runs in.
+if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" sed -i 's/^# *\(it_IT\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  "${sudo_cmd[@]}" locale-gen it_IT.UTF-8 >/dev/null
 fi

@@ -90,6 +90,8 @@ TfrmAvvio::TfrmAvvio(WindowRegistry& registry)
         auto* picture = new PictureButton(QStringLiteral("img") + application.name,
                                           artwork(application.artwork), application.caption);
         auto* caption = new CaptionButton(QStringLiteral("btn") + application.name, application.caption);
+        // A tile is one stop of the keyboard, its picture: the caption under it says the same.
+        caption->setFocusPolicy(Qt::NoFocus);
         const int row = int(i / 4) * 2;
         const int column = int(i % 4);
         board->addWidget(picture, row, column, Qt::AlignHCenter | Qt::AlignBottom);

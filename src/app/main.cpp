@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "storage/FileSizeSignal.h"
+#include "widgets/Accessibility.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,6 +67,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvara"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    Accessibility::install();
     // Qt has taken its own options (-platform, -style...) out of the arguments by now.
     if (!parser.parse(application.arguments()) || !parser.positionalArguments().isEmpty()) {
         const QStringList unknown = parser.unknownOptionNames();

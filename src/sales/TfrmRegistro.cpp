@@ -22,6 +22,7 @@
 #include "screens/SearchWindow.h"
 #include "screens/WindowRegistry.h"
 #include "storage/Record.h"
+#include "widgets/Announcement.h"
 
 using namespace Qt::StringLiterals;
 
@@ -52,8 +53,12 @@ TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::defi
             {Email, u"txtEmail"},       {TelCel, u"txtTelCel"},   {Recapito, u"txtRecapito"},
             {Estremi, u"txtPagamento"},
         };
-        for (const auto& [field, control] : copies)
+        QList<QWidget*> copied;
+        for (const auto& [field, control] : copies) {
             setText(QString::fromUtf16(control), client.text(field));
+            copied.append(this->control(QString::fromUtf16(control)));
+        }
+        Announcement::sayValues(this, copied);
     });
     // The product picker copies the article and its unit price with VAT, whatever the quantity sold.
     CallerTargets::registerTarget(SchedaArticolo::layout, kTag, [this](const Record& article, qint64) {
@@ -62,8 +67,12 @@ TfrmRegistro::TfrmRegistro(WindowRegistry& registry) : CardScreen(SaleCard::defi
                                                             {Tipologia, u"txtTipologia"},
                                                             {Descrizione, u"txtDescrizione"},
                                                             {Prezzo_con_Iva, u"txtImporto"}};
-        for (const auto& [field, control] : copies)
+        QList<QWidget*> copied;
+        for (const auto& [field, control] : copies) {
             setText(QString::fromUtf16(control), article.text(field));
+            copied.append(this->control(QString::fromUtf16(control)));
+        }
+        Announcement::sayValues(this, copied);
     });
 }
 

@@ -31,6 +31,7 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
+#include "widgets/Announcement.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/HelpKey.h"
@@ -343,8 +344,10 @@ void TfrmScadenzario::checkImminent()
     m_imgPresenti->setVisible(check.found);
     m_imgAssenti->setVisible(!check.found);
     m_btnOK->setEnabled(check.found);
-    if (check.found)
+    if (check.found) {
         Services::sound().play(ProgramFolder::file(kAvviso));
+        Announcement::say(this, m_imgPresenti->text());
+    }
 }
 
 void TfrmScadenzario::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include "screens/TfrmGuida.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "widgets/Announcement.h"
 #include "widgets/ControlText.h"
 #include "widgets/HelpKey.h"
 #include "widgets/ListSelection.h"
@@ -379,6 +380,12 @@ void CardScreen::loadRecord(qint64 number, const Record& record)
             setText(field.control, record.text(field.field));
     setRecordNumber(number);
     rememberShown(record);
+    // The focus stays on the picture or comes back from the search: the card now shown is said by its
+    // number and its first field.
+    QList<QWidget*> told = {m_position};
+    if (QWidget* first = control(m_definition.enterChain.value(0)))
+        told.append(first);
+    Announcement::sayValues(this, told);
 }
 
 QString CardScreen::recordPath() const

@@ -9,6 +9,7 @@
 #include "screens/ResultListModel.h"
 #include "screens/StorageMessages.h"
 #include "widgets/Accessibility.h"
+#include "widgets/Announcement.h"
 #include "widgets/DialogButton.h"
 
 #include <QEvent>
@@ -19,6 +20,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +74,7 @@ ResultList::ResultList(const Options& options, QWidget* parent)
     black.setColor(QPalette::Text, Qt::black);
     m_lstRecords->setPalette(black);
     m_lstRecords->viewport()->installEventFilter(this);
+    m_lstRecords->installEventFilter(this);
     Accessibility::describe(m_lstRecords, options.printTitle,
                             options.picks
                                 ? u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s
@@ -134,8 +137,10 @@ void ResultList::setLines(std::shared_ptr<const ResultLines> lines)
     const int margins = 2 * m_lstRecords->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
     m_model->setItemSize(
         {int(m_model->longestLine()) * metrics.horizontalAdvance(u'M') + margins, metrics.height() + 2});
-    if (m_lblTrovate)
+    if (m_lblTrovate) {
         m_lblTrovate->setText(m_options.countPrefix + QString::number(count()) + u" schede."_s);
+        Announcement::say(this, m_lblTrovate->text());
+    }
 }
 
 void ResultList::clear()
@@ -232,6 +237,23 @@ bool ResultList::eventFilter(QObject* watched, QEvent* event)
         emit pickRequested();
         return true;
     }
+    // Reached from the keyboard with no line chosen, the list chooses its current one, or its first: the
+    // keys then have a line to act on, and a screen reader a line to read.
+    if (watched == m_lstRecords && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason && !selectedLine())
+        QTimer::singleShot(0, this, &ResultList::chooseOnFocus);
+    // Enter or Space on a selected line picks it as a double click does; without a selection, Space
+    // selects the current line as in any list.
+    if (watched == m_lstRecords && event->type() == QEvent::KeyPress && m_options.picks) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool picking = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                             (key->key() == Qt::Key_Space && selectedLine().has_value());
+        if (picking && !(key->modifiers() & ~Qt::KeypadModifier)) {
+            if (selectedLine())
+                emit pickRequested();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -243,6 +265,17 @@ void ResultList::dropUnreadableLines()
     setLines(TextTable(1, TextTable::Cells::AsGiven));
     emit linesDropped();
     Services::messages().plain(StorageMessages::archiveUnreadable());
+}
+
+void ResultList::chooseOnFocus()
+{
+    if (!m_lstRecords->hasFocus() || selectedLine())
+        return;
+    const QModelIndex current = m_lstRecords->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    // Made current anew once the list has been announced, so that the line is announced after it.
+    m_lstRecords->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    select(row);
 }
 
 void ResultList::select(int row)

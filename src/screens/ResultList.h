@@ -82,6 +82,8 @@ protected:
 
 private:
     void select(int row);
+    // Chooses the current line, or the first, of a list the keyboard reached with none chosen.
+    void chooseOnFocus();
     // Empties a list whose lines could not be read and says so, once: blank lines are no results.
     void dropUnreadableLines();
 

@@ -8,7 +8,7 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
-#include "widgets/DeliberatePick.h"
+#include "widgets/Announcement.h"
 #include "widgets/PictureButton.h"
 #include "widgets/StatusHints.h"
 
@@ -39,14 +39,26 @@ ExportDefinition exportOf(const SummaryDefinition& summary, const RegisterSource
     return {summary.caption, summary.help, summary.columns, summary.target, std::move(fill)};
 }
 
-QComboBox* list(const QString& name, const QString& accessibleName, const QStringList& items)
+// A choice of what to show, not a value of a card: the arrow keys move it, as in any list, and the item
+// they reach is told, which a screen reader says of no closed list.
+QComboBox* list(const QString& name, const QStringList& items)
 {
     auto* combo = new QComboBox;
     combo->setObjectName(name);
     combo->addItems(items);
-    DeliberatePick::attach(combo);
-    Accessibility::describe(combo, accessibleName);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+        if (combo->hasFocus())
+            Announcement::say(combo, combo->currentText());
+    });
     return combo;
+}
+
+// The caption before a list, which a screen reader speaks for it.
+QLabel* caption(const QString& text, QWidget* list)
+{
+    auto* label = new QLabel(text);
+    Accessibility::label(label, list);
+    return label;
 }
 
 } // namespace
@@ -81,21 +93,23 @@ void SummaryWindow::buildSelectionPanel()
     QStringList months;
     for (const QString& name : ValueLists::monthNames())
         months.append(name.toUpper());
-    m_cboSelezione = list(u"cboSelezione"_s, u"Mese"_s, months);
+    m_cboSelezione = list(u"cboSelezione"_s, months);
     m_lblAnno = new QLabel;
     m_lblAnno->setObjectName(u"lblAnno"_s);
     m_lblAnno->setFont(bold);
     Accessibility::value(m_lblAnno, u"Anno"_s);
+    // Reached by Tab, so that the year is heard before "Visualizza".
+    m_lblAnno->setFocusPolicy(Qt::TabFocus);
 
     auto* choice = new QGridLayout;
     choice->setHorizontalSpacing(10);
     int column = 0;
     if (byDay) {
-        m_cboGiorno = list(u"cboGiorno"_s, u"Giorno"_s, ValueLists::days());
-        choice->addWidget(new QLabel(u"Giorno:"_s), 0, column++);
+        m_cboGiorno = list(u"cboGiorno"_s, ValueLists::days());
+        choice->addWidget(caption(u"Giorno:"_s, m_cboGiorno), 0, column++);
         choice->addWidget(m_cboGiorno, 0, column++);
     }
-    choice->addWidget(new QLabel(u"Mese:"_s), 0, column++);
+    choice->addWidget(caption(u"Mese:"_s, m_cboSelezione), 0, column++);
     choice->addWidget(m_cboSelezione, 0, column++);
     choice->addWidget(new QLabel(u"Anno:"_s), 0, column++);
     choice->addWidget(m_lblAnno, 0, column++);
@@ -143,13 +157,7 @@ void SummaryWindow::buildSelectionPanel()
     connect(icoGuida, &PictureButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(icoEsci, &PictureButton::clicked, this, &QDialog::reject);
     grid()->installEventFilter(this);
-    // Tab goes from the lists to "Visualizza", then to the pictures, and only then to the grid.
-    if (m_cboGiorno)
-        setTabOrder(m_cboGiorno, m_cboSelezione);
-    setTabOrder(m_cboSelezione, btnVisualizza);
-    setTabOrder(btnVisualizza, icoGuida);
-    setTabOrder(icoGuida, icoEsci);
-    setTabOrder(icoEsci, grid());
+    m_gridFocus = grid()->focusPolicy();
     coverGrid();
 }
 
@@ -175,7 +183,8 @@ void SummaryWindow::showEvent(QShowEvent* event)
         m_cboGiorno->setCurrentIndex(0);
     coverGrid();
     m_panAnno->show();
-    // The window opens on the panel's first list, not on the grid the panel covers.
+    // The grid under the panel is empty and hidden: the keyboard starts on the panel and stays there.
+    grid()->setFocusPolicy(Qt::NoFocus);
     (m_cboGiorno ? m_cboGiorno : m_cboSelezione)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -205,6 +214,7 @@ void SummaryWindow::btnVisualizzaClick()
         return;
     }
     m_panAnno->hide();
+    grid()->setFocusPolicy(m_gridFocus);
     grid()->setFocus(Qt::OtherFocusReason);
     showRows(std::move(rows), leftOut);
 }

@@ -38,4 +38,6 @@ private:
     QComboBox* m_cboGiorno = nullptr;
     QComboBox* m_cboSelezione = nullptr;
     QLabel* m_lblAnno = nullptr;
+    // How the grid takes the focus once the panel has made way for it.
+    Qt::FocusPolicy m_gridFocus = Qt::StrongFocus;
 };

@@ -1,5 +1,7 @@
 #include "widgets/StatusHints.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -15,6 +17,7 @@ StatusHints* StatusHints::of(QWidget* window)
 void StatusHints::setStatusLine(QWidget* window, QLabel* line)
 {
     of(window)->m_line = line;
+    Accessibility::statusLine(line);
     clearOver(line);
 }
 

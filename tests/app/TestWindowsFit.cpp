@@ -186,7 +186,15 @@ void runModal(QDialog& dialog, const std::function<void(QDialog&)>& step)
     DesktopModal().exec(dialog);
 }
 
-// The controls a user works with: buttons, inputs, lists and grids that are shown and enabled.
+// Whether a panel laid over the control (a summary's selection over its empty grid) hides it.
+bool covered(QWidget* control, QWidget* window)
+{
+    QWidget* top = window->childAt(control->mapTo(window, control->rect().center()));
+    return top && top != control && !control->isAncestorOf(top);
+}
+
+// The controls a user works with: buttons, inputs, lists and grids that are shown, not covered and
+// enabled.
 QList<QWidget*> workingControls(QWidget* window)
 {
     QList<QWidget*> controls;
@@ -197,6 +205,8 @@ QList<QWidget*> workingControls(QWidget* window)
             qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
             qobject_cast<QAbstractItemView*>(control)) {
             if (auto* line = qobject_cast<QLineEdit*>(control); line && line->isReadOnly())
+                continue;
+            if (covered(control, window))
                 continue;
             controls.append(control);
         }

@@ -22,6 +22,7 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -379,22 +380,20 @@ private slots:
                  child<QWidget>(*window, u"grdRecords"_s)->geometry());
     }
 
-    // The window opens on the panel's first list, and Tab moves along the panel, never into the grid it
-    // covers.
-    void selectionPanelHasTheFocus_data()
+    // From the keyboard: the panel has the focus from the start, each list is spoken by its caption and
+    // moved by the arrows, Tab reaches the year before "Visualizza", and never the hidden grid.
+    void selectionPanelTakesTheKeyboard_data()
     {
         QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("day") << u"day"_s << u"cboGiorno"_s << u"cboSelezione"_s;
-        QTest::newRow("month") << u"month"_s << u"cboSelezione"_s << u"btnVisualizza"_s;
+        QTest::addColumn<QStringList>("lists");
+        QTest::newRow("day") << u"day"_s << QStringList{u"cboGiorno"_s, u"cboSelezione"_s};
+        QTest::newRow("month") << u"month"_s << QStringList{u"cboSelezione"_s};
     }
 
-    void selectionPanelHasTheFocus()
+    void selectionPanelTakesTheKeyboard()
     {
         QFETCH(QString, period);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
+        QFETCH(QStringList, lists);
         TempProgramFolder folder;
         ServiceDoubles services;
         const std::unique_ptr<SummaryWindow> window = summary(period, yearFile(folder));
@@ -402,9 +401,32 @@ private slots:
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, first));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, second));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, lists.first()));
+
+        for (const QString& name : lists) {
+            auto* list = child<QComboBox>(*window, name);
+            const auto captions = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+            QVERIFY2(!captions.isEmpty(), qPrintable(name));
+            QCOMPARE(captions.first().first->text(QAccessible::Name),
+                     name == u"cboGiorno"_s ? u"Giorno:"_s : u"Mese:"_s);
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), 2);
+            QTest::keyClick(list, Qt::Key_Up);
+            QCOMPARE(list->currentIndex(), 1);
+            QTRY_COMPARE(AccessibleTree::notification(window.get()), list->currentText());
+        }
+
+        child<QWidget>(*window, lists.first())->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int step = 0; step < 12 && !reached.contains(u"btnVisualizza"_s); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY2(reached.contains(u"btnVisualizza"_s) && !reached.contains(u"grdRecords"_s),
+                 qPrintable(reached.join(u' ')));
+        QCOMPARE(reached.mid(0, lists.size()), QStringList(lists.mid(1)) << u"lblAnno"_s);
     }
 
     void exitPictureOfThePanelCloses()

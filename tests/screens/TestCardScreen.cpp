@@ -648,6 +648,29 @@ private slots:
         QCOMPARE(AccessibleTree::spokenName(f.card.get(), position), u"Numero scheda: 2"_s);
     }
 
+    // Changing card from a picture leaves the focus there: the card now shown is told by its number and
+    // its first field.
+    void changingCardIsAnnounced()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(f.card.get()));
+        for (const QString& subject : {u"Preventivo"_s, u"Ordine"_s}) {
+            f.click(u"cmdNuovo"_s);
+            f.edit(u"txtOggetto"_s)->setText(subject);
+            f.edit(u"txtPezzi"_s)->setText(u"2"_s);
+            f.click(u"cmdSalva"_s);
+        }
+        QAbstractButton* first = f.card->button(u"cmdPrimo"_s);
+        QAbstractButton* next = f.card->button(u"cmdAvanti"_s);
+        first->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(first, Qt::Key_Space);
+        QTRY_COMPARE(AccessibleTree::notification(f.card.get()), u"Numero scheda: 1, Giorno: 05"_s);
+        next->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(next, Qt::Key_Space);
+        QTRY_COMPARE(AccessibleTree::notification(f.card.get()), u"Numero scheda: 2, Giorno: 05"_s);
+        QCOMPARE(f.position(), u"2"_s);
+    }
+
     void unwiredCommandsWaitForTheirWindows()
     {
         Fixture f;

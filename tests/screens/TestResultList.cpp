@@ -1,11 +1,12 @@
+#include "AccessibleTree.h"
 #include "clients/SchedaCliente.h"
 #include "platform/ListReport.h"
 #include "RecordingReportOutput.h"
-#include "ServiceDoubles.h"
 #include "screens/CallerTargets.h"
 #include "screens/GridModel.h"
 #include "screens/ResultList.h"
 #include "screens/ResultListModel.h"
+#include "ServiceDoubles.h"
 #include "storage/Record.h"
 
 #include <QAbstractItemModelTester>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -166,6 +168,76 @@ private slots:
                  u"Il presente elenco contiene 3 schede."_s);
         ResultList without({u"Titolo"_s, {}, true, nullptr});
         QVERIFY(!without.findChild<QLabel*>(u"lblTrovate"_s));
+    }
+
+    // A screen reader hears the count as soon as the list is in front, wherever the focus is.
+    void countLineIsAnnounced()
+    {
+        ResultList list({u"Titolo"_s, u"Il presente riepilogo contiene "_s, true, nullptr});
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.setLines(lines({u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+        QTRY_COMPARE(AccessibleTree::notification(&list), u"Il presente riepilogo contiene 4 schede."_s);
+    }
+
+    // Enter or Space on a selected line picks it as a double click does; a list that picks nothing, or
+    // no line chosen, leaves the keys their usual work.
+    void keysPickTheSelectedLine_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("picks");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("picked");
+        QTest::newRow("Return") << int(Qt::Key_Return) << true << true << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << true << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << true << true << 1;
+        QTest::newRow("Return, nothing chosen") << int(Qt::Key_Return) << true << false << 0;
+        QTest::newRow("Space, nothing chosen") << int(Qt::Key_Space) << true << false << 0;
+        QTest::newRow("Return, list that picks nothing") << int(Qt::Key_Return) << false << true << 0;
+    }
+
+    void keysPickTheSelectedLine()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, picks);
+        QFETCH(bool, selected);
+        QFETCH(int, picked);
+        ServiceDoubles services;
+        ResultList list({u"Titolo"_s, {}, picks, nullptr});
+        list.setLines(lines({u"a"_s, u"b rossi"_s, u"c"_s}));
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.view()->setFocus();
+        list.view()->selectionModel()->setCurrentIndex(list.model()->index(1),
+                                                       selected ? QItemSelectionModel::ClearAndSelect
+                                                                : QItemSelectionModel::Clear);
+        QSignalSpy pick(&list, &ResultList::pickRequested);
+        QTest::keyClick(list.view(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(pick.count(), picked);
+        if (picked)
+            QCOMPARE(list.selectedLine(), std::optional(u"b rossi"_s));
+    }
+
+    // Reached by Tab, a list with no line chosen chooses its first, so that Enter has a line to open.
+    void tabIntoTheListChoosesALine()
+    {
+        ServiceDoubles services;
+        ResultList list({u"Titolo"_s, {}, true, nullptr});
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.setLines(lines({u"a rossi"_s}));
+        list.focusFind();
+        QSignalSpy pick(&list, &ResultList::pickRequested);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list.view());
+        QTRY_COMPARE(list.selectedLine(), std::optional(u"a rossi"_s));
+        QTest::keyClick(list.view(), Qt::Key_Return);
+        QCOMPARE(pick.count(), 1);
     }
 
     // "Stampa" fills the list report: 100 lines make a data box of 1282.2 units.

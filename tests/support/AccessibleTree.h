@@ -36,6 +36,18 @@ inline QString spokenName(QWidget* window, const QObject* control)
     return node ? node->text(QAccessible::Name) : QStringLiteral("<not in the accessibility tree>");
 }
 
+// What the window's notification says now: the last change it told a screen reader of away from the
+// focus (empty: none told yet).
+inline QString notification(QWidget* window)
+{
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child);
+        if (node && node->role() == QAccessible::Notification)
+            return node->text(QAccessible::Name);
+    }
+    return QString();
+}
+
 // A caption as a window writes it beside what it names: a text ending with a colon, or with a colon and
 // a unit ("Totale profitti: €").
 inline bool isCaption(const QString& text)
