@@ -1,6 +1,7 @@
 #include "FaultyFileIo.h"
 
 #include <cerrno>
+#include <thread>
 #include <unistd.h>
 
 FaultyFileIo::FaultyFileIo()
@@ -56,6 +57,7 @@ off_t FaultyFileIo::size(int fd)
 
 ssize_t FaultyFileIo::pread(int fd, void* buffer, std::size_t count, off_t offset)
 {
+    std::this_thread::sleep_for(m_readDelay);
     return shouldFail(Read) ? -1 : PosixFileIo::pread(fd, buffer, count, offset);
 }
 
