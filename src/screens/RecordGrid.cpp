@@ -1,6 +1,7 @@
 #include "screens/RecordGrid.h"
 
 #include "storage/RecordFile.h"
+#include "storage/ScanProgress.h"
 #include "storage/SpreadsheetWriter.h"
 
 #include <algorithm>
@@ -77,17 +78,22 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
     return unreadable;
 }
 
-void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
-           const TextTable& table)
+bool write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table, ScanProgress* progress)
 {
     QList<SpreadsheetColumn> header;
     header.reserve(columns.size());
     for (const GridColumn& column : columns)
         header.append({column.exportHeader, column.exportWidth});
     SpreadsheetWriter writer(path, sheetName, header);
-    for (qsizetype r = 0; r < table.rowCount(); ++r)
+    ScanProgress::Counter counter(progress, table.rowCount());
+    for (qsizetype r = 0; r < table.rowCount(); ++r) {
         writer.addEncodedCells(table.encodedRowBytes(r));
+        if (!counter.next())
+            return false; // the writer's temporary file goes, the older file stays
+    }
     writer.finish();
+    return true;
 }
 
 } // namespace RecordGrid

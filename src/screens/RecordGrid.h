@@ -9,6 +9,7 @@
 #include <QString>
 
 class RecordFile;
+class ScanProgress;
 
 // A grid over an archive: which fields each column shows and how it is exported. The grids of the
 // export windows and of the summaries are tables of these columns; the row-number column "N." is the
@@ -40,8 +41,10 @@ namespace RecordGrid {
 qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
             const RecordFilter& filter = {});
 
-// Writes the grid's rows to a spreadsheet file with the export headers and widths. Throws StorageError.
-void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
-           const TextTable& table);
+// Writes the grid's rows to a spreadsheet file with the export headers and widths, telling progress
+// (when given) at each slice of rows. Returns false when progress stopped it: an older file of that name
+// then stays as it was. Throws StorageError.
+bool write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table, ScanProgress* progress = nullptr);
 
 } // namespace RecordGrid

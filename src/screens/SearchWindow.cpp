@@ -183,7 +183,6 @@ void SearchWindow::btnCercaClick()
         Services::messages().plain(StorageMessages::accessDenied());
         return;
     }
-    m_lblAttendere->setText(kWaitNotice);
     results()->setLines(std::move(lines));
     m_lblAttendere->hide();
     showResults();

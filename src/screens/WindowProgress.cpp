@@ -69,8 +69,13 @@ WindowProgress::WindowProgress(QWidget* window, QLabel* line, std::function<QStr
 
 WindowProgress::~WindowProgress()
 {
-    if (m_shown)
-        QApplication::restoreOverrideCursor();
+    if (!m_shown)
+        return;
+    QApplication::restoreOverrideCursor();
+    if (m_line) {
+        m_line->setText(m_lineBefore);
+        m_line->setHidden(m_lineWasHidden);
+    }
 }
 
 bool WindowProgress::proceed(qint64 read, qint64 total)
@@ -96,6 +101,9 @@ void WindowProgress::show()
     QApplication::setOverrideCursor(Qt::BusyCursor);
     m_input = std::make_unique<Input>(*this);
     qApp->installEventFilter(m_input.get());
-    if (m_line)
-        m_line->show();
+    if (!m_line)
+        return;
+    m_lineBefore = m_line->text();
+    m_lineWasHidden = m_line->isHidden();
+    m_line->show();
 }

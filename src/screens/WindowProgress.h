@@ -16,7 +16,7 @@ class QWidget;
 // A long scan run on a window's thread in slices. Past kShownAfter the window's progress line tells the
 // records read so far, and between slices the windows repaint while keys and clicks are dropped, so that
 // nothing else starts on the window meanwhile; Esc, or closing the window, stops the scan at the next
-// slice. Everything it changed is put back when it ends, except the line's text.
+// slice. Everything it changed, the line too, is put back when it ends.
 class WindowProgress : public ScanProgress
 {
 public:
@@ -43,6 +43,8 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_line;
     std::function<QString(qint64, qint64)> m_text;
+    QString m_lineBefore;
+    bool m_lineWasHidden = false;
     QElapsedTimer m_started;
     qint64 m_lastEvents = 0;
     bool m_shown = false;

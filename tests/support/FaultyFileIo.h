@@ -22,8 +22,8 @@ public:
     // power loss leaves them.
     void tearFailingWrites() { m_tear = true; }
 
-    // Every read takes at least this long, as over a slow shared folder.
-    void delayReads(std::chrono::milliseconds delay) { m_readDelay = delay; }
+    // Every later Read or Write takes at least this long, as over a slow shared folder.
+    void slowDown(Call call, std::chrono::milliseconds delay) { m_delays[call] = delay; }
 
     int open(const QString& path, bool create, bool truncate) override;
     int close(int fd) override;
@@ -48,5 +48,5 @@ private:
     int m_errno = 0;
     bool m_persistent = false;
     bool m_tear = false;
-    std::chrono::milliseconds m_readDelay{0};
+    std::chrono::milliseconds m_delays[AnyCall + 1] = {};
 };
