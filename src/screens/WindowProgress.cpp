@@ -46,6 +46,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // A message opened meanwhile (by a queued call) is answered as usual: it would wait for ever.
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_progress.m_modalBefore)
+            return false;
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             m_progress.m_stopped = true;
         if (event->type() == QEvent::Close && watched == m_progress.m_window) {
@@ -98,6 +101,7 @@ bool WindowProgress::proceed(qint64 read, qint64 total)
 void WindowProgress::show()
 {
     m_shown = true;
+    m_modalBefore = QApplication::activeModalWidget();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     m_input = std::make_unique<Input>(*this);
     qApp->installEventFilter(m_input.get());

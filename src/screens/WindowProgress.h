@@ -42,6 +42,7 @@ private:
 
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_line;
+    QPointer<QWidget> m_modalBefore;
     std::function<QString(qint64, qint64)> m_text;
     QString m_lineBefore;
     bool m_lineWasHidden = false;

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QListView>
@@ -149,6 +150,31 @@ private slots:
         faults.slowDown(FaultyFileIo::Read, {});
         window.show();
         cerca->click();
+        QCOMPARE(qint64(shownLines(window).size()), cards);
+    }
+
+    // A message that opens while the search goes on takes its keys as always, Esc included, which
+    // closes it and leaves the search to finish.
+    void messageDuringASearchIsAnswered()
+    {
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const qint64 cards = addSameCards(folder);
+        FaultyFileIo faults;
+        faults.slowDown(FaultyFileIo::Read, kSlowCall);
+
+        TfrmTrovaClienti window;
+        window.show();
+        int answer = -1;
+        QTimer::singleShot(0, &window, [&] {
+            QDialog message(&window);
+            QTimer::singleShot(50, &message, [&] { QTest::keyClick(&message, Qt::Key_Escape); });
+            // Taken as unanswered if the key never arrives.
+            QTimer::singleShot(3000, &message, [&] { message.done(99); });
+            answer = message.exec();
+        });
+        child<QPushButton>(window, u"btnCerca"_s)->click();
+        QCOMPARE(answer, int(QDialog::Rejected));
         QCOMPARE(qint64(shownLines(window).size()), cards);
     }
 
