@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPointer>
 #include <QShowEvent>
 #include <QTableView>
@@ -168,11 +167,8 @@ void ExportWindow::cmdEsportaClick()
     enum class Outcome { Written, Stopped, CloseAsked, Failed } outcome = Outcome::Written;
     {
         // Ended before anything is said or done with the window: its keys and clicks count again.
-        WindowProgress progress(this, m_panInfo, [](qint64 written, qint64 total) {
-            const QLocale italian(QLocale::Italian, QLocale::Italy);
-            return u"Esportazione in corso: %1 schede scritte su %2… (Esc per interrompere)"_s.arg(
-                italian.toString(written), italian.toString(total));
-        });
+        WindowProgress progress(this, m_panInfo,
+                                u"Esportazione in corso: %1 schede scritte su %2… (Esc per interrompere)"_s);
         try {
             if (!RecordGrid::write(path, m_definition.target.sheetName, m_definition.columns,
                                    m_model->table(), &progress))

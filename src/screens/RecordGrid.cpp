@@ -11,7 +11,7 @@
 namespace RecordGrid {
 
 qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-            const RecordFilter& filter)
+            const RecordFilter& filter, ScanProgress* progress)
 {
     // Where each single-field column's bytes sit in a record, looked up once rather than per row.
     struct Place
@@ -46,13 +46,14 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
         joined[std::size_t(c)].resize(room);
     }
     qint64 unreadable = 0;
+    ScanProgress::Counter counter(progress, progress ? file.count() : 0);
     file.scan(
         [&](qint64, const RecordView& record) {
             if (filter) {
                 const std::optional<bool> taken = filter(record);
                 unreadable += !taken;
                 if (!taken.value_or(false))
-                    return;
+                    return counter.next();
             }
             for (std::size_t c = 0; c < places.size(); ++c) {
                 if (places[c].offset >= 0) {
@@ -72,6 +73,7 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
                 cells[c] = QByteArrayView(begin, out - begin);
             }
             table.appendEncodedRow(cells, QByteArrayView(record.bytes(), layout.size()));
+            return counter.next();
         },
         readAhead);
     table.squeeze();

@@ -36,10 +36,10 @@ using RecordFilter = std::function<std::optional<bool>(const RecordView&)>;
 namespace RecordGrid {
 
 // Appends to table (one column per grid column) a row for each record the filter takes, in file order,
-// and returns how many records it could not read. A failure throws StorageError and leaves the rows read
-// so far.
+// and returns how many records it could not read. progress, when given, is told at each slice and may
+// stop the scan part way. A failure throws StorageError and leaves the rows read so far.
 qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-            const RecordFilter& filter = {});
+            const RecordFilter& filter = {}, ScanProgress* progress = nullptr);
 
 // Writes the grid's rows to a spreadsheet file with the export headers and widths, telling progress
 // (when given) at each slice of rows. Returns false when progress stopped it: an older file of that name

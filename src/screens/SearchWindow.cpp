@@ -2,10 +2,6 @@
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
-#include "widgets/Accessibility.h"
-#include "widgets/DialogButton.h"
-#include "widgets/EnterChain.h"
-#include "widgets/FocusHighlight.h"
 #include "screens/ResultList.h"
 #include "screens/SearchDefinition.h"
 #include "screens/StorageMessages.h"
@@ -13,12 +9,15 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/TextField.h"
+#include "widgets/Accessibility.h"
+#include "widgets/DialogButton.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FocusHighlight.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,13 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kWaitNotice = u"Ricerca schede in corso. Attendere..."_s;
-
-QString searchProgress(qint64 read, qint64 total)
-{
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    return u"Ricerca in corso: %1 schede lette su %2… (Esc per interrompere)"_s.arg(italian.toString(read),
-                                                                                    italian.toString(total));
-}
 
 QLabel* hidden(const QString& name, QWidget* parent)
 {
@@ -156,7 +148,8 @@ void SearchWindow::btnCercaClick()
     enum class Outcome { Found, Stopped, CloseAsked, Failed } outcome = Outcome::Found;
     {
         // Ended before anything is said or done with the window: its keys and clicks count again.
-        WindowProgress progress(this, m_lblAttendere, searchProgress);
+        WindowProgress progress(this, m_lblAttendere,
+                                u"Ricerca in corso: %1 schede lette su %2… (Esc per interrompere)"_s);
         try {
             const RecordFile file(m_options.path(), m_search.layout);
             if (!m_search.run(file, matching, lines, &progress))

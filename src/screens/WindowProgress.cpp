@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 
 namespace {
 
@@ -64,8 +65,8 @@ private:
     WindowProgress& m_progress;
 };
 
-WindowProgress::WindowProgress(QWidget* window, QLabel* line, std::function<QString(qint64, qint64)> text)
-    : m_window(window), m_line(line), m_text(std::move(text))
+WindowProgress::WindowProgress(QWidget* window, QLabel* line, const QString& text)
+    : m_window(window), m_line(line), m_text(text)
 {
     m_started.start();
 }
@@ -89,8 +90,10 @@ bool WindowProgress::proceed(qint64 read, qint64 total)
     m_lastEvents = elapsed;
     if (!m_shown)
         show();
-    if (m_line)
-        m_line->setText(m_text(read, total));
+    if (m_line) {
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        m_line->setText(m_text.arg(italian.toString(read), italian.toString(total)));
+    }
     QCoreApplication::processEvents();
     // A window closed or gone meanwhile has no use for the rest.
     if (!m_window || !m_window->isVisible())

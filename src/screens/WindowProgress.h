@@ -3,7 +3,6 @@
 #include "storage/ScanProgress.h"
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -13,25 +12,25 @@ class QLabel;
 class QObject;
 class QWidget;
 
-// A long scan run on a window's thread in slices. Past kShownAfter the window's progress line tells the
-// records read so far, and between slices the windows repaint while keys and clicks are dropped, so that
-// nothing else starts on the window meanwhile; Esc, or closing the window, stops the scan at the next
-// slice. Everything it changed, the line too, is put back when it ends.
+// Long work run on a window's thread in slices. Past kShownAfter the window's progress line tells the
+// records done so far, and between slices the windows repaint while keys and clicks are dropped (but for
+// a message opened meanwhile), so that nothing else starts on the window; Esc, or closing the window,
+// stops the work at the next slice. Everything it changed, the line too, is put back when it ends.
 class WindowProgress : public ScanProgress
 {
 public:
     static constexpr std::chrono::milliseconds kShownAfter{300};
 
-    // text builds the line from the records read and the records in the archive.
-    WindowProgress(QWidget* window, QLabel* line, std::function<QString(qint64 read, qint64 total)> text);
+    // text is the line, with %1 for the records done so far and %2 for the records in all.
+    WindowProgress(QWidget* window, QLabel* line, const QString& text);
     ~WindowProgress() override;
     WindowProgress(const WindowProgress&) = delete;
     WindowProgress& operator=(const WindowProgress&) = delete;
 
     bool proceed(qint64 read, qint64 total) override;
 
-    // Whether the operator stopped the scan; and whether by closing the window, which closes once the
-    // scan has unwound.
+    // Whether the work was stopped (by Esc, or by the window closed, hidden or gone); and whether the
+    // window was asked to close, which it does once the work has unwound.
     bool stopped() const { return m_stopped; }
     bool closeAsked() const { return m_closeAsked; }
 
@@ -43,7 +42,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_line;
     QPointer<QWidget> m_modalBefore;
-    std::function<QString(qint64, qint64)> m_text;
+    QString m_text;
     QString m_lineBefore;
     bool m_lineWasHidden = false;
     QElapsedTimer m_started;

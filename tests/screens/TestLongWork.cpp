@@ -1,3 +1,5 @@
+#include "calls/SchedaChiamata.h"
+#include "calls/TfrmRiepMensileTel.h"
 #include "clients/SchedaCliente.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmTrovaClienti.h"
@@ -16,12 +18,12 @@
 #include <QListView>
 #include <QLocale>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace SchedaCliente;
 
 namespace {
 
@@ -30,14 +32,19 @@ namespace {
 constexpr qint64 kBlocks = 5;
 constexpr std::chrono::milliseconds kSlowCall{200};
 
+// Fills the archive with as many copies of one record as kBlocks scan blocks hold; returns how many.
+qint64 addSame(const QString& path, const Record& record)
+{
+    const qint64 records = kBlocks * RecordFile::blockRecords(record.layout().size());
+    RecordFile file(path, record.layout());
+    file.append(std::vector<Record>(std::size_t(records), record));
+    return records;
+}
+
 qint64 addSameCards(const TempProgramFolder& folder)
 {
-    const qint64 cards = kBlocks * RecordFile::blockRecords(layout.size());
-    RecordFile file(folder.file(u"Clienti.pro"_s), layout);
-    const std::vector<Record> same(std::size_t(cards),
-                                   TestRecords::make(layout, {{Cliente, u"Rossi Anna"_s}}));
-    file.append(same);
-    return cards;
+    return addSame(folder.file(u"Clienti.pro"_s),
+                   TestRecords::make(SchedaCliente::layout, {{SchedaCliente::Cliente, u"Rossi Anna"_s}}));
 }
 
 // A window laid over the one at work, counting its paints.
@@ -95,7 +102,7 @@ QString italian(qint64 number)
 
 } // namespace
 
-class TestClientLongWork : public QObject
+class TestLongWork : public QObject
 {
     Q_OBJECT
 
@@ -178,6 +185,53 @@ private slots:
         QCOMPARE(qint64(shownLines(window).size()), cards);
     }
 
+    // A month's summary stopped part way shows no part of the month: the choice stays over the grid.
+    void longMonthSummaryShowsProgressAndStops_data() { addStops(); }
+
+    void longMonthSummaryShowsProgressAndStops()
+    {
+        QFETCH(QString, stop);
+        using namespace SchedaChiamata;
+        TempProgramFolder folder;
+        ServiceDoubles services;
+        const QString register2024 = folder.file(u"2024.tel"_s);
+        const qint64 calls = addSame(register2024, TestRecords::make(layout, {{GiornoRit, u"05"_s},
+                                                                              {MeseRit, u"Gennaio"_s},
+                                                                              {AnnoRit, u"2024"_s},
+                                                                              {Oggetto, u"preventivo"_s}}));
+        FaultyFileIo faults;
+        faults.slowDown(FaultyFileIo::Read, kSlowCall);
+
+        TfrmRiepMensileTel window(RegisterSource::fixed(register2024, u"2024"_s));
+        window.show();
+        auto* visualizza = child<QPushButton>(window, u"btnVisualizza"_s);
+        auto* line = child<QLabel>(window, u"panInfo"_s);
+        const QString idle = line->text();
+        Operator user(window, line, visualizza, stop);
+        const int opensBefore = faults.calls(FaultyFileIo::Open);
+        visualizza->click();
+
+        QVERIFY2(user.shownMeanwhile.startsWith(u"Lettura in corso: "_s), qPrintable(user.shownMeanwhile));
+        QVERIFY(user.shownMeanwhile.endsWith(
+            u" schede lette su %1… (Esc per interrompere)"_s.arg(italian(calls))));
+        QVERIFY(user.paintsMeanwhile > 0);
+        QCOMPARE(faults.calls(FaultyFileIo::Open) - opensBefore, 1);
+        auto* grid = child<QTableView>(window, u"grdRecords"_s);
+        if (stop.isEmpty()) {
+            QCOMPARE(qint64(grid->model()->rowCount()), calls);
+            QVERIFY(!child<QWidget>(window, u"panAnno"_s)->isVisible());
+            QCOMPARE(line->text(), idle);
+            return;
+        }
+        QCOMPARE(grid->model()->rowCount(), 0);
+        QCOMPARE(window.isVisible(), stop == u"esc"_s);
+        if (stop == u"esc"_s) {
+            QVERIFY(child<QWidget>(window, u"panAnno"_s)->isVisible());
+            QCOMPARE(line->text(), u"Lettura interrotta: il riepilogo non è stato mostrato."_s);
+        }
+        QVERIFY(services.messages.shown().isEmpty());
+    }
+
     // The export stopped part way leaves the older file as it was, and no piece of the new one.
     void longExportShowsProgressAndStops_data() { addStops(); }
 
@@ -224,5 +278,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClientLongWork)
-#include "TestClientLongWork.moc"
+QTEST_MAIN(TestLongWork)
+#include "TestLongWork.moc"
