@@ -8,6 +8,7 @@
 #include "screens/GridSort.h"
 #include "screens/StorageMessages.h"
 #include "screens/TfrmGuida.h"
+#include "screens/WindowProgress.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
 #include "widgets/HelpKey.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -161,9 +163,29 @@ void ExportWindow::cmdEsportaClick()
             u"di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s))
         return;
     const QString path = ProgramFolder::file(m_definition.target.fileName);
-    try {
-        RecordGrid::write(path, m_definition.target.sheetName, m_definition.columns, m_model->table());
-    } catch (const StorageError&) {
+    const QPointer<ExportWindow> alive(this);
+    enum class Outcome { Written, Stopped, CloseAsked, Failed } outcome = Outcome::Written;
+    {
+        // Ended before anything is said or done with the window: its keys and clicks count again.
+        WindowProgress progress(this, m_panInfo,
+                                u"Esportazione in corso: %1 schede scritte su %2… (Esc per interrompere)"_s);
+        try {
+            if (!RecordGrid::write(path, m_definition.target.sheetName, m_definition.columns,
+                                   m_model->table(), &progress))
+                outcome = progress.closeAsked() ? Outcome::CloseAsked : Outcome::Stopped;
+        } catch (const StorageError&) {
+            outcome = Outcome::Failed;
+        }
+    }
+    if (!alive)
+        return;
+    if (outcome == Outcome::Stopped || outcome == Outcome::CloseAsked) {
+        m_panInfo->setText(u"Esportazione interrotta: il file di Excel non è stato scritto."_s);
+        if (outcome == Outcome::CloseAsked)
+            reject();
+        return;
+    }
+    if (outcome == Outcome::Failed) {
         messages.plain(
             u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file "
             u"di Excel non sia già aperto."_s);

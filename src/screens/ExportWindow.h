@@ -32,6 +32,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Shows the rows in the grid, then says once how many records were left out, if any.
     void showRows(TextTable rows, qint64 leftOut);
+    // The status line panInfo, which also tells how far long work has got.
+    QLabel* statusLine() const { return m_panInfo; }
 
 private:
     ExportDefinition m_definition;

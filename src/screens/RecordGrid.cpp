@@ -1,6 +1,7 @@
 #include "screens/RecordGrid.h"
 
 #include "storage/RecordFile.h"
+#include "storage/ScanProgress.h"
 #include "storage/SpreadsheetWriter.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace RecordGrid {
 
 qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-            const RecordFilter& filter)
+            const RecordFilter& filter, ScanProgress* progress)
 {
     // Where each single-field column's bytes sit in a record, looked up once rather than per row.
     struct Place
@@ -45,13 +46,14 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
         joined[std::size_t(c)].resize(room);
     }
     qint64 unreadable = 0;
+    ScanProgress::Counter counter(progress, progress ? file.count() : 0);
     file.scan(
         [&](qint64, const RecordView& record) {
             if (filter) {
                 const std::optional<bool> taken = filter(record);
                 unreadable += !taken;
                 if (!taken.value_or(false))
-                    return;
+                    return counter.next();
             }
             for (std::size_t c = 0; c < places.size(); ++c) {
                 if (places[c].offset >= 0) {
@@ -71,23 +73,29 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
                 cells[c] = QByteArrayView(begin, out - begin);
             }
             table.appendEncodedRow(cells, QByteArrayView(record.bytes(), layout.size()));
+            return counter.next();
         },
         readAhead);
     table.squeeze();
     return unreadable;
 }
 
-void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
-           const TextTable& table)
+bool write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table, ScanProgress* progress)
 {
     QList<SpreadsheetColumn> header;
     header.reserve(columns.size());
     for (const GridColumn& column : columns)
         header.append({column.exportHeader, column.exportWidth});
     SpreadsheetWriter writer(path, sheetName, header);
-    for (qsizetype r = 0; r < table.rowCount(); ++r)
+    ScanProgress::Counter counter(progress, table.rowCount());
+    for (qsizetype r = 0; r < table.rowCount(); ++r) {
         writer.addEncodedCells(table.encodedRowBytes(r));
+        if (!counter.next())
+            return false; // the writer's temporary file goes, the older file stays
+    }
     writer.finish();
+    return true;
 }
 
 } // namespace RecordGrid

@@ -9,6 +9,7 @@
 #include <QString>
 
 class RecordFile;
+class ScanProgress;
 
 // A grid over an archive: which fields each column shows and how it is exported. The grids of the
 // export windows and of the summaries are tables of these columns; the row-number column "N." is the
@@ -35,13 +36,15 @@ using RecordFilter = std::function<std::optional<bool>(const RecordView&)>;
 namespace RecordGrid {
 
 // Appends to table (one column per grid column) a row for each record the filter takes, in file order,
-// and returns how many records it could not read. A failure throws StorageError and leaves the rows read
-// so far.
+// and returns how many records it could not read. progress, when given, is told at each slice and may
+// stop the scan part way. A failure throws StorageError and leaves the rows read so far.
 qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable& table,
-            const RecordFilter& filter = {});
+            const RecordFilter& filter = {}, ScanProgress* progress = nullptr);
 
-// Writes the grid's rows to a spreadsheet file with the export headers and widths. Throws StorageError.
-void write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
-           const TextTable& table);
+// Writes the grid's rows to a spreadsheet file with the export headers and widths, telling progress
+// (when given) at each slice of rows. Returns false when progress stopped it: an older file of that name
+// then stays as it was. Throws StorageError.
+bool write(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+           const TextTable& table, ScanProgress* progress = nullptr);
 
 } // namespace RecordGrid

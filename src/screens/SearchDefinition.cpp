@@ -2,6 +2,7 @@
 
 #include "screens/CallerTargets.h"
 #include "storage/RecordFile.h"
+#include "storage/ScanProgress.h"
 #include "storage/TextField.h"
 
 #include <algorithm>
@@ -9,7 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const
+bool SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines,
+                           ScanProgress* progress) const
 {
     // Only the first criterion's field is fetched ahead: the others are read for the few records it lets
     // through, and fetching them for every record would double the memory traffic. Its first block of
@@ -21,13 +23,16 @@ void SearchDefinition::run(const RecordFile& file, const FieldCriteria& matching
                      std::min(layout.offset(fields.first()) + 17, layout.size() - 1)};
     const FieldCriteria::Probes probes = matching.probes(layout);
     QByteArray encoded;
+    ScanProgress::Counter counter(progress, progress ? file.count() : 0);
     file.scanCandidates(
         matching.all(),
         [&](qint64, const RecordView& record) {
             if (probes.matches(record.bytes()))
                 appendLine(record, lines, encoded);
+            return counter.next();
         },
         readAhead);
+    return !counter.stopped();
 }
 
 void SearchDefinition::appendLine(const RecordView& record, TextTable& lines, QByteArray& encoded) const

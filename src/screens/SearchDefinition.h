@@ -11,6 +11,7 @@
 #include <vector>
 
 class RecordFile;
+class ScanProgress;
 
 // A search window as data: its criteria (each an input matched against one record field), the line
 // each found record shows, the count line's opening words and the title of the printed list.
@@ -35,9 +36,11 @@ struct SearchDefinition
     std::function<void(const RecordView&, QByteArray& out)> encodedLine = {};
     std::vector<int> filterReads = {};
 
-    // Appends the line of every record that matches to lines (one column), in file order.
+    // Appends the line of every record that matches to lines (one column), in file order, telling
+    // progress (when given) at each slice. Returns false when progress stopped it part way.
     // Throws StorageError; the lines found so far stay.
-    void run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines) const;
+    bool run(const RecordFile& file, const FieldCriteria& matching, TextTable& lines,
+             ScanProgress* progress = nullptr) const;
     // Whether a list shows a record; nothing when the record's numbers or dates cannot be read.
     using Wanted = std::function<std::optional<bool>(const RecordView&)>;
     // The same for a list without criteria (recontact, low stock, ...): the records that wanted accepts.

@@ -2,27 +2,31 @@
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
+#include "screens/ResultList.h"
+#include "screens/SearchDefinition.h"
+#include "screens/StorageMessages.h"
+#include "screens/WindowProgress.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+#include "storage/TextField.h"
 #include "widgets/Accessibility.h"
 #include "widgets/DialogButton.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FocusHighlight.h"
-#include "screens/ResultList.h"
-#include "screens/SearchDefinition.h"
-#include "screens/StorageMessages.h"
-#include "storage/RecordFile.h"
-#include "storage/StorageError.h"
-#include "storage/TextField.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QString kWaitNotice = u"Ricerca schede in corso. Attendere..."_s;
 
 QLabel* hidden(const QString& name, QWidget* parent)
 {
@@ -37,7 +41,7 @@ QLabel* hidden(const QString& name, QWidget* parent)
 SearchWindow::SearchWindow(const SearchDefinition& search, const Options& options, QWidget* parent)
     : TwoPanelWindow({search.printTitle, search.countPrefix, options.picks, options.runFind}, parent),
       m_search(search), m_options(options),
-      m_lblAttendere(new QLabel(u"Ricerca schede in corso. Attendere..."_s)),
+      m_lblAttendere(new QLabel(kWaitNotice)),
       m_lblConta(hidden(u"lblConta"_s, this)), m_lblMemory(hidden(u"lblMemory"_s, this))
 {
     // Criteria panel.
@@ -121,6 +125,7 @@ void SearchWindow::prepareFirstPanel()
 
 void SearchWindow::btnCercaMouseDown()
 {
+    m_lblAttendere->setText(kWaitNotice);
     m_lblAttendere->show();
     // The scan blocks the window: the notice has to be on screen before it starts.
     m_lblAttendere->repaint();
@@ -139,10 +144,34 @@ void SearchWindow::btnCercaClick()
     m_lblConta->setText(QString::number(filled));
 
     TextTable lines(1, TextTable::Cells::AsGiven);
-    try {
-        const RecordFile file(m_options.path(), m_search.layout);
-        m_search.run(file, matching, lines);
-    } catch (const StorageError&) {
+    const QPointer<SearchWindow> alive(this);
+    enum class Outcome { Found, Stopped, CloseAsked, Failed } outcome = Outcome::Found;
+    {
+        // Ended before anything is said or done with the window: its keys and clicks count again.
+        WindowProgress progress(this, m_lblAttendere,
+                                u"Ricerca in corso: %1 schede lette su %2… (Esc per interrompere)"_s);
+        try {
+            const RecordFile file(m_options.path(), m_search.layout);
+            if (!m_search.run(file, matching, lines, &progress))
+                outcome = progress.closeAsked() ? Outcome::CloseAsked : Outcome::Stopped;
+        } catch (const StorageError&) {
+            outcome = Outcome::Failed;
+        }
+    }
+    if (!alive)
+        return;
+    switch (outcome) {
+    case Outcome::Found:
+        break;
+    case Outcome::Stopped:
+    case Outcome::CloseAsked:
+        // The lines found so far are no answer: the criteria stay, as before the search.
+        m_lblAttendere->setText(u"Ricerca interrotta: nessuna scheda mostrata."_s);
+        m_lblAttendere->show();
+        if (outcome == Outcome::CloseAsked)
+            reject();
+        return;
+    case Outcome::Failed:
         m_lblAttendere->hide();
         Services::messages().plain(StorageMessages::accessDenied());
         return;

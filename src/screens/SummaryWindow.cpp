@@ -5,6 +5,7 @@
 #include "rules/ValueLists.h"
 #include "screens/GridModel.h"
 #include "screens/StorageMessages.h"
+#include "screens/WindowProgress.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "widgets/Accessibility.h"
@@ -17,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -201,15 +203,43 @@ void SummaryWindow::btnVisualizzaClick()
     const QString day = m_cboGiorno ? ValueLists::days().value(m_cboGiorno->currentIndex()) : QString();
     TextTable rows(int(m_summary.columns.size()));
     qint64 leftOut = 0;
-    // An empty register leaves the window as it was, without a word; a file that cannot be read too, but
-    // says so, since an unchanged window would read as a register with nothing to sum.
-    try {
-        const RecordFile file(m_source.file(), m_summary.layout);
-        if (file.count() == 0)
-            return;
-        leftOut = RecordGrid::fill(file, m_summary.columns, rows,
-                                   m_summary.filter(m_source.year().trimmed(), month, day));
-    } catch (const StorageError&) {
+    const QPointer<SummaryWindow> alive(this);
+    enum class Outcome { Read, Empty, Stopped, CloseAsked, Failed } outcome = Outcome::Read;
+    {
+        // Ended before anything is said or done with the window: its keys and clicks count again.
+        WindowProgress progress(this, statusLine(),
+                                u"Lettura in corso: %1 schede lette su %2… (Esc per interrompere)"_s);
+        // An empty register leaves the window as it was, without a word; a file that cannot be read
+        // too, but says so, since an unchanged window would read as a register with nothing to sum.
+        try {
+            const RecordFile file(m_source.file(), m_summary.layout);
+            if (file.count() == 0)
+                outcome = Outcome::Empty;
+            else
+                leftOut =
+                    RecordGrid::fill(file, m_summary.columns, rows,
+                                     m_summary.filter(m_source.year().trimmed(), month, day), &progress);
+            if (progress.stopped())
+                outcome = progress.closeAsked() ? Outcome::CloseAsked : Outcome::Stopped;
+        } catch (const StorageError&) {
+            outcome = Outcome::Failed;
+        }
+    }
+    if (!alive)
+        return;
+    switch (outcome) {
+    case Outcome::Read:
+        break;
+    case Outcome::Empty:
+        return;
+    case Outcome::Stopped:
+    case Outcome::CloseAsked:
+        // Part of a month is no summary of it: the choice stays, as before.
+        statusLine()->setText(u"Lettura interrotta: il riepilogo non è stato mostrato."_s);
+        if (outcome == Outcome::CloseAsked)
+            reject();
+        return;
+    case Outcome::Failed:
         Services::messages().warning(StorageMessages::archiveUnreadable());
         return;
     }

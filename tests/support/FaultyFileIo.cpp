@@ -1,6 +1,7 @@
 #include "FaultyFileIo.h"
 
 #include <cerrno>
+#include <thread>
 #include <unistd.h>
 
 FaultyFileIo::FaultyFileIo()
@@ -56,11 +57,13 @@ off_t FaultyFileIo::size(int fd)
 
 ssize_t FaultyFileIo::pread(int fd, void* buffer, std::size_t count, off_t offset)
 {
+    std::this_thread::sleep_for(m_delays[Read]);
     return shouldFail(Read) ? -1 : PosixFileIo::pread(fd, buffer, count, offset);
 }
 
 ssize_t FaultyFileIo::pwrite(int fd, const void* buffer, std::size_t count, off_t offset)
 {
+    std::this_thread::sleep_for(m_delays[Write]);
     if (!shouldFail(Write))
         return PosixFileIo::pwrite(fd, buffer, count, offset);
     if (m_tear && count > 1) {

@@ -2,6 +2,7 @@
 
 #include "storage/FileIo.h"
 
+#include <chrono>
 #include <QString>
 
 // The real file calls, except that the k-th call of a chosen kind fails (once, or from then on) with a
@@ -20,6 +21,9 @@ public:
     // A failing write first writes the first half of its bytes, as a write cut short by a kill or a
     // power loss leaves them.
     void tearFailingWrites() { m_tear = true; }
+
+    // Every later Read or Write takes at least this long, as over a slow shared folder.
+    void slowDown(Call call, std::chrono::milliseconds delay) { m_delays[call] = delay; }
 
     int open(const QString& path, bool create, bool truncate) override;
     int close(int fd) override;
@@ -44,4 +48,5 @@ private:
     int m_errno = 0;
     bool m_persistent = false;
     bool m_tear = false;
+    std::chrono::milliseconds m_delays[AnyCall + 1] = {};
 };
