@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-ScanFields::ScanFields(const RecordLayout& layout, const QList<int>& fields) : m_layout(&layout), m_fields(fields)
+ScanFields::ScanFields(const RecordLayout& layout, const QList<int>& fields)
+    : m_layout(&layout), m_fields(fields)
 {
     std::sort(m_fields.begin(), m_fields.end());
     m_fields.erase(std::unique(m_fields.begin(), m_fields.end()), m_fields.end());

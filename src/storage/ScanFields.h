@@ -14,7 +14,9 @@
 class ScanFields
 {
 public:
-    ScanFields(const RecordLayout& layout, std::initializer_list<int> fields) : ScanFields(layout, QList<int>(fields)) {}
+    ScanFields(const RecordLayout& layout, std::initializer_list<int> fields)
+        : ScanFields(layout, QList<int>(fields))
+    {}
     ScanFields(const RecordLayout& layout, const QList<int>& fields);
 
     const RecordLayout& layout() const { return *m_layout; }

@@ -148,7 +148,8 @@ qint64 ServerRecordStore::numeroOf(qint64 number, const QString& operation) cons
     return numbering.numeroAt(number - 1);
 }
 
-void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buffer, const ScanFields* fields) const
+void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buffer,
+                                    const ScanFields* fields) const
 {
     // The row's columns: "numero", the fields read, "grezzo".
     const int bytesColumn = (fields ? int(fields->fields().size()) : m_layout.fieldCount()) + 1;
@@ -160,13 +161,15 @@ void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buf
     }
     if (!fields) {
         for (int field = 0; field < m_layout.fieldCount(); ++field)
-            ServerRows::writeField(buffer + m_layout.offset(field), m_layout.width(field), rows.value(row, field + 1));
+            ServerRows::writeField(buffer + m_layout.offset(field), m_layout.width(field),
+                                   rows.value(row, field + 1));
         return;
     }
     fields->emptyOthers(buffer, 1);
     const QList<int>& read = fields->fields();
     for (qsizetype i = 0; i < read.size(); ++i)
-        ServerRows::writeField(buffer + m_layout.offset(read[i]), m_layout.width(read[i]), rows.value(row, int(i) + 1));
+        ServerRows::writeField(buffer + m_layout.offset(read[i]), m_layout.width(read[i]),
+                               rows.value(row, int(i) + 1));
 }
 
 qint64 ServerRecordStore::readBlock(char* buffer, qint64 first, qint64 wanted) const
@@ -174,7 +177,8 @@ qint64 ServerRecordStore::readBlock(char* buffer, qint64 first, qint64 wanted) c
     return readRows(buffer, first, wanted, m_columns, nullptr);
 }
 
-qint64 ServerRecordStore::readFields(char* buffer, qint64 first, qint64 wanted, const ScanFields& fields) const
+qint64 ServerRecordStore::readFields(char* buffer, qint64 first, qint64 wanted,
+                                     const ScanFields& fields) const
 {
     Q_ASSERT(&fields.layout() == &m_layout);
     QByteArray columns;

@@ -39,10 +39,11 @@ std::vector<Record> records(const RecordLayout& layout, int dayField, int monthF
         record.setText(dayField, u"%1"_s.arg(day, 2, 10, QChar(u'0')));
         record.setText(monthField, i % 4 == 0 ? monthName.toUpper() : i % 23 == 0 ? u"mese"_s : monthName);
         record.setText(yearField, i % 29 == 0 ? u" 2026"_s : year);
-        record.setText(dateField, i % 13 == 0 ? u"1/2/2026"_s
-                                              : u"%1/%2/%3"_s.arg(day, 2, 10, QChar(u'0'))
-                                                    .arg(month, 2, 10, QChar(u'0'))
-                                                    .arg(year));
+        record.setText(
+            dateField,
+            i % 13 == 0
+                ? u"1/2/2026"_s
+                : u"%1/%2/%3"_s.arg(day, 2, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0')).arg(year));
         all.push_back(record);
     }
     // A month with a NUL inside, which a column cannot hold: read from the kept bytes, it is no month.
@@ -64,7 +65,8 @@ std::vector<Record> sales()
     using namespace SchedaVendita;
     std::vector<Record> all = records(layout, GiornoRit, MeseRit, AnnoRit, DataRit);
     for (std::size_t i = 0; i < all.size(); ++i) {
-        all[i].setText(Importo, i % 11 == 0 ? u"dieci"_s : u"%1,%2"_s.arg(i).arg(i % 100, 2, 10, QChar(u'0')));
+        all[i].setText(Importo,
+                       i % 11 == 0 ? u"dieci"_s : u"%1,%2"_s.arg(i).arg(i % 100, 2, 10, QChar(u'0')));
         all[i].setText(CodFisc, u"CF%1"_s.arg(i % 5));
         all[i].setText(Codice, u"ART-%1"_s.arg(i % 3));
     }

@@ -146,10 +146,14 @@ private slots:
         RecordFile file(place.clients(), layout);
         file.append(std::vector<Record>{client(QStringLiteral("primo")), Record(layout, odd),
                                         client(QStringLiteral("ultimo"))});
-        for (const QList<int>& read : {QList<int>{Cliente}, QList<int>{CodFisc}, QList<int>{CodFisc, Cliente}}) {
+        for (const QList<int>& read :
+             {QList<int>{Cliente}, QList<int>{CodFisc}, QList<int>{CodFisc, Cliente}}) {
             QList<QByteArray> seen;
-            file.scan([&](qint64, const RecordView& record) { seen.append(QByteArray(record.bytes(), layout.size())); },
-                      ScanFields(layout, read));
+            file.scan(
+                [&](qint64, const RecordView& record) {
+                    seen.append(QByteArray(record.bytes(), layout.size()));
+                },
+                ScanFields(layout, read));
             QCOMPARE(seen.size(), 3);
             for (qsizetype i = 0; i < seen.size(); ++i) {
                 const QByteArray whole = file.read(i).bytes();
