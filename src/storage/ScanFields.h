@@ -22,7 +22,6 @@ public:
     const RecordLayout& layout() const { return *m_layout; }
     // In record order, each once.
     const QList<int>& fields() const { return m_fields; }
-    bool includes(int field) const;
     // The bytes a scan fetches ahead: each field's length byte, and 32 bytes on for a wide one, whose
     // text often runs onto the next cache line.
     std::span<const int> readAhead() const { return m_readAhead; }
@@ -31,6 +30,8 @@ public:
     void emptyOthers(char* records, qint64 count) const;
 
 private:
+    bool includes(int field) const;
+
     const RecordLayout* m_layout;
     QList<int> m_fields;
     std::vector<int> m_readAhead;
