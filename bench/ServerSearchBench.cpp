@@ -1,16 +1,23 @@
-// telvara-bench-server: the same searches over the record files and over a PostgreSQL server holding the
-// same archives, side by side, each against the plain read of its file, on the wall clock (the server's
-// work is done in its own processes), best of several runs.
+// telvara-bench-server: the same searches and year-wide scans (charts, summaries, register grids) over the
+// record files and over a PostgreSQL server holding the same archives, side by side, each against the
+// plain read of its file, on the wall clock (the server's work is done in its own processes), best of
+// several runs.
 
 #include "app/ArchiveCatalog.h"
 #include "app/ArchiveServerSetting.h"
 #include "BenchArchives.h"
+#include "calls/CallGrid.h"
 #include "calls/CallSearch.h"
 #include "calls/SchedaChiamata.h"
 #include "clients/SchedaCliente.h"
 #include "Measures.h"
+#include "sales/SaleGrid.h"
+#include "sales/SchedaVendita.h"
 #include "screens/FieldCriteria.h"
+#include "screens/RecordGrid.h"
 #include "screens/SearchDefinition.h"
+#include "stats/MonthlyFigures.h"
+#include "stats/ProfitSummary.h"
 #include "storage/FileRecordStore.h"
 #include "storage/RecordCopy.h"
 #include "storage/RecordFile.h"
@@ -94,6 +101,11 @@ int main(int argc, char* argv[])
     const double callCopy = copyToServer(files.calls, uri, QStringLiteral("chiamate_2024"), SchedaChiamata::layout);
     std::printf("%d clients and %d calls copied to the server in %.1f s and %.1f s\n", clients, calls,
                 clientCopy, callCopy);
+    const int sales = option(arguments, QStringLiteral("--sales"), QString::number(calls)).toInt();
+    files.generateSales(sales, arguments.contains(QStringLiteral("--reuse")));
+    const double saleCopy =
+        copyToServer(files.sales, uri, QStringLiteral("vendite_2024"), SchedaVendita::layout);
+    std::printf("%d sales copied to the server in %.1f s\n", sales, saleCopy);
 
     // The same archives on the server: a second folder whose archives are its tables.
     QTemporaryDir serverFolder;
@@ -101,6 +113,7 @@ int main(int argc, char* argv[])
     BenchArchives onServer = files;
     onServer.clients = QDir(serverFolder.path()).filePath(QFileInfo(files.clients).fileName());
     onServer.calls = QDir(serverFolder.path()).filePath(QFileInfo(files.calls).fileName());
+    onServer.sales = QDir(serverFolder.path()).filePath(QFileInfo(files.sales).fileName());
     // A first search of each kind before anything is timed, as for the files.
     Measures::clientSearchScan(onServer);
     Measures::callSearch(onServer);
@@ -125,10 +138,59 @@ int main(int argc, char* argv[])
         return qint64(lines.rowCount());
     };
     oneClientsCalls(onServer);
+    // The year-wide scans read a few fields of every record; the whole read is what each cost before a
+    // server sent only the columns read.
+    const auto wholeRead = [](const QString& path, const RecordLayout& layout) {
+        qint64 records = 0;
+        RecordFile(path, layout).scan([&](qint64, const RecordView&) { ++records; });
+        return records;
+    };
+    const auto grid = [](const QString& path, const RecordLayout& layout, const QList<GridColumn>& columns,
+                         const RecordFilter& filter) {
+        TextTable table(int(columns.size()));
+        RecordGrid::fill(RecordFile(path, layout), columns, table, filter);
+        return qint64(table.rowCount());
+    };
+    const QString year = QStringLiteral("2024");
     const Search searches[] = {
         {"client search, 2 criteria (Rossi, ROMA)", &BenchArchives::clients, Measures::clientSearchScan},
         {"call search, 2 criteria (bianchi, OFFERTA)", &BenchArchives::calls, Measures::callSearch},
         {"call search, one client (name, tax code)", &BenchArchives::calls, oneClientsCalls},
+        {"calls, every field of every record", &BenchArchives::calls,
+         [&](const BenchArchives& archives) { return wholeRead(archives.calls, SchedaChiamata::layout); }},
+        {"calls chart (month of each call)", &BenchArchives::calls,
+         [&](const BenchArchives& archives) {
+             return qint64(
+                 MonthlyFigures::calls(RecordFile(archives.calls, SchedaChiamata::layout), year).totals[0]);
+         }},
+        {"annual calls summary (grid of the year)", &BenchArchives::calls,
+         [&](const BenchArchives& archives) {
+             return grid(archives.calls, SchedaChiamata::layout, CallGrid::summaryColumns(),
+                         CallGrid::filter(year));
+         }},
+        {"calls register export (grid of the year)", &BenchArchives::calls,
+         [&](const BenchArchives& archives) {
+             return grid(archives.calls, SchedaChiamata::layout, CallGrid::registerColumns(),
+                         CallGrid::filter(year));
+         }},
+        {"sales, every field of every record", &BenchArchives::sales,
+         [&](const BenchArchives& archives) { return wholeRead(archives.sales, SchedaVendita::layout); }},
+        {"income chart (month and amount)", &BenchArchives::sales,
+         [&](const BenchArchives& archives) {
+             return qint64(
+                 MonthlyFigures::income(RecordFile(archives.sales, SchedaVendita::layout), year).totals[0]);
+         }},
+        {"profit summary, whole year", &BenchArchives::sales,
+         [&](const BenchArchives& archives) {
+             ProfitSummary::Result result;
+             ProfitSummary::collect(RecordFile(archives.sales, SchedaVendita::layout),
+                                    {{}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31)}, result);
+             return qint64(result.records.size());
+         }},
+        {"annual sales summary (grid of the year)", &BenchArchives::sales,
+         [&](const BenchArchives& archives) {
+             return grid(archives.sales, SchedaVendita::layout, SaleGrid::columns(), SaleGrid::filter(year));
+         }},
     };
     std::printf("Wall clock, best of %d runs, hot cache; ratio = time / plain read of the file\n\n", runs);
     std::printf("%-44s %9s %9s %9s %9s %9s %7s\n", "search", "read s", "file s", "file x", "server s", "server x",

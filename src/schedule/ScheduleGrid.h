@@ -19,7 +19,7 @@ const GridExport& listTarget(List list);
 const GridExport& archiveTarget();
 
 // Whether a record belongs to a list; nothing when a date or number it needs cannot be read.
-using Selection = RecordFilter;
+using Selection = std::function<std::optional<bool>(const RecordView&)>;
 // `Data` equal to the date, a `Data` that is no date being unreadable; the month's name (any case) and
 // the year of the date, a `Mese` that is no month's name being unreadable; imminent on today.
 Selection dayOf(QDate date);

@@ -94,7 +94,7 @@ ImminentCheck checkImminent(const RecordFile& file, QDate today)
 {
     ImminentCheck check;
     using namespace SchedaScadenza;
-    const int read[] = {layout.offset(Data), layout.offset(Avviso)};
+    const ScanFields read(layout, {Data, Avviso});
     const qint64 day = today.toJulianDay();
     // One imminent record is the answer: the scan stops there. The rules are taken inline rather than
     // through imminent(): an optional returned from a call per record costs more than the reading. A

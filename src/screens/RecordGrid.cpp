@@ -21,15 +21,10 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
     };
     const RecordLayout& layout = file.layout();
     std::vector<Place> places(std::size_t(columns.size()));
-    std::vector<int> readAhead;
-    // Each field is fetched ahead from its length byte, and a wide one also 32 bytes on: its text often
-    // runs onto the next cache line.
+    // The columns' fields and the filter's are all a row needs.
+    QList<int> read = filter.fields;
     for (const GridColumn& column : columns)
-        for (const int field : column.fields) {
-            readAhead.push_back(layout.offset(field));
-            if (layout.width(field) >= 32)
-                readAhead.push_back(std::min(layout.offset(field) + 32, layout.size() - 1));
-        }
+        read += column.fields;
     for (qsizetype c = 0; c < columns.size(); ++c)
         if (columns[c].fields.size() == 1)
             places[std::size_t(c)] = {layout.offset(columns[c].fields.first()),
@@ -49,8 +44,8 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
     ScanProgress::Counter counter(progress, progress ? file.count() : 0);
     file.scan(
         [&](qint64, const RecordView& record) {
-            if (filter) {
-                const std::optional<bool> taken = filter(record);
+            if (filter.test) {
+                const std::optional<bool> taken = filter.test(record);
                 unreadable += !taken;
                 if (!taken.value_or(false))
                     return counter.next();
@@ -75,7 +70,7 @@ qint64 fill(const RecordFile& file, const QList<GridColumn>& columns, TextTable&
             table.appendEncodedRow(cells, QByteArrayView(record.bytes(), layout.size()));
             return counter.next();
         },
-        readAhead);
+        ScanFields(layout, read));
     table.squeeze();
     return unreadable;
 }

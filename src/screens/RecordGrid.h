@@ -30,8 +30,13 @@ struct GridExport
 };
 
 // Whether a record is taken; nothing when a field it is chosen by cannot be read (a date, a month's name,
-// a number): such a record is left out and counted, never taken for another's.
-using RecordFilter = std::function<std::optional<bool>(const RecordView&)>;
+// a number): such a record is left out and counted, never taken for another's. fields: every field the
+// test reads, the only ones a scan for it fetches besides the grid's.
+struct RecordFilter
+{
+    std::function<std::optional<bool>(const RecordView&)> test;
+    QList<int> fields;
+};
 
 namespace RecordGrid {
 

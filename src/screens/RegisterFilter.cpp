@@ -64,8 +64,9 @@ RecordFilter of(const RecordLayout& layout, DateFields fields, const QString& ye
         storedYear[0] = 4;
         std::copy(wantedYear.begin(), wantedYear.end(), storedYear.begin() + 1);
     }
-    return [=, months = StoredMonth(layout, fields.month),
-            yearOffset = layout.offset(fields.year)](const RecordView& record) -> std::optional<bool> {
+    const StoredMonth months(layout, fields.month);
+    const int yearOffset = layout.offset(fields.year);
+    const auto test = [=](const RecordView& record) -> std::optional<bool> {
         // A part that can be read and differs puts the record elsewhere, whatever the others hold.
         bool unreadable = false;
         if (!yearAtOneLook ||
@@ -91,6 +92,7 @@ RecordFilter of(const RecordLayout& layout, DateFields fields, const QString& ye
             return std::nullopt;
         return true;
     };
+    return {test, {fields.day, fields.month, fields.year}};
 }
 
 } // namespace RegisterFilter

@@ -37,7 +37,6 @@ MonthlyTotals income(const RecordFile& sales, const QString& year)
     using namespace SchedaVendita;
     const QByteArray wanted = year.trimmed().toLatin1();
     MonthlyTotals figures;
-    const int read[] = {layout.offset(DataRit), layout.offset(Importo)};
     sales.scan(
         [&](qint64, const RecordView& record) {
             const int month = monthOf(record.raw(DataRit), wanted);
@@ -49,7 +48,7 @@ MonthlyTotals income(const RecordFile& sales, const QString& year)
             else
                 ++figures.skipped;
         },
-        read);
+        ScanFields(layout, {DataRit, Importo}));
     return figures;
 }
 
@@ -57,14 +56,13 @@ MonthlyTotals calls(const RecordFile& calls, const QString& year)
 {
     const QByteArray wanted = year.trimmed().toLatin1();
     MonthlyTotals figures;
-    const int read[] = {SchedaChiamata::layout.offset(SchedaChiamata::DataRit)};
     calls.scan(
         [&](qint64, const RecordView& record) {
             const int month = monthOf(record.raw(SchedaChiamata::DataRit), wanted);
             if (month >= 0)
                 figures.totals[std::size_t(month)] += 1;
         },
-        read);
+        ScanFields(SchedaChiamata::layout, {SchedaChiamata::DataRit}));
     return figures;
 }
 

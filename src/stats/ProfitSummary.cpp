@@ -107,8 +107,8 @@ void collect(const RecordFile& sales, const Selection& selection, Result& result
     filters.add(CodFisc, selection.codFisc.trimmed());
     filters.add(Codice, selection.article.trimmed());
     const FieldCriteria::Probes wanted = filters.probes(layout);
-    // The fields judged, and the telephone's length byte, which gives the longest line.
-    const int read[] = {layout.offset(DataRit), layout.offset(Importo), layout.offset(Recapito)};
+    // The fields judged, and the telephone's length, which gives the longest line.
+    const ScanFields read(layout, filters.fields() + QList<int>{DataRit, Importo, Recapito});
     qsizetype longestTelephone = 0;
     const qint64 first = selection.start.toJulianDay();
     const qint64 last = selection.end.toJulianDay();

@@ -2,6 +2,7 @@
 
 #include "storage/Record.h"
 #include "storage/RecordStore.h"
+#include "storage/ScanFields.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,29 +85,15 @@ public:
     // the block, so that the waits for the cache overlap with the work on the records before.
     template <typename Visit> void scan(Visit&& visit, std::span<const int> readAhead = {}) const
     {
-        const int size = m_layout.size();
-        const qint64 total = count();
-        const qint64 perBlock = std::min(blockRecords(size), total);
-        if (perBlock == 0)
-            return;
-        const BlockBuffer buffer = allocateBlock(perBlock * size);
-        for (qint64 first = 0; first < total;) {
-            const qint64 wanted = std::min(perBlock, total - first);
-            char* const block = buffer.get() + (first * size) % kCopyAlignment;
-            const qint64 records = m_store->readBlock(block, first, wanted);
-            for (qint64 i = 0; i < records; ++i) {
-                if (i + kRecordsAhead < records) {
-                    const char* ahead = block + (i + kRecordsAhead) * size;
-                    for (const int offset : readAhead)
-                        __builtin_prefetch(ahead + offset, 0, 3);
-                }
-                if (!visitRecord(visit, first + i, RecordView(m_layout, block + i * size)))
-                    return;
-            }
-            if (records < wanted)
-                return; // the file has shrunk since the scan began
-            first += records;
-        }
+        scanBlocks(visit, readAhead, nullptr);
+    }
+
+    // The same scan for a visit that reads only the fields listed (of this file's layout): the other
+    // fields of the records it sees may be empty, and the fields are fetched ahead.
+    template <typename Visit> void scan(Visit&& visit, const ScanFields& fields) const
+    {
+        Q_ASSERT(&fields.layout() == &m_layout);
+        scanBlocks(visit, fields.readAhead(), &fields);
     }
 
     // The same scan for a search: visit sees at least every record that matches all of criteria (a store
@@ -131,6 +118,40 @@ public:
     }
 
 private:
+    // The scans' loop; fields, where given, are all the visit reads.
+    template <typename Visit>
+    void scanBlocks(Visit& visit, std::span<const int> readAhead, const ScanFields* fields) const
+    {
+        const int size = m_layout.size();
+        const qint64 total = count();
+        const qint64 perBlock = std::min(blockRecords(size), total);
+        if (perBlock == 0)
+            return;
+        const BlockBuffer buffer = allocateBlock(perBlock * size);
+        for (qint64 first = 0; first < total;) {
+            const qint64 wanted = std::min(perBlock, total - first);
+            char* const block = buffer.get() + (first * size) % kCopyAlignment;
+            const qint64 records = fields ? m_store->readFields(block, first, wanted, *fields)
+                                          : m_store->readBlock(block, first, wanted);
+#ifndef QT_NO_DEBUG
+            if (fields)
+                fields->emptyOthers(block, records);
+#endif
+            for (qint64 i = 0; i < records; ++i) {
+                if (i + kRecordsAhead < records) {
+                    const char* ahead = block + (i + kRecordsAhead) * size;
+                    for (const int offset : readAhead)
+                        __builtin_prefetch(ahead + offset, 0, 3);
+                }
+                if (!visitRecord(visit, first + i, RecordView(m_layout, block + i * size)))
+                    return;
+            }
+            if (records < wanted)
+                return; // the file has shrunk since the scan began
+            first += records;
+        }
+    }
+
     // Calls visit; false when it asks the scan to stop.
     template <typename Visit> static bool visitRecord(Visit& visit, qint64 index, const RecordView& record)
     {

@@ -2,6 +2,7 @@
 
 #include "storage/FieldCriterion.h"
 #include "storage/Record.h"
+#include "storage/ScanFields.h"
 
 #include <functional>
 #include <optional>
@@ -25,6 +26,13 @@ public:
     // Reads up to wanted whole records from index first into buffer (room for wanted records); returns
     // how many were there, fewer only where the archive ends.
     virtual qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const = 0;
+    // The same for a scan that reads only some fields: a store may fetch those alone and hand over the
+    // others empty; one that reads whole records anyway reads them whole.
+    virtual qint64 readFields(char* buffer, qint64 first, qint64 wanted, const ScanFields& fields) const
+    {
+        Q_UNUSED(fields);
+        return readBlock(buffer, first, wanted);
+    }
 
     // Writes over record number n (1-based, at most count()): all of it or, after a failure, none.
     virtual void overwrite(qint64 number, const Record& record) = 0;

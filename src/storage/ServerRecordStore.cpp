@@ -148,31 +148,61 @@ qint64 ServerRecordStore::numeroOf(qint64 number, const QString& operation) cons
     return numbering.numeroAt(number - 1);
 }
 
-void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buffer) const
+void ServerRecordStore::writeRecord(const ServerResult& rows, int row, char* buffer,
+                                    const ScanFields* fields) const
 {
-    const int bytesColumn = m_layout.fieldCount() + 1;
+    // The row's columns: "numero", the fields read, "grezzo".
+    const int bytesColumn = (fields ? int(fields->fields().size()) : m_layout.fieldCount()) + 1;
     if (!rows.isNull(row, bytesColumn) && rows.value(row, bytesColumn).size() == m_layout.size()) {
         std::memcpy(buffer, rows.value(row, bytesColumn).data(), std::size_t(m_layout.size()));
+        if (fields)
+            fields->emptyOthers(buffer, 1);
         return;
     }
-    for (int field = 0; field < m_layout.fieldCount(); ++field)
-        ServerRows::writeField(buffer + m_layout.offset(field), m_layout.width(field), rows.value(row, field + 1));
+    if (!fields) {
+        for (int field = 0; field < m_layout.fieldCount(); ++field)
+            ServerRows::writeField(buffer + m_layout.offset(field), m_layout.width(field),
+                                   rows.value(row, field + 1));
+        return;
+    }
+    fields->emptyOthers(buffer, 1);
+    const QList<int>& read = fields->fields();
+    for (qsizetype i = 0; i < read.size(); ++i)
+        ServerRows::writeField(buffer + m_layout.offset(read[i]), m_layout.width(read[i]),
+                               rows.value(row, int(i) + 1));
 }
 
 qint64 ServerRecordStore::readBlock(char* buffer, qint64 first, qint64 wanted) const
+{
+    return readRows(buffer, first, wanted, m_columns, nullptr);
+}
+
+qint64 ServerRecordStore::readFields(char* buffer, qint64 first, qint64 wanted,
+                                     const ScanFields& fields) const
+{
+    Q_ASSERT(&fields.layout() == &m_layout);
+    QByteArray columns;
+    for (const int field : fields.fields())
+        columns += ServerRows::column(m_layout, field) + ", ";
+    columns += ServerRows::kBytesColumn;
+    return readRows(buffer, first, wanted, columns, &fields);
+}
+
+qint64 ServerRecordStore::readRows(char* buffer, qint64 first, qint64 wanted, const QByteArray& columns,
+                                   const ScanFields* fields) const
 {
     // The numbers as the count before this read found them: a scan reads on from where it counted.
     const ServerNumbering& numbering = m_numbering ? *m_numbering : renumber();
     if (first >= numbering.count() || wanted <= 0)
         return 0;
     const QByteArray sql =
-        "SELECT numero, " + m_columns + " FROM " + m_quoted + " WHERE numero >= $1 ORDER BY numero LIMIT $2";
+        "SELECT numero, " + columns + " FROM " + m_quoted + " WHERE numero >= $1 ORDER BY numero LIMIT $2";
     const ServerResult rows = m_connection.exec(
         sql.constData(),
         {ServerParameter::integer(numbering.numeroAt(first)), ServerParameter::integer(wanted)}, true,
         m_table);
     for (int row = 0; row < rows.rows(); ++row)
-        writeRecord(rows, row, buffer + qint64(row) * m_layout.size());
+        writeRecord(rows, row, buffer + qint64(row) * m_layout.size(), fields);
     return rows.rows();
 }
 
@@ -219,7 +249,7 @@ bool ServerRecordStore::update(qint64 number, const std::function<bool(Record&)>
     if (row.rows() != 1)
         throw StorageError(QStringLiteral("update"), m_table, EINVAL);
     QByteArray bytes(m_layout.size(), '\0');
-    writeRecord(row, 0, bytes.data());
+    writeRecord(row, 0, bytes.data(), nullptr);
     Record record(m_layout, std::move(bytes));
     if (!change(record))
         return false;
@@ -337,7 +367,7 @@ bool ServerRecordStore::readCandidates(std::span<const FieldCriterion> criteria,
         indexes.resize(std::size_t(count));
         for (int row = 0; row < count; ++row) {
             indexes[std::size_t(row)] = numbering.indexOf(rows.integer(row, 0));
-            writeRecord(rows, row, buffer.data() + qsizetype(row) * m_layout.size());
+            writeRecord(rows, row, buffer.data() + qsizetype(row) * m_layout.size(), nullptr);
         }
         if (count == 0 || !block(count, indexes.data(), buffer.constData()) || count < 2000)
             break;

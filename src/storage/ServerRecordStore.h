@@ -34,6 +34,8 @@ public:
     qint64 count() const override;
     qint64 trailingBytes() const override { return 0; }
     qint64 readBlock(char* buffer, qint64 first, qint64 wanted) const override;
+    // Only the fields' columns are sent, and "grezzo" for the rare record kept whole.
+    qint64 readFields(char* buffer, qint64 first, qint64 wanted, const ScanFields& fields) const override;
     void overwrite(qint64 number, const Record& record) override;
     bool update(qint64 number, const std::function<bool(Record&)>& change) override;
     qint64 append(std::span<const Record> records) override;
@@ -45,8 +47,12 @@ private:
     const ServerNumbering& renumber() const;
     // The "numero" of record number n, read now; throws StorageError for a number past the last.
     qint64 numeroOf(qint64 number, const QString& operation) const;
-    // Writes the row into buffer as the record's bytes.
-    void writeRecord(const ServerResult& rows, int row, char* buffer) const;
+    // Reads the rows from index first with these columns (after "numero"; "grezzo" last) into buffer.
+    qint64 readRows(char* buffer, qint64 first, qint64 wanted, const QByteArray& columns,
+                    const ScanFields* fields) const;
+    // Writes the row into buffer as the record's bytes: every field, or only the fields read (the
+    // columns after "numero" being theirs) with the others empty.
+    void writeRecord(const ServerResult& rows, int row, char* buffer, const ScanFields* fields) const;
     // Writes the record over the row of that "numero".
     void writeRow(qint64 numero, const Record& record);
     // The record's values for the columns after "numero", in their order.
