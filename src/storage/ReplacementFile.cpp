@@ -10,6 +10,23 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+namespace {
+
+// The start of a temporary's name: the target's file name, cut where the dot, the eight hexadecimal
+// digits and ".tmp" after it would take the whole past the longest name a folder holds.
+QString temporaryStem(const QString& target)
+{
+    constexpr qsizetype kLongestName = 255;
+    constexpr qsizetype kSuffix = 1 + 8 + 4;
+    const QFileInfo info(target);
+    QString name = info.fileName();
+    while (!name.isEmpty() && QFile::encodeName(name).size() + kSuffix > kLongestName)
+        name.chop(1);
+    return name;
+}
+
+} // namespace
+
 ReplacementFile::ReplacementFile(const QString& target, const QString& operation)
     : m_target(target), m_operation(operation)
 {
@@ -17,7 +34,7 @@ ReplacementFile::ReplacementFile(const QString& target, const QString& operation
     // their own, and a leftover of a killed process is never reused.
     constexpr int kAttempts = 16;
     for (int attempt = 0; attempt < kAttempts && m_fd < 0; ++attempt) {
-        m_temporary = target + QLatin1Char('.') +
+        m_temporary = QFileInfo(target).dir().filePath(temporaryStem(target)) + QLatin1Char('.') +
                       QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".tmp");
         m_fd = FileIo::current().createNew(m_temporary);
         if (m_fd < 0 && errno != EEXIST)
@@ -67,10 +84,11 @@ void ReplacementFile::removeLeftovers(const QString& target)
 {
     const QFileInfo info(target);
     const QDir folder = info.absoluteDir();
-    // The names the constructor makes: the target's, a dot, hexadecimal digits, ".tmp".
+    // The names the constructor makes: the target's (cut where too long), a dot, hexadecimal digits, ".tmp".
+    const QString stem = temporaryStem(target);
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[0-9a-f]+\\.tmp")));
-    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".*.tmp")},
+        QRegularExpression::escape(stem) + QStringLiteral("\\.[0-9a-f]+\\.tmp")));
+    const QStringList candidates = folder.entryList({stem + QStringLiteral(".*.tmp")},
                                                     QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : candidates)
         if (temporary.match(name).hasMatch())

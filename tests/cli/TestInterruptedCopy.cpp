@@ -284,8 +284,12 @@ private slots:
                  (toServer ? u"la destinazione ha ricevuto schede in clienti durante la copia\n"_s
                            : u"la destinazione ha ricevuto schede in Clienti.pro durante la copia\n"_s) +
                      u"archivi copia: nulla è stato copiato\n"_s);
-        if (toServer)
-            QCOMPARE(ServerRecordStore::tables(server), QStringList{u"clienti"_s});
+        if (toServer) {
+            // Beside the archive, only the server's own count of its rows.
+            QStringList tables = ServerRecordStore::tables(server);
+            tables.removeAll(u"telvara_righe"_s);
+            QCOMPARE(tables, QStringList{u"clienti"_s});
+        }
         else
             QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList{u"Clienti.pro"_s});
