@@ -1,5 +1,7 @@
 #include "platform/DesktopServerWait.h"
 
+#include "platform/OperatorInput.h"
+
 #include <algorithm>
 #include <QApplication>
 #include <QEvent>
@@ -38,29 +40,9 @@ class InputDropped : public QObject
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-        case QEvent::InputMethod:
-        case QEvent::Drop:
+        if (OperatorInput::isInput(event->type()))
             return true;
-        case QEvent::Close:
-            return event->spontaneous();
-        default:
-            return false;
-        }
+        return event->type() == QEvent::Close && event->spontaneous();
     }
 };
 

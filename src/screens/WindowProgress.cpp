@@ -1,5 +1,7 @@
 #include "screens/WindowProgress.h"
 
+#include "platform/OperatorInput.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -10,31 +12,6 @@ namespace {
 
 // How often the windows get their events while the scan goes on: a repaint every few frames.
 constexpr qint64 kEventsEveryMs = 40;
-
-bool isInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::InputMethod:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -58,7 +35,7 @@ protected:
             event->ignore();
             return true;
         }
-        return isInput(event->type());
+        return OperatorInput::isInput(event->type());
     }
 
 private:

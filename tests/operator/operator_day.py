@@ -183,7 +183,8 @@ class Day:
         self.o.message(said.split("\n")[0][:30])
         line = self.o.cli("cerca", "articoli", "--codice", ARTICLE)
         stored = line.split("Costo:")[1].split()[0]
-        self.check(stored == before and "4,5,6" in said,
+        kept = self.o.text(w, "Costo")
+        self.check(stored == before and "non è un numero valido" in said and kept == "4,5,6",
                    f"typing 4,5,6 and saving stored the cost {stored} (was {before}) and said {said!r}")
         self.o.set(w, "Costo", "20,00")
         self.o.press(w, "Salva")

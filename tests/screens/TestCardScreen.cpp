@@ -114,6 +114,16 @@ struct Fixture
     QString position() const { return card->text(u"lblPosizione"_s); }
     QByteArray archive() const { return folder.readAll(u"2023.tst"_s); }
     Record stored(qint64 number) const { return TestRecords::at(archive(), Scheda::layout, number); }
+    // The same card on another workstation, showing the archive's first record (on screen or not).
+    std::unique_ptr<CardScreen> anotherDesk(bool shown = false)
+    {
+        auto other = std::make_unique<CardScreen>(testCard(), registry);
+        other->setText(u"lblFile"_s, folder.file(u"2023.tst"_s));
+        if (shown)
+            other->show();
+        other->navigate(CardNavigation::Command::First);
+        return other;
+    }
 
     TempProgramFolder folder;
     ServiceDoubles services;
@@ -340,11 +350,9 @@ private slots:
         f.edit(u"txtOggetto"_s)->setText(u"Rata"_s);
         f.edit(u"txtPezzi"_s)->setText(u"1"_s);
         f.click(u"cmdSalva"_s);
-        CardScreen other(testCard(), f.registry);
-        other.setText(u"lblFile"_s, f.folder.file(u"2023.tst"_s));
-        other.navigate(CardNavigation::Command::First);
-        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(otherObject);
-        other.saveCard();
+        const std::unique_ptr<CardScreen> other = f.anotherDesk();
+        other->findChild<QLineEdit*>(u"txtOggetto"_s)->setText(otherObject);
+        other->saveCard();
         f.services.messages.take();
 
         f.edit(u"txtOggetto"_s)->setText(thisObject);
@@ -379,21 +387,18 @@ private slots:
         f.edit(u"txtOggetto"_s)->setText(u"Rata"_s);
         f.edit(u"txtPezzi"_s)->setText(u"1"_s);
         f.click(u"cmdSalva"_s);
-        CardScreen other(testCard(), f.registry);
-        other.setText(u"lblFile"_s, f.folder.file(u"2023.tst"_s));
-        other.show();
-        other.navigate(CardNavigation::Command::First);
-        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata pagata"_s);
-        other.saveCard();
+        const std::unique_ptr<CardScreen> other = f.anotherDesk(true);
+        other->findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata pagata"_s);
+        other->saveCard();
 
-        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(other.get());
         QApplication::setActiveWindow(f.card.get());
         QTRY_COMPARE(f.edit(u"txtOggetto"_s)->text(), u"Rata pagata"_s);
 
         f.edit(u"txtPezzi"_s)->setText(u"3"_s);
-        other.findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata sospesa"_s);
-        other.saveCard();
-        QApplication::setActiveWindow(&other);
+        other->findChild<QLineEdit*>(u"txtOggetto"_s)->setText(u"Rata sospesa"_s);
+        other->saveCard();
+        QApplication::setActiveWindow(other.get());
         QApplication::setActiveWindow(f.card.get());
         QTest::qWait(20);
         QCOMPARE(f.edit(u"txtOggetto"_s)->text(), u"Rata pagata"_s);
