@@ -1,3 +1,4 @@
+#include "Workstations.h"
 #include "app/ArchiveCatalog.h"
 #include "cli/CopyCommand.h"
 #include "cli/DemoCommand.h"
@@ -128,25 +129,10 @@ Run copy(const QString& from, const QString& to)
 // went so.
 bool killMidCopy(const QString& from, const QString& to, const QString& name, StallingFileIo::Call call)
 {
-    int pipe[2];
-    if (::pipe(pipe) != 0)
-        return false;
-    const pid_t child = fork();
-    if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        ::close(pipe[0]);
-        const StallingFileIo io(name, call, StallingFileIo::KilledThere, pipe[1]);
+    return killedWhereItSignals([&](int signal) {
+        const StallingFileIo io(name, call, StallingFileIo::KilledThere, signal);
         copy(from, to);
-        _exit(2);
-    }
-    ::close(pipe[1]);
-    char stopped = 0;
-    const bool reached = ::read(pipe[0], &stopped, 1) == 1;
-    ::close(pipe[0]);
-    ::kill(child, SIGKILL);
-    int status = -1;
-    waitpid(child, &status, 0);
-    return reached && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    });
 }
 
 const QString kListing = u"Clienti.pro\t300\nDipendenti.pro\t12\nMagazzino.pro\t40\n"

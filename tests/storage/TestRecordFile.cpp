@@ -94,30 +94,12 @@ private:
 // its journal is left beside the archive. Returns whether it went so.
 bool killMidOverwrite(const QString& path, qint64 number, const Record& record)
 {
-    int pipe[2];
-    if (::pipe(pipe) != 0)
-        return false;
-    const pid_t child = fork();
-    if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        ::close(pipe[0]);
-        try {
-            RecordFile file(path, record.layout());
-            // The first write is the journal's, the second the card's.
-            const StallingFileIo io(2, pipe[1]);
-            file.overwrite(number, record);
-        } catch (...) {
-        }
-        _exit(2);
-    }
-    ::close(pipe[1]);
-    char stalled = 0;
-    const bool reached = ::read(pipe[0], &stalled, 1) == 1;
-    ::close(pipe[0]);
-    ::kill(child, SIGKILL);
-    int status = -1;
-    waitpid(child, &status, 0);
-    return reached && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    return killedWhereItSignals([&](int signal) {
+        RecordFile file(path, record.layout());
+        // The first write is the journal's, the second the card's.
+        const StallingFileIo io(2, signal);
+        file.overwrite(number, record);
+    });
 }
 
 Record withName(const QByteArray& bytes, const QString& name)

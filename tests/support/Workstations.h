@@ -1,6 +1,8 @@
 #pragma once
 
+#include <csignal>
 #include <functional>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -29,4 +31,31 @@ inline bool allWorkstationsSucceed(int children, const std::function<void(int)>&
         succeeded = succeeded && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
     return succeeded;
+}
+
+// Runs work(signal) in a child process, killed with SIGKILL as soon as it writes one byte to the file
+// descriptor signal (from the place it is to die at); true when it got there and died so.
+inline bool killedWhereItSignals(const std::function<void(int signal)>& work)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close(pipe[0]);
+        try {
+            work(pipe[1]);
+        } catch (...) {
+        }
+        _exit(2);
+    }
+    ::close(pipe[1]);
+    char stopped = 0;
+    const bool reached = ::read(pipe[0], &stopped, 1) == 1;
+    ::close(pipe[0]);
+    ::kill(child, SIGKILL);
+    int status = -1;
+    waitpid(child, &status, 0);
+    return reached && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
